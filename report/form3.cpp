@@ -1,0 +1,206 @@
+// The catch report window: the picture and text of a cast's result, and its OK button, which
+// writes the catch log line and keeps the game's counters.
+#include "report/form3.h"
+
+#include "game/form1.h"
+#include "layouts/layout.h"
+#include "report/summary.h"
+#include "sound/vbdsound.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <QWindow>
+
+namespace nuyo {
+
+namespace {
+
+template<typename T> T *control(const QHash<QString, QWidget *> &made, const char *name)
+{
+    return qobject_cast<T *>(made.value(controlKey(name, -1)));
+}
+
+// The report sits this far inside the main window's top-left corner (880 and 900 twips).
+constexpr int OffsetX = 880 / TwipsPerPixel;
+constexpr int OffsetY = 900 / TwipsPerPixel;
+
+// The fish cell of Img1: the drawing on the left, its mask on the right.
+constexpr int CellW = 220;
+constexpr int CellH = 124;
+
+const QString Miss = QStringLiteral("空アワセ");
+const QString FalseBite = QStringLiteral("スレアタリ");
+const QString LineBreak = QStringLiteral("ハリス切れ");
+
+} // namespace
+
+Form3::Form3(App &a) : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint), app(a), g(a.g)
+{
+    // No caption and no close control: the report is closed by its OK button only.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    controls = buildControls(this, form3Layout());
+    Pic1 = control<PictureBox>(controls, "Pic1");
+    Command1 = control<VbButton>(controls, "Command1");
+    Label2 = control<VbLabel>(controls, "Label2");
+    Image1 = control<VbImage>(controls, "Image1");
+    Image2 = control<VbImage>(controls, "Image2");
+    Image3 = control<VbImage>(controls, "Image3");
+    Img1 = control<VbImage>(controls, "Img1");
+    Img2 = control<VbImage>(controls, "Img2");
+    Img3 = control<VbImage>(controls, "Img3");
+
+    connect(Command1, &VbButton::clicked, this, &Form3::Command1_Click);
+}
+
+QRect Form3::fishRect(int cm)
+{
+    if (cm < 15)
+        return {72, 54, 88, 45};
+    if (cm < 25)
+        return {54, 45, 121, 69};
+    if (cm < 35)
+        return {38, 35, 154, 87};
+    if (cm < 45)
+        return {23, 24, 187, 106};
+    if (cm < 55)
+        return {8, 16, 220, 124};
+    return {-4, 6, 253, 143};
+}
+
+void Form3::placeOverMainWindow()
+{
+    if (app.form1)
+        move(app.form1->pos() + QPoint(OffsetX, OffsetY));
+}
+
+void Form3::Form_Load()
+{
+    placeOverMainWindow();
+    SetReportFonts();
+}
+
+void Form3::SetReportFonts()
+{
+    if (g.FontSize14 <= 0)
+        return; // sizes not computed (no start-up ran): the layout's own sizes stay
+    for (QWidget *w : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Label2)}) {
+        QFont f = w->font();
+        f.setPointSize(g.FontSize14);
+        w->setFont(f);
+    }
+}
+
+void Form3::setVisible(bool visible)
+{
+    const bool wasVisible = isVisible();
+    if (visible && !wasVisible && app.form1) {
+        // Stacked over the main window by the window manager, as a dialog of it.
+        create();
+        if (windowHandle() && app.form1->windowHandle())
+            windowHandle()->setTransientParent(app.form1->windowHandle());
+    }
+    QWidget::setVisible(visible);
+    if (visible && !wasVisible)
+        Form_Activate();
+}
+
+void Form3::Form_Activate()
+{
+    placeOverMainWindow(); // follows the main window if it was moved
+    Label2->setText(g.LastResult);
+    Command1->setEnabled(true);
+    Pic1->cls();
+
+    if (g.LastResult == Miss || g.LastResult == FalseBite) {
+        Pic1->setPicture(Img3->picture());
+        return;
+    }
+    if (g.LastResult == LineBreak) {
+        Pic1->setPicture(Img2->picture());
+        return;
+    }
+    // A landed fish.
+    if (g.FishSize < 60) {
+        Pic1->setPicture(Image2->picture());
+        const QRect r = fishRect(g.FishSize);
+        const QImage &fish = Img1->picture();
+        Pic1->paintPicture(fish, r.x(), r.y(), r.width(), r.height(), CellW, 0, CellW, CellH, Rop::SrcErase);
+        Pic1->paintPicture(fish, r.x(), r.y(), r.width(), r.height(), 0, 0, CellW, CellH, Rop::SrcInvert);
+        return;
+    }
+    Pic1->setPicture(Image3->picture());
+    if (g.BigLevel == 3 && app.form1) {
+        QPalette pal = app.form1->palette();
+        pal.setColor(QPalette::Window, QColor(192, 0, 192));
+        app.form1->setPalette(pal);
+        app.form1->update();
+    }
+    ShowMaster();
+}
+
+void Form3::ShowMaster()
+{
+    Command1->setEnabled(false);
+    QPointer<Form3> alive(this);
+    app.host.waitFor(2.0);
+    if (!alive)
+        return; // the game was left during the pause
+    SoundPlay(app, g.Snd104);
+    Pic1->setPicture(Image1->picture());
+    Command1->setEnabled(true);
+}
+
+void Form3::Command1_Click()
+{
+    Command1->setEnabled(false);
+    if (g.FishSize != 0)
+        g.TotalCm += g.FishSize;
+    ++g.BaitsUsed;
+    Form1 *f = app.form1;
+    if (f)
+        f->Text1->appendText(resultLine(g.BaitsUsed, g.LastResult));
+    QPointer<Form3> alive(this);
+    app.host.doEvents();
+    if (!alive)
+        return;
+    f = app.form1;
+    if (f)
+        f->Command1->setBackColor(QColor(192, 192, 0));
+    g.Hooked = 0;
+    if (f && g.LastResult == FalseBite && g.BaitWanted >= 1 && g.BaitWanted <= 3) {
+        f->Label3->setText(QStringLiteral("エサ合わせは『 ") + f->Command3[g.BaitWanted - 1]->text() +
+                           QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
+    }
+    if (f) {
+        // PicS(3) is never printed on: its picture wipes the size text of the last strike.
+        const QImage blank = f->PicS[3]->picture();
+        for (int i = 0; i <= 2; ++i) {
+            f->PicS[i]->cls();
+            if (blank.isNull()) {
+                f->PicS[i]->clearPicture();
+                f->PicS[i]->cls();
+            } else {
+                f->PicS[i]->setPicture(blank);
+            }
+        }
+        f->Command4->setEnabled(true);
+        f->Command6->setEnabled(true);
+    }
+    hide();
+    if (g.BaitsUsed == g.BaitsAtStart)
+        gameEndSummary(app);
+}
+
+void Form3::closeEvent(QCloseEvent *e)
+{
+    // Only the OK button closes the report.
+    e->ignore();
+}
+
+void showReport(App &app)
+{
+    if (app.form3)
+        app.host.showModal(app.form3);
+}
+
+} // namespace nuyo

@@ -1,0 +1,55 @@
+// The catch report: the result of every cast that came to a strike.
+#pragma once
+
+#include "game/app.h"
+#include "layouts/controls.h"
+
+#include <QHash>
+#include <QRect>
+#include <QWidget>
+
+namespace nuyo {
+
+class Form3 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form3(App &app);
+
+    void Form_Load();      // places the window over the main window, sets its fonts
+    void Form_Activate();  // the picture and text of the result
+    void Command1_Click(); // OK: the log line, the counters, the end-of-game summary
+    void SetReportFonts(); // display-scaled fonts of the button and the text
+    void ShowMaster();     // the 60 cm fish: the master's picture two seconds later
+
+    // Where and how large a landed fish of `cm` centimetres is drawn in Pic1 (below 60 cm).
+    static QRect fishRect(int cm);
+
+    App &app;
+    GameState &g;
+    PictureBox *Pic1;  // the report's picture
+    VbButton *Command1; // "OK"
+    VbLabel *Label2;   // the result text
+    VbImage *Image1;   // the master's picture (60 cm, shown after the pause)
+    VbImage *Image2;   // plain background under a drawn fish
+    VbImage *Image3;   // the 60 cm picture
+    VbImage *Img1;     // the fish: drawing left, mask right
+    VbImage *Img2;     // the line-break picture
+    VbImage *Img3;     // the miss picture
+    QHash<QString, QWidget *> controls;
+
+    // Each time the hidden report is shown it is activated anew (after the window is mapped,
+    // so that the 60 cm pause runs with the window on the screen).
+    void setVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void placeOverMainWindow();
+};
+
+// Shows the report modally and returns once its OK button has hidden it.
+void showReport(App &app);
+
+} // namespace nuyo
