@@ -1,0 +1,78 @@
+#include "fish/nuyoobject.h"
+
+#include "game/app.h"
+#include "game/form1.h"
+
+namespace nuyo {
+
+int towardThree(int v)
+{
+    return v == 3 ? v : (v > 3 ? v - 1 : v + 1);
+}
+
+bool NUYOObject::move()
+{
+    switch (VEC) {
+    case 1:
+        if (--PosY <= 0) {
+            VEC = 2;
+            PosX = towardThree(PosX);
+        }
+        return true;
+    case 2:
+        if (++PosY >= 8) {
+            VEC = 1;
+            PosX = towardThree(PosX);
+        }
+        return true;
+    case 3:
+        if (++PosX >= 8) {
+            VEC = 4;
+            PosY = towardThree(PosY);
+        }
+        return true;
+    case 4:
+        if (--PosX <= 0) {
+            VEC = 3;
+            PosY = towardThree(PosY);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+int cellKind(int x, int y)
+{
+    if (x == 3 && y == 3)
+        return 1;
+    if (x == 2 && y == 3)
+        return 2;
+    if (x == 4 && y == 3)
+        return 3;
+    if (x == 3 && (y == 2 || y == 4))
+        return 4;
+    return 0;
+}
+
+void NUYOObject::Task(App &app)
+{
+    GameState &g = app.g;
+    if (g.FishStop != 0)
+        return;
+    if (!move())
+        app.host.msgBox(QStringLiteral("Vec = ERROR!"), 0, QString());
+    app.host.doEvents();
+    if (g.FishStop > 0)
+        return;
+    const int kind = cellKind(PosX, PosY);
+    if (app.form1) {
+        if (kind == 1)
+            app.form1->FloatBite(kind, SIZ, FAC, VEC);
+        else
+            app.form1->FloatBite(kind, 0, 0, 0);
+    }
+    Wait(app, 0.2f);
+}
+
+} // namespace nuyo

@@ -1,0 +1,56 @@
+#include "fish/strike.h"
+
+#include "game/app.h"
+#include "game/form1.h"
+
+namespace nuyo {
+
+int hookedLength(int type, int r)
+{
+    if (type >= 6)
+        return 60;
+    return type * 10 + r;
+}
+
+int startingTension(int type)
+{
+    return type >= 5 ? 8 : type + 3;
+}
+
+void judgeStrike(GameState &g, Random &rnd)
+{
+    g.Hooked = 0;
+    if (g.BaitSetting != g.BaitWanted) {
+        g.LastResult = QStringLiteral("スレアタリ");
+    } else if (g.FishType == 0) {
+        g.LastResult = QStringLiteral("空アワセ");
+    } else {
+        const int r = rnd.below(9);
+        g.FishSize = hookedLength(g.FishType, r);
+        g.Tension = startingTension(g.FishType);
+        g.LastResult = QStringLiteral("ぬよ　") + QString::number(g.FishSize) + QStringLiteral(" ㎝");
+        g.Hooked = 1;
+    }
+    if (g.Hooked == 0)
+        g.FishSize = 0;
+}
+
+void StrikeResult(App &app)
+{
+    GameState &g = app.g;
+    judgeStrike(g, app.rnd);
+    Form1 *f = app.form1;
+    if (!f)
+        return;
+    if (g.Hooked == 1) {
+        f->Label3->setText(QStringLiteral("『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』"));
+        for (int i = 0; i <= 2; ++i) {
+            f->PicS[i]->print(QString::number(g.FishSize) + QStringLiteral("cm!"));
+            f->PicS[i]->keepDrawing();
+        }
+    } else {
+        f->Label3->setText(g.LastResult + QStringLiteral(" ！"));
+    }
+}
+
+} // namespace nuyo

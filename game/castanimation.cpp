@@ -1,0 +1,113 @@
+// Timer1: the cast animation and the landing display.
+#include "fish/school.h"
+#include "game/form1.h"
+#include "report/form3.h"
+#include "sound/vbdsound.h"
+
+namespace nuyo {
+
+void Form1::drawResultMark()
+{
+    switch (g.ResultMark) {
+    case 1:
+        PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 0, 100, 24);
+        break;
+    case 2:
+        PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 25, 100, 24);
+        break;
+    case 3:
+        PicPRE->paintPicture(Image7->picture(), 100, 320, 100, 24, 0, 0, 100, 24);
+        break;
+    default:
+        return;
+    }
+    PicPRE->paintPicture(PicCm->picture(), 226, 320, 62, 20, 0, 0, 62, 20);
+}
+
+void Form1::Timer1_Timer()
+{
+    ++Tick;
+    if (g.CastStage == 0) {
+        int t = Tick;
+        if (t == 10) {
+            SoundPlay(app, g.Snd103);
+            return;
+        }
+        if (t == 4)
+            SoundPlay(app, g.Snd102);
+        if (t == 8 || t == 9 || (t >= 11 && t <= 15))
+            return;
+        if (t >= 16) {
+            Timer1->setEnabled(false);
+            Tick = 0;
+            t = 0;
+        }
+        PicPRE->cls();
+        drawAnglerFrame(t);
+        drawResultMark();
+        return;
+    }
+    if (g.CastStage != 1)
+        return;
+
+    // The landing: the fish comes up the line toward the angler for two seconds.
+    const int t = Tick;
+    PicPRE->cls();
+    drawAnglerFrame(3);
+    int s = 36, x = 126;
+    if (g.FishType >= 4) {
+        s = 48;
+        x = 120;
+    } else if (g.FishType <= 1) {
+        s = 24;
+        x = 132;
+    }
+    const QImage &fish = Image2->picture();
+    PicPRE->paintPicture(fish, x, 7 * t, s, s, 48, 0, 48, 48, Rop::SrcErase);
+    PicPRE->paintPicture(fish, x, 7 * t, s, s, 0, 0, 48, 48, Rop::SrcInvert);
+    PicPRE->line(247, 245, 145, 7 * t + s - 2, QColor(128, 128, 255));
+    PicPRE->paintPicture(PicS[2]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcErase);
+    PicPRE->paintPicture(PicS[1]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcInvert);
+    if (g.ResultMark == 3)
+        PicPRE->paintPicture(Image7->picture(), 100, 320, 100, 24, 0, 0, 100, 24);
+    else
+        PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 25, 100, 24);
+    if (t < 20)
+        return;
+
+    Tick = 0;
+    g.CastStage = 0;
+    Timer1->setEnabled(false);
+    if (g.FishSize >= 50)
+        SoundPlay(app, g.Snd104);
+    g.Catches += 1;
+    showReport(app);
+    AWASE();
+    refillAfterLanding(app, g.BiteFish, g.FishSize);
+    Label4->setText(QString::number(g.Catches));
+    if (g.FishType >= 3) {
+        g.BaitWanted = app.rnd.below(3) + 1;
+        VbButton *wanted = Command3[g.BaitWanted - 1];
+        Label3->setText(QStringLiteral("エサ合わせは『 ") + wanted->text() +
+                        QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
+        if (wanted->backColor() != QColor(255, 0, 0))
+            Label2[1]->setForeColor(QColor(255, 255, 0));
+    }
+    if (g.Baits <= 0) {
+        if (g.FishSize == 60)
+            KingfisherVisit();
+        PicPRE->cls();
+        CM();
+        Command1->setText(QStringLiteral("終了"));
+    } else {
+        Command1->setBackColor(QColor(192, 192, 0));
+        Command1->setText(QStringLiteral("振り込み"));
+        if (g.FishSize < 20)
+            KingfisherPass();
+        else if (g.FishSize == 60)
+            KingfisherVisit();
+    }
+    Command1->setEnabled(true);
+}
+
+} // namespace nuyo

@@ -1,0 +1,126 @@
+// The main window, where the whole game is played.
+#pragma once
+
+#include "game/app.h"
+#include "layouts/controls.h"
+
+#include <QHash>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+namespace nuyo {
+
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form1(App &app);
+    ~Form1() override;
+
+    // ---- set-up and new game (game/) ----
+    void Form_Load();       // sizes, centres and dresses the window, then shows it
+    void NewGame();         // hides the window, asks for the mode again, resets the game
+    void PrepareAngler();   // the angler at rest in the scene
+    void applyModeDressing(bool newGame); // caption, colours and pictures of the mode
+    void Timer1_Timer();    // cast animation (CastStage 0) and landing display (CastStage 1)
+    void drawAnglerFrame(int k);          // angler frame k of Image1 into PicPRE (mask, then sprite)
+    void drawResultMark();                // the last result's mark and stamp under the angler
+
+    // ---- fish, float, strike, fight (fish/) ----
+    void FloatBite(int kind, int type, int slot, int heading); // the float's answer to a fish step
+    void drawFloat();       // the float at (FloatX, FloatY), FloatH high, into PicUKI
+    void Timer2_Timer();    // the float settling after a cast
+    void Command1_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0); // the action button
+    void AWASE();           // the angler after a cast has ended, with the last result's mark
+    void Timer3_Timer();    // bait countdown while watching; fight tick while a fish is on
+    void WORK();            // redraws the fight and decides landing or line break
+    void appendResultLine(); // "  n． result" into the catch log
+
+    // ---- furniture (window/) ----
+    void CmCopy(int kind);  // composes the size stamp in PicCm: 1 break, 2 landing
+    void CM();              // closes a game: freezes the controls, ranking or grade
+    void SetMainFonts();    // display-scaled font sizes of the main window's controls
+    void KingfisherPass();  // a kingfisher flies across the scene
+    void KingfisherVisit(); // a kingfisher perches on the window, then flies off
+    void WaitSeconds(double seconds); // runs events for that long (animations' pauses)
+    void Command3_Click(int Index);   // a bait-setting button
+    void Command4_MouseDown(int Button); // the hint button
+    void Command6_Click();  // the ranking button
+    void Command7_Click();  // the new-game button
+    void Form_QueryUnload(); // the window is closing: release, say goodbye, end
+    void Image3_Click();    // the help picture: offers the introduction text
+    void Label1_Click();    // the float-thickness box
+    void Text1_GotFocus();  // the catch log hands the focus on
+
+    // ---- sound (sound/) ----
+    void SetupSound();      // the device, the five buffers and the background loop
+
+    App &app;
+    GameState &g;
+
+    // Controls, by their names in the window's layout.
+    VbButton *Command1;                 // the action button
+    std::array<VbButton *, 3> Command3; // bait settings "硬め", "ふつう", "柔らかめ"
+    VbButton *Command4;                 // the hint button "ワンポイント * n"
+    VbButton *Command5;                 // off-screen focus sink
+    VbButton *Command6;                 // "成績ランキング"
+    VbButton *Command7;                 // "新規ゲーム"
+    VbLabel *Label1;                    // baits left; click toggles the float thickness
+    std::array<VbLabel *, 2> Label2;    // "エサの数" and "エサ合わせ"
+    VbLabel *Label3;                    // hint and comment line
+    VbLabel *Label4;                    // catch count
+    VbLabel *Label5;                    // "尾"
+    VbLabel *Label6;                    // end-of-game banner over the scene
+    VbLabel *Label7;                    // line tension
+    VbLabel *Label8;                    // float thickness "ウキ：太" / "ウキ：細"
+    VbLabel *Label9;                    // the real game's title line
+    VbTextBox *Text1;                   // the catch log
+    PictureBox *PicPRE;                 // the pond scene with the angler
+    PictureBox *PicUKI;                 // the float close-up inside the scene
+    PictureBox *PicCm;                  // the size stamp buffer
+    std::array<PictureBox *, 4> PicS;   // size texts: 0 red, 1 yellow, 2 black mask, 3 blank
+    PictureBox *PicKF;                  // the perched kingfisher over the whole window
+    PictureBox *PicKF2;                 // the flying kingfisher over the scene
+    PictureBox *Picture1;               // unused panel
+    std::array<VbImage *, 8> Image1;    // angler frames 0..7: drawing left, mask right
+    VbImage *Image2;                    // the landed fish: drawing left, mask right
+    VbImage *Image3;                    // help picture behind the catch count
+    VbImage *Image4;                    // two fight splash frames
+    VbImage *Image5;                    // two result marks
+    VbImage *Image6;                    // practice play picture
+    VbImage *Image7;                    // big-catch marks
+    VbImage *Image8;                    // flying kingfisher
+    VbImage *Image9;                    // perched kingfisher facing left
+    VbImage *Image10;                   // perched kingfisher facing right
+    VbImage *Image11;                   // the real game's emblem
+    VbImage *Image12;                   // real-game play picture
+    VbImage *ImgU;                      // the float
+    VbShape *Shape1;                    // the red frame of the big catch
+    VbShape *Shape3;                    // the frame around the scene and the buttons
+    std::unique_ptr<HostTimer> Timer1;  // 100 ms: cast and landing animation
+    std::unique_ptr<HostTimer> Timer2;  // 200 ms: float settling
+    std::unique_ptr<HostTimer> Timer3;  // 1000 ms: bait timer and fight tick
+
+    int Tick = 0;        // Timer1's tick counter, shared by both animations
+    int Timer2Count = 0; // Timer2's settling tick counter
+    int TipNo = 0;       // the tip the next left click on the hint button shows
+    QColor lineColour;   // PicPRE's drawing colour for the fishing line
+
+    QHash<QString, QWidget *> controls; // every control by name, for tests and tools
+
+    // Where the kingfisher's visit takes its picture of the window (by default the window's
+    // own rendering of its client area).
+    std::function<QImage()> windowSnapshot;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    bool m_closing = false;
+};
+
+// Wait: runs events for `seconds`; returns early when FishStop > 0.
+void Wait(App &app, float seconds);
+
+} // namespace nuyo

@@ -1,0 +1,163 @@
+// The main window's load, the mode's dressing and the new-game reset.
+#include "fish/school.h"
+#include "game/form1.h"
+#include "layouts/layout.h"
+#include "ranking/form4.h"
+#include "ranking/rankingfile.h"
+#include "report/form3.h"
+#include "startup/form2.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace nuyo {
+
+namespace {
+
+const QString HintAtStart = QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック");
+const QString LogHeading = QStringLiteral("     <  釣  果  > \r\n ");
+
+void setBack(QWidget *w, const QColor &c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, c);
+    w->setPalette(pal);
+    w->update();
+}
+
+} // namespace
+
+void Form1::PrepareAngler()
+{
+    PicPRE->cls();
+    drawAnglerFrame(0);
+}
+
+void Form1::drawAnglerFrame(int k)
+{
+    const QImage &frame = Image1[k]->picture();
+    PicPRE->paintPicture(frame, 90, 0, 160, 314, 160, 0, 160, 314, Rop::SrcErase);
+    PicPRE->paintPicture(frame, 90, 0, 160, 314, 0, 0, 160, 314, Rop::SrcInvert);
+}
+
+void Form1::applyModeDressing(bool newGame)
+{
+    const bool practice = g.GameMode == 0;
+    setWindowTitle(practice ? QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞")
+                            : QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"));
+    setBack(this, practice ? QColor(255, 192, 255) : QColor(192, 192, 255));
+    Text1->setBackColor(practice ? QColor(255, 220, 255) : QColor(210, 210, 255));
+    if (practice)
+        PicPRE->setPicture(Image6->picture());
+    else if (newGame)
+        PicPRE->setPicture(Image12->picture());
+    // At load the real game keeps the scene's own picture.
+    if (practice)
+        Label3->setVisible(true);
+    else if (newGame)
+        Label3->setVisible(false);
+    Label8->setText(practice ? QStringLiteral("ウキ：太") : QStringLiteral("ウキ：細"));
+    if (practice) {
+        if (newGame)
+            Command6->setVisible(false);
+    } else {
+        Command6->setVisible(true);
+        if (newGame)
+            Command6->setBackColor(g.RankingOff == 1 ? QColor(0, 192, 192) : QColor(0, 192, 0));
+    }
+    if (practice) {
+        if (newGame) {
+            Image11->setVisible(false);
+            Label9->setVisible(false);
+        }
+    } else {
+        Image11->move(Image11->x(), px(390));
+        Image11->setVisible(true);
+        Label9->setVisible(true);
+    }
+    g.FloatWidth = practice ? 5 : 4;
+    g.BaitsAtStart = practice ? 10 : 20;
+    g.Baits = g.BaitsAtStart;
+}
+
+void Form1::Form_Load()
+{
+    // The window's outer size is 9240 × 6780 twips with a 3-pixel frame and a 22-pixel caption.
+    setFixedSize(px(9240) - 6, px(6780) - 25);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        move(avail.x() + (avail.width() - px(9240)) / 2, avail.y() + (avail.height() - px(6780)) / 2);
+    }
+    SetMainFonts();
+    applyModeDressing(false);
+    PicPRE->setOuterSize(300, 353);
+    PrepareAngler();
+    Command1->setBackColor(QColor(192, 192, 0));
+    Command1->setText(QStringLiteral("振り込み"));
+    Label1->setText(QString::number(g.Baits));
+    Label3->setText(HintAtStart);
+    Label4->setForeColor(QColor(255, 200, 0));
+    PicS[1]->setForeColor(QColor(255, 200, 0));
+    Text1->setText(LogHeading);
+    SetupSound();
+    app.host.doEvents();
+    app.rnd.seed(app.host.clockSeed());
+    SetupSchool(app);
+    g.BaitSetting = 2;
+    g.BaitWanted = 2;
+    g.RankOn = 1;
+    LoadRanking(app);
+    if (!app.form3) {
+        app.form3 = new Form3(app);
+        app.form3->Form_Load();
+    }
+    show();
+}
+
+void Form1::NewGame()
+{
+    g.TitleCall = 1;
+    hide();
+    {
+        Form2 title(app);
+        title.Form_Load();
+        app.host.showModal(&title);
+    }
+    g.TitleCall = 2;
+    applyModeDressing(true);
+    PrepareAngler();
+    Shape1->setBorderColor(QColor(255, 0, 0));
+    Shape1->setBorderWidth(1);
+    Shape1->setVisible(false);
+    Shape3->setBorderColor(QColor(0, 0, 255));
+    Shape3->setBorderWidth(2);
+    Command1->setText(QStringLiteral("振り込み"));
+    Command1->setBackColor(QColor(192, 192, 0));
+    Label1->setText(QString::number(g.Baits));
+    Label3->setText(HintAtStart);
+    Label4->setText(QStringLiteral("0"));
+    Text1->setText(LogHeading);
+    Command4->setEnabled(true);
+    for (VbButton *b : Command3) {
+        b->setBackColor(QColor(255, 192, 255));
+        b->setEnabled(true);
+    }
+    Command3[1]->setBackColor(QColor(255, 0, 0));
+    SetupSchool(app);
+    g.Catches = 0;
+    g.Points = 0;
+    g.BigLevel = 0;
+    g.Count60 = 0;
+    g.Count50 = 0;
+    g.BaitsUsed = 0;
+    g.BaitSetting = 2;
+    g.BaitWanted = 2;
+    g.ResultMark = 0;
+    g.TotalCm = 0;
+    g.RankOn = 1;
+    g.LastResult.clear();
+    show();
+    raise();
+}
+
+} // namespace nuyo

@@ -1,0 +1,262 @@
+// The controls the game's windows are made of: buttons that paint their colour, labels,
+// picture stores, outlines, and picture boxes that keep their drawing.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+namespace nuyo {
+
+// Raster operations of the picture boxes' painting.
+enum class Rop {
+    SrcCopy,   // the source replaces the destination
+    SrcErase,  // source AND NOT destination: a mask pass
+    SrcInvert, // source XOR destination: the sprite pass after a mask
+};
+
+// A push button that shows its back colour (and optionally a picture) and reports a press
+// of any mouse button, as the game's buttons react on the press, not on the release.
+class VbButton : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit VbButton(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    QColor backColor() const { return m_back; }
+    void setBackColor(const QColor &c);
+    void setPicture(const QImage &picture);
+    QImage picture() const { return m_picture; }
+
+    // Presses the button with mouse button 1 (left) or 2 (right), as a click would.
+    void press(int button = 1);
+
+Q_SIGNALS:
+    void mouseDown(int button); // any mouse button went down on the enabled button
+    void clicked();             // the left button was released over it, or Space was pressed
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    QString m_text;
+    QColor m_back;
+    QImage m_picture;
+    bool m_down = false;
+};
+
+// Static text: transparent or on its back colour, optionally framed and centred.
+class VbLabel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit VbLabel(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    QColor backColor() const { return m_back; }
+    void setBackColor(const QColor &c);
+    QColor foreColor() const { return m_fore; }
+    void setForeColor(const QColor &c);
+    bool transparent() const { return m_transparent; }
+    void setTransparent(bool on);
+    void setBorder(bool on);
+    bool border() const { return m_border; }
+    void setAlignment(Qt::Alignment a);
+    Qt::Alignment alignment() const { return m_align; }
+
+Q_SIGNALS:
+    void mouseDown(int button);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    QString m_text;
+    QColor m_back{Qt::white};
+    QColor m_fore{Qt::black};
+    bool m_transparent = false;
+    bool m_border = false;
+    Qt::Alignment m_align = Qt::AlignLeft | Qt::AlignTop;
+};
+
+// A picture shown at its size or stretched to the box; most are hidden picture stores.
+class VbImage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit VbImage(QWidget *parent = nullptr);
+
+    QImage picture() const { return m_picture; }
+    void setPicture(const QImage &picture);
+    void setStretch(bool on);
+    void setBorder(bool on);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    QImage m_picture;
+    bool m_stretch = false;
+    bool m_border = false;
+};
+
+// A rectangle outline (optionally filled), or a straight line.
+class VbShape : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Kind { Rectangle, Line };
+    explicit VbShape(Kind kind, QWidget *parent = nullptr);
+
+    QColor borderColor() const { return m_border; }
+    void setBorderColor(const QColor &c);
+    int borderWidth() const { return m_width; }
+    void setBorderWidth(int w);
+    void setFill(const QColor &c); // invalid colour = transparent inside
+    // For a line: its end points in the parent's pixels.
+    void setLine(QPoint from, QPoint to);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    Kind m_kind;
+    QColor m_border{Qt::black};
+    QColor m_fill;
+    int m_width = 1;
+    QPoint m_from, m_to;
+};
+
+// A drawing surface with a backing image that keeps its drawing, and a persistent picture
+// that Cls restores. Coordinates are pixels inside the border.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Border { None, Flat, ThreeD };
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setBorder(Border b);
+    Border border() const { return m_border; }
+    int borderWidth() const;
+    QColor backColor() const { return m_back; }
+    void setBackColor(const QColor &c);
+    QColor foreColor() const { return m_fore; }
+    void setForeColor(const QColor &c) { m_fore = c; }
+
+    // Inner drawing area in pixels (ScaleWidth, ScaleHeight).
+    int scaleWidth() const;
+    int scaleHeight() const;
+    // Sets the outer size in pixels, the border included.
+    void setOuterSize(int w, int h);
+
+    // Cls: back to the persistent picture (or the back colour); the print position to 0, 0.
+    void cls();
+    // Picture = image: shows it now and makes it what Cls restores.
+    void setPicture(const QImage &picture);
+    // Picture = nothing: Cls then clears to the back colour.
+    void clearPicture();
+    // Picture = Image: the current drawing becomes the persistent picture.
+    void keepDrawing();
+    QImage picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    // What is on show now.
+    const QImage &image() const { return m_image; }
+
+    // PaintPicture: draws `src`'s rectangle (sx, sy, sw, sh) at (x, y) sized w × h.
+    void paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
+                      Rop rop = Rop::SrcCopy);
+    // A one-pixel line from (x1, y1) to (x2, y2), both ends drawn.
+    void line(int x1, int y1, int x2, int y2, const QColor &color);
+    // Print: text at the print position in the box's font and fore colour.
+    void print(const QString &text);
+    int currentX = 0;
+    int currentY = 0;
+
+    // Rendering count, for tests that check when the box is repainted.
+    void refresh() { update(); }
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    void fitImage();
+
+    QImage m_image;
+    QImage m_picture;
+    QColor m_back{Qt::white};
+    QColor m_fore{Qt::black};
+    Border m_border = Border::None;
+};
+
+// The main window's catch log: multi-line, read-only, never keeps the focus for itself.
+class VbTextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit VbTextBox(QWidget *parent = nullptr);
+    void setBackColor(const QColor &c);
+    void setForeColor(const QColor &c);
+    // Text as the game writes it, with CR LF line breaks.
+    QString text() const;
+    void setText(const QString &text);
+    void appendText(const QString &text);
+
+Q_SIGNALS:
+    void gotFocus();
+
+protected:
+    void focusInEvent(QFocusEvent *e) override;
+
+private:
+    QString m_text;
+};
+
+// A single-line entry with a per-character filter on typed and pasted text.
+class VbLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit VbLineEdit(QWidget *parent = nullptr);
+    // Returns the character code to insert, 0 to drop it; 13 is Enter.
+    std::function<int(int)> keyFilter;
+
+    // Types one character through the filter, as a key press would.
+    void typeChar(QChar c);
+    // Pastes text: each character goes through the filter.
+    void pasteText(const QString &text);
+
+Q_SIGNALS:
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+};
+
+} // namespace nuyo

@@ -1,0 +1,48 @@
+#include "layouts/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace nuyo {
+
+QString proportionalFaceName()
+{
+    return QStringLiteral("ＭＳ Ｐゴシック");
+}
+
+QString fixedFaceName()
+{
+    return QStringLiteral("ＭＳ ゴシック");
+}
+
+QString defaultFaceName()
+{
+    return proportionalFaceName();
+}
+
+void installFontSubstitutions()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    QFont::insertSubstitutions(proportionalFaceName(),
+                               QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(fixedFaceName(),
+                               QStringList{QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+                                QStringLiteral("Noto Sans Mono CJK JP")});
+}
+
+QFont gameFont(const QString &face, double points)
+{
+    installFontSubstitutions();
+    QFont f(face);
+    if (face == fixedFaceName())
+        f.setStyleHint(QFont::Monospace);
+    if (points > 0)
+        f.setPointSizeF(points);
+    return f;
+}
+
+} // namespace nuyo

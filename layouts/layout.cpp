@@ -1,0 +1,183 @@
+#include "layouts/layout.h"
+
+#include "layouts/controls.h"
+#include "layouts/fonts.h"
+#include "layouts/pictures.h"
+
+#include <QWidget>
+
+namespace nuyo {
+
+QString controlKey(const char *name, int index)
+{
+    const QString n = QString::fromUtf8(name);
+    return index < 0 ? n : QStringLiteral("%1(%2)").arg(n).arg(index);
+}
+
+namespace {
+
+bool isWindowed(Kind k)
+{
+    return k == Kind::Button || k == Kind::PictureBox || k == Kind::TextBox || k == Kind::LineEdit;
+}
+
+QColor colourOf(QRgb c, const QColor &fallback)
+{
+    return c == Default ? fallback : QColor::fromRgb(c);
+}
+
+QFont fontOf(const ControlSpec &c, const QFont &windowFont)
+{
+    QFont f = windowFont;
+    if (c.face)
+        f = gameFont(QString::fromUtf8(c.face), c.points);
+    else if (c.points > 0)
+        f.setPointSizeF(c.points);
+    f.setBold(c.flags & Bold);
+    f.setItalic(c.flags & Italic);
+    return f;
+}
+
+QWidget *create(const ControlSpec &c, QWidget *parent)
+{
+    const QColor systemBack(255, 255, 255), systemText(0, 0, 0);
+    const QString text = c.text ? QString::fromUtf8(c.text) : QString();
+    const QImage picture = c.picture ? loadPicture(QString::fromUtf8(c.picture)) : QImage();
+    switch (c.kind) {
+    case Kind::Button: {
+        auto *b = new VbButton(parent);
+        b->setText(text);
+        if (c.back != Default)
+            b->setBackColor(QColor::fromRgb(c.back));
+        if (!picture.isNull())
+            b->setPicture(picture);
+        return b;
+    }
+    case Kind::Label: {
+        auto *l = new VbLabel(parent);
+        l->setText(text);
+        l->setTransparent(c.flags & Transparent);
+        l->setBackColor(colourOf(c.back, parent->palette().color(QPalette::Window)));
+        l->setForeColor((c.flags & SystemFore) ? systemText : colourOf(c.fore, systemText));
+        l->setBorder(c.flags & BorderSingle);
+        l->setAlignment((c.flags & Centre) ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignTop));
+        return l;
+    }
+    case Kind::Image: {
+        auto *i = new VbImage(parent);
+        i->setStretch(c.flags & Stretch);
+        i->setBorder(c.flags & BorderSingle);
+        i->setPicture(picture);
+        return i;
+    }
+    case Kind::Shape: {
+        auto *s = new VbShape(VbShape::Rectangle, parent);
+        s->setBorderColor(colourOf(c.fore, Qt::black));
+        s->setBorderWidth(c.borderWidth);
+        if (c.back != Default)
+            s->setFill(QColor::fromRgb(c.back));
+        return s;
+    }
+    case Kind::Line: {
+        auto *s = new VbShape(VbShape::Line, parent);
+        s->setBorderColor(colourOf(c.fore, Qt::black));
+        s->setBorderWidth(c.borderWidth);
+        return s;
+    }
+    case Kind::PictureBox: {
+        auto *p = new PictureBox(parent);
+        p->setBorder((c.flags & Border3D)       ? PictureBox::Border::ThreeD
+                     : (c.flags & BorderSingle) ? PictureBox::Border::Flat
+                                                : PictureBox::Border::None);
+        p->setBackColor((c.flags & SystemBack) ? systemBack : colourOf(c.back, QColor(212, 208, 200)));
+        p->setForeColor((c.flags & SystemFore) ? systemText : colourOf(c.fore, systemText));
+        return p;
+    }
+    case Kind::TextBox: {
+        auto *t = new VbTextBox(parent);
+        t->setBackColor(colourOf(c.back, systemBack));
+        t->setForeColor(colourOf(c.fore, systemText));
+        return t;
+    }
+    case Kind::LineEdit: {
+        auto *t = new VbLineEdit(parent);
+        QPalette pal = t->palette();
+        pal.setColor(QPalette::Base, colourOf(c.back, systemBack));
+        pal.setColor(QPalette::Text, colourOf(c.fore, systemText));
+        t->setPalette(pal);
+        return t;
+    }
+    case Kind::Timer:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QHash<QString, QWidget *> buildControls(QWidget *form, const WindowSpec &spec)
+{
+    QHash<QString, QWidget *> made;
+    form->setWindowTitle(QString::fromUtf8(spec.caption));
+    form->setFixedSize(px(spec.clientWidth), px(spec.clientHeight));
+    QPalette pal = form->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(spec.back));
+    form->setPalette(pal);
+    form->setAutoFillBackground(true);
+    if (form->font().family() != defaultFaceName())
+        form->setFont(gameFont(defaultFaceName(), 9));
+
+    struct Made {
+        QWidget *w;
+        const ControlSpec *spec;
+    };
+    std::vector<Made> order;
+    for (const ControlSpec &c : spec.controls) {
+        if (c.kind == Kind::Timer)
+            continue;
+        QWidget *parent = form;
+        int inset = 0;
+        if (c.parent) {
+            parent = made.value(QString::fromUtf8(c.parent), form);
+            if (auto *box = qobject_cast<PictureBox *>(parent))
+                inset = box->borderWidth();
+        }
+        QWidget *w = create(c, parent);
+        if (!w)
+            continue;
+        w->setObjectName(controlKey(c.name, c.index));
+        w->setFont(fontOf(c, form->font()));
+        if (c.kind == Kind::Line) {
+            static_cast<VbShape *>(w)->setLine(QPoint(px(c.left) + inset, px(c.top) + inset),
+                                               QPoint(px(c.width) + inset, px(c.height) + inset));
+        } else if (auto *box = qobject_cast<PictureBox *>(w)) {
+            box->move(px(c.left) + inset, px(c.top) + inset);
+            box->setOuterSize(px(c.width), px(c.height));
+            if (c.picture)
+                box->setPicture(loadPicture(QString::fromUtf8(c.picture)));
+            else
+                box->cls();
+        } else if (c.kind == Kind::Image && !(c.flags & Stretch) && c.picture) {
+            w->move(px(c.left) + inset, px(c.top) + inset);
+        } else {
+            w->setGeometry(px(c.left) + inset, px(c.top) + inset, px(c.width), px(c.height));
+        }
+        w->setVisible(c.visible);
+        made.insert(w->objectName(), w);
+        order.push_back({w, &c});
+    }
+    // Stacking, bottom to top: outlines, pictures, texts, then the windowed controls; within
+    // each layer a later row lies above an earlier one. Texts lie above pictures so that a
+    // transparent caption shows over the picture behind it.
+    const Kind layers[] = {Kind::Shape, Kind::Line, Kind::Image, Kind::Label};
+    for (Kind layer : layers)
+        for (const Made &m : order)
+            if (m.spec->kind == layer)
+                m.w->raise();
+    for (const Made &m : order)
+        if (isWindowed(m.spec->kind))
+            m.w->raise();
+    return made;
+}
+
+} // namespace nuyo

@@ -1,0 +1,77 @@
+// Declarative window layouts: one table per window, built into widgets by name.
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace nuyo {
+
+// Positions and sizes are given in twips; 15 twips make one pixel.
+constexpr int TwipsPerPixel = 15;
+inline int px(int twips) { return twips / TwipsPerPixel; }
+
+enum class Kind { Button, Label, Image, Shape, Line, PictureBox, TextBox, LineEdit, Timer };
+
+// Flags of a control row.
+enum Flag : unsigned {
+    Graphical = 1u << 0,    // a button that shows its back colour
+    Transparent = 1u << 1,  // a label that lets what is behind show through
+    Centre = 1u << 2,       // text centred
+    BorderSingle = 1u << 3, // a one-pixel frame (flat on picture boxes)
+    Border3D = 1u << 4,     // a sunken 3D frame
+    Stretch = 1u << 5,      // picture stretched to the box
+    MultiLine = 1u << 6,
+    ReadOnly = 1u << 7,
+    KeepsDrawing = 1u << 8, // a picture box with a persistent backing image
+    Bold = 1u << 9,
+    Italic = 1u << 10,
+    SystemBack = 1u << 11,  // back colour: the system window background
+    SystemFore = 1u << 12,  // text colour: the system window text
+};
+
+struct ControlSpec {
+    const char *name;
+    int index;   // position in a control array, -1 for a single control
+    Kind kind;
+    int left, top, width, height; // twips (a line: x1, y1, x2, y2)
+    bool visible;
+    const char *text;   // nullptr: none
+    QRgb back;          // 0xFF000000 | rgb, or 0 for the default
+    QRgb fore;          // likewise
+    const char *face;   // nullptr: the window's default font
+    double points;      // font size; 0 = default
+    unsigned flags;
+    const char *parent; // nullptr: on the window itself
+    const char *picture; // resource name of the picture, nullptr: none
+    int borderWidth = 1; // shapes and lines
+    int interval = 0;    // timers, milliseconds
+};
+
+constexpr QRgb rgb(int r, int g, int b) { return 0xFF000000u | (unsigned(r) << 16) | (unsigned(g) << 8) | unsigned(b); }
+constexpr QRgb Default = 0;
+
+struct WindowSpec {
+    const char *caption;
+    int clientWidth, clientHeight; // twips
+    QRgb back;
+    std::vector<ControlSpec> controls; // in creation order
+};
+
+// The key of a control in the built map: "Command3(1)" for arrays, "Label3" for singles.
+QString controlKey(const char *name, int index);
+
+// Creates every control of `spec` on `form` with its geometry, colours, font, text, picture
+// and visibility, stacked as the rows say: later rows above earlier ones, windowed controls
+// (buttons, text boxes, picture boxes) above graphical ones (labels, images, shapes).
+QHash<QString, QWidget *> buildControls(QWidget *form, const WindowSpec &spec);
+
+const WindowSpec &form1Layout(); // the main window
+const WindowSpec &form2Layout(); // the title window
+const WindowSpec &form3Layout(); // the catch report
+const WindowSpec &form4Layout(); // the ranking window
+
+} // namespace nuyo

@@ -1,0 +1,53 @@
+// The ranking window: the five best games, a finished game's result and the name entry.
+#pragma once
+
+#include "game/app.h"
+#include "layouts/controls.h"
+
+#include <QHash>
+#include <QWidget>
+#include <array>
+
+namespace nuyo {
+
+class Form4 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form4(App &app);
+
+    void Form_Load();          // places the window over the main window, sets its fonts
+    void Form_Activate();      // fills the table and handles a pending result
+    void Command1_Click();     // "ＯＫ" closes; "登録" registers the name
+    void Command2_Click();     // ranking of results on or off
+    int Text1_KeyPress(int KeyAscii); // the name entry's filter: the code to insert, 0 drops it
+    void SetRankFonts();       // display-scaled font sizes
+
+    App &app;
+    GameState &g;
+    int RankNo = 5; // the row of the pending result, 5 = not ranked
+    std::array<VbLabel *, 9> Label1; // title, header, rank numbers, name prompt
+    std::array<VbLabel *, 6> lblP;   // the five rows and the sixth line
+    VbLineEdit *Text1;  // the name entry
+    VbButton *Command1; // "ＯＫ" / "登録"
+    VbButton *Command2; // the ranking on/off toggle
+    VbLabel *Label2;    // "POINTS        RANKING", the toggle's indicator
+    VbLabel *Label3;    // "!"
+    PictureBox *Picture1; // the panel holding the table
+    QHash<QString, QWidget *> controls;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void placeOverMainWindow(); // 480 and 560 twips from the main window's corner
+    void showToggleColours();   // Label2 and Command2 as RankingOff says
+    bool m_activated = false;   // Form_Activate has run for this showing
+};
+
+// Loads the ranking window, shows it modally and unloads it when it closes.
+void showRankingWindow(App &app);
+
+} // namespace nuyo

@@ -1,0 +1,96 @@
+#include "startup/form2.h"
+
+#include "game/form1.h"
+#include "layouts/layout.h"
+#include "startup/fontsizes.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace nuyo {
+
+Form2::Form2(App &a) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), app(a), g(a.g)
+{
+    controls = buildControls(this, form2Layout());
+    for (int i = 0; i < 2; ++i)
+        Command1[i] = qobject_cast<VbButton *>(controls.value(controlKey("Command1", i)));
+    Command3 = qobject_cast<VbButton *>(controls.value(QStringLiteral("Command3")));
+    Label1 = qobject_cast<VbLabel *>(controls.value(QStringLiteral("Label1")));
+    Image1 = qobject_cast<VbImage *>(controls.value(QStringLiteral("Image1")));
+    setWindowTitle(QStringLiteral("ぬ よ"));
+    // The off-screen button comes first in the focus order, then the two modes.
+    setTabOrder(Command3, Command1[0]);
+    setTabOrder(Command1[0], Command1[1]);
+    for (int i = 0; i < 2; ++i)
+        connect(Command1[i], &VbButton::clicked, this, [this, i] { Command1_Click(i); });
+}
+
+bool Form2::Form_Load()
+{
+    if (app.displayDepth && app.displayDepth() == 8) {
+        app.host.msgBox(QStringLiteral("  ２５６色では使用できません！  "), 48, QStringLiteral(" * ぬ よ *"));
+        return false;
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        const int left = (s.width() - width()) / 2;
+        const int top = (s.height() - height()) / 2 - px(200);
+        move(s.x() + left, s.y() + top);
+    }
+    SetTitleFonts();
+    return true;
+}
+
+void Form2::SetTitleFonts()
+{
+    auto sized = [](QWidget *w, int points) {
+        if (points <= 0)
+            return;
+        QFont f = w->font();
+        f.setPointSize(points);
+        w->setFont(f);
+    };
+    sized(Command1[0], g.FontSize11);
+    sized(Command1[1], g.FontSize11);
+    sized(Label1, g.FontSize14);
+}
+
+void Form2::Command1_Click(int Index)
+{
+    g.GameMode = Index;
+    Command1[0]->setVisible(false);
+    Command1[1]->setVisible(false);
+    app.host.doEvents();
+    if (g.TitleCall == 0) {
+        if (!app.form1) {
+            app.form1 = new Form1(app);
+            app.form1->Form_Load();
+        }
+        app.form1->raise();
+    } else {
+        app.host.waitFor(1.5);
+    }
+    // Unloads the title: the start-up one is deleted, a new game's modal one returns control.
+    close();
+}
+
+bool Main(App &app, bool anotherGameRuns)
+{
+    if (anotherGameRuns) {
+        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), 48, QStringLiteral(" * ぬ よ *"));
+        return false;
+    }
+    SetFontSizes(app.g, app.twipsPerPixel ? app.twipsPerPixel() : 15.0);
+    auto *title = new Form2(app);
+    title->setAttribute(Qt::WA_DeleteOnClose);
+    if (!title->Form_Load()) {
+        delete title;
+        return false;
+    }
+    title->show();
+    title->raise();
+    title->repaint();
+    return true;
+}
+
+} // namespace nuyo

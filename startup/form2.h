@@ -1,0 +1,38 @@
+// The title window: the choice of practice or the real game.
+#pragma once
+
+#include "game/app.h"
+#include "layouts/controls.h"
+
+#include <QHash>
+#include <QWidget>
+#include <array>
+
+namespace nuyo {
+
+class Form2 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form2(App &app);
+
+    // Checks the display, places the window 200 twips above the screen's middle, sets fonts.
+    // False when the display cannot be used (the application then ends).
+    bool Form_Load();
+    void Command1_Click(int Index); // a mode button: 0 "練 習", 1 "本 番"
+    void SetTitleFonts();           // display-scaled fonts of the buttons and the label
+
+    App &app;
+    GameState &g;
+    std::array<VbButton *, 2> Command1; // the mode buttons
+    VbButton *Command3;                 // off-screen, first in the focus order
+    VbLabel *Label1;                    // "  只今、準備中 ・・・" behind the buttons
+    VbImage *Image1;                    // the title picture
+    QHash<QString, QWidget *> controls;
+};
+
+// Main: refuses a second game, sizes the fonts and shows the title window. False when the
+// application is to end at once.
+bool Main(App &app, bool anotherGameRuns);
+
+} // namespace nuyo

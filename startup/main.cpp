@@ -1,0 +1,41 @@
+// ぬ よ: a float-fishing game.
+#include "game/app.h"
+#include "game/realhost.h"
+#include "layouts/appinfo.h"
+#include "layouts/fonts.h"
+#include "layouts/pictures.h"
+#include "sound/qtsoundlibrary.h"
+#include "startup/form2.h"
+#include "startup/singleinstance.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    // Without a display Qt would abort with a cryptic message; say what to do instead.
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "nuyo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
+                             "run it on a desktop, or headless with: xvfb-run ./play.sh\n");
+        return 1;
+    }
+
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("nuyo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ぬ よ"));
+    QApplication::setOrganizationName(QString());
+    QGuiApplication::setDesktopFileName(nuyo::appDesktopId());
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(nuyo::loadPicture(QStringLiteral("form1/icon.ico")))));
+    nuyo::installFontSubstitutions();
+    QApplication::setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
+
+    nuyo::SingleInstance instance;
+    nuyo::RealHost host;
+    nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
+    if (!nuyo::Main(app, !instance.acquired()))
+        return 0;
+    return qapp.exec();
+}

@@ -1,0 +1,45 @@
+#include "support/harness.h"
+
+#include "layouts/fonts.h"
+#include "startup/form2.h"
+
+#include <QApplication>
+
+namespace nuyo {
+
+Harness::Harness(quint32 seed, bool soundDevice)
+{
+    host.seed = seed;
+    auto rec = std::make_unique<RecordingSound>(host, soundDevice);
+    sound = rec.get();
+    app = std::make_unique<App>(host, std::move(rec));
+    app->exeDir = dir.path();
+    app->userDataDir = dir.path();
+    app->displayDepth = [] { return 24; };
+    app->twipsPerPixel = [] { return 15.0; };
+    installFontSubstitutions();
+}
+
+Harness::~Harness()
+{
+    app->unloadWindows();
+    // The title window of start-up deletes itself when closed; make sure nothing is left over.
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *w : widgets)
+        if (w->inherits("nuyo::Form2"))
+            delete w;
+}
+
+void Harness::start(int mode)
+{
+    Main(*app, false);
+    Form2 *title = nullptr;
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *w : widgets)
+        if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
+            title = f;
+    Q_ASSERT(title);
+    title->Command1[mode]->press(1);
+}
+
+} // namespace nuyo

@@ -1,0 +1,33 @@
+// A whole game under the simulated host: the windows, a recording sound library, a temp folder.
+#pragma once
+
+#include "game/app.h"
+#include "game/form1.h"
+#include "game/simhost.h"
+#include "support/recordingsound.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace nuyo {
+
+class Harness
+{
+public:
+    // A game whose executable folder is a fresh temporary folder, seeded with `seed`.
+    explicit Harness(quint32 seed = 1, bool soundDevice = true);
+    ~Harness();
+
+    // Start-up and a press on the title's mode button: 0 practice, 1 the real game.
+    void start(int mode);
+
+    SimHost host;
+    RecordingSound *sound = nullptr; // owned by the app
+    std::unique_ptr<App> app;
+    QTemporaryDir dir;
+
+    Form1 &form() { return *app->form1; }
+    GameState &g() { return app->g; }
+};
+
+} // namespace nuyo

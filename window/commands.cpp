@@ -1,0 +1,104 @@
+// The main window's small controls: bait settings, hints, ranking, new game, help, closing.
+#include "game/form1.h"
+#include "ranking/form4.h"
+#include "report/form3.h"
+#include "sound/vbdsound.h"
+#include "window/introduction.h"
+#include "window/tips.h"
+
+#include <QFileInfo>
+
+namespace nuyo {
+
+void Form1::Command3_Click(int Index)
+{
+    for (VbButton *b : Command3)
+        b->setBackColor(QColor(255, 192, 255));
+    if (Index >= 0 && Index <= 2) {
+        g.BaitSetting = Index + 1;
+        Command3[Index]->setBackColor(QColor(255, 0, 0));
+    }
+    Label2[1]->setForeColor(QColor(0, 0, 255));
+    Command5->setFocus();
+}
+
+void Form1::Command4_MouseDown(int Button)
+{
+    if (Button == 1) {
+        app.host.msgBox(tipText(TipNo), 64, QStringLiteral(" * ぬ よ *"));
+        TipNo += 1;
+        if (TipNo >= 9) {
+            KingfisherVisit();
+            TipNo = 0;
+        }
+        Command4->setText(QStringLiteral("ワンポイント * ") + QString::number(TipNo + 1));
+    } else if (Button == 2) {
+        TipNo += 1;
+        if (TipNo >= 8)
+            TipNo = 0;
+        Command4->setText(QStringLiteral("ワンポイント * ") + QString::number(TipNo + 1));
+    }
+    Command5->setFocus();
+}
+
+void Form1::Command6_Click()
+{
+    showRankingWindow(app);
+    Command5->setFocus();
+}
+
+void Form1::Command7_Click()
+{
+    Command7->setVisible(false);
+    Command1->resize(Command1->width(), 201);
+    Label6->setVisible(false);
+    NewGame();
+}
+
+void Form1::Form_QueryUnload()
+{
+    if (g.SoundOff == 0)
+        SoundRelease(app);
+    delete app.form3;
+    app.form3 = nullptr;
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    Timer3->setEnabled(false);
+    app.host.msgBox(QStringLiteral("終了します！  　　"), 48, QStringLiteral(" ぬ よ"));
+    app.host.endApplication();
+}
+
+void Form1::Image3_Click()
+{
+    if (!Command4->isEnabled())
+        return;
+    const QString path = introductionPath(app.exeDir);
+    if (QFileInfo(path).isFile()) {
+        if (app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 表示しますか？"), 36, QStringLiteral(" * ぬ よ *")) ==
+            MsgBox::Yes) {
+            // The desktop's own viewer opens the file by its URL: no shell, no command line.
+            if (!app.host.openDocument(path))
+                app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 開けませんでした。"), 48, QString());
+        }
+    } else {
+        app.host.msgBox(QStringLiteral("「 はじめに .txt 」がありません！"), 0, QString());
+    }
+}
+
+void Form1::Label1_Click()
+{
+    if (g.FloatWidth == 5) {
+        g.FloatWidth = 4;
+        Label8->setText(QStringLiteral("ウキ：細"));
+    } else {
+        g.FloatWidth = 5;
+        Label8->setText(QStringLiteral("ウキ：太"));
+    }
+}
+
+void Form1::Text1_GotFocus()
+{
+    Command5->setFocus();
+}
+
+} // namespace nuyo

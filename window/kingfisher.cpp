@@ -1,0 +1,116 @@
+// The kingfisher's surprises: a pass over the scene, and a visit to the whole window.
+#include "game/form1.h"
+#include "sound/vbdsound.h"
+
+#include <QPainter>
+#include <exception>
+
+namespace nuyo {
+
+void Form1::WaitSeconds(double seconds)
+{
+    app.host.waitFor(seconds);
+}
+
+void Form1::KingfisherPass()
+{
+    setEnabled(false);
+    PicKF2->setOuterSize(300, 353);
+    PicKF2->setPicture(PicPRE->image());
+    PicKF2->setVisible(true);
+    PicKF2->raise();
+    const QImage &bird = Image8->picture();
+    int x = 288, y = 6;
+    do {
+        x -= 36;
+        y += 3;
+        PicKF2->cls();
+        PicKF2->paintPicture(bird, x, y, 52, 40, 52, 0, 52, 40, Rop::SrcErase);
+        PicKF2->paintPicture(bird, x, y, 52, 40, 0, 0, 52, 40, Rop::SrcInvert);
+        WaitSeconds(0.1);
+    } while (x > -12);
+    PicKF2->setVisible(false);
+    PicKF2->clearPicture();
+    setEnabled(true);
+    SoundPlay(app, g.Snd104);
+}
+
+void Form1::KingfisherVisit()
+{
+    setEnabled(false);
+    try {
+        // The snapshot is the window's own picture of its client area, drawn off-screen.
+        const QImage snapshot = windowSnapshot ? windowSnapshot() : grab().toImage();
+        if (snapshot.isNull())
+            throw std::runtime_error("no snapshot of the window");
+        PicKF->move(0, 0);
+        PicKF->setOuterSize(width(), height());
+        PicKF->setPicture(snapshot.convertToFormat(QImage::Format_RGB32));
+        PicKF->refresh();
+        const QImage &right = Image10->picture();
+        PicKF->paintPicture(right, 356, 130, 88, 84, 0, 0, 88, 84, Rop::SrcErase);
+        PicKF->paintPicture(right, 356, 130, 88, 84, 88, 0, 88, 84, Rop::SrcInvert);
+        PicKF->setVisible(true);
+        PicKF->raise();
+        WaitSeconds(1.0);
+        PicKF->cls();
+        const QImage &left = Image9->picture();
+        PicKF->paintPicture(left, 302, 130, 88, 84, 88, 0, 88, 84, Rop::SrcErase);
+        PicKF->paintPicture(left, 302, 130, 88, 84, 0, 0, 88, 84, Rop::SrcInvert);
+        PicKF->keepDrawing();
+        PicKF->refresh();
+        const QImage &bird = Image8->picture();
+        int x = PicKF->scaleWidth() - 26, y = 6, clip = 0;
+        do {
+            x -= 42;
+            y += 4;
+            if (x < 32)
+                clip = 32 - x;
+            PicKF->cls();
+            if (clip < 52) {
+                PicKF->paintPicture(bird, x + clip, y, 52 - clip, 40, 52 + clip, 0, 52 - clip, 40, Rop::SrcErase);
+                PicKF->paintPicture(bird, x + clip, y, 52 - clip, 40, clip, 0, 52 - clip, 40, Rop::SrcInvert);
+            }
+            WaitSeconds(0.1);
+        } while (x > 0);
+        PicKF->cls();
+        SoundPlay(app, g.Snd104);
+        WaitSeconds(1.0);
+        PicKF->setVisible(false);
+        PicKF->clearPicture();
+        setEnabled(true);
+    } catch (const std::exception &) {
+        setEnabled(true);
+        PicKF->setVisible(false);
+        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), 48, QStringLiteral(" 警告！"));
+    }
+}
+
+void Form1::SetMainFonts()
+{
+    auto sized = [](QWidget *w, int points) {
+        if (points <= 0)
+            return;
+        QFont f = w->font();
+        f.setPointSize(points);
+        w->setFont(f);
+    };
+    sized(this, g.FontSize9);
+    sized(Command1, g.FontSize12);
+    for (VbButton *b : Command3)
+        sized(b, g.FontSize9);
+    sized(Command4, g.FontSize9);
+    sized(Command6, g.FontSize9);
+    sized(Label1, g.FontSize20);
+    sized(Label2[0], g.FontSize9);
+    sized(Label2[1], g.FontSize9);
+    sized(Label3, g.FontSize11);
+    sized(Label7, g.FontSize9);
+    sized(Label8, g.FontSize9);
+    sized(Label9, g.FontSize9);
+    sized(Text1, g.FontSize9);
+    for (PictureBox *p : PicS)
+        sized(p, g.FontSize36);
+}
+
+} // namespace nuyo
