@@ -1,0 +1,134 @@
+#include "support/player.h"
+
+#include "ranking/form4.h"
+#include "report/form3.h"
+
+#include <QImage>
+#include <cstdlib>
+#include <memory>
+
+namespace nuyo {
+
+Player::Player(Harness &h, Style style) : m_h(h), m_style(style)
+{
+    m_h.host.onModal = [this](QWidget *w) {
+        if (auto *report = qobject_cast<Form3 *>(w)) {
+            // Read the report for a moment, then OK (it may be disabled for a while at first).
+            std::function<void()> ok;
+            ok = [this, report] {
+                if (!report->isVisible())
+                    return;
+                if (report->Command1->isEnabled())
+                    report->Command1->press(1);
+                else
+                    m_h.host.after(0.5, [this, report] {
+                        if (report->isVisible() && report->Command1->isEnabled())
+                            report->Command1->press(1);
+                    });
+            };
+            m_h.host.after(1.0, ok);
+        } else if (auto *ranking = qobject_cast<Form4 *>(w)) {
+            m_h.host.after(1.0, [this, ranking] {
+                if (ranking->Text1->isVisible()) {
+                    for (QChar c : rankingName)
+                        ranking->Text1->typeChar(c);
+                    ranking->Text1->typeChar(QChar(13));
+                }
+                m_h.host.after(1.0, [ranking] { ranking->Command1->press(1); });
+            });
+        }
+    };
+}
+
+bool Player::floatLeftRest()
+{
+    // The float is a narrow column of the float picture's colours in the close-up box: find its
+    // top row by comparing against the box's own background picture.
+    PictureBox *box = m_h.form().PicUKI;
+    if (!box->isVisible())
+        return false;
+    const QImage &shown = box->image();
+    const QImage back = box->picture();
+    const GameState &g = m_h.g();
+    // The player follows the float sideways and looks for its tip.
+    const int x0 = std::max(0, g.FloatX - 8), x1 = std::min(shown.width(), g.FloatX + 8);
+    int top = -1;
+    for (int y = 0; y < shown.height() && top < 0; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (shown.pixel(x, y) != back.pixel(x, y)) {
+                top = y;
+                break;
+            }
+    const int restTop = g.BaitTime + 20;
+    // Gone from view, or a bite's depth (five pixels or more) above or below its rest.
+    return top < 0 || std::abs(top - restTop) >= 5;
+}
+
+void Player::fight()
+{
+    // A person clicks a few times a second at most: pull while the line is blue, give line
+    // when it turns red, and wait while it warns in yellow.
+    if (m_h.host.now() - m_lastPress < 0.3)
+        return;
+    Form1 &f = m_h.form();
+    const QColor line = f.lineColour;
+    if (line == QColor(255, 0, 0)) {
+        ++slacks;
+        m_lastPress = m_h.host.now();
+        f.Command1->press(2);
+    } else if (line == QColor(0, 192, 255)) {
+        ++pulls;
+        m_lastPress = m_h.host.now();
+        f.Command1->press(1);
+    }
+}
+
+void Player::look()
+{
+    Form1 &f = m_h.form();
+    if (!f.isEnabled() || !f.Command1->isEnabled())
+        return;
+    const QString caption = f.Command1->text();
+    if (caption == QStringLiteral("振り込み") && m_style == Style::Eyes) {
+        // The comment line names the bait the fish take now; follow it before casting.
+        const QString hint = f.Label3->text();
+        const QString lead = QStringLiteral("エサ合わせは『 ");
+        if (hint.startsWith(lead)) {
+            for (VbButton *b : f.Command3)
+                if (hint.mid(lead.size()).startsWith(b->text() + QStringLiteral(" 』")) &&
+                    b->backColor() != QColor(255, 0, 0))
+                    b->press(1);
+        }
+    }
+    if (caption == QStringLiteral("振り込み") || caption == QStringLiteral("エサ落ち")) {
+        f.Command1->press(1);
+    } else if (caption == QStringLiteral("合わせ") && m_style == Style::Eyes) {
+        if (floatLeftRest()) {
+            ++strikes;
+            f.Command1->press(1);
+        }
+    } else if (caption == QStringLiteral("取り込み")) {
+        fight();
+    }
+}
+
+bool Player::playGame(double limit)
+{
+    const double end = m_h.host.now() + limit;
+    auto tick = std::make_shared<std::function<void()>>();
+    std::weak_ptr<std::function<void()>> weak = tick;
+    *tick = [this, weak, end] {
+        auto self = weak.lock();
+        if (!self || m_h.host.now() > end || !m_h.app->form1)
+            return;
+        if (m_h.form().Command1->text() == QStringLiteral("終了"))
+            return;
+        m_h.host.after(period, [self] { (*self)(); });
+        look();
+    };
+    m_h.host.after(period, [tick] { (*tick)(); });
+    m_h.host.runUntil(end, [this] { return m_h.form().Command1->text() == QStringLiteral("終了"); });
+    return m_h.form().Command1->text() == QStringLiteral("終了");
+}
+
+} // namespace nuyo
