@@ -16,7 +16,6 @@ template<typename T> T *control(const QHash<QString, QWidget *> &made, const cha
 
 Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
 {
-    setAttribute(Qt::WA_QuitOnClose, false);
     controls = buildControls(this, form1Layout());
     setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("form1/icon.ico")))));
 

@@ -112,6 +112,7 @@ void Form1::Form_Load()
         app.form3->Form_Load();
     }
     show();
+    Command5->setFocus();
 }
 
 void Form1::NewGame()
@@ -158,6 +159,7 @@ void Form1::NewGame()
     g.LastResult.clear();
     show();
     raise();
+    Command5->setFocus();
 }
 
 } // namespace nuyo

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, playing or testing the game needs, only when
+# something is missing. Usage: deps.sh build|test|bench
+set -euo pipefail
+
+build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools
+            libqt6multimedia6 qt6-qpa-plugins libgl1-mesa-dev fonts-ipafont-gothic)
+test_pkgs=(xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils imagemagick sox
+           desktop-file-utils appstream python3)
+
+case "${1:-build}" in
+    build) want=("${build_pkgs[@]}") ;;
+    test | bench) want=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
+    *) echo "usage: $0 build|test|bench" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${want[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then sudo=(sudo); else
+        echo "These packages are missing and I am not root: ${missing[*]}" >&2; exit 1
+    fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
