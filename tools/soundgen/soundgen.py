@@ -210,7 +210,7 @@ def pond():
                 centre[i] = freq * (1.0 - 0.25 * u / (rise + ebb))
     for i in range(total):
         _, band = svf.run(rng.white(), centre[i], 1.6)
-        water[i] += 0.9 * envelope[i] * band
+        water[i] += 0.7 * envelope[i] * band
 
     # Bubbles breaking the surface: short sines that rise in pitch.
     for _ in range(9):
@@ -265,7 +265,7 @@ def pond():
             e = hann_bump(pulse) * fade(p / 0.03) * fade((0.24 - p) / 0.03)
             out[i] += 0.018 * e * sin_(TWO_PI * carrier * i)
 
-    out = normalise(out, 0.62)
+    out = normalise(out, 0.5)
     data = quantise(out, 1010)
 
     # Choose the loop point where the recording is quiet and two neighbours are closest: rotating
@@ -299,7 +299,7 @@ def whoosh():
         low = body.run(x)
         env = speed * fade(t / 0.05) * fade((1.0 - t) / 0.12)
         out.append(env * (0.8 * band + 0.5 * low))
-    return rate, bytes(quantise(normalise(out, 0.6), 1020))
+    return rate, bytes(quantise(normalise(out, 0.85), 1020))
 
 
 # ---- 103: the float's plop ----------------------------------------------------------------------
@@ -319,7 +319,7 @@ def plop():
         noise = splash.run(rng.white()) * fade(u / 0.001) * exp_(-u / 0.004)
         tail = fade((n - 1 - i) / (0.006 * rate))
         out.append(tail * (tone + 0.35 * noise))
-    return rate, bytes(quantise(normalise(out, 0.6), 1030))
+    return rate, bytes(quantise(normalise(out, 0.8), 1030))
 
 
 # ---- 104: the landing chime ---------------------------------------------------------------------
@@ -341,7 +341,7 @@ def chime():
             out[a + k] += e * s
     for i in range(n):
         out[i] *= fade((n - 1 - i) / (0.12 * rate))
-    return rate, bytes(quantise(normalise(out, 0.7), 1040))
+    return rate, bytes(quantise(normalise(out, 0.8), 1040))
 
 
 # ---- 105: the failure sound ---------------------------------------------------------------------
@@ -365,7 +365,7 @@ def failure():
         phase += TWO_PI * f / rate
         s = sin_(phase) + 0.3 * sin_(2.0 * phase) + 0.1 * sin_(3.0 * phase)
         out.append(soft.run(e * s))
-    return rate, bytes(quantise(normalise(out, 0.65), 1050))
+    return rate, bytes(quantise(normalise(out, 0.6), 1050))
 
 
 # ---- files --------------------------------------------------------------------------------------
