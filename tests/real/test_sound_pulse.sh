@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# The game's sound reaches a real sound server: a private PulseAudio daemon with a null sink,
+# recorded from the sink's monitor. Once the main window of a practice game shows, the pond loop
+# must be audible within 2 s; pressing "振り込み" must add the cast's effects on top, louder than
+# the pond recording ever is on its own.
+#
+# Needs: pulseaudio, pulseaudio-utils (parec, pactl), xvfb, xdotool, python3.
+# Environment: NUYO_BUILD_DIR (the built game), NUYO_SOURCE_DIR (the recordings).
+set -u
+
+for tool in pulseaudio parec pactl Xvfb xdotool; do
+    if ! command -v "$tool" > /dev/null 2>&1; then
+        echo "SKIP: $tool is not installed"
+        exit 0
+    fi
+done
+command -v python3 > /dev/null || { echo "FAIL: python3 is needed to measure the recordings"; exit 1; }
+
+BUILD=${NUYO_BUILD_DIR:?NUYO_BUILD_DIR must name the build folder}
+SOURCE=${NUYO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+[ -x "$BUILD/nuyo" ] || { echo "FAIL: $BUILD/nuyo has not been built"; exit 1; }
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/nuyo-sound.XXXXXX")
+PIDS=()
+cleanup() {
+    local pid
+    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${PIDS[i]}
+        kill "$pid" 2> /dev/null && wait "$pid" 2> /dev/null
+    done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    for log in "$WORK"/*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; }
+    done
+    exit 1
+}
+
+# Polls `cmd` every 0.1 s until it succeeds or `seconds` pass.
+wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# ---- a private sound server -------------------------------------------------------------------
+mkdir -p "$WORK/home" "$WORK/runtime"
+chmod 700 "$WORK/runtime"
+export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/home/.config"
+export PULSE_SERVER="unix:$WORK/pulse.sock"
+unset PULSE_COOKIE PULSE_SINK PULSE_SOURCE
+SINK=nuyo_test_sink
+
+pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n --disable-shm=yes \
+    --log-target=stderr \
+    --load="module-null-sink sink_name=$SINK rate=44100 channels=2" \
+    --load="module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
+    > "$WORK/pulseaudio.log" 2>&1 &
+PIDS+=($!)
+wait_until 10 pactl info > /dev/null 2>&1 || fail "the PulseAudio daemon did not come up"
+pactl set-default-sink "$SINK" || fail "no null sink"
+
+# ---- a private X server -----------------------------------------------------------------------
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$WORK/display" > "$WORK/xvfb.log" 2>&1 &
+PIDS+=($!)
+wait_until 10 test -s "$WORK/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n 1 "$WORK/display")"
+export QT_QPA_PLATFORM=xcb
+
+# One recording of the sink's monitor runs through the whole test (mono, 44100 Hz, signed
+# 16-bit); its length so far is the clock that marks when things happen in it.
+RATE=44100
+recorded_bytes() { stat -c %s "$WORK/monitor.raw" 2> /dev/null || echo 0; }
+grown_to() { (($(recorded_bytes) >= $1)); }
+
+# ---- the game, from a copy of its build folder --------------------------------------------------
+mkdir -p "$WORK/game"
+cp "$BUILD/nuyo" "$WORK/game/"
+[ -f "$BUILD/はじめに.txt" ] && cp "$BUILD/はじめに.txt" "$WORK/game/"
+parec -d "$SINK.monitor" --latency-msec=20 --raw --format=s16le --rate=$RATE --channels=1 \
+    > "$WORK/monitor.raw" 2> "$WORK/parec.log" &
+PIDS+=($!)
+REC=$!
+wait_until 10 grown_to 4410 || fail "parec records nothing from the null sink"
+
+(cd "$WORK/game" && exec ./nuyo) > "$WORK/game.log" 2>&1 &
+PIDS+=($!)
+GAME=$!
+
+TITLE=$(xdotool search --sync --onlyvisible --name '^ぬ よ' 2> /dev/null | head -n 1)
+[ -n "$TITLE" ] || fail "the title window did not show"
+# "練 習" occupies x 72..177, y 216..249 of the title window's client area.
+xdotool mousemove --window "$TITLE" 124 232 click 1
+
+MAIN=""
+find_main() {
+    MAIN=$(xdotool search --onlyvisible --name '練習' 2> /dev/null | head -n 1)
+    [ -n "$MAIN" ]
+}
+wait_until 20 find_main || fail "the practice game's main window did not show"
+SHOWN=$(recorded_bytes)
+kill -0 "$GAME" 2> /dev/null || fail "the game ended"
+
+# Three seconds of the pond loop after the window shows.
+wait_until 10 grown_to $((SHOWN + 3 * RATE * 2)) || fail "the recording stalled"
+
+# "振り込み" is the action button at x 344..457, y 168..369 of the main window's client area.
+# The cast plays the whoosh 0.4 s after the press and the plop at 1 s.
+PRESSED=$(recorded_bytes)
+xdotool mousemove --window "$MAIN" 400 260 click 1
+wait_until 10 grown_to $((PRESSED + 5 * RATE)) || fail "the recording stalled"
+kill -0 "$GAME" 2> /dev/null || fail "the game ended during the cast"
+kill -INT "$REC"
+wait "$REC" 2> /dev/null
+
+python3 - "$WORK/monitor.raw" "$SHOWN" "$PRESSED" "$SOURCE/layouts/sounds/101.wav" << 'EOF' || fail "see above"
+import array, struct, sys
+
+RATE = 44100
+
+
+def rms_windows(a, rate, seconds, hop):
+    w = int(rate * seconds)
+    step = max(1, int(rate * hop))
+    return [((sum(x * x for x in a[i:i + w]) / w) ** 0.5, i / rate) for i in range(0, len(a) - w + 1, step)]
+
+
+whole = array.array("h")
+with open(sys.argv[1], "rb") as f:
+    whole.frombytes(f.read())
+shown, pressed = int(sys.argv[2]) // 2, int(sys.argv[3]) // 2
+loop, cast = whole[shown:shown + 3 * RATE], whole[pressed:pressed + int(2.5 * RATE)]
+before = whole[:RATE // 2]
+print("recorded %.2f s; main window at %.2f s, press at %.2f s"
+      % (len(whole) / RATE, shown / RATE, pressed / RATE))
+if len(loop) < 3 * RATE or len(cast) < 2 * RATE:
+    print("FAIL: the recording is too short")
+    sys.exit(1)
+# The sink is silent before the game starts: the level below is the game's.
+if max(abs(x) for x in before) != 0:
+    print("FAIL: the null sink was not silent before the game started")
+    sys.exit(1)
+
+# Audible: a quarter second of the loop, starting within 2 s, is well above silence
+# (the null sink's monitor gives exact zeros when nothing plays).
+audible = [(r, t) for r, t in rms_windows(loop[:2 * RATE], RATE, 0.25, 0.05) if r > 150]
+overall = rms_windows(loop, RATE, 3, 1)[0][0]
+print("loop RMS %.0f over 3 s; first audible quarter second at %s s after the window showed"
+      % (overall, "%.2f" % audible[0][1] if audible else "none"))
+if not audible:
+    print("FAIL: the background loop is not audible within 2 s of the main window")
+    sys.exit(1)
+
+# The loudest 50 ms the pond recording itself can give, at the level the sink records it
+# (8-bit sample − 128, times 256).
+with open(sys.argv[4], "rb") as f:
+    image = f.read()
+n = struct.unpack("<I", image[52:56])[0]
+pond = array.array("h", ((b - 128) * 256 for b in image[56:56 + n]))
+pond_peak = max(r for r, _ in rms_windows(pond, 11025, 0.05, 0.005))
+burst, at = max(rms_windows(cast, RATE, 0.05, 0.005))
+print("loudest 50 ms of the pond alone %.0f; after the press %.0f, at %.2f s" % (pond_peak, burst, at))
+if burst < 1.3 * pond_peak:
+    print("FAIL: no burst from the cast's effects above the background")
+    sys.exit(1)
+print("PASS: the loop plays and the cast's effects sound over it")
+EOF
