@@ -1,0 +1,252 @@
+// The float in its close-up box and the school's steps, in the real main window under the
+// simulated host: what the player sees is checked pixel for pixel.
+#include "fish/nuyoobject.h"
+#include "fish/school.h"
+#include "support/harness.h"
+
+#include <QPainter>
+#include <QtTest>
+#include <set>
+
+using namespace nuyo;
+
+namespace {
+
+// The close-up box as it should look: its background with the float drawn at (x, y), w × h.
+QImage expectedFloat(Form1 &f, int x, int y, int w, int h)
+{
+    QImage img = f.PicUKI->picture().copy(QRect(QPoint(), f.PicUKI->image().size()));
+    if (h > 0) {
+        QPainter p(&img);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QRect(x, y, w, h), f.ImgU->picture().convertToFormat(QImage::Format_RGB32), QRect(0, 0, 5, h));
+    }
+    return img;
+}
+
+// The scene with angler frame k drawn through its mask.
+QImage expectedAngler(Form1 &f, int k)
+{
+    QImage img = f.PicPRE->picture().copy(QRect(QPoint(), f.PicPRE->image().size()));
+    const QImage frame = f.Image1[k]->picture().convertToFormat(QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination);
+    p.drawImage(QRect(90, 0, 160, 314), frame, QRect(160, 0, 160, 314));
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.drawImage(QRect(90, 0, 160, 314), frame, QRect(0, 0, 160, 314));
+    return img;
+}
+
+} // namespace
+
+class FloatTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void afterSettlingTheFloatStandsAt96_83AndTheBaitTimerRuns();
+    void atRestTheFloatTopFollowsTheBaitTime_data();
+    void atRestTheFloatTopFollowsTheBaitTime();
+    void theSixtyCentimetreFishPullsTheFloatUnder();
+    void twoNeighbourStepsMoveTheFloatFourPixelsLeftUntilTheNextCast();
+    void theEndOfCastPictureWithNoResultIsTheAnglerAlone();
+    void aStrikeDuringTheSecondFishsStepStopsTheSchoolBeforeTheThird();
+    void aHeadingOutsideOneToFourShowsItsMessageAndStays();
+    void aNewGameHasTypesOneTwoThreeTwo();
+    void theSixtyCentimetreFishIsPlacedNearTheBait();
+};
+
+void FloatTest::afterSettlingTheFloatStandsAt96_83AndTheBaitTimerRuns()
+{
+    Harness h(4);
+    h.start(0);
+    Form1 &f = h.form();
+    QImage seen;
+    int y = 0, height = 0;
+    bool baitTimer = false, settling = true;
+    h.host.at(1.0, [&] { f.Command1->press(1); });
+    // The cast's waits: 3 s, then 21 settling ticks of 0.2 s.
+    h.host.at(1.0 + 3.0 + 4.2 + 0.05, [&] {
+        seen = f.PicUKI->image().copy();
+        y = h.g().FloatY;
+        height = h.g().FloatH;
+        baitTimer = f.Timer3->isEnabled();
+        settling = f.Timer2->isEnabled();
+    });
+    h.host.runUntil(1.0 + 3.0 + 4.2 + 0.1);
+    QCOMPARE(y, 83);
+    QCOMPARE(height, 93);
+    QVERIFY(baitTimer);
+    QVERIFY(!settling);
+    QCOMPARE(seen, expectedFloat(f, 96, 83, h.g().FloatWidth, 93));
+}
+
+void FloatTest::atRestTheFloatTopFollowsTheBaitTime_data()
+{
+    QTest::addColumn<int>("baitTime");
+    QTest::addColumn<int>("width");
+    QTest::newRow("fresh bait, thick float") << 60 << 5;
+    QTest::newRow("some gone, thin float") << 25 << 4;
+    QTest::newRow("all gone") << 0 << 5;
+}
+
+void FloatTest::atRestTheFloatTopFollowsTheBaitTime()
+{
+    QFETCH(int, baitTime);
+    QFETCH(int, width);
+    Harness h(4);
+    h.start(0);
+    Form1 &f = h.form();
+    GameState &g = h.g();
+    g.BaitTime = baitTime;
+    g.FloatWidth = width;
+    g.FloatX = 96;
+    g.FloatSrcW = 5;
+    f.FloatBite(0, 0, 0, 0);
+    QCOMPARE(g.FloatY, baitTime + 20);
+    QCOMPARE(g.FloatH, 156 - baitTime);
+    QCOMPARE(f.PicUKI->image(), expectedFloat(f, 96, baitTime + 20, width, 156 - baitTime));
+}
+
+void FloatTest::theSixtyCentimetreFishPullsTheFloatUnder()
+{
+    Harness h(4);
+    h.start(0);
+    Form1 &f = h.form();
+    GameState &g = h.g();
+    g.BaitTime = 0;
+    g.BaitWanted = 2;
+    g.FloatX = 96;
+    g.FloatSrcW = 5;
+    g.FloatY = 80;
+    g.FloatH = 96;
+    QImage during;
+    const double t0 = h.host.now();
+    h.host.at(t0 + 0.05, [&] { during = f.PicUKI->image().copy(); });
+    f.FloatBite(1, 6, 3, 2);
+    QCOMPARE(during, expectedFloat(f, 96, 80 + 48, g.FloatWidth, 48));
+    QCOMPARE(f.PicUKI->image(), expectedFloat(f, 0, 0, 0, 0)); // nothing left to see
+    QCOMPARE(g.FishType, 6);
+    QCOMPARE(g.BiteFish, 3);
+    QCOMPARE(g.FloatY, 20); // ready to be drawn at rest by the next step
+    QCOMPARE(g.FloatH, 156);
+    QVERIFY(qAbs(h.host.now() - t0 - 0.1) < 1e-6);
+}
+
+void FloatTest::twoNeighbourStepsMoveTheFloatFourPixelsLeftUntilTheNextCast()
+{
+    Harness h(4);
+    h.start(0);
+    Form1 &f = h.form();
+    GameState &g = h.g();
+    g.BaitTime = 30;
+    g.FloatX = 96;
+    g.FloatSrcW = 5;
+    f.FloatBite(0, 0, 0, 0);
+    f.FloatBite(2, 0, 0, 0);
+    f.FloatBite(2, 0, 0, 0);
+    f.FloatBite(0, 0, 0, 0);
+    f.FloatBite(4, 0, 0, 0);
+    QCOMPARE(g.FloatX, 92);
+    QCOMPARE(f.PicUKI->image(), expectedFloat(f, 92, 50, g.FloatWidth, 126));
+}
+
+void FloatTest::theEndOfCastPictureWithNoResultIsTheAnglerAlone()
+{
+    Harness h(4);
+    h.start(1);
+    Form1 &f = h.form();
+    h.g().ResultMark = 0;
+    f.AWASE();
+    QCOMPARE(f.PicPRE->image(), expectedAngler(f, 5));
+}
+
+void FloatTest::aStrikeDuringTheSecondFishsStepStopsTheSchoolBeforeTheThird()
+{
+    Harness h(9);
+    h.start(0);
+    Form1 &f = h.form();
+    h.host.onModal = [&](QWidget *w) { h.host.after(1.0, [w] { w->findChild<VbButton *>(QStringLiteral("Command1"))->press(1); }); };
+    // Keep every fish off the bait so the strike is an empty one.
+    for (int i = 1; i <= 4; ++i) {
+        NUYOObject &fish = fishAt(*h.app, i);
+        fish.PosX = 8;
+        fish.PosY = 6;
+        fish.VEC = 1;
+    }
+    const double press = 1.0, watch = press + 8.5;
+    int fish2Before = 0, fish2During = 0;
+    QPoint fish3Before, fish3After, fish4Before, fish4After;
+    h.host.at(press, [&] { f.Command1->press(1); });
+    h.host.at(watch - 0.01, [&] {
+        fish2Before = h.app->Fish[2]->PosY;
+        fish3Before = {h.app->Fish[3]->PosX, h.app->Fish[3]->PosY};
+        fish4Before = {h.app->Fish[4]->PosX, h.app->Fish[4]->PosY};
+    });
+    // Fish 1 steps at the start of the watch, fish 2 0.7 s later and waits 0.2 s inside its step.
+    h.host.at(watch + 0.8, [&] {
+        fish2During = h.app->Fish[2]->PosY;
+        QCOMPARE(f.Command1->text(), QStringLiteral("合わせ"));
+        f.Command1->press(2);
+    });
+    h.host.runUntil(watch + 10);
+    fish3After = {h.app->Fish[3]->PosX, h.app->Fish[3]->PosY};
+    fish4After = {h.app->Fish[4]->PosX, h.app->Fish[4]->PosY};
+    QCOMPARE(fish2During, fish2Before - 1);
+    QCOMPARE(fish3After, fish3Before);
+    QCOMPARE(fish4After, fish4Before);
+    QCOMPARE(h.g().LastResult, QStringLiteral("空アワセ"));
+    QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+    QCOMPARE(h.g().Baits, 9);
+}
+
+void FloatTest::aHeadingOutsideOneToFourShowsItsMessageAndStays()
+{
+    Harness h(4);
+    h.start(0);
+    NUYOObject &fish = fishAt(*h.app, 1);
+    fish.VEC = 7;
+    fish.PosX = 5;
+    fish.PosY = 6;
+    fish.Task(*h.app);
+    QCOMPARE(h.host.messages.size(), size_t(1));
+    QCOMPARE(h.host.messages[0].text, QStringLiteral("Vec = ERROR!"));
+    QCOMPARE(fish.PosX, 5);
+    QCOMPARE(fish.PosY, 6);
+}
+
+void FloatTest::aNewGameHasTypesOneTwoThreeTwo()
+{
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        Harness h(seed);
+        h.start(seed % 2);
+        const int types[] = {1, 2, 3, 2};
+        for (int i = 1; i <= 4; ++i) {
+            QCOMPARE(h.app->Fish[i]->SIZ, types[i - 1]);
+            QCOMPARE(h.app->Fish[i]->VEC, i);
+            QCOMPARE(h.app->Fish[i]->FAC, i);
+            QVERIFY(h.app->Fish[i]->PosX >= 0 && h.app->Fish[i]->PosX <= 8);
+            QVERIFY(h.app->Fish[i]->PosY >= 0 && h.app->Fish[i]->PosY <= 8);
+        }
+    }
+}
+
+void FloatTest::theSixtyCentimetreFishIsPlacedNearTheBait()
+{
+    Harness h(4);
+    h.start(0);
+    std::set<int> xs, ys;
+    for (int i = 0; i < 500; ++i) {
+        int slot = 1 + i % 4;
+        NewFish6(*h.app, slot);
+        const NUYOObject &fish = *h.app->Fish[slot];
+        QCOMPARE(fish.SIZ, 6);
+        QCOMPARE(fish.VEC, slot);
+        xs.insert(fish.PosX);
+        ys.insert(fish.PosY);
+    }
+    QCOMPARE(xs, (std::set<int>{4, 5, 6}));
+    QCOMPARE(ys, (std::set<int>{4, 5, 6}));
+}
+
+QTEST_MAIN(FloatTest)
+#include "test_float.moc"
