@@ -1,0 +1,343 @@
+// The pictures compiled into the game. Invariants: every picture the windows address is there at
+// its fixed format and pixel size; every sprite's mask is pure black and white and the sprite is
+// white wherever the mask is, so the two-pass paint leaves the background untouched outside the
+// bird, fish or angler; and the checked-in files are exactly what the art generator draws.
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QImage picture(const QString &name)
+{
+    return QImage(QStringLiteral(":/pictures/") + name).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage cell(const QImage &img, int x, int w)
+{
+    return img.copy(x, 0, w, img.height());
+}
+
+} // namespace
+
+class TestArt : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+
+    void everyPictureHasItsFormatAndSize_data();
+    void everyPictureHasItsFormatAndSize();
+
+    void iconsHaveAtMostSixteenColours_data();
+    void iconsHaveAtMostSixteenColours();
+
+    void spritePairs_data();
+    void masksArePureBlackAndWhiteAndSpritesWhiteOutside_data() { spritePairs_data(); }
+    void masksArePureBlackAndWhiteAndSpritesWhiteOutside();
+    void twoPassPaintKeepsTheBackgroundOutsideTheMask_data() { spritePairs_data(); }
+    void twoPassPaintKeepsTheBackgroundOutsideTheMask();
+
+    void rodTipMeetsTheLineInTheFightFrames_data();
+    void rodTipMeetsTheLineInTheFightFrames();
+    void stackedMarksAreDistinctPictures_data();
+    void stackedMarksAreDistinctPictures();
+    void perchedKingfishersFaceOppositeWays();
+    void floatHasAColouredTipAndADarkStem();
+
+    void checkedInArtIsWhatTheGeneratorDraws();
+};
+
+void TestArt::initTestCase()
+{
+    // The pictures live in the core library's resources; referencing them keeps them linked in.
+    Q_INIT_RESOURCE(resources);
+}
+
+void TestArt::everyPictureHasItsFormatAndSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("size");
+    const QByteArray gif("gif"), ico("ico");
+    QTest::newRow("PicPRE") << "form1/PicPRE.gif" << gif << QSize(300, 354);
+    QTest::newRow("Image6") << "form1/Image6.gif" << gif << QSize(300, 354);
+    QTest::newRow("Image12") << "form1/Image12.gif" << gif << QSize(300, 354);
+    QTest::newRow("PicUKI") << "form1/PicUKI.gif" << gif << QSize(200, 240);
+    QTest::newRow("ImgU") << "form1/ImgU.gif" << gif << QSize(5, 170);
+    for (int k = 0; k < 8; ++k)
+        QTest::addRow("Image1_%d", k) << QStringLiteral("form1/Image1_%1.gif").arg(k) << gif << QSize(320, 314);
+    QTest::newRow("Image2") << "form1/Image2.gif" << gif << QSize(96, 48);
+    QTest::newRow("Image3") << "form1/Image3.gif" << gif << QSize(112, 72);
+    QTest::newRow("Image4") << "form1/Image4.gif" << gif << QSize(100, 49);
+    QTest::newRow("Image5") << "form1/Image5.gif" << gif << QSize(100, 49);
+    QTest::newRow("Image7") << "form1/Image7.gif" << gif << QSize(100, 99);
+    QTest::newRow("Image8") << "form1/Image8.gif" << gif << QSize(104, 40);
+    QTest::newRow("Image9") << "form1/Image9.gif" << gif << QSize(176, 84);
+    QTest::newRow("Image10") << "form1/Image10.gif" << gif << QSize(176, 84);
+    QTest::newRow("Image11") << "form1/Image11.ico" << ico << QSize(32, 32);
+    QTest::newRow("icon") << "form1/icon.ico" << ico << QSize(32, 32);
+    QTest::newRow("title") << "form2/Image1.gif" << gif << QSize(340, 255);
+    QTest::newRow("report Image1") << "form3/Image1.gif" << gif << QSize(240, 220);
+    QTest::newRow("report Image2") << "form3/Image2.gif" << gif << QSize(240, 220);
+    QTest::newRow("report Image3") << "form3/Image3.gif" << gif << QSize(240, 220);
+    QTest::newRow("report Img1") << "form3/Img1.gif" << gif << QSize(440, 124);
+    QTest::newRow("report Img2") << "form3/Img2.gif" << gif << QSize(240, 220);
+    QTest::newRow("report Img3") << "form3/Img3.gif" << gif << QSize(240, 220);
+    QTest::newRow("ranking toggle") << "form4/Command2.ico" << ico << QSize(32, 32);
+}
+
+void TestArt::everyPictureHasItsFormatAndSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, size);
+    QImageReader reader(QStringLiteral(":/pictures/") + name);
+    QVERIFY2(reader.canRead(), qPrintable(name + QStringLiteral(": ") + reader.errorString()));
+    QCOMPARE(reader.format(), format);
+    const QImage img = reader.read();
+    QVERIFY2(!img.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(img.size(), size);
+}
+
+void TestArt::iconsHaveAtMostSixteenColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("emblem") << "form1/Image11.ico";
+    QTest::newRow("window") << "form1/icon.ico";
+    QTest::newRow("ranking toggle") << "form4/Command2.ico";
+}
+
+void TestArt::iconsHaveAtMostSixteenColours()
+{
+    QFETCH(QString, name);
+    const QImage img = QImage(QStringLiteral(":/pictures/") + name).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(img.size(), QSize(32, 32));
+    QSet<QRgb> colours;
+    int opaque = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (qAlpha(c) == 0)
+                continue;
+            QCOMPARE(qAlpha(c), 255); // the mask is all or nothing
+            colours.insert(c);
+            ++opaque;
+        }
+    QVERIFY2(colours.size() <= 16, qPrintable(QString::number(colours.size())));
+    QVERIFY2(colours.size() >= 4, "an icon of one or two flat colours is no picture");
+    QVERIFY(opaque > 200);
+}
+
+void TestArt::spritePairs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("cellWidth");
+    QTest::addColumn<int>("spriteX");
+    QTest::addColumn<int>("maskX");
+    for (int k = 0; k < 8; ++k)
+        QTest::addRow("angler %d", k) << QStringLiteral("form1/Image1_%1.gif").arg(k) << 160 << 0 << 160;
+    QTest::newRow("landed fish") << "form1/Image2.gif" << 48 << 0 << 48;
+    QTest::newRow("flying kingfisher") << "form1/Image8.gif" << 52 << 0 << 52;
+    QTest::newRow("perched, facing left") << "form1/Image9.gif" << 88 << 0 << 88;
+    QTest::newRow("perched, facing right (mask first)") << "form1/Image10.gif" << 88 << 88 << 0;
+    QTest::newRow("report fish") << "form3/Img1.gif" << 220 << 0 << 220;
+}
+
+void TestArt::masksArePureBlackAndWhiteAndSpritesWhiteOutside()
+{
+    QFETCH(QString, name);
+    QFETCH(int, cellWidth);
+    QFETCH(int, spriteX);
+    QFETCH(int, maskX);
+    const QImage img = picture(name);
+    const QImage sprite = cell(img, spriteX, cellWidth), mask = cell(img, maskX, cellWidth);
+    int inside = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < cellWidth; ++x) {
+            const QRgb m = mask.pixel(x, y) & 0xffffff;
+            if (m != 0 && m != 0xffffff)
+                QFAIL(qPrintable(QStringLiteral("mask pixel (%1, %2) is #%3").arg(x).arg(y).arg(m, 6, 16)));
+            if (m == 0) {
+                ++inside;
+                continue;
+            }
+            if ((sprite.pixel(x, y) & 0xffffff) != 0xffffff)
+                QFAIL(qPrintable(QStringLiteral("sprite pixel (%1, %2) outside the mask is not white").arg(x).arg(y)));
+        }
+    // A real silhouette: neither empty nor the whole cell.
+    const int total = cellWidth * mask.height();
+    QVERIFY2(inside > total / 20 && inside < total * 9 / 10, qPrintable(QString::number(inside)));
+}
+
+void TestArt::twoPassPaintKeepsTheBackgroundOutsideTheMask()
+{
+    QFETCH(QString, name);
+    QFETCH(int, cellWidth);
+    QFETCH(int, spriteX);
+    QFETCH(int, maskX);
+    const QImage img = picture(name);
+    const QImage sprite = cell(img, spriteX, cellWidth), mask = cell(img, maskX, cellWidth);
+
+    // A busy background, so any leak of the sprite's ground would show.
+    QImage background(cellWidth, img.height(), QImage::Format_RGB32);
+    for (int y = 0; y < background.height(); ++y)
+        for (int x = 0; x < cellWidth; ++x)
+            background.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, (x * y) & 255));
+    QImage scene = background;
+    {
+        QPainter p(&scene);
+        p.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination); // SRCERASE
+        p.drawImage(0, 0, mask);
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); // SRCINVERT
+        p.drawImage(0, 0, sprite);
+    }
+    for (int y = 0; y < scene.height(); ++y)
+        for (int x = 0; x < cellWidth; ++x) {
+            const bool inside = (mask.pixel(x, y) & 0xffffff) == 0;
+            const QRgb want = inside ? sprite.pixel(x, y) : background.pixel(x, y);
+            if ((scene.pixel(x, y) & 0xffffff) != (want & 0xffffff))
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) %3 the mask is wrong")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(inside ? "inside" : "outside")));
+        }
+}
+
+void TestArt::rodTipMeetsTheLineInTheFightFrames_data()
+{
+    QTest::addColumn<int>("frame");
+    for (int k = 3; k <= 7; ++k)
+        QTest::addRow("distance %d", k) << k;
+}
+
+void TestArt::rodTipMeetsTheLineInTheFightFrames()
+{
+    // The line is drawn from (150, 0) of the scene, which is (60, 0) of a frame drawn at x 90.
+    QFETCH(int, frame);
+    const QImage mask = cell(picture(QStringLiteral("form1/Image1_%1.gif").arg(frame)), 160, 160);
+    QList<int> black;
+    for (int x = 0; x < 160; ++x)
+        if ((mask.pixel(x, 0) & 0xffffff) == 0)
+            black.append(x);
+    QVERIFY2(!black.isEmpty(), "the rod does not reach the top edge");
+    for (int x : black)
+        QVERIFY2(std::abs(x - 60) <= 3, qPrintable(QStringLiteral("rod at x %1 on the top row").arg(x)));
+}
+
+void TestArt::stackedMarksAreDistinctPictures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("frames");
+    QTest::newRow("fight splash") << "form1/Image4.gif" << 2;
+    QTest::newRow("result marks") << "form1/Image5.gif" << 2;
+    QTest::newRow("big-catch marks") << "form1/Image7.gif" << 4;
+}
+
+void TestArt::stackedMarksAreDistinctPictures()
+{
+    // Each 100 x 24 frame at y = 0, 25, 50, 75 is its own drawing, not a blank or a copy.
+    QFETCH(QString, name);
+    QFETCH(int, frames);
+    const QImage img = picture(name);
+    QList<QImage> cells;
+    for (int i = 0; i < frames; ++i) {
+        const QImage c = img.copy(0, i * 25, 100, 24);
+        QSet<QRgb> colours;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 100; ++x)
+                colours.insert(c.pixel(x, y));
+        QVERIFY2(colours.size() >= 8, qPrintable(QStringLiteral("frame %1 is nearly flat").arg(i)));
+        for (const QImage &other : cells)
+            QVERIFY2(other != c, qPrintable(QStringLiteral("frame %1 repeats an earlier one").arg(i)));
+        cells.append(c);
+    }
+}
+
+void TestArt::perchedKingfishersFaceOppositeWays()
+{
+    const QImage left = picture(QStringLiteral("form1/Image9.gif"));
+    const QImage right = picture(QStringLiteral("form1/Image10.gif"));
+    QCOMPARE(cell(left, 0, 88), cell(right, 88, 88).mirrored(true, false));
+    QCOMPARE(cell(left, 88, 88), cell(right, 0, 88).mirrored(true, false));
+}
+
+void TestArt::floatHasAColouredTipAndADarkStem()
+{
+    // The float is drawn from its top, so the first rows are the tip the player watches.
+    const QImage f = picture(QStringLiteral("form1/ImgU.gif"));
+    const QRgb tip = f.pixel(2, 2), stem = f.pixel(2, 165);
+    QVERIFY2(qRed(tip) > 180 && qRed(tip) > qBlue(tip) + 100, "the tip is not red or orange");
+    QVERIFY2(qGray(stem) < 80, "the stem is not dark");
+}
+
+void TestArt::checkedInArtIsWhatTheGeneratorDraws()
+{
+    const QString source = qEnvironmentVariable("NUYO_SOURCE_DIR");
+    if (source.isEmpty())
+        QSKIP("NUYO_SOURCE_DIR is not set (ctest sets it)");
+    const QString artgen = QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/artgen/artgen");
+    QVERIFY2(QFile::exists(artgen), qPrintable(artgen + QStringLiteral(" is not built")));
+
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    QProcess gen;
+    gen.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    gen.setProcessEnvironment(env);
+    gen.start(artgen, {out.path()});
+    QVERIFY(gen.waitForFinished(120000));
+    QCOMPARE(gen.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(gen.exitCode(), 0);
+
+    auto listing = [](const QString &root) {
+        QStringList files;
+        QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(QDir(root).relativeFilePath(it.next()));
+        files.sort();
+        return files;
+    };
+    const QString checkedIn = source + QStringLiteral("/layouts/art");
+    const QStringList made = listing(out.path());
+    QVERIFY(made.size() > 30);
+    QCOMPARE(listing(checkedIn), made);
+    for (const QString &rel : made) {
+        QFile a(out.path() + QLatin1Char('/') + rel), b(checkedIn + QLatin1Char('/') + rel);
+        QVERIFY(a.open(QIODevice::ReadOnly));
+        QVERIFY(b.open(QIODevice::ReadOnly));
+        QVERIFY2(a.readAll() == b.readAll(),
+                 qPrintable(rel + QStringLiteral(" differs from the generator's output: rerun artgen")));
+    }
+
+    // Every generated picture of a window is compiled in under its own name.
+    QFile qrc(source + QStringLiteral("/layouts/resources.qrc"));
+    QVERIFY(qrc.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(qrc.readAll());
+    QStringList aliases;
+    const QRegularExpression re(QStringLiteral("<file alias=\"([^\"]+)\">art/([^<]+)</file>"));
+    for (auto m = re.globalMatch(text); m.hasNext();) {
+        const auto match = m.next();
+        QCOMPARE(match.captured(1), match.captured(2));
+        aliases.append(match.captured(1));
+    }
+    aliases.sort();
+    QStringList pictures;
+    for (const QString &rel : made)
+        if (rel.startsWith(QStringLiteral("form")))
+            pictures.append(rel);
+    QCOMPARE(aliases, pictures);
+}
+
+QTEST_MAIN(TestArt)
+#include "test_art.moc"
