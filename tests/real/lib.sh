@@ -268,7 +268,7 @@ wait_exit()
 {
     wait_until "$2" "process $1 ends" eval "! is_running $1" || return 1
     EXIT_STATUS=0
-    wait "$1" || EXIT_STATUS=$?
+    { wait "$1"; } 2>/dev/null || EXIT_STATUS=$?
 }
 
 # CPU time of a process in seconds (user + system), from /proc/PID/stat.
