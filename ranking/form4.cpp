@@ -1,0 +1,220 @@
+#include "ranking/form4.h"
+
+#include "game/form1.h"
+#include "layouts/layout.h"
+#include "ranking/rankingfile.h"
+#include "ranking/rankingtable.h"
+
+#include <QCloseEvent>
+#include <QShowEvent>
+
+namespace nuyo {
+
+namespace {
+
+template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name, int index = -1)
+{
+    return qobject_cast<T *>(made.value(controlKey(name, index)));
+}
+
+const QString OkCaption = QStringLiteral("ＯＫ");
+const QString RegisterCaption = QStringLiteral("登録");
+const QString Registered = QStringLiteral("＜　登録完了！ ＞");
+const QString BoxCaption = QStringLiteral(" * ぬ よ *");
+const QString RankingOffText =
+    QStringLiteral("ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）");
+const QString RankingOnText = QStringLiteral("ゲーム結果を ランキングに 登録します。");
+
+const QColor Highlight(255, 255, 0);    // the new row, or a result that is not entered
+const QColor OkBack(192, 192, 0);       // Command1 reading "ＯＫ"
+const QColor RegisterBack(255, 128, 0); // Command1 reading "登録"
+const QColor IndicatorOn(0, 128, 0);    // Label2 while results are ranked
+const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
+const QColor ToggleOn(0, 192, 0);       // Command2 and the main window's Command6, ranked
+const QColor ToggleOff(0, 192, 192);    // the same, not ranked
+
+void setPointSize(QWidget *w, int points)
+{
+    if (!w || points <= 0) return;
+    QFont f = w->font();
+    f.setPointSize(points);
+    w->setFont(f);
+}
+
+} // namespace
+
+Form4::Form4(App &a) : QWidget(a.form1, Qt::Dialog | Qt::FramelessWindowHint), app(a), g(a.g)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    controls = buildControls(this, form4Layout());
+    for (int i = 0; i < int(Label1.size()); ++i)
+        Label1[i] = control<VbLabel>(controls, "Label1", i);
+    for (int i = 0; i < int(lblP.size()); ++i)
+        lblP[i] = control<VbLabel>(controls, "lblP", i);
+    Text1 = control<VbLineEdit>(controls, "Text1");
+    Command1 = control<VbButton>(controls, "Command1");
+    Command2 = control<VbButton>(controls, "Command2");
+    Label2 = control<VbLabel>(controls, "Label2");
+    Label3 = control<VbLabel>(controls, "Label3");
+    Picture1 = control<PictureBox>(controls, "Picture1");
+
+    Text1->setMaxLength(8);
+    Text1->keyFilter = [this](int code) { return Text1_KeyPress(code); };
+    connect(Command1, &VbButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &VbButton::clicked, this, &Form4::Command2_Click);
+}
+
+void Form4::placeOverMainWindow()
+{
+    // 480 and 560 twips right of and below the main window's top-left corner.
+    if (app.form1) move(app.form1->x() + px(480), app.form1->y() + px(560));
+}
+
+void Form4::Form_Load()
+{
+    placeOverMainWindow();
+    SetRankFonts();
+}
+
+void Form4::SetRankFonts()
+{
+    setPointSize(Command1, g.FontSize14);
+    setPointSize(Text1, g.FontSize14);
+    for (int i : {0, 1, 3, 4, 5, 6, 7})
+        setPointSize(Label1[i], g.FontSize12);
+    setPointSize(Label1[2], g.FontSize9);
+    setPointSize(Label1[8], g.FontSize11);
+    setPointSize(Label2, g.FontSize11);
+    setPointSize(Label3, g.FontSize36);
+    for (VbLabel *row : lblP)
+        setPointSize(row, g.FontSize12);
+}
+
+void Form4::Form_Activate()
+{
+    placeOverMainWindow();
+
+    if (g.RankOn == 2) {
+        const QString result = ResultRow(g);
+        if (g.RankingOff != 0) {
+            lblP[5]->setText(PointsText(g.Points) + result);
+            lblP[5]->setBackColor(Highlight);
+        } else {
+            RankNo = RankInsert(g);
+            if (RankNo == 5) {
+                lblP[5]->setText(PointsText(g.Points) + result);
+            } else {
+                g.RankRecords[RankNo] = result;
+                Label1[7]->setVisible(false);
+                lblP[5]->setVisible(false);
+                Label1[8]->setVisible(true);
+                Text1->setVisible(true);
+                Command1->setBackColor(RegisterBack);
+                Command1->setText(RegisterCaption);
+            }
+            lblP[RankNo]->setBackColor(Highlight);
+        }
+        Command2->setVisible(false); // no toggling while a result is on show
+    }
+
+    for (int row = 0; row < 5; ++row)
+        lblP[row]->setText(PointsText(g.RankPoints[row]) + g.RankRecords[row]);
+
+    showToggleColours();
+
+    if (Text1->isVisible()) Text1->setFocus();
+}
+
+void Form4::showToggleColours()
+{
+    const bool off = g.RankingOff == 1;
+    Label2->setForeColor(off ? IndicatorOff : IndicatorOn);
+    Command2->setBackColor(off ? ToggleOff : ToggleOn);
+}
+
+void Form4::Command1_Click()
+{
+    const QString caption = Command1->text();
+    if (caption == OkCaption) {
+        g.RankOn = 1;
+        hide(); // unloads: the modal showing ends, and the window is deleted after it
+        return;
+    }
+    if (caption != RegisterCaption || RankNo < 0 || RankNo > 4) return;
+
+    QString name = Text1->text();
+    if (name.isEmpty()) name = NoName;
+    // The name goes into the row as the file will give it back (a double quote becomes "＂").
+    name = fileSafeText(name);
+    Text1->setVisible(false);
+    g.RankRecords[RankNo] += name;
+    lblP[RankNo]->setText(lblP[RankNo]->text() + name);
+    SaveRanking(app);
+    Label1[8]->setText(Registered);
+    Command1->setBackColor(OkBack);
+    Command1->setText(OkCaption);
+    Command1->setFocus();
+}
+
+void Form4::Command2_Click()
+{
+    if (g.RankingOff == 0) {
+        app.host.msgBox(RankingOffText, MsgBox::OkOnly, BoxCaption);
+        g.RankingOff = 1;
+    } else {
+        app.host.msgBox(RankingOnText, MsgBox::OkOnly, BoxCaption);
+        g.RankingOff = 0;
+    }
+    showToggleColours();
+    if (app.form1 && app.form1->Command6)
+        app.form1->Command6->setBackColor(g.RankingOff == 1 ? ToggleOff : ToggleOn);
+    Command1->setFocus();
+}
+
+int Form4::Text1_KeyPress(int KeyAscii)
+{
+    if (KeyAscii < 32) {
+        if (KeyAscii == 13) {
+            Command1_Click();
+            return 0; // handled: Enter inserts nothing
+        }
+        return KeyAscii; // backspace and the other control keys
+    }
+    if (KeyAscii >= 97 && KeyAscii <= 122) return KeyAscii - 32; // upper case
+    if (KeyAscii > 90) return 0;                                 // discarded
+    return KeyAscii;
+}
+
+void Form4::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // Once per showing: a window manager's own show events (after a minimise) do not count.
+    if (e->spontaneous() || m_activated) return;
+    m_activated = true;
+    Form_Activate();
+}
+
+void Form4::hideEvent(QHideEvent *e)
+{
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) m_activated = false;
+}
+
+void Form4::closeEvent(QCloseEvent *e)
+{
+    // The window closes only as "ＯＫ" does; while a name is awaited a close request is refused,
+    // so that a pending result is never inserted a second time.
+    e->ignore();
+    if (Command1->text() == OkCaption) Command1_Click();
+}
+
+void showRankingWindow(App &app)
+{
+    auto *form = new Form4(app);
+    form->Form_Load();
+    app.host.showModal(form);
+    form->hide();
+    delete form;
+}
+
+} // namespace nuyo

@@ -1,0 +1,336 @@
+#include "ranking/rankingfile.h"
+
+#include "ranking/rankingtable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cerrno>
+#include <iconv.h>
+
+namespace nuyo {
+
+namespace {
+
+const QString FileName = QStringLiteral("Point.dat");
+
+// Where an installed game keeps its data, relative to the prefix (the executable's parent).
+QString installedDataFolder()
+{
+#ifdef NUYO_DATADIR
+    const QString configured = QStringLiteral(NUYO_DATADIR);
+    if (QDir::isRelativePath(configured)) return configured;
+#endif
+    return QStringLiteral("share/nuyo");
+}
+
+// ---- code page 932 through the C library's iconv ----
+
+// One open conversion per direction, reused: opening one costs far more than a short line.
+class Converter
+{
+public:
+    Converter(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (ok()) iconv_close(m_cd);
+    }
+    Converter(const Converter &) = delete;
+    Converter &operator=(const Converter &) = delete;
+
+    bool ok() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts `in`; each input sequence the target cannot take (or that is not valid in
+    // the source) becomes "?" in the output, and `skip(in, at)` says how many input bytes
+    // that sequence covers.
+    template <typename Skip> QByteArray run(const QByteArray &in, Skip skip)
+    {
+        QByteArray out;
+        out.reserve(in.size() * 2 + 16);
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        char *src = const_cast<char *>(in.constData());
+        size_t srcLeft = size_t(in.size());
+        char chunk[1024];
+        while (srcLeft > 0) {
+            char *dst = chunk;
+            size_t dstLeft = sizeof chunk;
+            const size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
+            out.append(chunk, int(dst - chunk));
+            if (r != size_t(-1)) break;
+            if (errno == E2BIG) continue;
+            // EILSEQ or EINVAL (cut short at the end): one "?" for the offending sequence.
+            out.append('?');
+            const size_t n = std::min(srcLeft, std::max<size_t>(1, skip(src, srcLeft)));
+            src += n;
+            srcLeft -= n;
+            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        }
+        return out;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+// Bytes of the UTF-8 sequence that starts at `p`.
+size_t utf8Length(const char *p, size_t left)
+{
+    const unsigned char c = static_cast<unsigned char>(*p);
+    size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    return std::min(n, left);
+}
+
+Converter &encoder()
+{
+    static Converter c("CP932", "UTF-8");
+    return c;
+}
+
+Converter &decoder()
+{
+    static Converter c("UTF-8", "CP932");
+    return c;
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// ---- reading lines ----
+
+// Hands out lines (ended by CR LF, LF or CR) of at most MaxLineBytes, reading the device in
+// small chunks and never more than MaxScan bytes in all.
+class LineReader
+{
+public:
+    explicit LineReader(QIODevice &d) : m_device(d) {}
+
+    // The next line without its end; `tooLong` when it had more than MaxLineBytes.
+    bool next(QByteArray &line, bool &tooLong)
+    {
+        line.clear();
+        tooLong = false;
+        if (!fill()) return false;
+        for (;;) {
+            if (!fill()) return true; // the last line, without an end
+            const char *begin = m_buffer.constData() + m_pos;
+            const char *end = m_buffer.constData() + m_buffer.size();
+            const char *stop = begin;
+            while (stop != end && *stop != '\n' && *stop != '\r')
+                ++stop;
+            const int room = MaxLineBytes - int(line.size());
+            const int n = int(stop - begin);
+            line.append(begin, std::min(n, room));
+            if (n > room) tooLong = true;
+            m_pos += n;
+            if (stop != end) {
+                const char c = m_buffer[m_pos++];
+                if (c == '\r' && peek() == '\n') ++m_pos;
+                return true;
+            }
+        }
+    }
+
+private:
+    static constexpr qint64 MaxScan = 1 << 20;
+
+    bool fill()
+    {
+        if (m_pos < m_buffer.size()) return true;
+        if (m_scanned >= MaxScan) return false;
+        m_buffer = m_device.read(4096);
+        m_pos = 0;
+        m_scanned += m_buffer.size();
+        return !m_buffer.isEmpty();
+    }
+    int peek() { return fill() ? static_cast<unsigned char>(m_buffer[m_pos]) : -1; }
+
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    int m_pos = 0;
+    qint64 m_scanned = 0;
+};
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// A numeric field as the classic list input reads it into a 16-bit integer.
+bool parseInt16(const QByteArray &field, int &value)
+{
+    const QByteArray f = field.trimmed();
+    int i = 0;
+    bool negative = false;
+    if (i < f.size() && (f[i] == '-' || f[i] == '+')) negative = f[i++] == '-';
+    if (i >= f.size()) return false;
+    long v = 0;
+    for (; i < f.size(); ++i) {
+        if (f[i] < '0' || f[i] > '9') return false;
+        v = v * 10 + (f[i] - '0');
+        if (v > 32768) return false;
+    }
+    if (negative) v = -v;
+    if (v > 32767) return false;
+    value = int(v);
+    return true;
+}
+
+// One row's line: a numeric field, a comma, a string field (quoted or bare).
+bool parseRow(const QByteArray &line, int &points, QString &text)
+{
+    int i = 0;
+    while (i < line.size() && isBlank(line[i]))
+        ++i;
+    const int comma = line.indexOf(',', i);
+    if (comma < 0) return false;
+    if (!parseInt16(line.mid(i, comma - i), points)) return false;
+    int k = comma + 1;
+    while (k < line.size() && isBlank(line[k]))
+        ++k;
+    QByteArray field;
+    if (k < line.size() && line[k] == '"') {
+        const int close = line.indexOf('"', k + 1);
+        field = close < 0 ? line.mid(k + 1) : line.mid(k + 1, close - k - 1);
+    } else {
+        const int end = line.indexOf(',', k);
+        field = (end < 0 ? line.mid(k) : line.mid(k, end - k)).trimmed();
+    }
+    text = fromCp932(field).left(MaxRecordChars);
+    return true;
+}
+
+} // namespace
+
+QByteArray toCp932(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (isAscii(utf8)) return utf8;
+    Converter &c = encoder();
+    if (!c.ok()) {
+        QByteArray out;
+        for (QChar ch : text)
+            out.append(ch.unicode() < 0x80 ? char(ch.unicode()) : '?');
+        return out;
+    }
+    return c.run(utf8, utf8Length);
+}
+
+QString fromCp932(const QByteArray &bytes)
+{
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
+    Converter &c = decoder();
+    if (!c.ok()) {
+        QByteArray ascii = bytes;
+        for (char &ch : ascii)
+            if (static_cast<unsigned char>(ch) >= 0x80) ch = '?';
+        return QString::fromLatin1(ascii);
+    }
+    return QString::fromUtf8(c.run(bytes, [](const char *, size_t) { return size_t(1); }));
+}
+
+QByteArray encodeRanking(const GameState &g)
+{
+    QByteArray out;
+    for (int row = 0; row < 5; ++row) {
+        out += QByteArray::number(g.RankPoints[row]);
+        out += ",\"";
+        out += toCp932(fileSafeText(g.RankRecords[row]));
+        out += "\"\r\n";
+    }
+    return out;
+}
+
+int readRanking(QIODevice &device, GameState &g)
+{
+    LineReader reader(device);
+    int read = 0;
+    QByteArray line;
+    bool tooLong = false;
+    for (int row = 0; row < 5; ++row) {
+        if (!reader.next(line, tooLong)) break;
+        int points = 0;
+        QString text;
+        if (tooLong || !parseRow(line, points, text)) continue; // the row keeps what it had
+        g.RankPoints[row] = points;
+        g.RankRecords[row] = text;
+        ++read;
+    }
+    return read;
+}
+
+QString rankingFilePath(const QString &exeDir, const QString &userDataDir)
+{
+    const QDir exe(exeDir);
+    const bool installed = QFileInfo(exe.filePath(QStringLiteral("../") + installedDataFolder())).isDir();
+    if (!installed) return exe.filePath(FileName);
+    const QString dir = userDataDir.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                            : userDataDir;
+    if (dir.isEmpty()) return exe.filePath(FileName);
+    QDir().mkpath(dir);
+    return QDir(dir).filePath(FileName);
+}
+
+QString rankingFilePath(const App &app)
+{
+    return rankingFilePath(app.exeDir, app.userDataDir);
+}
+
+void LoadRanking(const QString &path, GameState &g)
+{
+    if (!QFileInfo(path).isFile()) {
+        ResetRanking(path, g);
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    readRanking(file, g);
+}
+
+void LoadRanking(App &app)
+{
+    LoadRanking(rankingFilePath(app), app.g);
+}
+
+void ResetRanking(const QString &path, GameState &g)
+{
+    for (int row = 0; row < 5; ++row) {
+        g.RankPoints[row] = 0;
+        g.RankRecords[row] = EmptyRecord;
+    }
+    SaveRanking(path, g);
+}
+
+void ResetRanking(App &app)
+{
+    ResetRanking(rankingFilePath(app), app.g);
+}
+
+bool SaveRanking(const QString &path, const GameState &g)
+{
+    // Written beside the old file and renamed over it, so that a crash or a kill in the middle
+    // leaves either table whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = encodeRanking(g);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool SaveRanking(App &app)
+{
+    return SaveRanking(rankingFilePath(app), app.g);
+}
+
+} // namespace nuyo

@@ -1,0 +1,37 @@
+// The points ranking in memory: the row texts, the points column and the insertion of a result.
+#pragma once
+
+#include "game/gamestate.h"
+
+#include <QString>
+
+namespace nuyo {
+
+// The row text of an empty row: all counts 0, weight "0.00", no name.
+inline const QString EmptyRecord = QStringLiteral("：  0：   0：  0：0.00： - - -");
+
+// The name shown for an angler who registered without typing one.
+inline const QString NoName = QStringLiteral("- - -");
+
+// The classic number-to-text conversion: a leading space for values of 0 and up, "-" below.
+QString standardNumberText(int n);
+
+// The last `width` characters of `width` spaces followed by `text` (longer texts lose
+// their leading characters).
+QString rightAligned(const QString &text, int width);
+
+// A displayed line's points column: five characters.
+QString PointsText(int points);
+
+// The finished game's row text without the name: counts, fish, weight and separators.
+QString ResultRow(const GameState &g);
+
+// Places `Points` in the table: rows below it move down, the old last row drops out.
+// Returns the row it now occupies (0..4), or 5 when it does not enter. Ties go below.
+int RankInsert(GameState &g);
+
+// A name as the ranking file can carry it: the file's quoted field cannot hold a double
+// quote, so it becomes the full-width one; line breaks become spaces.
+QString fileSafeText(const QString &text);
+
+} // namespace nuyo

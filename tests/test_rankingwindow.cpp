@@ -1,0 +1,414 @@
+// The ranking window under the simulated host: its states, the name entry and the toggle.
+#include "ranking/form4.h"
+#include "ranking/rankingfile.h"
+#include "ranking/rankingtable.h"
+#include "support/harness.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+using namespace nuyo;
+
+namespace {
+
+enum class State { Viewing, ResultShown, AwaitingName, Registered };
+
+const QColor Yellow(255, 255, 0);
+const QColor RowBack(255, 192, 255);
+const QColor OkBack(192, 192, 0);
+const QColor Orange(255, 128, 0);
+
+void setTable(GameState &g, const std::array<int, 5> &points)
+{
+    for (int i = 0; i < 5; ++i) {
+        g.RankPoints[i] = points[i];
+        g.RankRecords[i] = EmptyRecord;
+    }
+}
+
+void setResult(GameState &g, int points)
+{
+    g.RankOn = 2;
+    g.Points = points;
+    g.Count60 = 1;
+    g.Count50 = 2;
+    g.Catches = 7;
+    g.WeightKg = QStringLiteral("3.21");
+}
+
+const QString Result = QStringLiteral("：  1：   2：  7：3.21： ");
+
+} // namespace
+
+class RankingWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // After activation the controls show exactly one of the four states.
+    void activationShowsTheState_data();
+    void activationShowsTheState();
+
+    // Typed and pasted names are upper-cased, filtered and cut to eight characters.
+    void nameEntryFiltersCharacters_data();
+    void nameEntryFiltersCharacters();
+
+    // The key filter's answer for each kind of code.
+    void keyPressFilter_data();
+    void keyPressFilter();
+
+    // Registering appends the name to the row, saves the file and turns the button to "ＯＫ".
+    void registrationSavesTheName_data();
+    void registrationSavesTheName();
+
+    // A close request never inserts a result twice and acts as "ＯＫ" once it reads so.
+    void closeRequestActsOnlyAsOk();
+
+    // The toggle says what it does and switches three colours together.
+    void toggleSwitchesRankingAndColours_data();
+    void toggleSwitchesRankingAndColours();
+
+    // The window opens 480 and 560 twips from the main window's corner.
+    void windowSitsOverTheMainWindow();
+};
+
+// Shows the window modally; `during` runs while it is up, then "ＯＫ" (or a close) ends it.
+static void runWindow(Harness &h, const std::function<void(Form4 &)> &during)
+{
+    h.host.onModal = [&](QWidget *w) {
+        auto *form = qobject_cast<Form4 *>(w);
+        QVERIFY(form);
+        h.host.after(0.1, [form, during] {
+            during(*form);
+            if (form->isVisible() && form->Command1->text() == QStringLiteral("ＯＫ"))
+                form->Command1->press();
+            if (form->isVisible()) {
+                QTest::qFail("the window could not be closed with its button", __FILE__, __LINE__);
+                form->hide();
+            }
+        });
+    };
+    showRankingWindow(*h.app);
+    h.host.onModal = nullptr;
+}
+
+void RankingWindowTest::activationShowsTheState_data()
+{
+    QTest::addColumn<int>("rankOn");
+    QTest::addColumn<int>("rankingOff");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("row"); // highlighted line: 0..4, 5 the sixth line, -1 none
+
+    QTest::newRow("nothing pending: viewing") << 1 << 0 << 999 << int(State::Viewing) << -1;
+    QTest::newRow("ranking off: result shown, not inserted") << 2 << 1 << 999 << int(State::ResultShown) << 5;
+    QTest::newRow("not good enough: result shown") << 2 << 0 << 10 << int(State::ResultShown) << 5;
+    QTest::newRow("beats row 2: awaiting name") << 2 << 0 << 35 << int(State::AwaitingName) << 2;
+    QTest::newRow("ties row 1: goes below it") << 2 << 0 << 40 << int(State::AwaitingName) << 2;
+    QTest::newRow("new best") << 2 << 0 << 51 << int(State::AwaitingName) << 0;
+}
+
+void RankingWindowTest::activationShowsTheState()
+{
+    QFETCH(int, rankOn);
+    QFETCH(int, rankingOff);
+    QFETCH(int, points);
+    QFETCH(int, state);
+    QFETCH(int, row);
+
+    Harness h;
+    GameState &g = h.g();
+    setTable(g, {50, 40, 30, 20, 10});
+    setResult(g, points);
+    g.RankOn = rankOn;
+    g.RankingOff = rankingOff;
+    const GameState before = g;
+
+    bool checked = false;
+    runWindow(h, [&](Form4 &f) {
+        checked = true;
+        const State s = State(state);
+        const bool awaiting = s == State::AwaitingName;
+        QCOMPARE(f.Command1->text(), awaiting ? QStringLiteral("登録") : QStringLiteral("ＯＫ"));
+        QCOMPARE(f.Command1->backColor(), awaiting ? Orange : OkBack);
+        QCOMPARE(f.Text1->isVisible(), awaiting);
+        QCOMPARE(f.Label1[8]->isVisible(), awaiting);
+        QCOMPARE(f.lblP[5]->isVisible(), !awaiting);
+        QCOMPARE(f.Label1[7]->isVisible(), !awaiting);
+        QCOMPARE(f.Command2->isVisible(), s == State::Viewing);
+        if (awaiting) QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.Text1));
+        QCOMPARE(f.Label1[8]->text(), QStringLiteral("名前入力は半角 ８文字まで"));
+
+        // The sixth line shows a result that is not entered, on yellow.
+        if (s == State::ResultShown)
+            QCOMPARE(f.lblP[5]->text(), PointsText(points) + Result);
+        else
+            QCOMPARE(f.lblP[5]->text(), QString());
+        for (int i = 0; i <= 5; ++i)
+            QCOMPARE(f.lblP[i]->backColor(), i == row ? Yellow : RowBack);
+
+        // The five rows: the table as it is now, a new row with its result and no name yet.
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(f.lblP[i]->text(), PointsText(g.RankPoints[i]) + g.RankRecords[i]);
+        if (awaiting) {
+            QCOMPARE(g.RankPoints[row], points);
+            QCOMPARE(g.RankRecords[row], Result);
+            QCOMPARE(f.RankNo, row);
+        } else {
+            QVERIFY(g.RankPoints == before.RankPoints);
+            QVERIFY(g.RankRecords == before.RankRecords);
+        }
+        // Ranking on: green indicator and toggle; off: red indicator, cyan toggle.
+        QCOMPARE(f.Label2->foreColor(), rankingOff ? QColor(192, 0, 0) : QColor(0, 128, 0));
+        QCOMPARE(f.Command2->backColor(), rankingOff ? QColor(0, 192, 192) : QColor(0, 192, 0));
+        if (awaiting) f.Text1->typeChar(QLatin1Char('\r')); // registers, so "ＯＫ" can close
+    });
+    QVERIFY(checked);
+    QCOMPARE(g.RankOn, 1);
+    QVERIFY(h.host.messages.empty());
+}
+
+void RankingWindowTest::nameEntryFiltersCharacters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("lower case is raised") << "abc"
+                                          << ""
+                                          << "ABC";
+    QTest::newRow("brackets, underscore, tilde dropped") << "[_~`{|}"
+                                                         << ""
+                                                         << "";
+    QTest::newRow("digits and punctuation kept") << "1-?"
+                                                 << ""
+                                                 << "1-?";
+    QTest::newRow("eight at most") << "abcdefghij"
+                                   << ""
+                                   << "ABCDEFGH";
+    QTest::newRow("backspace edits") << "ab\bc"
+                                     << ""
+                                     << "AC";
+    QTest::newRow("paste goes through the filter") << ""
+                                                   << "ab\"cd漢字xyz"
+                                                   << "AB\"CDXYZ";
+    QTest::newRow("paste after typing stops at eight") << "12345"
+                                                       << "abcdef"
+                                                       << "12345ABC";
+    QTest::newRow("paste line break does not register") << ""
+                                                        << "a\r\nb"
+                                                        << "AB";
+}
+
+void RankingWindowTest::nameEntryFiltersCharacters()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+
+    Harness h;
+    setTable(h.g(), {0, 0, 0, 0, 0});
+    setResult(h.g(), 5);
+    QString seen;
+    QString caption;
+    runWindow(h, [&](Form4 &f) {
+        for (QChar c : typed)
+            f.Text1->typeChar(c);
+        f.Text1->pasteText(pasted);
+        seen = f.Text1->text();
+        caption = f.Command1->text();
+        f.Text1->typeChar(QLatin1Char('\r'));
+    });
+    QCOMPARE(seen, shown);
+    QCOMPARE(caption, QStringLiteral("登録")); // nothing typed registered early
+}
+
+void RankingWindowTest::keyPressFilter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("a") << 97 << 65;
+    QTest::newRow("z") << 122 << 90;
+    QTest::newRow("Z") << 90 << 90;
+    QTest::newRow("space") << 32 << 32;
+    QTest::newRow("double quote") << 34 << 34;
+    QTest::newRow("comma") << 44 << 44;
+    QTest::newRow("@") << 64 << 64;
+    QTest::newRow("[") << 91 << 0;
+    QTest::newRow("backquote") << 96 << 0;
+    QTest::newRow("{") << 123 << 0;
+    QTest::newRow("DEL") << 127 << 0;
+    QTest::newRow("kanji") << 0x6F22 << 0;
+    QTest::newRow("backspace") << 8 << 8;
+    QTest::newRow("escape") << 27 << 27;
+    QTest::newRow("negative") << -3 << -3;
+}
+
+void RankingWindowTest::keyPressFilter()
+{
+    QFETCH(int, key);
+    QFETCH(int, result);
+    Harness h;
+    Form4 form(*h.app);
+    QCOMPARE(form.Text1_KeyPress(key), result);
+}
+
+void RankingWindowTest::registrationSavesTheName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("typed name") << "abc"
+                                << "ABC";
+    QTest::newRow("empty name") << ""
+                                << "- - -";
+    QTest::newRow("spaces stay") << "  "
+                                 << "  ";
+    QTest::newRow("double quote shown full-width") << "a\"b"
+                                                   << "A＂B";
+}
+
+void RankingWindowTest::registrationSavesTheName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+
+    Harness h;
+    GameState &g = h.g();
+    setTable(g, {50, 40, 30, 20, 10});
+    setResult(g, 35);
+    QString rowShown, prompt, caption;
+    QColor back;
+    bool entryHidden = false;
+    runWindow(h, [&](Form4 &f) {
+        for (QChar c : typed)
+            f.Text1->typeChar(c);
+        f.Command1->press();
+        rowShown = f.lblP[2]->text();
+        prompt = f.Label1[8]->text();
+        caption = f.Command1->text();
+        back = f.Command1->backColor();
+        entryHidden = !f.Text1->isVisible() && f.Label1[8]->isVisible();
+    });
+    QCOMPARE(rowShown, QStringLiteral("   35") + Result + name);
+    QCOMPARE(prompt, QStringLiteral("＜　登録完了！ ＞"));
+    QCOMPARE(caption, QStringLiteral("ＯＫ"));
+    QCOMPARE(back, OkBack);
+    QVERIFY(entryHidden);
+    QCOMPARE(g.RankRecords[2], Result + name);
+
+    // The file holds the new table, and reads back as shown.
+    GameState fromFile;
+    LoadRanking(rankingFilePath(*h.app), fromFile);
+    const QList<int> expected{50, 40, 35, 30, 20};
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(fromFile.RankPoints[i], expected[i]);
+        QCOMPARE(fromFile.RankRecords[i], g.RankRecords[i]);
+    }
+}
+
+void RankingWindowTest::closeRequestActsOnlyAsOk()
+{
+    Harness h;
+    GameState &g = h.g();
+    setTable(g, {0, 0, 0, 0, 0});
+    setResult(g, 7);
+    bool stillOpen = false;
+    runWindow(h, [&](Form4 &f) {
+        f.close(); // refused while the name is awaited
+        stillOpen = f.isVisible() && g.RankOn == 2;
+        f.Text1->typeChar(QLatin1Char('x'));
+        f.Command1->press();
+        f.close(); // now it is "ＯＫ"
+    });
+    QVERIFY(stillOpen);
+    QCOMPARE(g.RankOn, 1);
+    QCOMPARE(g.RankPoints[0], 7);
+    QCOMPARE(g.RankPoints[1], 0); // inserted once
+    QCOMPARE(g.RankRecords[0], Result + QStringLiteral("X"));
+
+    // Shown again from the ranking button, nothing is pending and nothing moves.
+    runWindow(h, [&](Form4 &f) {
+        QCOMPARE(f.Command1->text(), QStringLiteral("ＯＫ"));
+        QVERIFY(f.Command2->isVisible());
+    });
+    QCOMPARE(g.RankPoints[0], 7);
+    QCOMPARE(g.RankPoints[1], 0);
+}
+
+void RankingWindowTest::toggleSwitchesRankingAndColours_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("indicator");
+    QTest::addColumn<QColor>("toggle");
+
+    QTest::newRow("switch off")
+        << 0
+        << QStringLiteral(
+               "ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）")
+        << QColor(192, 0, 0) << QColor(0, 192, 192);
+    QTest::newRow("switch on") << 1 << QStringLiteral("ゲーム結果を ランキングに 登録します。")
+                               << QColor(0, 128, 0) << QColor(0, 192, 0);
+}
+
+void RankingWindowTest::toggleSwitchesRankingAndColours()
+{
+    QFETCH(int, before);
+    QFETCH(QString, text);
+    QFETCH(QColor, indicator);
+    QFETCH(QColor, toggle);
+
+    Harness h;
+    h.app->form1 = new Form1(*h.app);
+    GameState &g = h.g();
+    g.RankOn = 1;
+    g.RankingOff = before;
+    QColor label, button;
+    runWindow(h, [&](Form4 &f) {
+        f.Command2->press();
+        label = f.Label2->foreColor();
+        button = f.Command2->backColor();
+    });
+    QCOMPARE(g.RankingOff, 1 - before);
+    QCOMPARE(int(h.host.messages.size()), 1);
+    QCOMPARE(h.host.messages[0].text, text);
+    QCOMPARE(h.host.messages[0].style, 0);
+    QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
+    QCOMPARE(label, indicator);
+    QCOMPARE(button, toggle);
+    QCOMPARE(h.app->form1->Command6->backColor(), toggle);
+}
+
+void RankingWindowTest::windowSitsOverTheMainWindow()
+{
+    Harness h;
+    h.app->form1 = new Form1(*h.app);
+    h.app->form1->move(100, 80);
+    h.g().RankOn = 1;
+    h.g().FontSize12 = 16;
+    h.g().FontSize9 = 12;
+    QPoint first, again;
+    QSize size;
+    int rowPoints = 0, headerPoints = 0;
+    runWindow(h, [&](Form4 &f) {
+        first = f.pos();
+        size = f.size();
+        rowPoints = f.lblP[3]->font().pointSize();
+        headerPoints = f.Label1[2]->font().pointSize();
+        // Every activation places it again.
+        h.app->form1->move(200, 150);
+        f.Form_Activate();
+        again = f.pos();
+    });
+    // The offscreen platform may shift a window by its frame margin as it first shows it.
+    QVERIFY2((first - QPoint(132, 117)).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1,%2").arg(first.x()).arg(first.y())));
+    QCOMPARE(again, QPoint(232, 187));
+    QCOMPARE(size, QSize(428, 356));
+    QCOMPARE(rowPoints, 16);
+    QCOMPARE(headerPoints, 12);
+}
+
+QTEST_MAIN(RankingWindowTest)
+#include "test_rankingwindow.moc"
