@@ -18,9 +18,9 @@ Form2::Form2(App &a) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), a
     Label1 = qobject_cast<VbLabel *>(controls.value(QStringLiteral("Label1")));
     Image1 = qobject_cast<VbImage *>(controls.value(QStringLiteral("Image1")));
     setWindowTitle(QStringLiteral("ぬ よ"));
-    // The off-screen button comes first in the focus order, then the two modes.
-    setTabOrder(Command3, Command1[0]);
-    setTabOrder(Command1[0], Command1[1]);
+    // The off-screen button comes first in the focus order (it holds the focus at start, so no
+    // mode button shows a focus mark), then the two modes.
+    Command3->setFocus();
     for (int i = 0; i < 2; ++i)
         connect(Command1[i], &VbButton::clicked, this, [this, i] { Command1_Click(i); });
 }

@@ -1,0 +1,315 @@
+// The windows as created: every control where it was designed, with its colours, texts and
+// visibility; the title window's placement, fonts, focus order and wait; and fonts that have
+// a glyph for every Japanese character the windows show.
+#include "game/form1.h"
+#include "layouts/fonts.h"
+#include "startup/form2.h"
+#include "support/harness.h"
+
+#include <QRawFont>
+#include <QtTest>
+
+using namespace nuyo;
+
+namespace {
+
+// The main window's design, in pixels relative to the client area (or to the inside of the
+// picture box a control sits in): name, x, y, width, height, shown at creation, text.
+const char *const MainWindowDesign = R"(
+Command6    344 392 113  25 hidden 成績ランキング
+Command3(0) 344  88 113  25 shown  硬め
+Command3(1) 344 112 113  25 shown  ふつう
+Command3(2) 344 136 113  25 shown  柔らかめ
+Command5    656 416  33  33 shown  Command5
+Command4    480 392 113  25 shown  ワンポイント * 1
+Command1    344 168 113 201 shown  振り込み
+Command7    344 328 113  41 hidden 新規ゲーム
+Label8      416  16  41  17 shown  ウキ：太
+Label9       16 400 265  17 hidden THE      SIMULATION ON NUYO-FISHING
+Label7      176 376  25  17 hidden -
+Label2(1)   344  72  73  17 shown  エサ合わせ
+Label1      344  32 113  33 shown  2
+Label2(0)   344  16  57  17 shown  エサの数
+Label5      528  64  17  17 shown  尾
+Label4      480  48  49  33 shown  0
+Label3       16 392 457  25 hidden コメント
+Label6       10 138 281  41 hidden －   納　竿   －
+Text1       480  88 113 297 shown  -
+PicPRE       32  16 305 353 shown  -
+PicUKI       50  34 201 241 hidden -
+PicKF         0   0  89  65 hidden -
+PicKF2       32  16 305 353 hidden -
+PicCm       608 376  81  33 hidden -
+PicS(0)      16 432 137  49 hidden -
+PicS(1)     160 432 137  49 hidden -
+PicS(2)     304 432 137  49 hidden -
+PicS(3)     448 432 137  49 hidden -
+Image3      480   8 113  73 shown  -
+Shape1       16   8 457 377 hidden -
+Shape3       16   8 457 377 shown  -
+)";
+
+struct Colours {
+    const char *name;
+    QRgb back;
+    QRgb fore;
+};
+
+} // namespace
+
+class LayoutTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void mainWindowControlsStandWhereDesigned_data();
+    void mainWindowControlsStandWhereDesigned();
+    void mainWindowColoursAndFonts();
+    void mainWindowTimersAreDisabledAtCreation();
+    void picturesHaveTheirDesignedSizes_data();
+    void picturesHaveTheirDesignedSizes();
+    void theTitleWindowIsLaidOutAndPlacedAboveTheMiddle();
+    void theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress();
+    void everyJapaneseCaptionHasItsGlyphs();
+    void aDisplayOfTwoHundredFiftySixColoursIsRefused_data();
+    void aDisplayOfTwoHundredFiftySixColoursIsRefused();
+};
+
+void LayoutTest::initTestCase()
+{
+    installFontSubstitutions();
+}
+
+void LayoutTest::mainWindowControlsStandWhereDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("text");
+    const QStringList lines = QString::fromUtf8(MainWindowDesign).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines) {
+        const QStringList f = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString text = f.mid(6).join(QLatin1Char(' '));
+        // Texts with runs of spaces are written with single spaces above; compare them loosely.
+        QTest::newRow(qPrintable(f[0])) << f[0] << QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt())
+                                        << (f[5] == QLatin1String("shown")) << (text == QLatin1String("-") ? QString() : text);
+    }
+}
+
+void LayoutTest::mainWindowControlsStandWhereDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    QFETCH(bool, shown);
+    QFETCH(QString, text);
+    Harness h;
+    Form1 form(*h.app);
+    QWidget *w = form.controls.value(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(w->geometry(), rect);
+    QCOMPARE(!w->isHidden(), shown);
+    QString actual;
+    if (auto *b = qobject_cast<VbButton *>(w))
+        actual = b->text();
+    else if (auto *l = qobject_cast<VbLabel *>(w))
+        actual = l->text();
+    QCOMPARE(actual.simplified(), text.simplified());
+}
+
+void LayoutTest::mainWindowColoursAndFonts()
+{
+    Harness h;
+    Form1 form(*h.app);
+    QCOMPARE(form.windowTitle(), QStringLiteral(" 釣りゲーム　　「 ぬ よ 」"));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 192, 255));
+    QCOMPARE(form.Command1->backColor(), QColor(192, 192, 0));
+    QCOMPARE(form.Command3[0]->backColor(), QColor(255, 192, 255));
+    QCOMPARE(form.Command3[1]->backColor(), QColor(255, 0, 0));
+    QCOMPARE(form.Command4->backColor(), QColor(255, 192, 192));
+    QCOMPARE(form.Command6->backColor(), QColor(0, 192, 0));
+    QCOMPARE(form.Command7->backColor(), QColor(255, 128, 255));
+    QCOMPARE(form.Label1->backColor(), QColor(0, 0, 0));
+    QCOMPARE(form.Label1->foreColor(), QColor(255, 255, 0));
+    QCOMPARE(form.Label3->backColor(), QColor(255, 255, 192));
+    QCOMPARE(form.Label3->foreColor(), QColor(0, 0, 192));
+    QCOMPARE(form.Label6->foreColor(), QColor(255, 0, 0));
+    QVERIFY(form.Label4->transparent());
+    QVERIFY(form.Label5->transparent());
+    QCOMPARE(form.PicS[0]->foreColor(), QColor(255, 0, 0));
+    QCOMPARE(form.PicS[1]->foreColor(), QColor(255, 255, 0));
+    QCOMPARE(form.PicS[2]->foreColor(), QColor(0, 0, 0));
+    QCOMPARE(form.PicS[2]->backColor(), QColor(255, 255, 255));
+    QCOMPARE(form.Command1->font().family(), proportionalFaceName());
+    QCOMPARE(form.Command1->font().pointSizeF(), 12.0);
+    QVERIFY(form.Command1->font().bold());
+    QCOMPARE(form.Label1->font().pointSizeF(), 20.25);
+    QCOMPARE(form.Label3->font().pointSizeF(), 11.25);
+    QCOMPARE(form.PicS[0]->font().pointSizeF(), 36.0);
+    QCOMPARE(form.Shape3->borderWidth(), 2);
+    QCOMPARE(form.Shape3->borderColor(), QColor(0, 0, 255));
+    QCOMPARE(form.Shape1->borderColor(), QColor(255, 0, 0));
+    // Transparent captions lie above the picture behind them, buttons above everything.
+    const QObjectList kids = form.children();
+    QVERIFY(kids.indexOf(form.Label4) > kids.indexOf(form.Image3));
+    QVERIFY(kids.indexOf(form.Command1) > kids.indexOf(form.Shape3));
+}
+
+void LayoutTest::mainWindowTimersAreDisabledAtCreation()
+{
+    Harness h;
+    Form1 form(*h.app);
+    QCOMPARE(form.Timer1->interval(), 100);
+    QCOMPARE(form.Timer2->interval(), 200);
+    QCOMPARE(form.Timer3->interval(), 1000);
+    QVERIFY(!form.Timer1->isEnabled());
+    QVERIFY(!form.Timer2->isEnabled());
+    QVERIFY(!form.Timer3->isEnabled());
+}
+
+void LayoutTest::picturesHaveTheirDesignedSizes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    for (int i = 0; i < 8; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("Image1(%1)").arg(i))) << QStringLiteral("Image1(%1)").arg(i) << QSize(320, 314);
+    QTest::newRow("Image2") << QStringLiteral("Image2") << QSize(96, 48);
+    QTest::newRow("Image3") << QStringLiteral("Image3") << QSize(112, 72);
+    QTest::newRow("Image4") << QStringLiteral("Image4") << QSize(100, 49);
+    QTest::newRow("Image5") << QStringLiteral("Image5") << QSize(100, 49);
+    QTest::newRow("Image6") << QStringLiteral("Image6") << QSize(300, 354);
+    QTest::newRow("Image7") << QStringLiteral("Image7") << QSize(100, 99);
+    QTest::newRow("Image8") << QStringLiteral("Image8") << QSize(104, 40);
+    QTest::newRow("Image9") << QStringLiteral("Image9") << QSize(176, 84);
+    QTest::newRow("Image10") << QStringLiteral("Image10") << QSize(176, 84);
+    QTest::newRow("Image11") << QStringLiteral("Image11") << QSize(32, 32);
+    QTest::newRow("Image12") << QStringLiteral("Image12") << QSize(300, 354);
+    QTest::newRow("ImgU") << QStringLiteral("ImgU") << QSize(5, 170);
+}
+
+void LayoutTest::picturesHaveTheirDesignedSizes()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    Harness h;
+    Form1 form(*h.app);
+    auto *image = qobject_cast<VbImage *>(form.controls.value(name));
+    QVERIFY(image);
+    QCOMPARE(image->picture().size(), size);
+    QCOMPARE(form.PicPRE->picture().size(), QSize(300, 354));
+    QCOMPARE(form.PicUKI->picture().size(), QSize(200, 240));
+}
+
+void LayoutTest::theTitleWindowIsLaidOutAndPlacedAboveTheMiddle()
+{
+    Harness h;
+    Form2 title(*h.app);
+    QCOMPARE(title.size(), QSize(357, 272));
+    QCOMPARE(title.Command1[0]->geometry(), QRect(72, 216, 105, 33));
+    QCOMPARE(title.Command1[1]->geometry(), QRect(176, 216, 105, 33));
+    QCOMPARE(title.Command1[0]->text(), QStringLiteral("練 習"));
+    QCOMPARE(title.Command1[1]->text(), QStringLiteral("本 番"));
+    QCOMPARE(title.Command1[0]->backColor(), QColor(192, 192, 0));
+    QCOMPARE(title.Label1->text(), QStringLiteral("  只今、準備中 ・・・"));
+    QCOMPARE(title.Label1->geometry(), QRect(32, 224, 289, 25));
+    QCOMPARE(title.Label1->foreColor(), QColor(255, 128, 0));
+    QVERIFY(title.Label1->font().bold());
+    QCOMPARE(title.Image1->geometry(), QRect(8, 8, 340, 255));
+    QVERIFY(title.Command3->x() >= title.width());
+    QCOMPARE(title.palette().color(QPalette::Window), QColor(192, 192, 255));
+    h.g().FontSize11 = 11;
+    h.g().FontSize14 = 14;
+    QVERIFY(title.Form_Load());
+    QCOMPARE(title.Command1[0]->font().pointSize(), 11);
+    QCOMPARE(title.Label1->font().pointSize(), 14);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(title.x(), (screen.width() - 357) / 2);
+    QCOMPARE(title.y(), (screen.height() - 272) / 2 - 13);
+    // The off-screen button first, then the two modes.
+    QCOMPARE(title.focusWidget(), title.Command3);
+    QList<QWidget *> order;
+    for (QWidget *w = title.Command3; order.size() < 3; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w;
+    QCOMPARE(order, (QList<QWidget *>{title.Command3, title.Command1[0], title.Command1[1]}));
+    // Pressing a mode uncovers the label behind the buttons.
+    QVERIFY(!title.Label1->isHidden());
+    const QObjectList kids = title.children();
+    QVERIFY(kids.indexOf(title.Label1) > kids.indexOf(title.Image1));
+}
+
+void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
+{
+    Harness h;
+    h.start(0);
+    double pressedAt = -1;
+    h.host.onModal = [&](QWidget *w) {
+        if (auto *title = qobject_cast<Form2 *>(w))
+            h.host.after(2.0, [&, title] {
+                pressedAt = h.host.now();
+                title->Command1[1]->press(1);
+            });
+    };
+    const double before = h.host.now();
+    h.form().NewGame();
+    QVERIFY(pressedAt > before);
+    QVERIFY(qAbs(h.host.now() - pressedAt - 1.5) < 1e-9);
+    QCOMPARE(h.g().GameMode, 1);
+    QCOMPARE(h.g().TitleCall, 2);
+    QVERIFY(h.form().windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
+}
+
+void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
+{
+    Harness h;
+    Form1 form(*h.app);
+    Form2 title(*h.app);
+    QList<QPair<QString, QFont>> texts;
+    for (QWidget *w : form.findChildren<QWidget *>() + title.findChildren<QWidget *>()) {
+        if (auto *b = qobject_cast<VbButton *>(w))
+            texts.append({b->text(), b->font()});
+        else if (auto *l = qobject_cast<VbLabel *>(w))
+            texts.append({l->text(), l->font()});
+    }
+    texts.append({QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"), form.Label3->font()});
+    texts.append({QStringLiteral("<  釣  果  > ． エサ落ち ハリス切れ スレアタリ 空アワセ ぬよ　60 ㎝ 計 Ｋｇ"), form.Text1->font()});
+    int checked = 0;
+    for (const auto &t : texts) {
+        const QRawFont raw = QRawFont::fromFont(t.second, QFontDatabase::Any);
+        for (const QChar c : t.first) {
+            if (c.unicode() < 0x80 || c.isSpace())
+                continue;
+            QVERIFY2(raw.supportsCharacter(c), qPrintable(QStringLiteral("%1 in %2 (%3)").arg(c, t.first, raw.familyName())));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 100);
+}
+
+void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused_data()
+{
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("4 bits") << 4 << false;
+    QTest::newRow("8 bits") << 8 << true;
+    QTest::newRow("16 bits") << 16 << false;
+    QTest::newRow("24 bits") << 24 << false;
+    QTest::newRow("32 bits") << 32 << false;
+}
+
+void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
+{
+    QFETCH(int, depth);
+    QFETCH(bool, refused);
+    Harness h;
+    h.app->displayDepth = [depth] { return depth; };
+    QCOMPARE(Main(*h.app, false), !refused);
+    QCOMPARE(h.host.messages.size(), size_t(refused ? 1 : 0));
+    if (refused) {
+        QCOMPARE(h.host.messages[0].text, QStringLiteral("  ２５６色では使用できません！  "));
+        QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
+        QCOMPARE(h.host.messages[0].style, 48);
+    }
+}
+
+QTEST_MAIN(LayoutTest)
+#include "test_layout.moc"
