@@ -95,7 +95,7 @@ wait_until 10 grown_to 4410 || fail "parec records nothing from the null sink"
 PIDS+=($!)
 GAME=$!
 
-TITLE=$(xdotool search --sync --onlyvisible --name '^ぬ よ' 2> /dev/null | head -n 1)
+TITLE=$(timeout 20 xdotool search --sync --onlyvisible --name '^ぬ よ' 2> /dev/null | head -n 1)
 [ -n "$TITLE" ] || fail "the title window did not show"
 # "練 習" occupies x 72..177, y 216..249 of the title window's client area.
 xdotool mousemove --window "$TITLE" 124 232 click 1
