@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <memory>
 
 namespace nuyo {
 
@@ -210,11 +211,11 @@ void Form4::closeEvent(QCloseEvent *e)
 
 void showRankingWindow(App &app)
 {
-    auto *form = new Form4(app);
+    // Unloaded when the modal showing ends, also when it ends by the application ending.
+    std::unique_ptr<Form4> form(new Form4(app));
     form->Form_Load();
-    app.host.showModal(form);
+    app.host.showModal(form.get());
     form->hide();
-    delete form;
 }
 
 } // namespace nuyo
