@@ -1,0 +1,25 @@
+# Installing the game on a Linux desktop: `cmake --install build --prefix ~/.local` (or /usr/local).
+#
+#   bin/nuyo                                             the game
+#   share/nuyo/はじめに.txt                               the introduction text the game opens
+#   share/applications/io.github.nuyo.Nuyo.desktop       the menu entry
+#   share/icons/hicolor/NxN/apps/io.github.nuyo.Nuyo.png the icon at 32, 48, 64 and 128 pixels
+#   share/metainfo/io.github.nuyo.Nuyo.metainfo.xml      the software-centre description
+#
+# An installed game keeps its ranking file in the user's data folder, because the prefix is
+# usually not writable; the game tells the two cases apart by the share/nuyo folder beside bin/.
+
+set(NUYO_APP_ID io.github.nuyo.Nuyo)
+
+install(TARGETS nuyo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES docs/はじめに.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/nuyo)
+
+install(FILES dist/${NUYO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES dist/${NUYO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+foreach(size 32 48 64 128)
+    install(FILES layouts/art/icons/nuyo-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${NUYO_APP_ID}.png)
+endforeach()
