@@ -30,8 +30,8 @@ MAIN_TITLE_PRACTICE=" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞"
 _PIDS=()
 WORK_DIR=""
 
-log() { printf '%s: %s\n' "$TEST_NAME" "$*"; }
-check() { printf '%s: CHECK: %s\n' "$TEST_NAME" "$*"; }
+log() { printf '%s [%3ds]: %s\n' "$TEST_NAME" "$SECONDS" "$*"; }
+check() { printf '%s [%3ds]: CHECK: %s\n' "$TEST_NAME" "$SECONDS" "$*"; }
 
 fail()
 {
@@ -217,9 +217,11 @@ window_of_size()
 }
 
 # click WID X Y [BUTTON]: presses and releases a mouse button at client coordinates.
+# (No --sync: it waits for pointer motion, and stalls when the pointer is already there. The
+# server handles the motion before the press in any case.)
 click()
 {
-    xdotool mousemove --sync --window "$1" "$2" "$3" click "${4:-1}"
+    xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
 }
 
 # key_to WID KEY: gives WID the keyboard focus (there is no window manager) and types KEY.
@@ -236,6 +238,16 @@ pixel()
     import -silent -window root -crop "1x1+$((WIN_X + $2))+$((WIN_Y + $3))" -depth 8 txt:- 2>/dev/null |
         sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
+
+# region_sum WID X Y W H: a checksum of what the screen shows in a client rectangle.
+region_sum()
+{
+    geometry "$1" || return 1
+    import -silent -window root -crop "${4}x${5}+$((WIN_X + $2))+$((WIN_Y + $3))" -depth 8 rgb:- 2>/dev/null |
+        md5sum | cut -d' ' -f1
+}
+
+region_differs() { [ "$(region_sum "$1" "$2" "$3" "$4" "$5")" != "$6" ]; }
 
 pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
 
