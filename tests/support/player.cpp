@@ -89,7 +89,7 @@ void Player::look()
     if (!f.isEnabled() || !f.Command1->isEnabled())
         return;
     const QString caption = f.Command1->text();
-    if (caption == QStringLiteral("振り込み") && m_style == Style::Eyes) {
+    if (caption == QStringLiteral("振り込み") && m_style == Style::Eyes && followsHints) {
         // The comment line names the bait the fish take now; follow it before casting.
         const QString hint = f.Label3->text();
         const QString lead = QStringLiteral("エサ合わせは『 ");
