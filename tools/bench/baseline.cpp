@@ -1,0 +1,41 @@
+// The floor for a Qt Widgets program on this machine: an empty window of the title window's size
+// (357 × 272). With --loop FILE it also plays that WAVE file in an endless loop, as the game's
+// background sound does.
+#include <QApplication>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QWidget>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QString loop;
+    QString title = QStringLiteral("nuyo-baseline");
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--loop") && i + 1 < argc)
+            loop = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--title") && i + 1 < argc)
+            title = QString::fromLocal8Bit(argv[++i]);
+        else {
+            std::fprintf(stderr, "usage: %s [--loop WAVE] [--title TEXT]\n", argv[0]);
+            return 2;
+        }
+    }
+
+    QWidget window;
+    window.setWindowTitle(title);
+    window.setFixedSize(357, 272);
+    window.show();
+
+    std::unique_ptr<QSoundEffect> effect;
+    if (!loop.isEmpty()) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(loop));
+        effect->setLoopCount(QSoundEffect::Infinite);
+        effect->play();
+    }
+    return app.exec();
+}
