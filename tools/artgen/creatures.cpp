@@ -273,17 +273,17 @@ void kingfisherInFlight(QPainter &p)
     p.drawLine(QPointF(18, 16.5), QPointF(40, 18.5));
     p.restore();
     // head and bill
-    fillPath(p, ellipseAt(13, 19, 6.5, 6), pal::kfBlue, ink, 1.2);
+    fillPath(p, ellipseAt(15, 19, 6.5, 6), pal::kfBlue, ink, 1.2);
     p.save();
-    p.setClipPath(ellipseAt(13, 19, 6.5, 6));
+    p.setClipPath(ellipseAt(15, 19, 6.5, 6));
     p.setPen(Qt::NoPen);
     p.setBrush(pal::kfOrange);
-    p.drawEllipse(QPointF(12, 21), 3.5, 2);
+    p.drawEllipse(QPointF(14, 21), 3.5, 2);
     p.setBrush(pal::kfWhite);
-    p.drawEllipse(QPointF(10, 24.5), 3.5, 2);
+    p.drawEllipse(QPointF(12, 24.5), 3.5, 2);
     p.restore();
-    fillPath(p, finPath({{8, 17.5}, {0.5, 20}, {8, 21.5}}), pal::kfBill, ink, 0.8);
-    fillPath(p, ellipseAt(11, 18, 1.4, 1.4), pal::kfBill);
+    fillPath(p, finPath({{10, 17.2}, {0.5, 20}, {10, 21.8}}), pal::kfBill, ink, 0.8);
+    fillPath(p, ellipseAt(13, 18, 1.4, 1.4), pal::kfBill);
     // the near wing, swept down
     QPainterPath nearWing;
     nearWing.moveTo(20, 21);
