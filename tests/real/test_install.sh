@@ -7,6 +7,10 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup
+for tool in desktop-file-validate:desktop-file-utils appstreamcli:appstream xprop:x11-utils \
+    identify:imagemagick iconv:libc-bin python3:python3; do
+    command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is not installed (package ${tool#*:})"
+done
 
 APP_ID=io.github.nuyo.Nuyo
 PREFIX="$WORK_DIR/prefix"
