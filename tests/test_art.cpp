@@ -14,7 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QImage picture(const QString &name)
 {
@@ -32,7 +33,7 @@ class TestArt : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase();
 
     void everyPictureHasItsFormatAndSize_data();
@@ -75,7 +76,8 @@ void TestArt::everyPictureHasItsFormatAndSize_data()
     QTest::newRow("PicUKI") << "form1/PicUKI.gif" << gif << QSize(200, 240);
     QTest::newRow("ImgU") << "form1/ImgU.gif" << gif << QSize(5, 170);
     for (int k = 0; k < 8; ++k)
-        QTest::addRow("Image1_%d", k) << QStringLiteral("form1/Image1_%1.gif").arg(k) << gif << QSize(320, 314);
+        QTest::addRow("Image1_%d", k)
+            << QStringLiteral("form1/Image1_%1.gif").arg(k) << gif << QSize(320, 314);
     QTest::newRow("Image2") << "form1/Image2.gif" << gif << QSize(96, 48);
     QTest::newRow("Image3") << "form1/Image3.gif" << gif << QSize(112, 72);
     QTest::newRow("Image4") << "form1/Image4.gif" << gif << QSize(100, 49);
@@ -127,8 +129,7 @@ void TestArt::iconsHaveAtMostSixteenColours()
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const QRgb c = img.pixel(x, y);
-            if (qAlpha(c) == 0)
-                continue;
+            if (qAlpha(c) == 0) continue;
             QCOMPARE(qAlpha(c), 255); // the mask is all or nothing
             colours.insert(c);
             ++opaque;
@@ -172,7 +173,8 @@ void TestArt::masksArePureBlackAndWhiteAndSpritesWhiteOutside()
                 continue;
             }
             if ((sprite.pixel(x, y) & 0xffffff) != 0xffffff)
-                QFAIL(qPrintable(QStringLiteral("sprite pixel (%1, %2) outside the mask is not white").arg(x).arg(y)));
+                QFAIL(qPrintable(
+                    QStringLiteral("sprite pixel (%1, %2) outside the mask is not white").arg(x).arg(y)));
         }
     // A real silhouette: neither empty nor the whole cell.
     const int total = cellWidth * mask.height();
@@ -227,8 +229,7 @@ void TestArt::rodTipMeetsTheLineInTheFightFrames()
     const QImage mask = cell(picture(QStringLiteral("form1/Image1_%1.gif").arg(frame)), 160, 160);
     QList<int> black;
     for (int x = 0; x < 160; ++x)
-        if ((mask.pixel(x, 0) & 0xffffff) == 0)
-            black.append(x);
+        if ((mask.pixel(x, 0) & 0xffffff) == 0) black.append(x);
     QVERIFY2(!black.isEmpty(), "the rod does not reach the top edge");
     for (int x : black)
         QVERIFY2(std::abs(x - 60) <= 3, qPrintable(QStringLiteral("rod at x %1 on the top row").arg(x)));
@@ -283,8 +284,7 @@ void TestArt::floatHasAColouredTipAndADarkStem()
 void TestArt::checkedInArtIsWhatTheGeneratorDraws()
 {
     const QString source = qEnvironmentVariable("NUYO_SOURCE_DIR");
-    if (source.isEmpty())
-        QSKIP("NUYO_SOURCE_DIR is not set (ctest sets it)");
+    if (source.isEmpty()) QSKIP("NUYO_SOURCE_DIR is not set (ctest sets it)");
     const QString artgen = QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/artgen/artgen");
     QVERIFY2(QFile::exists(artgen), qPrintable(artgen + QStringLiteral(" is not built")));
 
@@ -334,8 +334,7 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
     aliases.sort();
     QStringList pictures;
     for (const QString &rel : made)
-        if (rel.startsWith(QStringLiteral("form")))
-            pictures.append(rel);
+        if (rel.startsWith(QStringLiteral("form"))) pictures.append(rel);
     QCOMPARE(aliases, pictures);
 }
 

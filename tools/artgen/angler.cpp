@@ -3,9 +3,11 @@
 
 #include <cmath>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
-namespace {
+namespace
+{
 
 constexpr int W = 160, H = 314;
 

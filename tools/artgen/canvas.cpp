@@ -3,7 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
 QImage canvas(int w, int h, const QColor &fill)
 {
@@ -67,9 +68,8 @@ void reedClump(QPainter &p, double baseX, double baseY, double height, int stems
             const QPointF top(x + lean * 0.92, baseY - hgt * 0.9);
             p.setPen(Qt::NoPen);
             p.setBrush(head);
-            p.drawRoundedRect(QRectF(top.x() - height / 50.0 - 0.8, top.y(), height / 25.0 + 1.6,
-                                     height * 0.12),
-                              2, 2);
+            p.drawRoundedRect(
+                QRectF(top.x() - height / 50.0 - 0.8, top.y(), height / 25.0 + 1.6, height * 0.12), 2, 2);
         } else {
             // a long leaf bending away
             QPainterPath blade;
@@ -92,7 +92,8 @@ void ripple(QPainter &p, double cx, double cy, double rx, double ry, const QColo
     p.restore();
 }
 
-namespace {
+namespace
+{
 QString gothicFamily, pGothicFamily;
 }
 
@@ -101,8 +102,7 @@ bool loadFonts()
     const QString dir = QStringLiteral("/usr/share/fonts/opentype/ipafont-gothic/");
     const int fixed = QFontDatabase::addApplicationFont(dir + QStringLiteral("ipag.ttf"));
     const int prop = QFontDatabase::addApplicationFont(dir + QStringLiteral("ipagp.ttf"));
-    if (fixed < 0 || prop < 0)
-        return false;
+    if (fixed < 0 || prop < 0) return false;
     gothicFamily = QFontDatabase::applicationFontFamilies(fixed).value(0);
     pGothicFamily = QFontDatabase::applicationFontFamilies(prop).value(0);
     return !gothicFamily.isEmpty() && !pGothicFamily.isEmpty();
@@ -114,8 +114,8 @@ QFont gothic(int pixelSize, bool bold, bool proportional)
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferNoHinting);
-    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
-                                            QFont::NoFontMerging));
+    f.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     return f;
 }
 

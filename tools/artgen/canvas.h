@@ -11,10 +11,12 @@
 #include <cstdint>
 #include <functional>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
 // The palette every picture draws from.
-namespace pal {
+namespace pal
+{
 // evening sky and water
 inline const QColor duskTop(52, 48, 110), duskMid(140, 92, 150), duskGlow(246, 170, 112),
     sunGlow(255, 222, 150);
@@ -48,7 +50,7 @@ inline const QColor ink(30, 24, 28), white(255, 255, 255), black(0, 0, 0);
 // A small linear congruential source, so scattered details land in the same place every run.
 class Dice
 {
-public:
+  public:
     explicit Dice(uint32_t seed) : state_(seed) {}
     uint32_t next()
     {
@@ -58,7 +60,7 @@ public:
     double unit() { return double(next() & 0xffff) / 65536.0; } // [0, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
 
-private:
+  private:
     uint32_t state_;
 };
 

@@ -3,9 +3,11 @@
 
 #include <cmath>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
-namespace {
+namespace
+{
 
 // The fish is drawn in a 100 x 60 box, facing left; callers map the box where they want it.
 QPainterPath fishBody()
@@ -169,15 +171,16 @@ QImage catchBasket()
     p.restore();
     fillPath(p, ellipseAt(87, 22, 17, 5), QColor(70, 50, 30), pal::ink, 1.2);
     // a tail fin peeking out of the basket
-    fillPath(p, finPath({{84, 20}, {78, 6}, {84, 10}, {88, 3}, {90, 12}, {92, 20}}), pal::fishSilver, pal::ink,
-             1.1);
+    fillPath(p, finPath({{84, 20}, {78, 6}, {84, 10}, {88, 3}, {90, 12}, {92, 20}}), pal::fishSilver,
+             pal::ink, 1.1);
     p.setPen(QPen(pal::fishFin, 0.8));
     p.drawLine(QPointF(86, 19), QPointF(81, 8));
     p.drawLine(QPointF(89, 19), QPointF(88, 6));
     return img;
 }
 
-namespace {
+namespace
+{
 
 void kingfisherBody(QPainter &p)
 {

@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QString>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
 // The pond scene behind the angler (300 x 354): the evening pond, or the bright practice pond.
 QImage pondScene(bool evening);
@@ -22,18 +23,18 @@ QPointF rodTip(int frame);
 
 // Fish.
 void drawFish(QPainter &p, const QRectF &box, bool facingLeft);
-Cell landedFish();       // 48 x 48
-Cell reportFish();       // 220 x 124
-QImage catchBasket();    // 112 x 72, behind the catch counter
+Cell landedFish();    // 48 x 48
+Cell reportFish();    // 220 x 124
+QImage catchBasket(); // 112 x 72, behind the catch counter
 
 // Kingfishers.
 Cell kingfisherFlying();  // 52 x 40, flying left
 Cell kingfisherPerched(); // 88 x 84, facing right
 
 // Marks shown in the calm band at the bottom of the scene (100 x 24 each, stacked 25 apart).
-QImage splashFrames();   // 100 x 49
-QImage resultMarks();    // 100 x 49
-QImage bigCatchMarks();  // 100 x 99
+QImage splashFrames();  // 100 x 49
+QImage resultMarks();   // 100 x 49
+QImage bigCatchMarks(); // 100 x 99
 
 // The title picture (340 x 255).
 QImage titlePicture();

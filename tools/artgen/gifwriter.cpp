@@ -2,14 +2,16 @@
 
 #include <unordered_map>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
-namespace {
+namespace
+{
 
 // Packs variable-width codes least significant bit first into 255-byte data sub-blocks.
 class CodeWriter
 {
-public:
+  public:
     explicit CodeWriter(QByteArray &out) : out_(out) {}
 
     void write(int code, int width)
@@ -25,26 +27,23 @@ public:
 
     void finish()
     {
-        if (nbits_ > 0)
-            put(uint8_t(bits_ & 0xff));
+        if (nbits_ > 0) put(uint8_t(bits_ & 0xff));
         bits_ = 0;
         nbits_ = 0;
         flushBlock();
         out_.append(char(0)); // block terminator
     }
 
-private:
+  private:
     void put(uint8_t b)
     {
         block_.append(char(b));
-        if (block_.size() == 255)
-            flushBlock();
+        if (block_.size() == 255) flushBlock();
     }
 
     void flushBlock()
     {
-        if (block_.isEmpty())
-            return;
+        if (block_.isEmpty()) return;
         out_.append(char(block_.size()));
         out_.append(block_);
         block_.clear();
@@ -115,8 +114,7 @@ QByteArray encodeGif(const Indexed &pic)
         }
         writer.write(current, codeSize);
         dictionary.emplace(key, uint16_t(++lastCode));
-        if (lastCode >= (1 << codeSize))
-            ++codeSize;
+        if (lastCode >= (1 << codeSize)) ++codeSize;
         if (lastCode == 4095) {
             // The dictionary is full: start a fresh one.
             writer.write(clearCode, codeSize);
@@ -126,8 +124,7 @@ QByteArray encodeGif(const Indexed &pic)
         }
         current = pixel;
     }
-    if (current >= 0)
-        writer.write(current, codeSize);
+    if (current >= 0) writer.write(current, codeSize);
     writer.write(endCode, codeSize);
     writer.finish();
 

@@ -4,9 +4,11 @@
 #include <map>
 #include <unordered_map>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
-namespace {
+namespace
+{
 
 struct Entry {
     QRgb rgb;
@@ -21,8 +23,8 @@ int channel(QRgb c, int ch)
 struct Box {
     size_t begin, end;
     uint64_t count;
-    int widest;   // channel with the largest extent
-    int extent;   // that extent
+    int widest; // channel with the largest extent
+    int extent; // that extent
 };
 
 Box makeBox(const std::vector<Entry> &e, size_t b, size_t end)
@@ -80,16 +82,13 @@ Indexed quantize(const QImage &source, int maxColours, const QVector<QRgb> &rese
 
     QVector<QRgb> pinned;
     for (QRgb r : reserved)
-        if (!pinned.contains(r | 0xff000000u))
-            pinned.append(r | 0xff000000u);
+        if (!pinned.contains(r | 0xff000000u)) pinned.append(r | 0xff000000u);
     for (QRgb exact : {qRgb(0, 0, 0), qRgb(255, 255, 255)})
-        if (histogram.count(exact) && !pinned.contains(exact))
-            pinned.append(exact);
+        if (histogram.count(exact) && !pinned.contains(exact)) pinned.append(exact);
 
     std::vector<Entry> entries;
     for (const auto &[rgb, count] : histogram)
-        if (!pinned.contains(rgb))
-            entries.push_back({rgb, count});
+        if (!pinned.contains(rgb)) entries.push_back({rgb, count});
 
     out.palette = pinned;
     const int room = maxColours - int(pinned.size());
@@ -104,16 +103,14 @@ Indexed quantize(const QImage &source, int maxColours, const QVector<QRgb> &rese
             uint64_t bestScore = 0;
             for (int i = 0; i < int(boxes.size()); ++i) {
                 const Box &b = boxes[i];
-                if (b.end - b.begin < 2 || b.extent <= 0)
-                    continue;
+                if (b.end - b.begin < 2 || b.extent <= 0) continue;
                 const uint64_t score = b.count * uint64_t(b.extent);
                 if (score > bestScore) {
                     bestScore = score;
                     best = i;
                 }
             }
-            if (best < 0)
-                break;
+            if (best < 0) break;
             const Box b = boxes[best];
             const int ch = b.widest;
             std::stable_sort(entries.begin() + b.begin, entries.begin() + b.end,
@@ -126,16 +123,14 @@ Indexed quantize(const QImage &source, int maxColours, const QVector<QRgb> &rese
             for (size_t i = b.begin; i < b.end - 1; ++i) {
                 acc += entries[i].count;
                 cut = i + 1;
-                if (acc * 2 >= b.count)
-                    break;
+                if (acc * 2 >= b.count) break;
             }
             boxes[best] = makeBox(entries, b.begin, cut);
             boxes.push_back(makeBox(entries, cut, b.end));
         }
         for (const Box &b : boxes) {
             const QRgb c = meanOf(entries, b);
-            if (!out.palette.contains(c))
-                out.palette.append(c);
+            if (!out.palette.contains(c)) out.palette.append(c);
         }
     }
 

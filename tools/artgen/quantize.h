@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <vector>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
 struct Indexed {
-    QVector<QRgb> palette;         // opaque colours, at most maxColours
-    std::vector<uint8_t> pixels;   // one palette index per pixel, row by row
+    QVector<QRgb> palette;       // opaque colours, at most maxColours
+    std::vector<uint8_t> pixels; // one palette index per pixel, row by row
     int width = 0;
     int height = 0;
 };

@@ -3,9 +3,11 @@
 
 #include <cmath>
 
-namespace nuyo::art {
+namespace nuyo::art
+{
 
-namespace {
+namespace
+{
 
 constexpr int W = 240, H = 220;
 
@@ -121,7 +123,8 @@ QImage brokenLinePicture()
     const QPointF snap(112, 90);
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4 + 0.3;
-        p.drawLine(snap + QPointF(std::cos(a) * 7, std::sin(a) * 7), snap + QPointF(std::cos(a) * 15, std::sin(a) * 15));
+        p.drawLine(snap + QPointF(std::cos(a) * 7, std::sin(a) * 7),
+                   snap + QPointF(std::cos(a) * 15, std::sin(a) * 15));
     }
     // the lost end drifts away with the float
     p.setPen(QPen(QColor(235, 235, 245), 1.6));
@@ -146,7 +149,8 @@ QImage bigHeadPicture(const QString &caption)
     glow.setColorAt(0, QColor(255, 255, 220, 110));
     glow.setColorAt(1, QColor(255, 255, 220, 0));
     p.fillRect(QRectF(0, 0, W, H), glow);
-    outlinedText(p, QRectF(80, 18, 160, 90), caption, gothic(52), QColor(255, 230, 60), QColor(170, 20, 30), 7);
+    outlinedText(p, QRectF(80, 18, 160, 90), caption, gothic(52), QColor(255, 230, 60), QColor(170, 20, 30),
+                 7);
     return img;
 }
 
