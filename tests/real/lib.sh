@@ -283,6 +283,17 @@ wait_exit()
     { wait "$1"; } 2>/dev/null || EXIT_STATUS=$?
 }
 
+# stay_alive PID SECONDS: lets SECONDS pass while checking every 0.1 s that the process runs.
+stay_alive()
+{
+    local deadline
+    deadline=$(($(date +%s%N) + $2 * 1000000000))
+    while [ "$(date +%s%N)" -lt "$deadline" ]; do
+        is_running "$1" || fail "process $1 ended unexpectedly"
+        sleep 0.1
+    done
+}
+
 # CPU time of a process in seconds (user + system), from /proc/PID/stat.
 cpu_seconds()
 {

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# A whole practice game played through the window: ten casts, each struck as soon as the strike is
+# offered, fights pulled in, every report closed; then "終了" leaves the game with status 0.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+setup
+
+start_practice
+started=$SECONDS
+casts=0 fights=0 reports=0
+
+# cast_once: presses the action button until the cast is under way and the strike is offered.
+# A kingfisher after a small fish keeps the window disabled for a moment; the press is then
+# lost and is simply repeated.
+cast_once()
+{
+    local try
+    for try in 1 2 3; do
+        wait_action "$MAIN_WIN" "$COLOUR_CAST" 10 ||
+            fail "cast $((casts + 1)): the button shows $(action_colour "$MAIN_WIN") instead of the cast colour"
+        click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
+        if wait_action "$MAIN_WIN" "$COLOUR_STRIKE" 11; then
+            return 0
+        fi
+        log "cast $((casts + 1)): no strike offered, pressing again"
+    done
+    fail "cast $((casts + 1)): the strike was never offered"
+}
+
+for cast in $(seq 1 10); do
+    cast_once
+    casts=$cast
+    click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
+    REPORT="" pulls=0
+    deadline=$((SECONDS + 60))
+    while [ $SECONDS -lt $deadline ]; do
+        REPORT=$(window_of_size "$GAME_PID" "$REPORT_W" "$REPORT_H") && break
+        if action_is "$MAIN_WIN" "$COLOUR_FIGHT"; then
+            [ $pulls = 0 ] && screenshot "game-fight-$cast" "$MAIN_WIN"
+            pulls=$((pulls + 1))
+            click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y" 1
+        fi
+        sleep 0.4
+    done
+    [ -n "$REPORT" ] || fail "cast $cast: no catch report within 60 s of the strike"
+    [ $pulls -gt 0 ] && fights=$((fights + 1))
+    reports=$((reports + 1))
+    log "cast $cast: report after $pulls pulls"
+    [ $cast = 1 ] && screenshot game-report-1 "$MAIN_WIN"
+    press_report_ok "$REPORT"
+    if [ $cast -lt 10 ]; then
+        wait_action "$MAIN_WIN" "$COLOUR_CAST" 10 ||
+            fail "after report $cast the button shows $(action_colour "$MAIN_WIN")"
+    fi
+done
+log "$casts casts, $fights fights, $reports reports in $((SECONDS - started)) s"
+
+check "after the tenth cast the button offers the end"
+wait_action "$MAIN_WIN" "$COLOUR_END" 10 || fail "the button shows $(action_colour "$MAIN_WIN") after the last report"
+screenshot game-end "$MAIN_WIN"
+
+check "終了 shows the score box, then the goodbye box, then the game ends with status 0"
+click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
+BOX=$(wait_window " * ぬ よ  *　－ 終了。" 10 "$GAME_PID") || fail "no box titled ' * ぬ よ  *　－ 終了。'"
+screenshot game-score "$BOX"
+key_to "$BOX" Return
+BYE=$(wait_window " ぬ よ" 10 "$GAME_PID") || fail "no box titled ' ぬ よ' after the score"
+screenshot game-goodbye "$BYE"
+key_to "$BYE" Return
+wait_exit "$GAME_PID" 5 || fail "the game still runs 5 s after the goodbye box"
+[ "$EXIT_STATUS" = 0 ] || fail "the game ended with status $EXIT_STATUS"
+
+total=$((SECONDS - started))
+log "the whole game took $total s"
+[ $total -lt 180 ] || fail "the whole game took $total s, more than 3 minutes"
+log "PASS"
