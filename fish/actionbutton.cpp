@@ -143,7 +143,8 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
         delete app.form3;
         app.form3 = nullptr;
         g.SoundOff = 1;
-        const QString grade = g.BigLevel > 1 ? QStringLiteral("　　＜ 成績 ：！ ") : QStringLiteral("　　＜ 成績 ：　 ");
+        const QString grade =
+            g.BigLevel > 1 ? QStringLiteral("　　＜ 成績 ：！ ") : QStringLiteral("　　＜ 成績 ：　 ");
         app.host.msgBox(QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n") + grade + QString::number(g.Points) +
                             QStringLiteral("　ポイント ＞"),
                         0, QStringLiteral(" * ぬ よ  *　－ 終了。"));

@@ -22,8 +22,8 @@ struct App {
     ~App();
 
     Host &host;
-    GameState g;     // the shared game state
-    Random rnd;      // the one random generator
+    GameState g;                         // the shared game state
+    Random rnd;                          // the one random generator
     std::unique_ptr<SoundLibrary> sound; // the sound library behind the wrappers
 
     // Fish: the school, slots 1..4 (index 0 unused); created on first use.

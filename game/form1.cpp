@@ -8,7 +8,7 @@
 namespace nuyo {
 
 namespace {
-template<typename T> T *control(const QHash<QString, QWidget *> &made, const char *name, int index = -1)
+template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name, int index = -1)
 {
     return qobject_cast<T *>(made.value(controlKey(name, index)));
 }

@@ -19,42 +19,42 @@ public:
     ~Form1() override;
 
     // ---- set-up and new game (game/) ----
-    void Form_Load();       // sizes, centres and dresses the window, then shows it
-    void NewGame();         // hides the window, asks for the mode again, resets the game
-    void PrepareAngler();   // the angler at rest in the scene
+    void Form_Load();                     // sizes, centres and dresses the window, then shows it
+    void NewGame();                       // hides the window, asks for the mode again, resets the game
+    void PrepareAngler();                 // the angler at rest in the scene
     void applyModeDressing(bool newGame); // caption, colours and pictures of the mode
-    void Timer1_Timer();    // cast animation (CastStage 0) and landing display (CastStage 1)
+    void Timer1_Timer();                  // cast animation (CastStage 0) and landing display (CastStage 1)
     void drawAnglerFrame(int k);          // angler frame k of Image1 into PicPRE (mask, then sprite)
     void drawResultMark();                // the last result's mark and stamp under the angler
 
     // ---- fish, float, strike, fight (fish/) ----
     void FloatBite(int kind, int type, int slot, int heading); // the float's answer to a fish step
-    void drawFloat();       // the float at (FloatX, FloatY), FloatH high, into PicUKI
-    void Timer2_Timer();    // the float settling after a cast
+    void drawFloat();    // the float at (FloatX, FloatY), FloatH high, into PicUKI
+    void Timer2_Timer(); // the float settling after a cast
     void Command1_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0); // the action button
-    void AWASE();           // the angler after a cast has ended, with the last result's mark
-    void Timer3_Timer();    // bait countdown while watching; fight tick while a fish is on
-    void WORK();            // redraws the fight and decides landing or line break
+    void AWASE();            // the angler after a cast has ended, with the last result's mark
+    void Timer3_Timer();     // bait countdown while watching; fight tick while a fish is on
+    void WORK();             // redraws the fight and decides landing or line break
     void appendResultLine(); // "  n． result" into the catch log
 
     // ---- furniture (window/) ----
-    void CmCopy(int kind);  // composes the size stamp in PicCm: 1 break, 2 landing
-    void CM();              // closes a game: freezes the controls, ranking or grade
-    void SetMainFonts();    // display-scaled font sizes of the main window's controls
-    void KingfisherPass();  // a kingfisher flies across the scene
-    void KingfisherVisit(); // a kingfisher perches on the window, then flies off
-    void WaitSeconds(double seconds); // runs events for that long (animations' pauses)
-    void Command3_Click(int Index);   // a bait-setting button
+    void CmCopy(int kind);               // composes the size stamp in PicCm: 1 break, 2 landing
+    void CM();                           // closes a game: freezes the controls, ranking or grade
+    void SetMainFonts();                 // display-scaled font sizes of the main window's controls
+    void KingfisherPass();               // a kingfisher flies across the scene
+    void KingfisherVisit();              // a kingfisher perches on the window, then flies off
+    void WaitSeconds(double seconds);    // runs events for that long (animations' pauses)
+    void Command3_Click(int Index);      // a bait-setting button
     void Command4_MouseDown(int Button); // the hint button
-    void Command6_Click();  // the ranking button
-    void Command7_Click();  // the new-game button
-    void Form_QueryUnload(); // the window is closing: release, say goodbye, end
-    void Image3_Click();    // the help picture: offers the introduction text
-    void Label1_Click();    // the float-thickness box
-    void Text1_GotFocus();  // the catch log hands the focus on
+    void Command6_Click();               // the ranking button
+    void Command7_Click();               // the new-game button
+    void Form_QueryUnload();             // the window is closing: release, say goodbye, end
+    void Image3_Click();                 // the help picture: offers the introduction text
+    void Label1_Click();                 // the float-thickness box
+    void Text1_GotFocus();               // the catch log hands the focus on
 
     // ---- sound (sound/) ----
-    void SetupSound();      // the device, the five buffers and the background loop
+    void SetupSound(); // the device, the five buffers and the background loop
 
     App &app;
     GameState &g;

@@ -61,8 +61,8 @@ struct GameState {
     int Count50 = 0;  // big fish for the ranking's "尺半上" column
 
     // Ranking table: row 0 is the best; element 5 is never used.
-    std::array<int, 6> RankPoints{};     // points of each row
-    std::array<QString, 6> RankRecords;  // the rest of each row's text
+    std::array<int, 6> RankPoints{};    // points of each row
+    std::array<QString, 6> RankRecords; // the rest of each row's text
 
     // Sound.
     int SoundOff = 0;  // 0 = sound available; 1 = silent (no device, or released)

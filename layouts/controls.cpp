@@ -150,8 +150,7 @@ void VbButton::mouseReleaseEvent(QMouseEvent *e)
 
 void VbButton::keyPressEvent(QKeyEvent *e)
 {
-    if ((e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-        !e->isAutoRepeat()) {
+    if ((e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
         Q_EMIT mouseDown(1);
         Q_EMIT clicked();
         return;
@@ -435,8 +434,7 @@ void PictureBox::keepDrawing()
     m_picture = m_image;
 }
 
-void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
-                              Rop rop)
+void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh, Rop rop)
 {
     fitImage();
     if (src.isNull())

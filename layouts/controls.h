@@ -4,8 +4,8 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 #include <functional>

@@ -28,10 +28,9 @@ void installFontSubstitutions()
     done = true;
     QFont::insertSubstitutions(proportionalFaceName(),
                                QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(fixedFaceName(),
-                               QStringList{QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
-                                QStringLiteral("Noto Sans Mono CJK JP")});
+                                           QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(fixedFaceName(), QStringList{QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+                                                            QStringLiteral("Noto Sans Mono CJK JP")});
 }
 
 QFont gameFont(const QString &face, double points)

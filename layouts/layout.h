@@ -12,7 +12,10 @@ namespace nuyo {
 
 // Positions and sizes are given in twips; 15 twips make one pixel.
 constexpr int TwipsPerPixel = 15;
-inline int px(int twips) { return twips / TwipsPerPixel; }
+inline int px(int twips)
+{
+    return twips / TwipsPerPixel;
+}
 
 enum class Kind { Button, Label, Image, Shape, Line, PictureBox, TextBox, LineEdit, Timer };
 
@@ -29,29 +32,32 @@ enum Flag : unsigned {
     KeepsDrawing = 1u << 8, // a picture box with a persistent backing image
     Bold = 1u << 9,
     Italic = 1u << 10,
-    SystemBack = 1u << 11,  // back colour: the system window background
-    SystemFore = 1u << 12,  // text colour: the system window text
+    SystemBack = 1u << 11, // back colour: the system window background
+    SystemFore = 1u << 12, // text colour: the system window text
 };
 
 struct ControlSpec {
     const char *name;
-    int index;   // position in a control array, -1 for a single control
+    int index; // position in a control array, -1 for a single control
     Kind kind;
     int left, top, width, height; // twips (a line: x1, y1, x2, y2)
     bool visible;
-    const char *text;   // nullptr: none
-    QRgb back;          // 0xFF000000 | rgb, or 0 for the default
-    QRgb fore;          // likewise
-    const char *face;   // nullptr: the window's default font
-    double points;      // font size; 0 = default
+    const char *text; // nullptr: none
+    QRgb back;        // 0xFF000000 | rgb, or 0 for the default
+    QRgb fore;        // likewise
+    const char *face; // nullptr: the window's default font
+    double points;    // font size; 0 = default
     unsigned flags;
-    const char *parent; // nullptr: on the window itself
+    const char *parent;  // nullptr: on the window itself
     const char *picture; // resource name of the picture, nullptr: none
     int borderWidth = 1; // shapes and lines
     int interval = 0;    // timers, milliseconds
 };
 
-constexpr QRgb rgb(int r, int g, int b) { return 0xFF000000u | (unsigned(r) << 16) | (unsigned(g) << 8) | unsigned(b); }
+constexpr QRgb rgb(int r, int g, int b)
+{
+    return 0xFF000000u | (unsigned(r) << 16) | (unsigned(g) << 8) | unsigned(b);
+}
 constexpr QRgb Default = 0;
 
 struct WindowSpec {

@@ -24,8 +24,8 @@ QString weightText(int totalCm)
 QString totalLine(int totalCm)
 {
     const QString s = QString::number(totalCm);
-    const QString shown = s.size() > 2 ? s.left(s.size() - 2) + QStringLiteral("．") + s.right(2)
-                                       : QStringLiteral("0．") + s;
+    const QString shown =
+        s.size() > 2 ? s.left(s.size() - 2) + QStringLiteral("．") + s.right(2) : QStringLiteral("0．") + s;
     return QStringLiteral("\r\n  \r\n　　計　 ") + shown + QStringLiteral(" Ｋｇ");
 }
 

@@ -61,8 +61,10 @@ void FightTest::aPressEndsTheFightOnlyAtTheRightTension_data()
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("outcome"); // "landed", "broken" or "on"
     QTest::addColumn<QColor>("line");
-    QTest::newRow("pulled to 3 at tension 3 lands") << 2 << 4 << 3 << 1 << QStringLiteral("landed") << QColor(0, 192, 255);
-    QTest::newRow("pulled to 3 at tension 4: yellow") << 2 << 4 << 4 << 1 << QStringLiteral("on") << QColor(255, 255, 0);
+    QTest::newRow("pulled to 3 at tension 3 lands")
+        << 2 << 4 << 3 << 1 << QStringLiteral("landed") << QColor(0, 192, 255);
+    QTest::newRow("pulled to 3 at tension 4: yellow")
+        << 2 << 4 << 4 << 1 << QStringLiteral("on") << QColor(255, 255, 0);
     QTest::newRow("a type-1 fish breaks the line at 3") << 1 << 4 << 6 << 1 << QStringLiteral("broken") << QColor();
     QTest::newRow("a left press in the red breaks") << 5 << 6 << 8 << 1 << QStringLiteral("broken") << QColor();
     QTest::newRow("a right press in the red eases") << 5 << 6 << 8 << 2 << QStringLiteral("on") << QColor(255, 255, 0);
@@ -253,7 +255,8 @@ void FightTest::aPlayerWithTheWrongBaitGetsOnlyFalseBites()
     for (const QString &line : lines) {
         if (!line.contains(QStringLiteral("． ")))
             continue;
-        QVERIFY2(line.endsWith(QStringLiteral("スレアタリ")) || line.endsWith(QStringLiteral("エサ落ち")), qPrintable(line));
+        QVERIFY2(line.endsWith(QStringLiteral("スレアタリ")) || line.endsWith(QStringLiteral("エサ落ち")),
+                 qPrintable(line));
         falseBites += line.endsWith(QStringLiteral("スレアタリ"));
     }
     QVERIFY(falseBites > 0);
@@ -297,10 +300,15 @@ void FightTest::captionsAndColoursFollowTheCast()
         bool hints;
     };
     std::vector<Seen> seen;
-    auto look = [&](double t) { h.host.at(t, [&, t] { seen.push_back({t, f.Command1->text(), f.Command1->backColor(), f.Command1->isEnabled(), f.Label3->text(), f.Command4->isEnabled()}); }); };
+    auto look = [&](double t) {
+        h.host.at(t, [&, t] {
+            seen.push_back({t, f.Command1->text(), f.Command1->backColor(), f.Command1->isEnabled(), f.Label3->text(),
+                            f.Command4->isEnabled()});
+        });
+    };
     h.host.at(1.0, [&] { f.Command1->press(1); });
-    look(1.5);  // casting
-    look(9.6);  // watching
+    look(1.5); // casting
+    look(9.6); // watching
     // The press runs the whole cast inside itself; the looks happen during it.
     h.host.runUntil(10.0);
     QCOMPARE(seen.size(), size_t(2));

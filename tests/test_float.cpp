@@ -165,7 +165,9 @@ void FloatTest::aStrikeDuringTheSecondFishsStepStopsTheSchoolBeforeTheThird()
     Harness h(9);
     h.start(0);
     Form1 &f = h.form();
-    h.host.onModal = [&](QWidget *w) { h.host.after(1.0, [w] { w->findChild<VbButton *>(QStringLiteral("Command1"))->press(1); }); };
+    h.host.onModal = [&](QWidget *w) {
+        h.host.after(1.0, [w] { w->findChild<VbButton *>(QStringLiteral("Command1"))->press(1); });
+    };
     // Keep every fish off the bait so the strike is an empty one.
     for (int i = 1; i <= 4; ++i) {
         NUYOObject &fish = fishAt(*h.app, i);

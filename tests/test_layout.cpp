@@ -92,7 +92,8 @@ void LayoutTest::mainWindowControlsStandWhereDesigned_data()
         const QString text = f.mid(6).join(QLatin1Char(' '));
         // Texts with runs of spaces are written with single spaces above; compare them loosely.
         QTest::newRow(qPrintable(f[0])) << f[0] << QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt())
-                                        << (f[5] == QLatin1String("shown")) << (text == QLatin1String("-") ? QString() : text);
+                                        << (f[5] == QLatin1String("shown"))
+                                        << (text == QLatin1String("-") ? QString() : text);
     }
 }
 
@@ -171,7 +172,8 @@ void LayoutTest::picturesHaveTheirDesignedSizes_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     for (int i = 0; i < 8; ++i)
-        QTest::newRow(qPrintable(QStringLiteral("Image1(%1)").arg(i))) << QStringLiteral("Image1(%1)").arg(i) << QSize(320, 314);
+        QTest::newRow(qPrintable(QStringLiteral("Image1(%1)").arg(i)))
+            << QStringLiteral("Image1(%1)").arg(i) << QSize(320, 314);
     QTest::newRow("Image2") << QStringLiteral("Image2") << QSize(96, 48);
     QTest::newRow("Image3") << QStringLiteral("Image3") << QSize(112, 72);
     QTest::newRow("Image4") << QStringLiteral("Image4") << QSize(100, 49);
@@ -270,15 +272,19 @@ void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
         else if (auto *l = qobject_cast<VbLabel *>(w))
             texts.append({l->text(), l->font()});
     }
-    texts.append({QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"), form.Label3->font()});
-    texts.append({QStringLiteral("<  釣  果  > ． エサ落ち ハリス切れ スレアタリ 空アワセ ぬよ　60 ㎝ 計 Ｋｇ"), form.Text1->font()});
+    texts.append({QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック "
+                                 "ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"),
+                  form.Label3->font()});
+    texts.append({QStringLiteral("<  釣  果  > ． エサ落ち ハリス切れ スレアタリ 空アワセ ぬよ　60 ㎝ 計 Ｋｇ"),
+                  form.Text1->font()});
     int checked = 0;
     for (const auto &t : texts) {
         const QRawFont raw = QRawFont::fromFont(t.second, QFontDatabase::Any);
         for (const QChar c : t.first) {
             if (c.unicode() < 0x80 || c.isSpace())
                 continue;
-            QVERIFY2(raw.supportsCharacter(c), qPrintable(QStringLiteral("%1 in %2 (%3)").arg(c, t.first, raw.familyName())));
+            QVERIFY2(raw.supportsCharacter(c),
+                     qPrintable(QStringLiteral("%1 in %2 (%3)").arg(c, t.first, raw.familyName())));
             ++checked;
         }
     }

@@ -1,8 +1,8 @@
 // The main window between casts: set-up for each mode, a new game, the kingfisher's visits,
 // the hints, bait buttons, float box, help text and closing.
+#include "startup/form2.h"
 #include "support/harness.h"
 #include "support/player.h"
-#include "startup/form2.h"
 #include "window/tips.h"
 
 #include <QDir>
@@ -114,7 +114,8 @@ void MainWindowTest::theKingfisherPassDrawsNineFramesRightToLeft()
     QCOMPARE(frames.size(), size_t(9));
     for (int k = 0; k < 9; ++k) {
         const int x = 252 - 36 * k, y = 9 + 3 * k;
-        QCOMPARE(frames[k], withSprite(scene.copy(QRect(QPoint(), frames[k].size())), f.Image8->picture(), 52, 0, x, y, 52, 40));
+        QCOMPARE(frames[k],
+                 withSprite(scene.copy(QRect(QPoint(), frames[k].size())), f.Image8->picture(), 52, 0, x, y, 52, 40));
         QVERIFY(!enabled[k]);
     }
     QVERIFY(!f.PicKF2->isVisibleTo(&f));
@@ -161,8 +162,8 @@ void MainWindowTest::theKingfisherVisitPerchesThenFliesOffCutAtTheScenesEdge()
     int differing = 0;
     for (int y = 0; y < firstFlight.height(); ++y)
         for (int x = 0; x < firstFlight.width(); ++x)
-            if (!bird.contains(x, y) && !QRect(302, 130, 88, 84).contains(x, y) && !QRect(356, 130, 88, 84).contains(x, y) &&
-                firstFlight.pixel(x, y) != perched.pixel(x, y))
+            if (!bird.contains(x, y) && !QRect(302, 130, 88, 84).contains(x, y) &&
+                !QRect(356, 130, 88, 84).contains(x, y) && firstFlight.pixel(x, y) != perched.pixel(x, y))
                 ++differing;
     QCOMPARE(differing, 0);
     Q_UNUSED(expectFirst);
@@ -283,8 +284,8 @@ void MainWindowTest::theHelpPictureOffersTheIntroductionText_data()
     QTest::addColumn<int>("answer");
     QTest::newRow("present, yes") << QStringLiteral("plain") << true << int(MsgBox::Yes);
     QTest::newRow("present, no") << QStringLiteral("plain") << true << int(MsgBox::No);
-    QTest::newRow("a folder with spaces and shell characters") << QStringLiteral("a b;$(touch x)'&\"") << true
-                                                               << int(MsgBox::Yes);
+    QTest::newRow("a folder with spaces and shell characters")
+        << QStringLiteral("a b;$(touch x)'&\"") << true << int(MsgBox::Yes);
     QTest::newRow("missing") << QStringLiteral("empty") << false << int(MsgBox::Ok);
 }
 

@@ -16,7 +16,8 @@ QString introductionPath(const QString &exeDir)
     const QString beside = dir.filePath(introductionName());
     if (QFileInfo(beside).isFile())
         return beside;
-    const QString installed = QDir::cleanPath(dir.filePath(QStringLiteral("../" NUYO_DATADIR "/") + introductionName()));
+    const QString installed =
+        QDir::cleanPath(dir.filePath(QStringLiteral("../" NUYO_DATADIR "/") + introductionName()));
     if (QFileInfo(installed).isFile())
         return installed;
     return beside;

@@ -25,7 +25,7 @@ public:
     bool playGame(double limit = 4000);
 
     QString rankingName = QStringLiteral("abc"); // typed into the ranking's name entry
-    bool followsHints = true; // sets the bait the comment line names before casting
+    bool followsHints = true;                    // sets the bait the comment line names before casting
     int strikes = 0;
     int pulls = 0;
     int slacks = 0;

@@ -13,16 +13,15 @@ class RecordingSound : public SoundLibrary
 {
 public:
     struct Call {
-        QString op;    // "init", "create", "play", "loop", "free", "terminate"
-        long handle;   // the device or buffer handle the call names (or returns)
-        int resource;  // 101..105 for buffer calls, 0 otherwise
-        double at;     // host time of the call
+        QString op;   // "init", "create", "play", "loop", "free", "terminate"
+        long handle;  // the device or buffer handle the call names (or returns)
+        int resource; // 101..105 for buffer calls, 0 otherwise
+        double at;    // host time of the call
     };
 
     explicit RecordingSound(const Host &clock, bool deviceAvailable = true)
         : m_clock(clock), m_available(deviceAvailable)
-    {
-    }
+    {}
 
     long dsInitialize(quintptr) override;
     long dsCreateResDSB(long device, const QByteArray &wave, int number) override;
