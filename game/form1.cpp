@@ -95,6 +95,15 @@ void Form1::closeEvent(QCloseEvent *e)
     Form_QueryUnload();
 }
 
+void Form1::changeEvent(QEvent *e)
+{
+    // Whenever the window comes back to the front, the off-screen button takes the focus, so no
+    // visible control shows a focus mark the player did not ask for.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Command5->setFocus();
+    QWidget::changeEvent(e);
+}
+
 void Wait(App &app, float seconds)
 {
     GameState &g = app.g;
