@@ -4,6 +4,8 @@
 #include "layouts/layout.h"
 #include "startup/fontsizes.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -72,6 +74,15 @@ void Form2::Command1_Click(int Index)
     }
     // Unloads the title: the start-up one is deleted, a new game's modal one returns control.
     close();
+}
+
+void Form2::closeEvent(QCloseEvent *e)
+{
+    // Closed at start-up before a mode was chosen: nothing else is loaded, so the game ends.
+    // Closed during a new game's choice: the new game goes on with the mode it had.
+    QWidget::closeEvent(e);
+    if (g.TitleCall == 0 && !app.form1)
+        QCoreApplication::quit();
 }
 
 bool Main(App &app, bool anotherGameRuns)

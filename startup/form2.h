@@ -29,6 +29,9 @@ public:
     VbLabel *Label1;                    // "  只今、準備中 ・・・" behind the buttons
     VbImage *Image1;                    // the title picture
     QHash<QString, QWidget *> controls;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
 };
 
 // Main: refuses a second game, sizes the fonts and shows the title window. False when the

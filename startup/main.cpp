@@ -24,6 +24,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication qapp(argc, argv);
+    // The game decides when it ends: hiding the main window for a new game's choice of mode
+    // must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("nuyo"));
     QApplication::setApplicationDisplayName(QStringLiteral("ぬ よ"));
     QApplication::setOrganizationName(QString());
