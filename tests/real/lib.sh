@@ -255,6 +255,20 @@ pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
 action_colour() { pixel "$1" "$ACTION_PROBE_X" "$ACTION_PROBE_Y"; }
 action_is() { [ "$(action_colour "$1")" = "$2" ]; }
 
+# The action button's caption is black while it takes presses and grey while it is disabled
+# (during the cast, the landing and a kingfisher's pass): true when the darkest pixel of the
+# caption area is black.
+action_enabled()
+{
+    local darkest
+    geometry "$1" || return 1
+    darkest=$(import -silent -window root -crop "80x50+$((WIN_X + 360))+$((WIN_Y + 240))" png:- 2>/dev/null |
+        convert png:- -colorspace Gray -format '%[fx:round(minima.intensity*255)]' info:)
+    [ "$darkest" -lt 40 ]
+}
+
+action_ready() { action_is "$1" "$2" && action_enabled "$1"; }
+
 # wait_action WID COLOUR SECONDS: waits until the action button shows COLOUR.
 wait_action()
 {

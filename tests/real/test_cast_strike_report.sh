@@ -16,7 +16,9 @@ wait_until 4 "the cast animation draws" region_differs "$MAIN_WIN" 34 18 296 348
     fail "the scene did not change within 4 s of the cast"
 screenshot cast "$MAIN_WIN"
 action_is "$MAIN_WIN" "$COLOUR_CAST" || fail "during the cast the button shows $(action_colour "$MAIN_WIN")"
+action_enabled "$MAIN_WIN" && fail "the action button stays enabled during the cast"
 wait_action "$MAIN_WIN" "$COLOUR_STRIKE" 20 || fail "no strike colour 20 s after the cast"
+action_enabled "$MAIN_WIN" || fail "the strike is offered on a disabled button"
 elapsed_ms=$((($(date +%s%N) - t0) / 1000000))
 log "the strike was offered ${elapsed_ms} ms after the cast"
 [ "$elapsed_ms" -ge 7500 ] && [ "$elapsed_ms" -le 11000 ] ||
@@ -61,6 +63,7 @@ click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
 
 check "OK closes the report and the button offers the next cast"
 press_report_ok "$REPORT"
-wait_action "$MAIN_WIN" "$COLOUR_CAST" 5 || fail "after OK the button shows $(action_colour "$MAIN_WIN")"
+wait_until 10 "the next cast is offered" action_ready "$MAIN_WIN" "$COLOUR_CAST" ||
+    fail "after OK the button shows $(action_colour "$MAIN_WIN") or stays disabled"
 screenshot after-report "$MAIN_WIN"
 log "PASS"

@@ -10,14 +10,14 @@ started=$SECONDS
 casts=0 fights=0 reports=0
 
 # cast_once: presses the action button until the cast is under way and the strike is offered.
-# A kingfisher after a small fish keeps the window disabled for a moment; the press is then
-# lost and is simply repeated.
+# After a landing the button takes the cast colour before it is enabled again (a kingfisher may
+# pass meanwhile), so the press waits for the black caption; a press lost anyway is repeated.
 cast_once()
 {
     local try
     for try in 1 2 3; do
-        wait_action "$MAIN_WIN" "$COLOUR_CAST" 10 ||
-            fail "cast $((casts + 1)): the button shows $(action_colour "$MAIN_WIN") instead of the cast colour"
+        wait_until 10 "the cast is offered and the button enabled" action_ready "$MAIN_WIN" "$COLOUR_CAST" ||
+            fail "cast $((casts + 1)): the button shows $(action_colour "$MAIN_WIN") instead of the cast colour, or stays disabled"
         click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
         if wait_action "$MAIN_WIN" "$COLOUR_STRIKE" 11; then
             return 0
