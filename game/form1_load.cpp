@@ -71,7 +71,7 @@ void Form1::applyModeDressing(bool newGame)
             Label9->setVisible(false);
         }
     } else {
-        Image11->move(Image11->x(), px(390));
+        Image11->move(Image11->x(), 390); // the window measures in pixels
         Image11->setVisible(true);
         Label9->setVisible(true);
     }

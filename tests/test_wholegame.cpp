@@ -39,6 +39,10 @@ void WholeGameTest::realGameStartIsDressedForTheRealGame()
     QCOMPARE(h.form().Label8->text(), QStringLiteral("ウキ：細"));
     QCOMPARE(h.g().FloatWidth, 4);
     QVERIFY(h.form().Command6->isVisibleTo(&h.form()));
+    QVERIFY(h.form().Image11->isVisibleTo(&h.form()));
+    QCOMPARE(h.form().Image11->y(), 390);
+    QVERIFY(h.form().Label9->isVisibleTo(&h.form()));
+    QVERIFY(!h.form().Label3->isVisibleTo(&h.form()));
 }
 
 void WholeGameTest::aPlayerWhoNeverStrikesLosesEveryBait()
