@@ -40,6 +40,12 @@ fail()
         screenshot "${TEST_NAME}-failure" || true
         printf '%s: screen at the failure: %s\n' "$TEST_NAME" "$SHOT_DIR/${TEST_NAME}-failure.png" >&2
     fi
+    local f
+    for f in "${WORK_DIR:-/nonexistent}"/game-*.log; do
+        [ -s "$f" ] || continue
+        printf '%s: the game said (%s):\n' "$TEST_NAME" "${f##*/}" >&2
+        tail -n 20 "$f" >&2
+    done
     exit 1
 }
 
@@ -149,7 +155,9 @@ start_game()
     (
         cd "$GAME_DIR"
         unset PULSE_SERVER WAYLAND_DISPLAY
-        export XDG_RUNTIME_DIR="$WORK_DIR/xdg" QT_QPA_PLATFORM=xcb
+        # Nothing of the user's own desktop leaks in, and nothing is written into their home.
+        export XDG_RUNTIME_DIR="$WORK_DIR/xdg" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$WORK_DIR/data" \
+            XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
         exec ./nuyo
     ) >>"$WORK_DIR/game-$n.log" 2>&1 &
     GAME_PID=$!
