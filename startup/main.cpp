@@ -28,7 +28,6 @@ int main(int argc, char *argv[])
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("nuyo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ぬ よ"));
     QApplication::setOrganizationName(QString());
     QGuiApplication::setDesktopFileName(nuyo::appDesktopId());
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(nuyo::loadPicture(QStringLiteral("form1/icon.ico")))));
