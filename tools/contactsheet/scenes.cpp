@@ -32,20 +32,21 @@ struct FightShot {
     const char *colour;
 };
 const FightShot FightShots[] = {
-    {7, 9, "no line yet, red mark"},
-    {7, 7, "no line yet, black mark"},
-    {6, 6, "blue"},
-    {6, 7, "yellow"},
-    {6, 8, "red"},
-    {5, 5, "blue"},
-    {5, 6, "yellow"},
-    {5, 7, "red"},
-    {4, 4, "blue"},
-    {4, 5, "yellow"},
-    {4, 6, "red"},
-    {3, 4, "yellow"},
-    {3, 5, "red"},
+    {7, 9, "red mark"},  {7, 7, "black mark"},  {6, 6, "blue line"}, {6, 7, "yellow line"}, {6, 8, "red line"},
+    {5, 5, "blue line"}, {5, 6, "yellow line"}, {5, 7, "red line"},  {4, 4, "blue line"},   {4, 5, "yellow line"},
+    {4, 6, "red line"},  {3, 4, "yellow line"}, {3, 5, "red line"},
 };
+
+// What else a fight picture should be read with.
+QString fightNote(const FightShot &s, int cm)
+{
+    QString note = QStringLiteral("%1 cm fish").arg(cm);
+    if (s.distance == 7)
+        note += QStringLiteral("; no line at distance 7, only the mark");
+    if (s.distance == 3)
+        note += QStringLiteral("; blue at 3 is the landing");
+    return note;
+}
 
 QString fightName(const FightShot &s)
 {
@@ -54,7 +55,7 @@ QString fightName(const FightShot &s)
 
 QString fightCaption(const FightShot &s)
 {
-    return QStringLiteral("Fight at distance %1, tension %2: %3").arg(s.distance).arg(s.tension).arg(s.colour);
+    return QStringLiteral("Fight, distance %1, tension %2: %3").arg(s.distance).arg(s.tension).arg(s.colour);
 }
 
 const int CastFrames[] = {1, 3, 5, 7};
@@ -217,7 +218,8 @@ public:
     {
         if (auto *report = qobject_cast<Form3 *>(w)) {
             if (!reportShot.isEmpty()) {
-                cam.take(reportShot, Camera::grabOver(&f(), report), g().LastResult);
+                // A landed fish's length is worth reading; the other results are the caption.
+                cam.take(reportShot, Camera::grabOver(&f(), report), g().FishSize > 0 ? g().LastResult : QString());
                 reportShot.clear();
             }
             pressWhenEnabled(report->Command1, 0.5);
@@ -311,7 +313,7 @@ void practiceGame(Camera &cam, QStringList &problems)
                     g.Tension = s.tension;
                     f.Label7->setText(QString::number(s.tension));
                     f.WORK();
-                    cam.take(fightName(s), game.main(), QStringLiteral("%1 cm fish").arg(g.FishSize));
+                    cam.take(fightName(s), game.main(), fightNote(s, g.FishSize));
                 }
                 game.land();
             });
