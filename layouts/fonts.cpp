@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace nuyo {
 
@@ -42,6 +43,15 @@ QFont gameFont(const QString &face, double points)
     if (points > 0)
         f.setPointSizeF(points);
     return f;
+}
+
+void setFontPoints(QWidget *w, int points)
+{
+    if (!w || points <= 0)
+        return;
+    QFont f = w->font();
+    f.setPointSize(points);
+    w->setFont(f);
 }
 
 } // namespace nuyo

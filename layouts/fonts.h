@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace nuyo {
 
 QString proportionalFaceName(); // "ＭＳ Ｐゴシック"
@@ -15,5 +17,8 @@ void installFontSubstitutions();
 
 // A font of the named face in points (0 keeps the default size).
 QFont gameFont(const QString &face, double points);
+
+// Gives `w` a display-scaled size in whole points; a size not yet computed (0) changes nothing.
+void setFontPoints(QWidget *w, int points);
 
 } // namespace nuyo

@@ -1,6 +1,7 @@
 #include "ranking/form4.h"
 
 #include "game/form1.h"
+#include "layouts/fonts.h"
 #include "layouts/layout.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
@@ -33,14 +34,6 @@ const QColor IndicatorOn(0, 128, 0);    // Label2 while results are ranked
 const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
 const QColor ToggleOn(0, 192, 0);       // Command2 and the main window's Command6, ranked
 const QColor ToggleOff(0, 192, 192);    // the same, not ranked
-
-void setPointSize(QWidget *w, int points)
-{
-    if (!w || points <= 0) return;
-    QFont f = w->font();
-    f.setPointSize(points);
-    w->setFont(f);
-}
 
 } // namespace
 
@@ -79,16 +72,16 @@ void Form4::Form_Load()
 
 void Form4::SetRankFonts()
 {
-    setPointSize(Command1, g.FontSize14);
-    setPointSize(Text1, g.FontSize14);
+    setFontPoints(Command1, g.FontSize14);
+    setFontPoints(Text1, g.FontSize14);
     for (int i : {0, 1, 3, 4, 5, 6, 7})
-        setPointSize(Label1[i], g.FontSize12);
-    setPointSize(Label1[2], g.FontSize9);
-    setPointSize(Label1[8], g.FontSize11);
-    setPointSize(Label2, g.FontSize11);
-    setPointSize(Label3, g.FontSize36);
+        setFontPoints(Label1[i], g.FontSize12);
+    setFontPoints(Label1[2], g.FontSize9);
+    setFontPoints(Label1[8], g.FontSize11);
+    setFontPoints(Label2, g.FontSize11);
+    setFontPoints(Label3, g.FontSize36);
     for (VbLabel *row : lblP)
-        setPointSize(row, g.FontSize12);
+        setFontPoints(row, g.FontSize12);
 }
 
 void Form4::Form_Activate()

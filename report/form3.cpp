@@ -3,6 +3,7 @@
 #include "report/form3.h"
 
 #include "game/form1.h"
+#include "layouts/fonts.h"
 #include "layouts/layout.h"
 #include "report/summary.h"
 #include "sound/vbdsound.h"
@@ -81,13 +82,8 @@ void Form3::Form_Load()
 
 void Form3::SetReportFonts()
 {
-    if (g.FontSize14 <= 0)
-        return; // sizes not computed (no start-up ran): the layout's own sizes stay
-    for (QWidget *w : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Label2)}) {
-        QFont f = w->font();
-        f.setPointSize(g.FontSize14);
-        w->setFont(f);
-    }
+    setFontPoints(Command1, g.FontSize14);
+    setFontPoints(Label2, g.FontSize14);
 }
 
 void Form3::setVisible(bool visible)

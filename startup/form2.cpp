@@ -1,6 +1,7 @@
 #include "startup/form2.h"
 
 #include "game/form1.h"
+#include "layouts/fonts.h"
 #include "layouts/layout.h"
 #include "startup/fontsizes.h"
 
@@ -45,16 +46,9 @@ bool Form2::Form_Load()
 
 void Form2::SetTitleFonts()
 {
-    auto sized = [](QWidget *w, int points) {
-        if (points <= 0)
-            return;
-        QFont f = w->font();
-        f.setPointSize(points);
-        w->setFont(f);
-    };
-    sized(Command1[0], g.FontSize11);
-    sized(Command1[1], g.FontSize11);
-    sized(Label1, g.FontSize14);
+    setFontPoints(Command1[0], g.FontSize11);
+    setFontPoints(Command1[1], g.FontSize11);
+    setFontPoints(Label1, g.FontSize14);
 }
 
 void Form2::Command1_Click(int Index)

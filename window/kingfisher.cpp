@@ -1,5 +1,6 @@
 // The kingfisher's surprises: a pass over the scene, and a visit to the whole window.
 #include "game/form1.h"
+#include "layouts/fonts.h"
 #include "sound/vbdsound.h"
 
 #include <QPainter>
@@ -88,29 +89,22 @@ void Form1::KingfisherVisit()
 
 void Form1::SetMainFonts()
 {
-    auto sized = [](QWidget *w, int points) {
-        if (points <= 0)
-            return;
-        QFont f = w->font();
-        f.setPointSize(points);
-        w->setFont(f);
-    };
-    sized(this, g.FontSize9);
-    sized(Command1, g.FontSize12);
+    setFontPoints(this, g.FontSize9);
+    setFontPoints(Command1, g.FontSize12);
     for (VbButton *b : Command3)
-        sized(b, g.FontSize9);
-    sized(Command4, g.FontSize9);
-    sized(Command6, g.FontSize9);
-    sized(Label1, g.FontSize20);
-    sized(Label2[0], g.FontSize9);
-    sized(Label2[1], g.FontSize9);
-    sized(Label3, g.FontSize11);
-    sized(Label7, g.FontSize9);
-    sized(Label8, g.FontSize9);
-    sized(Label9, g.FontSize9);
-    sized(Text1, g.FontSize9);
+        setFontPoints(b, g.FontSize9);
+    setFontPoints(Command4, g.FontSize9);
+    setFontPoints(Command6, g.FontSize9);
+    setFontPoints(Label1, g.FontSize20);
+    setFontPoints(Label2[0], g.FontSize9);
+    setFontPoints(Label2[1], g.FontSize9);
+    setFontPoints(Label3, g.FontSize11);
+    setFontPoints(Label7, g.FontSize9);
+    setFontPoints(Label8, g.FontSize9);
+    setFontPoints(Label9, g.FontSize9);
+    setFontPoints(Text1, g.FontSize9);
     for (PictureBox *p : PicS)
-        sized(p, g.FontSize36);
+        setFontPoints(p, g.FontSize36);
 }
 
 } // namespace nuyo
