@@ -61,6 +61,8 @@ Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
     ImgU = control<VbImage>(controls, "ImgU");
     Shape1 = control<VbShape>(controls, "Shape1");
     Shape3 = control<VbShape>(controls, "Shape3");
+    // The end-of-game banner stands over dark evening water as well as a bright day.
+    Label6->setOutline(QColor(255, 255, 255));
 
     Timer1 = app.host.createTimer(100);
     Timer2 = app.host.createTimer(200);

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 
 namespace nuyo {
@@ -111,7 +112,9 @@ void VbButton::paintEvent(QPaintEvent *)
     if (!m_text.isEmpty()) {
         p.setFont(font());
         const QRect tr = r.adjusted(3, 3, -3, -3).translated(shift);
-        if (isEnabled()) {
+        // A window disabled for a moment (an animation) keeps its controls' looks; only a
+        // control disabled itself greys its text.
+        if (isEnabledTo(window())) {
             p.setPen(Qt::black);
             p.drawText(tr, Qt::AlignCenter | Qt::TextWordWrap, m_text);
         } else {
@@ -202,6 +205,12 @@ void VbLabel::setBorder(bool on)
     update();
 }
 
+void VbLabel::setOutline(const QColor &c)
+{
+    m_outline = c;
+    update();
+}
+
 void VbLabel::setAlignment(Qt::Alignment a)
 {
     m_align = a;
@@ -220,7 +229,13 @@ void VbLabel::paintEvent(QPaintEvent *)
         r.adjust(1, 1, -1, -1);
     }
     p.setFont(font());
-    p.setPen(isEnabled() ? m_fore : QColor(128, 128, 128));
+    if (m_outline.isValid()) {
+        // A thin halo keeps a transparent caption readable over a busy picture.
+        p.setPen(m_outline);
+        for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            p.drawText(r.adjusted(1, 0, -1, 0).translated(d), int(m_align) | Qt::TextWordWrap, m_text);
+    }
+    p.setPen(isEnabledTo(window()) ? m_fore : QColor(128, 128, 128));
     p.drawText(r.adjusted(1, 0, -1, 0), int(m_align) | Qt::TextWordWrap, m_text);
 }
 
@@ -503,8 +518,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *e)
 VbTextBox::VbTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     setReadOnly(true);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A result stays on one line; a long log scrolls with a slim bar that takes little room.
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { width: 7px; background: transparent; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(0, 0, 128, 90); border-radius: 3px; min-height: 16px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::ArrowCursor);
     setTextInteractionFlags(Qt::NoTextInteraction);
@@ -513,16 +534,20 @@ VbTextBox::VbTextBox(QWidget *parent) : QPlainTextEdit(parent)
 
 void VbTextBox::setBackColor(const QColor &c)
 {
+    // The same in every state: the log never greys out while its window is busy.
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, c);
-    pal.setColor(QPalette::Window, c);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, c);
+        pal.setColor(group, QPalette::Window, c);
+    }
     setPalette(pal);
 }
 
 void VbTextBox::setForeColor(const QColor &c)
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Text, c);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::Text, c);
     setPalette(pal);
 }
 

@@ -74,6 +74,8 @@ public:
     bool border() const { return m_border; }
     void setAlignment(Qt::Alignment a);
     Qt::Alignment alignment() const { return m_align; }
+    // A halo around the text in this colour (invalid: none).
+    void setOutline(const QColor &c);
 
 Q_SIGNALS:
     void mouseDown(int button);
@@ -91,6 +93,7 @@ private:
     bool m_transparent = false;
     bool m_border = false;
     Qt::Alignment m_align = Qt::AlignLeft | Qt::AlignTop;
+    QColor m_outline;
 };
 
 // A picture shown at its size or stretched to the box; most are hidden picture stores.
