@@ -62,6 +62,24 @@ void WholeGameTest::aPlayerWhoNeverStrikesLosesEveryBait()
     QCOMPARE(h.form().Label3->text(), QStringLiteral("＜ 初級 ＞　ヘタクソ！"));
     QCOMPARE(h.sound->resources(QStringLiteral("play")).size(), size_t(10 * 3)); // 102, 103, 105 per cast
     QVERIFY2(wall.elapsed() < 2000, qPrintable(QString::number(wall.elapsed())));
+
+    // "終了": the sounds are released once, the summary is shown, and the game ends.
+    h.host.messages.clear();
+    bool ended = false;
+    try {
+        h.form().Command1->press(1);
+    } catch (const ApplicationEnded &) {
+        ended = true;
+    }
+    QVERIFY(ended);
+    QCOMPARE(h.host.messages.size(), size_t(2));
+    QCOMPARE(h.host.messages[0].text, QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n　　＜ 成績 ：　 0　ポイント ＞"));
+    QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ  *　－ 終了。"));
+    QCOMPARE(h.host.messages[0].style, 0);
+    QCOMPARE(h.host.messages[1].text, QStringLiteral("終了します！  　　"));
+    QCOMPARE(h.sound->resources(QStringLiteral("free")), (std::vector<int>{101, 102, 103, 104, 105}));
+    QCOMPARE(h.sound->count(QStringLiteral("terminate")), 1);
+    QCOMPARE(h.g().SoundOff, 1);
 }
 
 void WholeGameTest::aPlayerWatchingTheFloatLandsFishAndScores_data()
