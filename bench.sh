@@ -128,7 +128,7 @@ cpu_ticks() {
     awk '{ print $12 + $13 }' <<<"$s" # utime + stime, fields 14 and 15 of the whole line
 }
 has_sink_input() { pactl list sink-inputs 2>/dev/null | grep -q "application.process.id = \"$1\""; }
-window_of() { timeout "$3" xdotool search --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1; }
+window_of() { timeout "$3" xdotool search --sync --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1; }
 colour_at() {
     local out x y
     out=$(xdotool getwindowgeometry --shell "$1") || return 1
