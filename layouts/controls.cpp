@@ -25,8 +25,9 @@ int vbButton(Qt::MouseButton b)
     }
 }
 
-// The raised or sunken bevel of a 3D frame.
-void bevel(QPainter &p, const QRect &r, bool sunken)
+} // namespace
+
+void drawBevel(QPainter &p, const QRect &r, bool sunken)
 {
     const QColor light(255, 255, 255), mid(160, 160, 160), dark(64, 64, 64);
     const QColor tl1 = sunken ? mid : light, br1 = sunken ? light : dark;
@@ -46,18 +47,7 @@ void bevel(QPainter &p, const QRect &r, bool sunken)
     p.drawLine(i.topRight(), i.bottomRight());
 }
 
-QPainter::CompositionMode compositionOf(Rop rop)
-{
-    switch (rop) {
-    case Rop::SrcErase:
-        return QPainter::RasterOp_SourceAndNotDestination;
-    case Rop::SrcInvert:
-        return QPainter::RasterOp_SourceXorDestination;
-    case Rop::SrcCopy:
-    default:
-        return QPainter::CompositionMode_Source;
-    }
-}
+namespace {
 
 } // namespace
 
@@ -93,6 +83,9 @@ void VbButton::press(int button)
 {
     if (!isEnabled() || !isVisible())
         return;
+    // While a modal window is up, only its own controls take a press, as with a real mouse.
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != window())
+        return;
     Q_EMIT mouseDown(button);
     if (button == 1)
         Q_EMIT clicked();
@@ -103,7 +96,7 @@ void VbButton::paintEvent(QPaintEvent *)
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, m_back);
-    bevel(p, r, m_down);
+    drawBevel(p, r, m_down);
     const QPoint shift = m_down ? QPoint(1, 1) : QPoint();
     if (!m_picture.isNull()) {
         const QPoint at = r.center() - QPoint(m_picture.width() / 2, m_picture.height() / 2) + shift;
@@ -350,167 +343,6 @@ void VbShape::paintEvent(QPaintEvent *)
         p.setPen(m_border);
         p.drawRect(r.adjusted(i, i, -1 - i, -1 - i));
     }
-}
-
-// ---- PictureBox ----
-
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void PictureBox::setBorder(Border b)
-{
-    m_border = b;
-    fitImage();
-    update();
-}
-
-int PictureBox::borderWidth() const
-{
-    switch (m_border) {
-    case Border::ThreeD:
-        return 2;
-    case Border::Flat:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
-void PictureBox::setBackColor(const QColor &c)
-{
-    m_back = c;
-    if (!hasPicture()) {
-        m_image.fill(m_back);
-        update();
-    }
-}
-
-int PictureBox::scaleWidth() const
-{
-    return std::max(0, width() - 2 * borderWidth());
-}
-
-int PictureBox::scaleHeight() const
-{
-    return std::max(0, height() - 2 * borderWidth());
-}
-
-void PictureBox::setOuterSize(int w, int h)
-{
-    resize(w, h);
-    fitImage();
-}
-
-void PictureBox::fitImage()
-{
-    const QSize want(std::max(1, scaleWidth()), std::max(1, scaleHeight()));
-    if (m_image.size() == want)
-        return;
-    QImage grown(want, QImage::Format_RGB32);
-    grown.fill(m_back);
-    if (!m_image.isNull()) {
-        QPainter p(&grown);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, m_image);
-    }
-    m_image = grown;
-}
-
-void PictureBox::cls()
-{
-    fitImage();
-    m_image.fill(m_back);
-    if (hasPicture()) {
-        QPainter p(&m_image);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, m_picture);
-    }
-    currentX = 0;
-    currentY = 0;
-    update();
-}
-
-void PictureBox::setPicture(const QImage &picture)
-{
-    m_picture = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
-    cls();
-}
-
-void PictureBox::clearPicture()
-{
-    m_picture = QImage();
-    update();
-}
-
-void PictureBox::keepDrawing()
-{
-    m_picture = m_image;
-}
-
-void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh, Rop rop)
-{
-    fitImage();
-    if (src.isNull())
-        return;
-    const QImage opaque = src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32);
-    QPainter p(&m_image);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.setCompositionMode(compositionOf(rop));
-    p.drawImage(QRect(x, y, w, h), opaque, QRect(sx, sy, sw, sh));
-    p.end();
-    update();
-}
-
-void PictureBox::line(int x1, int y1, int x2, int y2, const QColor &color)
-{
-    fitImage();
-    QPainter p(&m_image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(color, 1));
-    p.drawLine(x1, y1, x2, y2);
-    p.end();
-    update();
-}
-
-void PictureBox::print(const QString &text)
-{
-    fitImage();
-    QPainter p(&m_image);
-    p.setFont(font());
-    p.setPen(m_fore);
-    const QFontMetrics fm(font());
-    p.drawText(QPoint(currentX, currentY + fm.ascent()), text);
-    p.end();
-    currentX = 0;
-    currentY += fm.height();
-    update();
-}
-
-void PictureBox::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    const int b = borderWidth();
-    p.drawImage(b, b, m_image);
-    const QRect r = rect();
-    if (m_border == Border::ThreeD)
-        bevel(p, r, true);
-    else if (m_border == Border::Flat) {
-        p.setPen(QColor(0, 0, 0));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-    }
-}
-
-void PictureBox::resizeEvent(QResizeEvent *)
-{
-    fitImage();
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        Q_EMIT clicked();
 }
 
 // ---- VbTextBox ----

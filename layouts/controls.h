@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPainter>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,14 +11,13 @@
 #include <QWidget>
 #include <functional>
 
+#include "layouts/picturebox.h"
+
 namespace nuyo {
 
-// Raster operations of the picture boxes' painting.
-enum class Rop {
-    SrcCopy,   // the source replaces the destination
-    SrcErase,  // source AND NOT destination: a mask pass
-    SrcInvert, // source XOR destination: the sprite pass after a mask
-};
+// The raised or sunken bevel of a 3D frame, as the game's buttons and boxes draw it.
+void drawBevel(QPainter &p, const QRect &r, bool sunken);
+
 
 // A push button that shows its back colour (and optionally a picture) and reports a press
 // of any mouse button, as the game's buttons react on the press, not on the release.
@@ -146,74 +146,6 @@ private:
     QColor m_fill;
     int m_width = 1;
     QPoint m_from, m_to;
-};
-
-// A drawing surface with a backing image that keeps its drawing, and a persistent picture
-// that Cls restores. Coordinates are pixels inside the border.
-class PictureBox : public QWidget
-{
-    Q_OBJECT
-public:
-    enum class Border { None, Flat, ThreeD };
-    explicit PictureBox(QWidget *parent = nullptr);
-
-    void setBorder(Border b);
-    Border border() const { return m_border; }
-    int borderWidth() const;
-    QColor backColor() const { return m_back; }
-    void setBackColor(const QColor &c);
-    QColor foreColor() const { return m_fore; }
-    void setForeColor(const QColor &c) { m_fore = c; }
-
-    // Inner drawing area in pixels (ScaleWidth, ScaleHeight).
-    int scaleWidth() const;
-    int scaleHeight() const;
-    // Sets the outer size in pixels, the border included.
-    void setOuterSize(int w, int h);
-
-    // Cls: back to the persistent picture (or the back colour); the print position to 0, 0.
-    void cls();
-    // Picture = image: shows it now and makes it what Cls restores.
-    void setPicture(const QImage &picture);
-    // Picture = nothing: Cls then clears to the back colour.
-    void clearPicture();
-    // Picture = Image: the current drawing becomes the persistent picture.
-    void keepDrawing();
-    QImage picture() const { return m_picture; }
-    bool hasPicture() const { return !m_picture.isNull(); }
-
-    // What is on show now.
-    const QImage &image() const { return m_image; }
-
-    // PaintPicture: draws `src`'s rectangle (sx, sy, sw, sh) at (x, y) sized w × h.
-    void paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
-                      Rop rop = Rop::SrcCopy);
-    // A one-pixel line from (x1, y1) to (x2, y2), both ends drawn.
-    void line(int x1, int y1, int x2, int y2, const QColor &color);
-    // Print: text at the print position in the box's font and fore colour.
-    void print(const QString &text);
-    int currentX = 0;
-    int currentY = 0;
-
-    // Rendering count, for tests that check when the box is repainted.
-    void refresh() { update(); }
-
-Q_SIGNALS:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-
-private:
-    void fitImage();
-
-    QImage m_image;
-    QImage m_picture;
-    QColor m_back{Qt::white};
-    QColor m_fore{Qt::black};
-    Border m_border = Border::None;
 };
 
 // The main window's catch log: multi-line, read-only, never keeps the focus for itself.

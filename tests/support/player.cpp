@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace nuyo {
@@ -53,12 +54,13 @@ bool Player::floatLeftRest()
     // The player follows the float sideways and looks for its tip.
     const int x0 = std::max(0, g.FloatX - 8), x1 = std::min(shown.width(), g.FloatX + 8);
     int top = -1;
-    for (int y = 0; y < shown.height() && top < 0; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (shown.pixel(x, y) != back.pixel(x, y)) {
+    if (x1 > x0 && back.format() == shown.format()) {
+        const int rows = std::min(shown.height(), back.height());
+        const size_t bytes = size_t(x1 - x0) * 4;
+        for (int y = 0; y < rows && top < 0; ++y)
+            if (std::memcmp(shown.constScanLine(y) + x0 * 4, back.constScanLine(y) + x0 * 4, bytes) != 0)
                 top = y;
-                break;
-            }
+    }
     const int restTop = g.BaitTime + 20;
     // Gone from view, or a bite's depth (five pixels or more) above or below its rest.
     return top < 0 || std::abs(top - restTop) >= 5;

@@ -1,0 +1,267 @@
+#include "layouts/picturebox.h"
+
+#include "layouts/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace nuyo {
+
+namespace {
+
+QPainter::CompositionMode compositionOf(Rop rop)
+{
+    switch (rop) {
+    case Rop::SrcErase:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case Rop::SrcInvert:
+        return QPainter::RasterOp_SourceXorDestination;
+    case Rop::SrcCopy:
+    default:
+        return QPainter::CompositionMode_Source;
+    }
+}
+
+// An unscaled copy between two opaque 32-bit images, clipped to both, pixel for pixel what
+// the painter's raster operations give, without their general machinery.
+void blit(QImage &dst, const QImage &src, QRect target, QPoint from, Rop rop)
+{
+    int dx = target.x(), dy = target.y(), sx = from.x(), sy = from.y();
+    int w = target.width(), h = target.height();
+    if (dx < 0) {
+        sx -= dx, w += dx, dx = 0;
+    }
+    if (dy < 0) {
+        sy -= dy, h += dy, dy = 0;
+    }
+    if (sx < 0) {
+        dx -= sx, w += sx, sx = 0;
+    }
+    if (sy < 0) {
+        dy -= sy, h += sy, sy = 0;
+    }
+    w = std::min({w, dst.width() - dx, src.width() - sx});
+    h = std::min({h, dst.height() - dy, src.height() - sy});
+    if (w <= 0 || h <= 0)
+        return;
+    for (int row = 0; row < h; ++row) {
+        const auto *s = reinterpret_cast<const quint32 *>(src.constScanLine(sy + row)) + sx;
+        auto *d = reinterpret_cast<quint32 *>(dst.scanLine(dy + row)) + dx;
+        switch (rop) {
+        case Rop::SrcErase:
+            for (int i = 0; i < w; ++i)
+                d[i] = (s[i] & ~d[i]) | 0xff000000u;
+            break;
+        case Rop::SrcInvert:
+            for (int i = 0; i < w; ++i)
+                d[i] = (s[i] ^ d[i]) | 0xff000000u;
+            break;
+        case Rop::SrcCopy:
+            for (int i = 0; i < w; ++i)
+                d[i] = s[i] | 0xff000000u;
+            break;
+        }
+    }
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBorder(Border b)
+{
+    m_border = b;
+    fitImage();
+    update();
+}
+
+int PictureBox::borderWidth() const
+{
+    switch (m_border) {
+    case Border::ThreeD:
+        return 2;
+    case Border::Flat:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void PictureBox::setBackColor(const QColor &c)
+{
+    m_back = c;
+    if (!hasPicture()) {
+        m_pending.clear();
+        m_clearPending = false;
+        m_image.fill(m_back);
+        update();
+    }
+}
+
+int PictureBox::scaleWidth() const
+{
+    return std::max(0, width() - 2 * borderWidth());
+}
+
+int PictureBox::scaleHeight() const
+{
+    return std::max(0, height() - 2 * borderWidth());
+}
+
+void PictureBox::setOuterSize(int w, int h)
+{
+    resize(w, h);
+    fitImage();
+}
+
+void PictureBox::fitImage()
+{
+    const QSize want(std::max(1, scaleWidth()), std::max(1, scaleHeight()));
+    if (m_image.size() == want)
+        return;
+    flush();
+    QImage grown(want, QImage::Format_RGB32);
+    grown.fill(m_back);
+    if (!m_image.isNull())
+        blit(grown, m_image, QRect(QPoint(), m_image.size()), QPoint(), Rop::SrcCopy);
+    m_image = grown;
+}
+
+void PictureBox::cls()
+{
+    fitImage();
+    m_pending.clear();
+    m_clearPending = true;
+    currentX = 0;
+    currentY = 0;
+    update();
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    cls();
+}
+
+void PictureBox::clearPicture()
+{
+    m_picture = QImage();
+    update();
+}
+
+void PictureBox::keepDrawing()
+{
+    flush();
+    m_picture = m_image;
+}
+
+const QImage &PictureBox::image() const
+{
+    flush();
+    return m_image;
+}
+
+void PictureBox::record(Op op)
+{
+    fitImage();
+    m_pending.push_back(std::move(op));
+    update();
+}
+
+void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
+                              Rop rop)
+{
+    if (src.isNull())
+        return;
+    Op op{Op::Blit, src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32),
+          QRect(x, y, w, h), QRect(sx, sy, sw, sh), rop, {}, {}, {}};
+    record(std::move(op));
+}
+
+void PictureBox::line(int x1, int y1, int x2, int y2, const QColor &color)
+{
+    record(Op{Op::Line, {}, QRect(QPoint(x1, y1), QPoint(x2, y2)), {}, Rop::SrcCopy, color, {}, {}});
+}
+
+void PictureBox::print(const QString &text)
+{
+    const QFontMetrics fm(font());
+    record(Op{Op::Text, {}, QRect(currentX, currentY + fm.ascent(), 0, 0), {}, Rop::SrcCopy, m_fore, font(), text});
+    currentX = 0;
+    currentY += fm.height();
+}
+
+void PictureBox::flush() const
+{
+    if (m_clearPending) {
+        m_clearPending = false;
+        if (hasPicture() && m_picture.size() == m_image.size()) {
+            m_image = m_picture; // shared until the next drawing
+        } else {
+            m_image.fill(m_back);
+            if (hasPicture())
+                blit(m_image, m_picture, QRect(QPoint(), m_picture.size()), QPoint(), Rop::SrcCopy);
+        }
+    }
+    if (m_pending.empty())
+        return;
+    std::vector<Op> ops;
+    ops.swap(m_pending);
+    for (const Op &op : ops) {
+        if (op.kind == Op::Blit && op.target.size() == op.source.size()) {
+            blit(m_image, op.src, op.target, op.source.topLeft(), op.rop);
+            continue;
+        }
+        QPainter p(&m_image);
+        switch (op.kind) {
+        case Op::Blit:
+            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            p.setCompositionMode(compositionOf(op.rop));
+            p.drawImage(op.target, op.src, op.source);
+            break;
+        case Op::Line:
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(QPen(op.colour, 1));
+            // A line's target holds its two end points as corners.
+            p.drawLine(op.target.topLeft(), op.target.bottomRight());
+            break;
+        case Op::Text:
+            p.setFont(op.font);
+            p.setPen(op.colour);
+            p.drawText(op.target.topLeft(), op.text);
+            break;
+        }
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    flush();
+    QPainter p(this);
+    const int b = borderWidth();
+    p.drawImage(b, b, m_image);
+    const QRect r = rect();
+    if (m_border == Border::ThreeD)
+        drawBevel(p, r, true);
+    else if (m_border == Border::Flat) {
+        p.setPen(QColor(0, 0, 0));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent *)
+{
+    fitImage();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace nuyo

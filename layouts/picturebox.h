@@ -1,0 +1,104 @@
+// A drawing surface that keeps its drawing: a backing image and a persistent picture.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+namespace nuyo {
+
+// Raster operations of the picture boxes' painting.
+enum class Rop {
+    SrcCopy,   // the source replaces the destination
+    SrcErase,  // source AND NOT destination: a mask pass
+    SrcInvert, // source XOR destination: the sprite pass after a mask
+};
+
+// A drawing surface with a backing image that keeps its drawing, and a persistent picture
+// that Cls restores. Coordinates are pixels inside the border.
+//
+// Drawing is recorded and carried out when somebody looks: when the box is painted, its image
+// is read, or its drawing is kept. A scene redrawn many times before anybody sees it (as in a
+// simulated game) costs almost nothing; what is seen is always the same pixels.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Border { None, Flat, ThreeD };
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setBorder(Border b);
+    Border border() const { return m_border; }
+    int borderWidth() const;
+    QColor backColor() const { return m_back; }
+    void setBackColor(const QColor &c);
+    QColor foreColor() const { return m_fore; }
+    void setForeColor(const QColor &c) { m_fore = c; }
+
+    // Inner drawing area in pixels (ScaleWidth, ScaleHeight).
+    int scaleWidth() const;
+    int scaleHeight() const;
+    // Sets the outer size in pixels, the border included.
+    void setOuterSize(int w, int h);
+
+    // Cls: back to the persistent picture (or the back colour); the print position to 0, 0.
+    void cls();
+    // Picture = image: shows it now and makes it what Cls restores.
+    void setPicture(const QImage &picture);
+    // Picture = nothing: Cls then clears to the back colour.
+    void clearPicture();
+    // Picture = Image: the current drawing becomes the persistent picture.
+    void keepDrawing();
+    QImage picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    // What is on show now.
+    const QImage &image() const;
+
+    // PaintPicture: draws `src`'s rectangle (sx, sy, sw, sh) at (x, y) sized w × h.
+    void paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
+                      Rop rop = Rop::SrcCopy);
+    // A one-pixel line from (x1, y1) to (x2, y2), both ends drawn.
+    void line(int x1, int y1, int x2, int y2, const QColor &color);
+    // Print: text at the print position in the box's font and fore colour.
+    void print(const QString &text);
+    int currentX = 0;
+    int currentY = 0;
+
+    // Repaints the box on screen.
+    void refresh() { update(); }
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    struct Op {
+        enum Kind { Blit, Line, Text } kind;
+        QImage src;
+        QRect target, source;
+        Rop rop = Rop::SrcCopy;
+        QColor colour;
+        QFont font;
+        QString text;
+    };
+    void fitImage();
+    void flush() const;
+    void record(Op op);
+
+    mutable QImage m_image;
+    mutable std::vector<Op> m_pending;
+    mutable bool m_clearPending = false;
+    QImage m_picture;
+    QColor m_back{Qt::white};
+    QColor m_fore{Qt::black};
+    Border m_border = Border::None;
+};
+
+} // namespace nuyo
