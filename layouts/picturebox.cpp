@@ -23,8 +23,28 @@ QPainter::CompositionMode compositionOf(Rop rop)
     }
 }
 
-// An unscaled copy between two opaque 32-bit images, clipped to both, pixel for pixel what
-// the painter's raster operations give, without their general machinery.
+// One row of a raster operation; `pixel` gives the source's colour at a column.
+template<typename Pixel> void blitRow(quint32 *d, int w, Rop rop, Pixel pixel)
+{
+    switch (rop) {
+    case Rop::SrcErase:
+        for (int i = 0; i < w; ++i)
+            d[i] = (pixel(i) & ~d[i]) | 0xff000000u;
+        break;
+    case Rop::SrcInvert:
+        for (int i = 0; i < w; ++i)
+            d[i] = (pixel(i) ^ d[i]) | 0xff000000u;
+        break;
+    case Rop::SrcCopy:
+        for (int i = 0; i < w; ++i)
+            d[i] = pixel(i) | 0xff000000u;
+        break;
+    }
+}
+
+// An unscaled copy onto an opaque 32-bit image from a 32-bit or 8-bit palette image, clipped
+// to both, pixel for pixel what the painter's raster operations give, without their general
+// machinery.
 void blit(QImage &dst, const QImage &src, QRect target, QPoint from, Rop rop)
 {
     int dx = target.x(), dy = target.y(), sx = from.x(), sy = from.y();
@@ -45,22 +65,16 @@ void blit(QImage &dst, const QImage &src, QRect target, QPoint from, Rop rop)
     h = std::min({h, dst.height() - dy, src.height() - sy});
     if (w <= 0 || h <= 0)
         return;
+    const bool indexed = src.format() == QImage::Format_Indexed8;
+    const QList<QRgb> table = indexed ? src.colorTable() : QList<QRgb>();
     for (int row = 0; row < h; ++row) {
-        const auto *s = reinterpret_cast<const quint32 *>(src.constScanLine(sy + row)) + sx;
         auto *d = reinterpret_cast<quint32 *>(dst.scanLine(dy + row)) + dx;
-        switch (rop) {
-        case Rop::SrcErase:
-            for (int i = 0; i < w; ++i)
-                d[i] = (s[i] & ~d[i]) | 0xff000000u;
-            break;
-        case Rop::SrcInvert:
-            for (int i = 0; i < w; ++i)
-                d[i] = (s[i] ^ d[i]) | 0xff000000u;
-            break;
-        case Rop::SrcCopy:
-            for (int i = 0; i < w; ++i)
-                d[i] = s[i] | 0xff000000u;
-            break;
+        if (indexed) {
+            const uchar *s = src.constScanLine(sy + row) + sx;
+            blitRow(d, w, rop, [&](int i) { return s[i] < table.size() ? table[s[i]] : 0u; });
+        } else {
+            const auto *s = reinterpret_cast<const quint32 *>(src.constScanLine(sy + row)) + sx;
+            blitRow(d, w, rop, [s](int i) { return s[i]; });
         }
     }
 }
@@ -177,8 +191,11 @@ void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int
 {
     if (src.isNull())
         return;
-    Op op{Op::Blit, src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32),
-          QRect(x, y, w, h), QRect(sx, sy, sw, sh), rop, {}, {}, {}};
+    // Pictures stay as they were loaded (many with a palette); they are converted only where a
+    // scaled copy needs it.
+    const bool direct = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_Indexed8;
+    Op op{Op::Blit, direct ? src : src.convertToFormat(QImage::Format_RGB32), QRect(x, y, w, h),
+          QRect(sx, sy, sw, sh), rop, {}, {}, {}};
     record(std::move(op));
 }
 
@@ -221,7 +238,7 @@ void PictureBox::flush() const
         case Op::Blit:
             p.setRenderHint(QPainter::SmoothPixmapTransform, false);
             p.setCompositionMode(compositionOf(op.rop));
-            p.drawImage(op.target, op.src, op.source);
+            p.drawImage(op.target, op.src.convertToFormat(QImage::Format_RGB32), op.source);
             break;
         case Op::Line:
             p.setRenderHint(QPainter::Antialiasing, false);

@@ -11,6 +11,13 @@ QImage loadPicture(const QString &name)
     if (it != cache.end())
         return *it;
     QImage img(QStringLiteral(":/pictures/") + name);
+    // The pictures have at most 256 colours: a palette keeps them at a quarter of the memory.
+    // Only an exact conversion is kept.
+    if (img.format() == QImage::Format_RGB32) {
+        const QImage indexed = img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        if (indexed.convertToFormat(QImage::Format_RGB32) == img)
+            img = indexed;
+    }
     cache.insert(name, img);
     return img;
 }
