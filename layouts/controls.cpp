@@ -366,20 +366,27 @@ VbTextBox::VbTextBox(QWidget *parent) : QPlainTextEdit(parent)
 
 void VbTextBox::setBackColor(const QColor &c)
 {
-    // The same in every state: the log never greys out while its window is busy.
     QPalette pal = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(group, QPalette::Base, c);
-        pal.setColor(group, QPalette::Window, c);
-    }
-    setPalette(pal);
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Window, c);
+    setLooks(pal);
 }
 
 void VbTextBox::setForeColor(const QColor &c)
 {
     QPalette pal = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Text, c);
+    pal.setColor(QPalette::Text, c);
+    setLooks(pal);
+}
+
+void VbTextBox::setLooks(QPalette pal)
+{
+    // The same in every state: the log never greys out while its window is busy.
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        pal.setColor(QPalette::Inactive, r, pal.color(QPalette::Active, r));
+        pal.setColor(QPalette::Disabled, r, pal.color(QPalette::Active, r));
+    }
     setPalette(pal);
 }
 

@@ -168,6 +168,7 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
 
 private:
+    void setLooks(QPalette pal);
     QString m_text;
 };
 
