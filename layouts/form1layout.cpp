@@ -9,10 +9,10 @@ constexpr unsigned GraphicalButton = Graphical;
 constexpr unsigned SysColours = SystemBack | SystemFore;
 } // namespace
 
-const WindowSpec &form1Layout()
+const WindowTable &form1Layout()
 {
     // clang-format off: one control per line, as the table reads
-    static const WindowSpec spec{
+    static const WindowTable table{
         " 釣りゲーム　　「 ぬ よ 」",
         10365,
         6825,
@@ -131,7 +131,7 @@ const WindowSpec &form1Layout()
         },
     };
     // clang-format on
-    return spec;
+    return table;
 }
 
 } // namespace nuyo

@@ -3,10 +3,10 @@
 
 namespace nuyo {
 
-const WindowSpec &form2Layout()
+const WindowTable &form2Layout()
 {
     // clang-format off: one control per line, as the table reads
-    static const WindowSpec spec{
+    static const WindowTable table{
         "",
         5355,
         4080,
@@ -25,7 +25,7 @@ const WindowSpec &form2Layout()
         },
     };
     // clang-format on
-    return spec;
+    return table;
 }
 
 } // namespace nuyo

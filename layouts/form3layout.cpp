@@ -3,10 +3,10 @@
 
 namespace nuyo {
 
-const WindowSpec &form3Layout()
+const WindowTable &form3Layout()
 {
     // clang-format off: one control per line, as the table reads
-    static const WindowSpec spec{
+    static const WindowTable table{
         "",
         3765,
         3510,
@@ -33,7 +33,7 @@ const WindowSpec &form3Layout()
         },
     };
     // clang-format on
-    return spec;
+    return table;
 }
 
 } // namespace nuyo

@@ -8,10 +8,10 @@ constexpr const char *PGothic = "ＭＳ Ｐゴシック";
 constexpr const char *Gothic = "ＭＳ ゴシック";
 } // namespace
 
-const WindowSpec &form4Layout()
+const WindowTable &form4Layout()
 {
     // clang-format off: one control per line, as the table reads
-    static const WindowSpec spec{
+    static const WindowTable table{
         "",
         6420,
         5340,
@@ -67,7 +67,7 @@ const WindowSpec &form4Layout()
         },
     };
     // clang-format on
-    return spec;
+    return table;
 }
 
 } // namespace nuyo

@@ -26,7 +26,7 @@ QColor colourOf(QRgb c, const QColor &fallback)
     return c == Default ? fallback : QColor::fromRgb(c);
 }
 
-QFont fontOf(const ControlSpec &c, const QFont &windowFont)
+QFont fontOf(const ControlRow &c, const QFont &windowFont)
 {
     QFont f = windowFont;
     if (c.face)
@@ -38,7 +38,7 @@ QFont fontOf(const ControlSpec &c, const QFont &windowFont)
     return f;
 }
 
-QWidget *create(const ControlSpec &c, QWidget *parent)
+QWidget *create(const ControlRow &c, QWidget *parent)
 {
     const QColor systemBack(255, 255, 255), systemText(0, 0, 0);
     const QString text = c.text ? QString::fromUtf8(c.text) : QString();
@@ -115,13 +115,13 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
 
 } // namespace
 
-QHash<QString, QWidget *> buildControls(QWidget *form, const WindowSpec &spec)
+QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
 {
     QHash<QString, QWidget *> made;
-    form->setWindowTitle(QString::fromUtf8(spec.caption));
-    form->setFixedSize(px(spec.clientWidth), px(spec.clientHeight));
+    form->setWindowTitle(QString::fromUtf8(table.caption));
+    form->setFixedSize(px(table.clientWidth), px(table.clientHeight));
     QPalette pal = form->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(spec.back));
+    pal.setColor(QPalette::Window, QColor::fromRgb(table.back));
     form->setPalette(pal);
     form->setAutoFillBackground(true);
     if (form->font().family() != defaultFaceName())
@@ -129,10 +129,10 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowSpec &spec)
 
     struct Made {
         QWidget *w;
-        const ControlSpec *spec;
+        const ControlRow *row;
     };
     std::vector<Made> order;
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlRow &c : table.controls) {
         if (c.kind == Kind::Timer)
             continue;
         QWidget *parent = form;
@@ -172,10 +172,10 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowSpec &spec)
     const Kind layers[] = {Kind::Shape, Kind::Line, Kind::Image, Kind::Label};
     for (Kind layer : layers)
         for (const Made &m : order)
-            if (m.spec->kind == layer)
+            if (m.row->kind == layer)
                 m.w->raise();
     for (const Made &m : order)
-        if (isWindowed(m.spec->kind))
+        if (isWindowed(m.row->kind))
             m.w->raise();
     return made;
 }

@@ -36,7 +36,7 @@ enum Flag : unsigned {
     SystemFore = 1u << 12, // text colour: the system window text
 };
 
-struct ControlSpec {
+struct ControlRow {
     const char *name;
     int index; // position in a control array, -1 for a single control
     Kind kind;
@@ -60,24 +60,24 @@ constexpr QRgb rgb(int r, int g, int b)
 }
 constexpr QRgb Default = 0;
 
-struct WindowSpec {
+struct WindowTable {
     const char *caption;
     int clientWidth, clientHeight; // twips
     QRgb back;
-    std::vector<ControlSpec> controls; // in creation order
+    std::vector<ControlRow> controls; // in creation order
 };
 
 // The key of a control in the built map: "Command3(1)" for arrays, "Label3" for singles.
 QString controlKey(const char *name, int index);
 
-// Creates every control of `spec` on `form` with its geometry, colours, font, text, picture
+// Creates every control of `table` on `form` with its geometry, colours, font, text, picture
 // and visibility, stacked as the rows say: later rows above earlier ones, windowed controls
 // (buttons, text boxes, picture boxes) above graphical ones (labels, images, shapes).
-QHash<QString, QWidget *> buildControls(QWidget *form, const WindowSpec &spec);
+QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table);
 
-const WindowSpec &form1Layout(); // the main window
-const WindowSpec &form2Layout(); // the title window
-const WindowSpec &form3Layout(); // the catch report
-const WindowSpec &form4Layout(); // the ranking window
+const WindowTable &form1Layout(); // the main window
+const WindowTable &form2Layout(); // the title window
+const WindowTable &form3Layout(); // the catch report
+const WindowTable &form4Layout(); // the ranking window
 
 } // namespace nuyo
