@@ -110,9 +110,7 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
             AWASE();
             SoundPlay(app, g.Snd105);
             showReport(app);
-            Timer1->setEnabled(false);
-            Timer2->setEnabled(false);
-            Timer3->setEnabled(false);
+            stopTimers();
             g.CastStage = 0;
             if (g.Baits <= 0) {
                 PicPRE->cls();
@@ -136,9 +134,7 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
     }
 
     if (caption == QStringLiteral("終了")) {
-        Timer1->setEnabled(false);
-        Timer2->setEnabled(false);
-        Timer3->setEnabled(false);
+        stopTimers();
         SoundRelease(app);
         delete app.form3;
         app.form3 = nullptr;

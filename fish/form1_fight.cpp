@@ -9,6 +9,13 @@ namespace nuyo {
 
 namespace {
 const QPoint RodTip(150, 0);
+
+// With the fish far out (Distance 7) no line shows: a short mark at the rod tip, red when the
+// tension is at its highest.
+void rodTipMark(PictureBox *scene, int tension)
+{
+    scene->line(163, 1, 163, 5, tension >= 9 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
 } // namespace
 
 void Form1::AWASE()
@@ -48,7 +55,7 @@ void Form1::Timer3_Timer()
         g.SplashFrame = 0;
     }
     if (g.Distance == 7)
-        PicPRE->line(163, 1, 163, 5, g.Tension >= 9 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        rodTipMark(PicPRE, g.Tension);
     Label7->setText(QString::number(g.Tension));
     WORK();
 }
@@ -131,7 +138,7 @@ void Form1::WORK()
 
     PicPRE->paintPicture(Image4->picture(), 100, 320, 100, 24, 0, g.SplashFrame == 0 ? 25 : 0, 100, 24);
     if (g.Distance == 7)
-        PicPRE->line(163, 1, 163, 5, g.Tension >= 9 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        rodTipMark(PicPRE, g.Tension);
 }
 
 } // namespace nuyo

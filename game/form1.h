@@ -26,6 +26,8 @@ public:
     void Timer1_Timer();                  // cast animation (CastStage 0) and landing display (CastStage 1)
     void drawAnglerFrame(int k);          // angler frame k of Image1 into PicPRE (mask, then sprite)
     void drawResultMark();                // the last result's mark and stamp under the angler
+    void setBackColor(const QColor &c);   // the window's own back colour
+    void stopTimers();                    // Timer1, Timer2 and Timer3 off, in this order
 
     // ---- fish, float, strike, fight (fish/) ----
     void FloatBite(int kind, int type, int slot, int heading); // the float's answer to a fish step

@@ -17,15 +17,22 @@ namespace {
 const QString HintAtStart = QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック");
 const QString LogHeading = QStringLiteral("     <  釣  果  > \r\n ");
 
-void setBack(QWidget *w, const QColor &c)
+} // namespace
+
+void Form1::setBackColor(const QColor &c)
 {
-    QPalette pal = w->palette();
+    QPalette pal = palette();
     pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-    w->update();
+    setPalette(pal);
+    update();
 }
 
-} // namespace
+void Form1::stopTimers()
+{
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    Timer3->setEnabled(false);
+}
 
 void Form1::PrepareAngler()
 {
@@ -45,7 +52,7 @@ void Form1::applyModeDressing(bool newGame)
     const bool practice = g.GameMode == 0;
     setWindowTitle(practice ? QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞")
                             : QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"));
-    setBack(this, practice ? QColor(255, 192, 255) : QColor(192, 192, 255));
+    setBackColor(practice ? QColor(255, 192, 255) : QColor(192, 192, 255));
     Text1->setBackColor(practice ? QColor(255, 220, 255) : QColor(210, 210, 255));
     if (practice)
         PicPRE->setPicture(Image6->picture());

@@ -16,7 +16,7 @@ namespace nuyo {
 
 namespace {
 
-template<typename T> T *control(const QHash<QString, QWidget *> &made, const char *name)
+template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name)
 {
     return qobject_cast<T *>(made.value(controlKey(name, -1)));
 }
@@ -125,12 +125,8 @@ void Form3::Form_Activate()
         return;
     }
     Pic1->setPicture(Image3->picture());
-    if (g.BigLevel == 3 && app.form1) {
-        QPalette pal = app.form1->palette();
-        pal.setColor(QPalette::Window, QColor(192, 0, 192));
-        app.form1->setPalette(pal);
-        app.form1->update();
-    }
+    if (g.BigLevel == 3 && app.form1)
+        app.form1->setBackColor(QColor(192, 0, 192));
     ShowMaster();
 }
 

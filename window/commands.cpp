@@ -61,9 +61,7 @@ void Form1::Form_QueryUnload()
         SoundRelease(app);
     delete app.form3;
     app.form3 = nullptr;
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(false);
-    Timer3->setEnabled(false);
+    stopTimers();
     app.host.msgBox(QStringLiteral("終了します！  　　"), 48, QStringLiteral(" ぬ よ"));
     app.host.endApplication();
 }

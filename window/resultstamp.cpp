@@ -28,9 +28,7 @@ void Form1::CM()
     Label6->setVisible(true);
     Command1->resize(Command1->width(), 161);
     Command7->setVisible(true);
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(false);
-    Timer3->setEnabled(false);
+    stopTimers();
     g.RankOn = 2;
     if (g.GameMode == 1) {
         if (g.RankingOff == 0)
