@@ -74,7 +74,11 @@ void Player::fight()
         return;
     Form1 &f = m_h.form();
     const QColor line = f.lineColour;
-    if (line == QColor(255, 0, 0)) {
+    if (m_style == Style::Greedy) {
+        ++pulls;
+        m_lastPress = m_h.host.now();
+        f.Command1->press(1);
+    } else if (line == QColor(255, 0, 0)) {
         ++slacks;
         m_lastPress = m_h.host.now();
         f.Command1->press(2);
@@ -91,7 +95,7 @@ void Player::look()
     if (!f.isEnabled() || !f.Command1->isEnabled())
         return;
     const QString caption = f.Command1->text();
-    if (caption == QStringLiteral("振り込み") && m_style == Style::Eyes && followsHints) {
+    if (caption == QStringLiteral("振り込み") && m_style != Style::NeverStrikes && followsHints) {
         // The comment line names the bait the fish take now; follow it before casting.
         const QString hint = f.Label3->text();
         const QString lead = QStringLiteral("エサ合わせは『 ");
@@ -104,7 +108,7 @@ void Player::look()
     }
     if (caption == QStringLiteral("振り込み") || caption == QStringLiteral("エサ落ち")) {
         f.Command1->press(1);
-    } else if (caption == QStringLiteral("合わせ") && m_style == Style::Eyes) {
+    } else if (caption == QStringLiteral("合わせ") && m_style != Style::NeverStrikes) {
         if (floatLeftRest()) {
             ++strikes;
             f.Command1->press(1);
