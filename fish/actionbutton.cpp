@@ -21,8 +21,8 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
     Q_UNUSED(Y);
     const QString caption = Command1->text();
 
-    if (caption == QStringLiteral("振り込み")) {
-        g.FishStop = 0;
+    if (caption == Action::caption(Action::Cast)) {
+        g.FishStop = FishStop::Moving;
         Command4->setEnabled(false);
         Command6->setEnabled(false);
         Label3->setText(QString());
@@ -38,10 +38,10 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
         g.FloatH = 156;
         Timer2->setEnabled(true);
         Wait(app, 5.5f);
-        Command1->setBackColor(QColor(255, 192, 128));
-        Command1->setText(QStringLiteral("合わせ"));
+        Command1->setBackColor(Action::colour(Action::Strike));
+        Command1->setText(Action::caption(Action::Strike));
         Command1->setEnabled(true);
-        g.ResultMark = 0;
+        g.ResultMark = ResultMark::None;
         PicPRE->cls();
         drawAnglerFrame(0);
         Label3->setText(QStringLiteral("ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"));
@@ -52,23 +52,23 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
                 fishAt(app, i).Task(app);
                 Wait(app, 0.5f);
                 app.host.doEvents();
-                if (g.FishStop != 0)
+                if (g.FishStop != FishStop::Moving)
                     break;
             }
             app.host.doEvents();
-        } while (g.FishStop == 0);
+        } while (g.FishStop == FishStop::Moving);
 
-        if (g.FishStop == 2)
+        if (g.FishStop == FishStop::Struck)
             return;
         g.Baits -= 1;
         Label1->setText(QString::number(g.Baits));
         g.BaitsUsed += 1;
-        g.LastResult = QStringLiteral("エサ落ち");
+        g.LastResult = ResultText::BaitLost;
         appendResultLine();
         SoundPlay(app, g.Snd105);
         Label3->setText(g.LastResult + QStringLiteral(" ！"));
-        Command1->setBackColor(QColor(0, 192, 0));
-        Command1->setText(QStringLiteral("エサ落ち"));
+        Command1->setBackColor(Action::colour(Action::BaitLost));
+        Command1->setText(Action::caption(Action::BaitLost));
         Command4->setEnabled(true);
         Command6->setEnabled(true);
         if (g.BaitsUsed == g.BaitsAtStart)
@@ -76,21 +76,21 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
         return;
     }
 
-    if (caption == QStringLiteral("エサ落ち")) {
+    if (caption == Action::caption(Action::BaitLost)) {
         PicUKI->setVisible(false);
         if (g.Baits > 0) {
             AWASE();
-            Command1->setBackColor(QColor(192, 192, 0));
-            Command1->setText(QStringLiteral("振り込み"));
+            Command1->setBackColor(Action::colour(Action::Cast));
+            Command1->setText(Action::caption(Action::Cast));
         } else {
             PicPRE->cls();
             CM();
-            Command1->setText(QStringLiteral("終了"));
+            Command1->setText(Action::caption(Action::End));
         }
         return;
     }
 
-    if (caption == QStringLiteral("取り込み")) {
+    if (caption == Action::caption(Action::Fight)) {
         if (Button == 1)
             g.Distance = std::max(3, g.Distance - 1);
         else if (Button == 2)
@@ -99,8 +99,8 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
         return;
     }
 
-    if (caption == QStringLiteral("合わせ")) {
-        g.FishStop = 2;
+    if (caption == Action::caption(Action::Strike)) {
+        g.FishStop = FishStop::Struck;
         if (PicUKI->isVisible())
             PicUKI->setVisible(false);
         g.Baits -= 1;
@@ -111,20 +111,20 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
             SoundPlay(app, g.Snd105);
             showReport(app);
             stopTimers();
-            g.CastStage = 0;
+            g.CastStage = CastStage::Cast;
             if (g.Baits <= 0) {
                 PicPRE->cls();
                 CM();
-                Command1->setText(QStringLiteral("終了"));
+                Command1->setText(Action::caption(Action::End));
             } else {
                 AWASE();
-                Command1->setBackColor(QColor(192, 192, 0));
-                Command1->setText(QStringLiteral("振り込み"));
+                Command1->setBackColor(Action::colour(Action::Cast));
+                Command1->setText(Action::caption(Action::Cast));
             }
         } else {
             SoundPlay(app, g.Snd102);
-            Command1->setBackColor(QColor(255, 128, 64));
-            Command1->setText(QStringLiteral("取り込み"));
+            Command1->setBackColor(Action::colour(Action::Fight));
+            Command1->setText(Action::caption(Action::Fight));
             g.Distance = 7;
             g.Fighting = 1;
             Timer3->setEnabled(true);
@@ -133,7 +133,7 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
         return;
     }
 
-    if (caption == QStringLiteral("終了")) {
+    if (caption == Action::caption(Action::End)) {
         stopTimers();
         SoundRelease(app);
         delete app.form3;
@@ -143,7 +143,7 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
             g.BigLevel > 1 ? QStringLiteral("　　＜ 成績 ：！ ") : QStringLiteral("　　＜ 成績 ：　 ");
         app.host.msgBox(QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n") + grade + QString::number(g.Points) +
                             QStringLiteral("　ポイント ＞"),
-                        0, QStringLiteral(" * ぬ よ  *　－ 終了。"));
+                        MsgBox::OkOnly, QStringLiteral(" * ぬ よ  *　－ 終了。"));
         Form_QueryUnload();
     }
 }

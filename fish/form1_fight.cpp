@@ -14,7 +14,7 @@ const QPoint RodTip(150, 0);
 // tension is at its highest.
 void rodTipMark(PictureBox *scene, int tension)
 {
-    scene->line(163, 1, 163, 5, tension >= 9 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    scene->line(163, 1, 163, 5, tension >= 9 ? Colour::DangerLine : Colour::RodTip);
 }
 } // namespace
 
@@ -29,19 +29,19 @@ void Form1::Timer3_Timer()
 {
     if (g.Fighting == 0) {
         // The bait dissolves a second at a time; it is gone once the float stands at its highest.
-        if (g.FishStop != 0)
+        if (g.FishStop != FishStop::Moving)
             return;
         g.BaitTime -= 1;
         if (g.BaitTime < 0) {
             g.BaitTime = 0;
             if (g.FloatY <= 20) {
-                g.FishStop = 1;
+                g.FishStop = FishStop::BaitGone;
                 Timer3->setEnabled(false);
             }
         }
         return;
     }
-    if (g.FishStop != 2)
+    if (g.FishStop != FishStop::Struck)
         return;
     const int x = app.rnd.below(6) + 1;
     g.Tension = nextTension(g.Tension, x, g.FishType);
@@ -62,7 +62,7 @@ void Form1::Timer3_Timer()
 
 void Form1::WORK()
 {
-    if (g.FishStop == 0)
+    if (g.FishStop == FishStop::Moving)
         return;
     PicPRE->cls();
     drawAnglerFrame(g.Distance);
@@ -75,12 +75,12 @@ void Form1::WORK()
         g.Fighting = 0;
         Timer3->setEnabled(false);
         Command1->setEnabled(false);
-        g.ResultMark = 1;
+        g.ResultMark = ResultMark::LineBreak;
         g.FishSize = 0;
         g.SplashFrame = 0;
-        CmCopy(1);
+        CmCopy(Stamp::LineBreak);
         AWASE();
-        g.LastResult = QStringLiteral("ハリス切れ");
+        g.LastResult = ResultText::LineBreak;
         SoundPlay(app, g.Snd105);
         showReport(app);
         if (g.FishType == 5)
@@ -90,12 +90,12 @@ void Form1::WORK()
         if (g.Baits <= 0) {
             PicPRE->cls();
             CM();
-            Command1->setText(QStringLiteral("終了"));
+            Command1->setText(Action::caption(Action::End));
             Command1->setEnabled(true);
         } else {
             AWASE();
-            Command1->setBackColor(QColor(192, 192, 0));
-            Command1->setText(QStringLiteral("振り込み"));
+            Command1->setBackColor(Action::colour(Action::Cast));
+            Command1->setText(Action::caption(Action::Cast));
             Command1->setEnabled(true);
             Label3->setText(g.LastResult + QStringLiteral(" ！"));
         }
@@ -111,9 +111,9 @@ void Form1::WORK()
         Command1->setEnabled(false);
         PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 25, 100, 24);
         SoundPlay(app, g.Snd104);
-        g.CastStage = 1;
-        g.ResultMark = g.FishSize >= 50 ? 3 : 2;
-        CmCopy(2);
+        g.CastStage = CastStage::Landing;
+        g.ResultMark = g.FishSize >= 50 ? ResultMark::BigLanded : ResultMark::Landed;
+        CmCopy(Stamp::Landed);
         if (g.FishType >= 5) {
             const BigCatchChange c = bigCatch(g, g.FishSize);
             if (c.markRow >= 0) {
@@ -127,7 +127,7 @@ void Form1::WORK()
             }
             if (c.showRedFrame) {
                 Shape1->setVisible(true);
-                Text1->setBackColor(QColor(255, 255, 192));
+                Text1->setBackColor(Colour::BigCatchLog);
             }
         }
         Timer1->setEnabled(true);

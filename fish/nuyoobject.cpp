@@ -58,12 +58,12 @@ int cellKind(int x, int y)
 void NUYOObject::Task(App &app)
 {
     GameState &g = app.g;
-    if (g.FishStop != 0)
+    if (g.FishStop != FishStop::Moving)
         return;
     if (!move())
-        app.host.msgBox(QStringLiteral("Vec = ERROR!"), 0, QString());
+        app.host.msgBox(QStringLiteral("Vec = ERROR!"), MsgBox::OkOnly, QString());
     app.host.doEvents();
-    if (g.FishStop > 0)
+    if (g.FishStop > FishStop::Moving)
         return;
     const int kind = cellKind(PosX, PosY);
     if (app.form1) {

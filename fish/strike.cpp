@@ -21,14 +21,14 @@ void judgeStrike(GameState &g, Random &rnd)
 {
     g.Hooked = 0;
     if (g.BaitSetting != g.BaitWanted) {
-        g.LastResult = QStringLiteral("スレアタリ");
+        g.LastResult = ResultText::FalseBite;
     } else if (g.FishType == 0) {
-        g.LastResult = QStringLiteral("空アワセ");
+        g.LastResult = ResultText::Miss;
     } else {
         const int r = rnd.below(9);
         g.FishSize = hookedLength(g.FishType, r);
         g.Tension = startingTension(g.FishType);
-        g.LastResult = QStringLiteral("ぬよ　") + QString::number(g.FishSize) + QStringLiteral(" ㎝");
+        g.LastResult = ResultText::hooked(g.FishSize);
         g.Hooked = 1;
     }
     if (g.Hooked == 0)

@@ -27,7 +27,7 @@ void Form1::drawResultMark()
 void Form1::Timer1_Timer()
 {
     ++Tick;
-    if (g.CastStage == 0) {
+    if (g.CastStage == CastStage::Cast) {
         int t = Tick;
         if (t == 10) {
             SoundPlay(app, g.Snd103);
@@ -47,7 +47,7 @@ void Form1::Timer1_Timer()
         drawResultMark();
         return;
     }
-    if (g.CastStage != 1)
+    if (g.CastStage != CastStage::Landing)
         return;
 
     // The landing: the fish comes up the line toward the angler for two seconds.
@@ -65,10 +65,10 @@ void Form1::Timer1_Timer()
     const QImage &fish = Image2->picture();
     PicPRE->paintPicture(fish, x, 7 * t, s, s, 48, 0, 48, 48, Rop::SrcErase);
     PicPRE->paintPicture(fish, x, 7 * t, s, s, 0, 0, 48, 48, Rop::SrcInvert);
-    PicPRE->line(247, 245, 145, 7 * t + s - 2, QColor(128, 128, 255));
+    PicPRE->line(247, 245, 145, 7 * t + s - 2, Colour::LandingLine);
     PicPRE->paintPicture(PicS[2]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcErase);
     PicPRE->paintPicture(PicS[1]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcInvert);
-    if (g.ResultMark == 3)
+    if (g.ResultMark == ResultMark::BigLanded)
         PicPRE->paintPicture(Image7->picture(), 100, 320, 100, 24, 0, 0, 100, 24);
     else
         PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 25, 100, 24);
@@ -76,7 +76,7 @@ void Form1::Timer1_Timer()
         return;
 
     Tick = 0;
-    g.CastStage = 0;
+    g.CastStage = CastStage::Cast;
     Timer1->setEnabled(false);
     if (g.FishSize >= 50)
         SoundPlay(app, g.Snd104);
@@ -87,21 +87,21 @@ void Form1::Timer1_Timer()
     Label4->setText(QString::number(g.Catches));
     if (g.FishType >= 3) {
         g.BaitWanted = app.rnd.below(3) + 1;
-        VbButton *wanted = Command3[g.BaitWanted - 1];
+        ColourButton *wanted = Command3[g.BaitWanted - 1];
         Label3->setText(QStringLiteral("エサ合わせは『 ") + wanted->text() +
                         QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
-        if (wanted->backColor() != QColor(255, 0, 0))
-            Label2[1]->setForeColor(QColor(255, 255, 0));
+        if (wanted->backColor() != Colour::ChosenBait)
+            Label2[1]->setForeColor(Colour::BaitMismatch);
     }
     if (g.Baits <= 0) {
         if (g.FishSize == 60)
             KingfisherVisit();
         PicPRE->cls();
         CM();
-        Command1->setText(QStringLiteral("終了"));
+        Command1->setText(Action::caption(Action::End));
     } else {
-        Command1->setBackColor(QColor(192, 192, 0));
-        Command1->setText(QStringLiteral("振り込み"));
+        Command1->setBackColor(Action::colour(Action::Cast));
+        Command1->setText(Action::caption(Action::Cast));
         if (g.FishSize < 20)
             KingfisherPass();
         else if (g.FishSize == 60)

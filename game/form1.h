@@ -62,22 +62,22 @@ public:
     GameState &g;
 
     // Controls, by their names in the window's layout.
-    VbButton *Command1;                 // the action button
-    std::array<VbButton *, 3> Command3; // bait settings "硬め", "ふつう", "柔らかめ"
-    VbButton *Command4;                 // the hint button "ワンポイント * n"
-    VbButton *Command5;                 // off-screen focus sink
-    VbButton *Command6;                 // "成績ランキング"
-    VbButton *Command7;                 // "新規ゲーム"
-    VbLabel *Label1;                    // baits left; click toggles the float thickness
-    std::array<VbLabel *, 2> Label2;    // "エサの数" and "エサ合わせ"
-    VbLabel *Label3;                    // hint and comment line
-    VbLabel *Label4;                    // catch count
-    VbLabel *Label5;                    // "尾"
-    VbLabel *Label6;                    // end-of-game banner over the scene
-    VbLabel *Label7;                    // line tension
-    VbLabel *Label8;                    // float thickness "ウキ：太" / "ウキ：細"
-    VbLabel *Label9;                    // the real game's title line
-    VbTextBox *Text1;                   // the catch log
+    ColourButton *Command1;                 // the action button
+    std::array<ColourButton *, 3> Command3; // bait settings "硬め", "ふつう", "柔らかめ"
+    ColourButton *Command4;                 // the hint button "ワンポイント * n"
+    ColourButton *Command5;                 // off-screen focus sink
+    ColourButton *Command6;                 // "成績ランキング"
+    ColourButton *Command7;                 // "新規ゲーム"
+    TextLabel *Label1;                    // baits left; click toggles the float thickness
+    std::array<TextLabel *, 2> Label2;    // "エサの数" and "エサ合わせ"
+    TextLabel *Label3;                    // hint and comment line
+    TextLabel *Label4;                    // catch count
+    TextLabel *Label5;                    // "尾"
+    TextLabel *Label6;                    // end-of-game banner over the scene
+    TextLabel *Label7;                    // line tension
+    TextLabel *Label8;                    // float thickness "ウキ：太" / "ウキ：細"
+    TextLabel *Label9;                    // the real game's title line
+    LogBox *Text1;                   // the catch log
     PictureBox *PicPRE;                 // the pond scene with the angler
     PictureBox *PicUKI;                 // the float close-up inside the scene
     PictureBox *PicCm;                  // the size stamp buffer
@@ -85,21 +85,21 @@ public:
     PictureBox *PicKF;                  // the perched kingfisher over the whole window
     PictureBox *PicKF2;                 // the flying kingfisher over the scene
     PictureBox *Picture1;               // unused panel
-    std::array<VbImage *, 8> Image1;    // angler frames 0..7: drawing left, mask right
-    VbImage *Image2;                    // the landed fish: drawing left, mask right
-    VbImage *Image3;                    // help picture behind the catch count
-    VbImage *Image4;                    // two fight splash frames
-    VbImage *Image5;                    // two result marks
-    VbImage *Image6;                    // practice play picture
-    VbImage *Image7;                    // big-catch marks
-    VbImage *Image8;                    // flying kingfisher
-    VbImage *Image9;                    // perched kingfisher facing left
-    VbImage *Image10;                   // perched kingfisher facing right
-    VbImage *Image11;                   // the real game's emblem
-    VbImage *Image12;                   // real-game play picture
-    VbImage *ImgU;                      // the float
-    VbShape *Shape1;                    // the red frame of the big catch
-    VbShape *Shape3;                    // the frame around the scene and the buttons
+    std::array<ImageBox *, 8> Image1;    // angler frames 0..7: drawing left, mask right
+    ImageBox *Image2;                    // the landed fish: drawing left, mask right
+    ImageBox *Image3;                    // help picture behind the catch count
+    ImageBox *Image4;                    // two fight splash frames
+    ImageBox *Image5;                    // two result marks
+    ImageBox *Image6;                    // practice play picture
+    ImageBox *Image7;                    // big-catch marks
+    ImageBox *Image8;                    // flying kingfisher
+    ImageBox *Image9;                    // perched kingfisher facing left
+    ImageBox *Image10;                   // perched kingfisher facing right
+    ImageBox *Image11;                   // the real game's emblem
+    ImageBox *Image12;                   // real-game play picture
+    ImageBox *ImgU;                      // the float
+    OutlineShape *Shape1;                    // the red frame of the big catch
+    OutlineShape *Shape3;                    // the frame around the scene and the buttons
     std::unique_ptr<HostTimer> Timer1;  // 100 ms: cast and landing animation
     std::unique_ptr<HostTimer> Timer2;  // 200 ms: float settling
     std::unique_ptr<HostTimer> Timer3;  // 1000 ms: bait timer and fight tick

@@ -1,6 +1,8 @@
 // The game's shared state: every value that outlives a single event handler.
 #pragma once
 
+#include "game/vocabulary.h"
+
 #include <QString>
 #include <array>
 

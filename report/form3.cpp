@@ -29,9 +29,6 @@ constexpr int OffsetY = 900 / TwipsPerPixel;
 constexpr int CellW = 220;
 constexpr int CellH = 124;
 
-const QString Miss = QStringLiteral("空アワセ");
-const QString FalseBite = QStringLiteral("スレアタリ");
-const QString LineBreak = QStringLiteral("ハリス切れ");
 
 } // namespace
 
@@ -41,16 +38,16 @@ Form3::Form3(App &a) : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint), a
     setAttribute(Qt::WA_QuitOnClose, false);
     controls = buildControls(this, form3Layout());
     Pic1 = control<PictureBox>(controls, "Pic1");
-    Command1 = control<VbButton>(controls, "Command1");
-    Label2 = control<VbLabel>(controls, "Label2");
-    Image1 = control<VbImage>(controls, "Image1");
-    Image2 = control<VbImage>(controls, "Image2");
-    Image3 = control<VbImage>(controls, "Image3");
-    Img1 = control<VbImage>(controls, "Img1");
-    Img2 = control<VbImage>(controls, "Img2");
-    Img3 = control<VbImage>(controls, "Img3");
+    Command1 = control<ColourButton>(controls, "Command1");
+    Label2 = control<TextLabel>(controls, "Label2");
+    Image1 = control<ImageBox>(controls, "Image1");
+    Image2 = control<ImageBox>(controls, "Image2");
+    Image3 = control<ImageBox>(controls, "Image3");
+    Img1 = control<ImageBox>(controls, "Img1");
+    Img2 = control<ImageBox>(controls, "Img2");
+    Img3 = control<ImageBox>(controls, "Img3");
 
-    connect(Command1, &VbButton::clicked, this, &Form3::Command1_Click);
+    connect(Command1, &ColourButton::clicked, this, &Form3::Command1_Click);
 }
 
 QRect Form3::fishRect(int cm)
@@ -107,11 +104,11 @@ void Form3::Form_Activate()
     Command1->setEnabled(true);
     Pic1->cls();
 
-    if (g.LastResult == Miss || g.LastResult == FalseBite) {
+    if (g.LastResult == ResultText::Miss || g.LastResult == ResultText::FalseBite) {
         Pic1->setPicture(Img3->picture());
         return;
     }
-    if (g.LastResult == LineBreak) {
+    if (g.LastResult == ResultText::LineBreak) {
         Pic1->setPicture(Img2->picture());
         return;
     }
@@ -126,7 +123,7 @@ void Form3::Form_Activate()
     }
     Pic1->setPicture(Image3->picture());
     if (g.BigLevel == 3 && app.form1)
-        app.form1->setBackColor(QColor(192, 0, 192));
+        app.form1->setBackColor(Colour::MasterBack);
     ShowMaster();
 }
 
@@ -157,9 +154,9 @@ void Form3::Command1_Click()
         return;
     f = app.form1;
     if (f)
-        f->Command1->setBackColor(QColor(192, 192, 0));
+        f->Command1->setBackColor(Action::colour(Action::Cast));
     g.Hooked = 0;
-    if (f && g.LastResult == FalseBite && g.BaitWanted >= 1 && g.BaitWanted <= 3) {
+    if (f && g.LastResult == ResultText::FalseBite && g.BaitWanted >= 1 && g.BaitWanted <= 3) {
         f->Label3->setText(QStringLiteral("エサ合わせは『 ") + f->Command3[g.BaitWanted - 1]->text() +
                            QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
     }

@@ -16,22 +16,22 @@ Form2::Form2(App &a) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), a
 {
     controls = buildControls(this, form2Layout());
     for (int i = 0; i < 2; ++i)
-        Command1[i] = qobject_cast<VbButton *>(controls.value(controlKey("Command1", i)));
-    Command3 = qobject_cast<VbButton *>(controls.value(QStringLiteral("Command3")));
-    Label1 = qobject_cast<VbLabel *>(controls.value(QStringLiteral("Label1")));
-    Image1 = qobject_cast<VbImage *>(controls.value(QStringLiteral("Image1")));
+        Command1[i] = qobject_cast<ColourButton *>(controls.value(controlKey("Command1", i)));
+    Command3 = qobject_cast<ColourButton *>(controls.value(QStringLiteral("Command3")));
+    Label1 = qobject_cast<TextLabel *>(controls.value(QStringLiteral("Label1")));
+    Image1 = qobject_cast<ImageBox *>(controls.value(QStringLiteral("Image1")));
     setWindowTitle(QStringLiteral("ぬ よ"));
     // The off-screen button comes first in the focus order (it holds the focus at start, so no
     // mode button shows a focus mark), then the two modes.
     Command3->setFocus();
     for (int i = 0; i < 2; ++i)
-        connect(Command1[i], &VbButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(Command1[i], &ColourButton::clicked, this, [this, i] { Command1_Click(i); });
 }
 
 bool Form2::Form_Load()
 {
     if (app.displayDepth && app.displayDepth() == 8) {
-        app.host.msgBox(QStringLiteral("  ２５６色では使用できません！  "), 48, QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(QStringLiteral("  ２５６色では使用できません！  "), MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
         return false;
     }
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -57,7 +57,7 @@ void Form2::Command1_Click(int Index)
     Command1[0]->setVisible(false);
     Command1[1]->setVisible(false);
     app.host.doEvents();
-    if (g.TitleCall == 0) {
+    if (g.TitleCall == TitleCall::StartUp) {
         if (!app.form1) {
             app.form1 = new Form1(app);
             app.form1->Form_Load();
@@ -75,14 +75,14 @@ void Form2::closeEvent(QCloseEvent *e)
     // Closed at start-up before a mode was chosen: nothing else is loaded, so the game ends.
     // Closed during a new game's choice: the new game goes on with the mode it had.
     QWidget::closeEvent(e);
-    if (g.TitleCall == 0 && !app.form1)
+    if (g.TitleCall == TitleCall::StartUp && !app.form1)
         QCoreApplication::quit();
 }
 
 bool Main(App &app, bool anotherGameRuns)
 {
     if (anotherGameRuns) {
-        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), 48, QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
         return false;
     }
     SetFontSizes(app.g, app.twipsPerPixel ? app.twipsPerPixel() : 15.0);

@@ -22,7 +22,7 @@ void hook(Harness &h, int type, int size, int tension, int distance)
         if (auto *report = qobject_cast<Form3 *>(w))
             h.host.after(1.0, [report] { report->Command1->press(1); });
     };
-    g.FishStop = 2;
+    g.FishStop = FishStop::Struck;
     g.FishType = type;
     g.BiteFish = 1;
     g.FishSize = size;
@@ -31,7 +31,7 @@ void hook(Harness &h, int type, int size, int tension, int distance)
     g.Distance = distance;
     g.Fighting = 1;
     g.Baits -= 1;
-    f.Command1->setText(QStringLiteral("取り込み"));
+    f.Command1->setText(Action::caption(Action::Fight));
     f.Command1->setBackColor(QColor(255, 128, 64));
     f.Timer3->setEnabled(true);
 }
@@ -101,13 +101,13 @@ void FightTest::aPressEndsTheFightOnlyAtTheRightTension()
         QCOMPARE(g.ResultMark, 1);
         QCOMPARE(g.Fighting, 0);
         QVERIFY(!f.Timer3->isEnabled());
-        QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+        QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
         QCOMPARE(f.Label3->text(), QStringLiteral("ハリス切れ ！"));
         QCOMPARE(g.BaitsUsed, 1);
         QVERIFY(f.Text1->text().endsWith(QStringLiteral("   1． ハリス切れ")));
     } else {
         QCOMPARE(g.Fighting, 1);
-        QCOMPARE(f.Command1->text(), QStringLiteral("取り込み"));
+        QCOMPARE(f.Command1->text(), Action::caption(Action::Fight));
         QCOMPARE(f.lineColour, line);
     }
 }
@@ -123,7 +123,7 @@ void FightTest::bigFishStartInTheRedAndTheFirstTickMayBreakTheLine()
         hook(h, 6, 60, 8, 7);
         f.Command1_MouseDown(1); // the automatic first press of a hooking strike
         QCOMPARE(g.Distance, 6);
-        QCOMPARE(f.lineColour, QColor(255, 0, 0));
+        QCOMPARE(f.lineColour, Colour::DangerLine);
         // The player does nothing: one tick moves the tension by one, up breaks the line.
         h.host.runUntil(h.host.now() + 1.05, [&] { return g.Fighting == 0; });
         ++ticks;
@@ -169,7 +169,7 @@ void FightTest::aLandingShowsTheReportAndReadiesTheNextCast()
     // Two seconds of landing display, the report (with its 2 s pause for a 60 cm fish), then
     // the kingfisher's visit: the button reads "振り込み" again.
     h.host.runUntil(h.host.now() + 30, [&] { return f.Command1->isEnabled(); });
-    QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
     QCOMPARE(g.Catches, 1);
     QCOMPARE(f.Label4->text(), QStringLiteral("1"));
     QCOMPARE(g.TotalCm, 60);
@@ -313,23 +313,23 @@ void FightTest::captionsAndColoursFollowTheCast()
     h.host.runUntil(10.0);
     QCOMPARE(seen.size(), size_t(2));
     QVERIFY(!seen[0].hints && !seen[1].hints);
-    QCOMPARE(seen[0].caption, QStringLiteral("振り込み"));
+    QCOMPARE(seen[0].caption, Action::caption(Action::Cast));
     QVERIFY(!seen[0].enabled);
     QCOMPARE(seen[0].hint, QString());
-    QCOMPARE(seen[1].caption, QStringLiteral("合わせ"));
+    QCOMPARE(seen[1].caption, Action::caption(Action::Strike));
     QCOMPARE(seen[1].colour, QColor(255, 192, 128));
     QVERIFY(seen[1].enabled);
     QCOMPARE(seen[1].hint, QStringLiteral("ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"));
     // Left alone, the bait is gone about a minute after the float settled.
-    h.host.runUntil(200, [&] { return f.Command1->text() == QStringLiteral("エサ落ち"); });
-    QCOMPARE(f.Command1->text(), QStringLiteral("エサ落ち"));
+    h.host.runUntil(200, [&] { return f.Command1->text() == Action::caption(Action::BaitLost); });
+    QCOMPARE(f.Command1->text(), Action::caption(Action::BaitLost));
     QCOMPARE(f.Command1->backColor(), QColor(0, 192, 0));
     QCOMPARE(f.Label3->text(), QStringLiteral("エサ落ち ！"));
     QVERIFY(f.Command4->isEnabled());
     QVERIFY(h.host.now() >= 1.0 + 3.0 + 4.2 + 61);
     f.Command1->press(1);
-    QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
-    QCOMPARE(f.Command1->backColor(), QColor(192, 192, 0));
+    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
+    QCOMPARE(f.Command1->backColor(), Action::colour(Action::Cast));
     QVERIFY(!f.PicUKI->isVisibleTo(&f));
 }
 

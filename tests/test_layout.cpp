@@ -110,9 +110,9 @@ void LayoutTest::mainWindowControlsStandWhereDesigned()
     QCOMPARE(w->geometry(), rect);
     QCOMPARE(!w->isHidden(), shown);
     QString actual;
-    if (auto *b = qobject_cast<VbButton *>(w))
+    if (auto *b = qobject_cast<ColourButton *>(w))
         actual = b->text();
-    else if (auto *l = qobject_cast<VbLabel *>(w))
+    else if (auto *l = qobject_cast<TextLabel *>(w))
         actual = l->text();
     QCOMPARE(actual.simplified(), text.simplified());
 }
@@ -194,7 +194,7 @@ void LayoutTest::picturesHaveTheirDesignedSizes()
     QFETCH(QSize, size);
     Harness h;
     Form1 form(*h.app);
-    auto *image = qobject_cast<VbImage *>(form.controls.value(name));
+    auto *image = qobject_cast<ImageBox *>(form.controls.value(name));
     QVERIFY(image);
     QCOMPARE(image->picture().size(), size);
     QCOMPARE(form.PicPRE->picture().size(), QSize(300, 354));
@@ -267,9 +267,9 @@ void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
     Form2 title(*h.app);
     QList<QPair<QString, QFont>> texts;
     for (QWidget *w : form.findChildren<QWidget *>() + title.findChildren<QWidget *>()) {
-        if (auto *b = qobject_cast<VbButton *>(w))
+        if (auto *b = qobject_cast<ColourButton *>(w))
             texts.append({b->text(), b->font()});
-        else if (auto *l = qobject_cast<VbLabel *>(w))
+        else if (auto *l = qobject_cast<TextLabel *>(w))
             texts.append({l->text(), l->font()});
     }
     texts.append({QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック "

@@ -373,7 +373,7 @@ void RankingWindowTest::toggleSwitchesRankingAndColours()
     QCOMPARE(g.RankingOff, 1 - before);
     QCOMPARE(int(h.host.messages.size()), 1);
     QCOMPARE(h.host.messages[0].text, text);
-    QCOMPARE(h.host.messages[0].style, 0);
+    QCOMPARE(h.host.messages[0].style, int(MsgBox::OkOnly));
     QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
     QCOMPARE(label, indicator);
     QCOMPARE(button, toggle);

@@ -78,7 +78,7 @@ void TestSoundQtLibrary::theGameLoadsSilentlyWithOneMessage()
     QCOMPARE(host.messages.size(), size_t(1));
     QCOMPARE(host.messages[0].text, QStringLiteral("Direct Soundインターフェースが作成できません。　　　　"));
     QCOMPARE(host.messages[0].caption, QStringLiteral("ぬよ"));
-    QCOMPARE(host.messages[0].style, 48);
+    QCOMPARE(host.messages[0].style, int(MsgBox::Exclamation));
     for (long b : {app.g.Snd101, app.g.Snd102, app.g.Snd103, app.g.Snd104, app.g.Snd105})
         QCOMPARE(b, 0L);
     SoundPlay(app, app.g.Snd104);

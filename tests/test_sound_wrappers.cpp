@@ -101,7 +101,7 @@ void TestSoundWrappers::setupSoundMakesTheEffectsThenTheLoop()
     } else {
         QCOMPARE(rig.host.messages.size(), size_t(1));
         QCOMPARE(rig.host.messages[0].text, NoDeviceText);
-        QCOMPARE(rig.host.messages[0].style, 48);
+        QCOMPARE(rig.host.messages[0].style, int(MsgBox::Exclamation));
         QCOMPARE(rig.host.messages[0].caption, QStringLiteral("ぬよ"));
     }
 }

@@ -83,7 +83,7 @@ void Form1::KingfisherVisit()
     } catch (const std::exception &) {
         setEnabled(true);
         PicKF->setVisible(false);
-        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), 48, QStringLiteral(" 警告！"));
+        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), MsgBox::Exclamation, QStringLiteral(" 警告！"));
     }
 }
 
@@ -91,7 +91,7 @@ void Form1::SetMainFonts()
 {
     setFontPoints(this, g.FontSize9);
     setFontPoints(Command1, g.FontSize12);
-    for (VbButton *b : Command3)
+    for (ColourButton *b : Command3)
         setFontPoints(b, g.FontSize9);
     setFontPoints(Command4, g.FontSize9);
     setFontPoints(Command6, g.FontSize9);

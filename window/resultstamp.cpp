@@ -18,20 +18,20 @@ void Form1::CmCopy(int kind)
 
 void Form1::CM()
 {
-    Label2[1]->setForeColor(QColor(0, 0, 255));
-    Command1->setBackColor(QColor(255, 192, 255));
+    Label2[1]->setForeColor(Colour::BaitLabel);
+    Command1->setBackColor(Action::colour(Action::End));
     Command4->setEnabled(false);
-    for (VbButton *b : Command3) {
-        b->setBackColor(QColor(255, 192, 255));
+    for (ColourButton *b : Command3) {
+        b->setBackColor(Colour::OtherBait);
         b->setEnabled(false);
     }
     Label6->setVisible(true);
     Command1->resize(Command1->width(), 161);
     Command7->setVisible(true);
     stopTimers();
-    g.RankOn = 2;
-    if (g.GameMode == 1) {
-        if (g.RankingOff == 0)
+    g.RankOn = RankOn::ResultPending;
+    if (g.GameMode == GameMode::Real) {
+        if (g.RankingOff == RankingOff::Ranked)
             showRankingWindow(app);
         return;
     }
