@@ -6,51 +6,61 @@
 
 namespace nuyo {
 
+namespace {
+constexpr int LandingTicks = 20; // the landed fish comes up the line for two seconds
+} // namespace
+
 void Form1::drawResultMark()
 {
     switch (g.ResultMark) {
-    case 1:
-        PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 0, 100, 24);
+    case ResultMark::LineBreak:
+        PicPRE->paintPicture(Image5->picture(), Cell::Mark, Cell::MarkTopRow);
         break;
-    case 2:
-        PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 25, 100, 24);
+    case ResultMark::Landed:
+        PicPRE->paintPicture(Image5->picture(), Cell::Mark, Cell::MarkBottomRow);
         break;
-    case 3:
-        PicPRE->paintPicture(Image7->picture(), 100, 320, 100, 24, 0, 0, 100, 24);
+    case ResultMark::BigLanded:
+        PicPRE->paintPicture(Image7->picture(), Cell::Mark, Cell::MarkTopRow);
         break;
     default:
         return;
     }
-    PicPRE->paintPicture(PicCm->picture(), 226, 320, 62, 20, 0, 0, 62, 20);
+    PicPRE->paintPicture(PicCm->picture(), Cell::SizeStamp, Cell::StampSource);
 }
 
 void Form1::Timer1_Timer()
 {
     ++Tick;
-    if (g.CastStage == CastStage::Cast) {
-        int t = Tick;
-        if (t == 10) {
-            SoundPlay(app, g.Snd103);
-            return;
-        }
-        if (t == 4)
-            SoundPlay(app, g.Snd102);
-        if (t == 8 || t == 9 || (t >= 11 && t <= 15))
-            return;
-        if (t >= 16) {
-            Timer1->setEnabled(false);
-            Tick = 0;
-            t = 0;
-        }
-        PicPRE->cls();
-        drawAnglerFrame(t);
-        drawResultMark();
+    if (g.CastStage == CastStage::Cast)
+        castFrame();
+    else if (g.CastStage == CastStage::Landing)
+        landingFrame();
+}
+
+void Form1::castFrame()
+{
+    int t = Tick;
+    if (t == 10) {
+        SoundPlay(app, g.Snd103);
         return;
     }
-    if (g.CastStage != CastStage::Landing)
+    if (t == 4)
+        SoundPlay(app, g.Snd102);
+    if (t == 8 || t == 9 || (t >= 11 && t <= 15))
         return;
+    if (t >= 16) {
+        Timer1->setEnabled(false);
+        Tick = 0;
+        t = 0;
+    }
+    PicPRE->cls();
+    drawAnglerFrame(t);
+    drawResultMark();
+}
 
-    // The landing: the fish comes up the line toward the angler for two seconds.
+void Form1::landingFrame()
+{
+    // The fish comes up the line toward the angler, drawn smaller or larger by its type.
     const int t = Tick;
     PicPRE->cls();
     drawAnglerFrame(3);
@@ -63,18 +73,19 @@ void Form1::Timer1_Timer()
         x = 132;
     }
     const QImage &fish = Image2->picture();
-    PicPRE->paintPicture(fish, x, 7 * t, s, s, 48, 0, 48, 48, Rop::SrcErase);
-    PicPRE->paintPicture(fish, x, 7 * t, s, s, 0, 0, 48, 48, Rop::SrcInvert);
+    PicPRE->paintMasked(fish, Cell::LandedMask, fish, Cell::LandedSprite, QRect(x, 7 * t, s, s));
     PicPRE->line(247, 245, 145, 7 * t + s - 2, Colour::LandingLine);
-    PicPRE->paintPicture(PicS[2]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcErase);
-    PicPRE->paintPicture(PicS[1]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcInvert);
+    drawSizeText(1);
     if (g.ResultMark == ResultMark::BigLanded)
-        PicPRE->paintPicture(Image7->picture(), 100, 320, 100, 24, 0, 0, 100, 24);
+        PicPRE->paintPicture(Image7->picture(), Cell::Mark, Cell::MarkTopRow);
     else
-        PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 25, 100, 24);
-    if (t < 20)
-        return;
+        PicPRE->paintPicture(Image5->picture(), Cell::Mark, Cell::MarkBottomRow);
+    if (t >= LandingTicks)
+        landed();
+}
 
+void Form1::landed()
+{
     Tick = 0;
     g.CastStage = CastStage::Cast;
     Timer1->setEnabled(false);
@@ -87,27 +98,29 @@ void Form1::Timer1_Timer()
     Label4->setText(QString::number(g.Catches));
     if (g.FishType >= 3) {
         g.BaitWanted = app.rnd.below(3) + 1;
-        ColourButton *wanted = Command3[g.BaitWanted - 1];
-        Label3->setText(QStringLiteral("エサ合わせは『 ") + wanted->text() +
-                        QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
-        if (wanted->backColor() != Colour::ChosenBait)
+        showWantedBaitHint();
+        if (Command3[g.BaitWanted - 1]->backColor() != Colour::ChosenBait)
             Label2[1]->setForeColor(Colour::BaitMismatch);
     }
-    if (g.Baits <= 0) {
-        if (g.FishSize == 60)
-            KingfisherVisit();
-        PicPRE->cls();
-        CM();
-        Command1->setText(Action::caption(Action::End));
-    } else {
-        Command1->setBackColor(Action::colour(Action::Cast));
-        Command1->setText(Action::caption(Action::Cast));
+    const bool lastBait = g.Baits <= 0;
+    if (lastBait && g.FishSize == 60)
+        KingfisherVisit();
+    endCast();
+    if (!lastBait) {
         if (g.FishSize < 20)
             KingfisherPass();
         else if (g.FishSize == 60)
             KingfisherVisit();
     }
     Command1->setEnabled(true);
+}
+
+void Form1::showWantedBaitHint()
+{
+    if (g.BaitWanted < Bait::Hard || g.BaitWanted > Bait::Soft)
+        return;
+    Label3->setText(QStringLiteral("エサ合わせは『 ") + Command3[g.BaitWanted - 1]->text() +
+                    QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
 }
 
 } // namespace nuyo

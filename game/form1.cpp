@@ -7,18 +7,28 @@
 
 namespace nuyo {
 
-namespace {
-template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name, int index = -1)
-{
-    return qobject_cast<T *>(made.value(controlKey(name, index)));
-}
-} // namespace
-
 Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
 {
     controls = buildControls(this, form1Layout());
     setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("form1/icon.ico")))));
+    findControls();
+    // The end-of-game banner stands over dark evening water as well as a bright day.
+    Label6->setOutline(Colour::BannerOutline);
 
+    Timer1 = app.host.createTimer(Timer1Ms);
+    Timer2 = app.host.createTimer(Timer2Ms);
+    Timer3 = app.host.createTimer(Timer3Ms);
+    Timer1->onTick = [this] { Timer1_Timer(); };
+    Timer2->onTick = [this] { Timer2_Timer(); };
+    Timer3->onTick = [this] { Timer3_Timer(); };
+
+    // The log never takes the keyboard focus: the off-screen button does.
+    Command5->setFocus();
+    connectControls();
+}
+
+void Form1::findControls()
+{
     Command1 = control<ColourButton>(controls, "Command1");
     for (int i = 0; i < 3; ++i)
         Command3[i] = control<ColourButton>(controls, "Command3", i);
@@ -61,19 +71,10 @@ Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
     ImgU = control<ImageBox>(controls, "ImgU");
     Shape1 = control<OutlineShape>(controls, "Shape1");
     Shape3 = control<OutlineShape>(controls, "Shape3");
-    // The end-of-game banner stands over dark evening water as well as a bright day.
-    Label6->setOutline(Colour::BannerOutline);
+}
 
-    Timer1 = app.host.createTimer(100);
-    Timer2 = app.host.createTimer(200);
-    Timer3 = app.host.createTimer(1000);
-    Timer1->onTick = [this] { Timer1_Timer(); };
-    Timer2->onTick = [this] { Timer2_Timer(); };
-    Timer3->onTick = [this] { Timer3_Timer(); };
-
-    // The log never takes the keyboard focus: the off-screen button does.
-    Command5->setFocus();
-
+void Form1::connectControls()
+{
     connect(Command1, &ColourButton::mouseDown, this, [this](int b) { Command1_MouseDown(b); });
     for (int i = 0; i < 3; ++i)
         connect(Command3[i], &ColourButton::clicked, this, [this, i] { Command3_Click(i); });

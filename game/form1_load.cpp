@@ -43,8 +43,13 @@ void Form1::PrepareAngler()
 void Form1::drawAnglerFrame(int k)
 {
     const QImage &frame = Image1[k]->picture();
-    PicPRE->paintPicture(frame, 90, 0, 160, 314, 160, 0, 160, 314, Rop::SrcErase);
-    PicPRE->paintPicture(frame, 90, 0, 160, 314, 0, 0, 160, 314, Rop::SrcInvert);
+    PicPRE->paintMasked(frame, Cell::AnglerMask, frame, Cell::AnglerSprite, Cell::Angler);
+}
+
+void Form1::drawSizeText(int colour)
+{
+    PicPRE->paintMasked(PicS[2]->picture(), Cell::SizeTextSource, PicS[colour]->picture(), Cell::SizeTextSource,
+                        Cell::SizeText);
 }
 
 void Form1::applyModeDressing(bool newGame)

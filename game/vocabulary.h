@@ -114,47 +114,47 @@ inline QString hooked(int cm)
 // ---- Colours, by their role.
 
 namespace Colour {
-inline const QColor ChosenBait(255, 0, 0);         // the bait button in use
-inline const QColor OtherBait(255, 192, 255);      // the other bait buttons, and all after the game
-inline const QColor BaitLabel(0, 0, 255);          // "エサ合わせ" at ease
-inline const QColor BaitMismatch(255, 255, 0);     // "エサ合わせ" when the fish want another bait
-inline const QColor PracticeBack(255, 192, 255);   // the practice game's window
-inline const QColor RealBack(192, 192, 255);       // the real game's window
-inline const QColor MasterBack(192, 0, 192);       // the window after a master's third big catch
-inline const QColor PracticeLog(255, 220, 255);    // the practice game's catch log
-inline const QColor RealLog(210, 210, 255);        // the real game's catch log
-inline const QColor BigCatchLog(255, 255, 192);    // the catch log inside the red frame
-inline const QColor BigCatchFrame(255, 0, 0);      // Shape1 around the scene after a big catch
-inline const QColor SceneFrame(0, 0, 255);         // Shape3 at the start of a game
-inline const QColor Ranked(0, 192, 0);             // the ranking toggles while results are ranked
-inline const QColor NotRanked(0, 192, 192);        // the same, while they are not
-inline const QColor CatchCount(255, 200, 0);       // the catch count and the landed size text
-inline const QColor BannerOutline(255, 255, 255);  // the halo of the end-of-game banner
-inline const QColor LandingLine(128, 128, 255);    // the line the landed fish comes up on
-inline const QColor SlackLine(0, 192, 255);        // the fight's line with tension to spare
-inline const QColor WarningLine(255, 255, 0);      // the line one step from breaking
-inline const QColor DangerLine(255, 0, 0);         // the line about to break; the rod tip then
-inline const QColor RodTip(0, 0, 0);               // the rod-tip mark while the line holds
+inline const QColor ChosenBait(255, 0, 0);        // the bait button in use
+inline const QColor OtherBait(255, 192, 255);     // the other bait buttons, and all after the game
+inline const QColor BaitLabel(0, 0, 255);         // "エサ合わせ" at ease
+inline const QColor BaitMismatch(255, 255, 0);    // "エサ合わせ" when the fish want another bait
+inline const QColor PracticeBack(255, 192, 255);  // the practice game's window
+inline const QColor RealBack(192, 192, 255);      // the real game's window
+inline const QColor MasterBack(192, 0, 192);      // the window after a master's third big catch
+inline const QColor PracticeLog(255, 220, 255);   // the practice game's catch log
+inline const QColor RealLog(210, 210, 255);       // the real game's catch log
+inline const QColor BigCatchLog(255, 255, 192);   // the catch log inside the red frame
+inline const QColor BigCatchFrame(255, 0, 0);     // Shape1 around the scene after a big catch
+inline const QColor SceneFrame(0, 0, 255);        // Shape3 at the start of a game
+inline const QColor Ranked(0, 192, 0);            // the ranking toggles while results are ranked
+inline const QColor NotRanked(0, 192, 192);       // the same, while they are not
+inline const QColor CatchCount(255, 200, 0);      // the catch count and the landed size text
+inline const QColor BannerOutline(255, 255, 255); // the halo of the end-of-game banner
+inline const QColor LandingLine(128, 128, 255);   // the line the landed fish comes up on
+inline const QColor SlackLine(0, 192, 255);       // the fight's line with tension to spare
+inline const QColor WarningLine(255, 255, 0);     // the line one step from breaking
+inline const QColor DangerLine(255, 0, 0);        // the line about to break; the rod tip then
+inline const QColor RodTip(0, 0, 0);              // the rod-tip mark while the line holds
 } // namespace Colour
 
 // ---- Sprite cells: where the pictures are cut from and where they go (pixels).
 
 namespace Cell {
-inline const QRect Angler(90, 0, 160, 314);        // an angler frame in PicPRE
-inline const QRect AnglerSprite(0, 0, 160, 314);   // Image1(k): the drawing, its mask to the right
+inline const QRect Angler(90, 0, 160, 314);      // an angler frame in PicPRE
+inline const QRect AnglerSprite(0, 0, 160, 314); // Image1(k): the drawing, its mask to the right
 inline const QRect AnglerMask(160, 0, 160, 314);
-inline const QRect Mark(100, 320, 100, 24);        // the result mark or splash under the angler
-inline const QRect BigCatchMark(0, 320, 100, 24);  // the big-catch level mark left of it
-inline const QRect MarkTopRow(0, 0, 100, 24);      // Image5: the line break; Image4: one splash
-inline const QRect MarkBottomRow(0, 25, 100, 24);  // Image5: a landing; Image4: the other splash
-inline const QRect SizeStamp(226, 320, 62, 20);    // PicCm's stamp beside the mark
-inline const QRect StampSource(0, 0, 62, 20);      // the whole of PicCm's stamp
-inline const QRect SizeText(10, 100, 130, 45);     // the size text over the water
-inline const QRect SizeTextSource(0, 0, 130, 45);  // the whole of a PicS picture
-inline const QRect LandedSprite(0, 0, 48, 48);     // Image2: the landed fish, its mask to the right
+inline const QRect Mark(100, 320, 100, 24);       // the result mark or splash under the angler
+inline const QRect BigCatchMark(0, 320, 100, 24); // the big-catch level mark left of it
+inline const QRect MarkTopRow(0, 0, 100, 24);     // Image5: the line break; Image4: one splash
+inline const QRect MarkBottomRow(0, 25, 100, 24); // Image5: a landing; Image4: the other splash
+inline const QRect SizeStamp(226, 320, 62, 20);   // PicCm's stamp beside the mark
+inline const QRect StampSource(0, 0, 62, 20);     // the whole of PicCm's stamp
+inline const QRect SizeText(10, 100, 130, 45);    // the size text over the water
+inline const QRect SizeTextSource(0, 0, 130, 45); // the whole of a PicS picture
+inline const QRect LandedSprite(0, 0, 48, 48);    // Image2: the landed fish, its mask to the right
 inline const QRect LandedMask(48, 0, 48, 48);
-inline const QRect FlyingBird(0, 0, 52, 40);       // Image8: the flying kingfisher, mask to the right
-inline const QRect PerchedBird(0, 0, 88, 84);      // Image9 and Image10: a perched kingfisher
+inline const QRect FlyingBird(0, 0, 52, 40);  // Image8: the flying kingfisher, mask to the right
+inline const QRect PerchedBird(0, 0, 88, 84); // Image9 and Image10: a perched kingfisher
 } // namespace Cell
 
 } // namespace nuyo

@@ -186,6 +186,15 @@ void PictureBox::record(Op op)
     update();
 }
 
+void PictureBox::paintMasked(const QImage &mask, const QRect &maskCell, const QImage &sprite, const QRect &spriteCell,
+                             const QRect &to)
+{
+    paintPicture(mask, to.x(), to.y(), to.width(), to.height(), maskCell.x(), maskCell.y(), maskCell.width(),
+                 maskCell.height(), Rop::SrcErase);
+    paintPicture(sprite, to.x(), to.y(), to.width(), to.height(), spriteCell.x(), spriteCell.y(), spriteCell.width(),
+                 spriteCell.height(), Rop::SrcInvert);
+}
+
 void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
                               Rop rop)
 {

@@ -14,11 +14,6 @@ namespace nuyo {
 
 namespace {
 
-template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name, int index = -1)
-{
-    return qobject_cast<T *>(made.value(controlKey(name, index)));
-}
-
 const QString OkCaption = QStringLiteral("ＯＫ");
 const QString RegisterCaption = QStringLiteral("登録");
 const QString Registered = QStringLiteral("＜　登録完了！ ＞");

@@ -16,11 +16,6 @@ namespace nuyo {
 
 namespace {
 
-template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name)
-{
-    return qobject_cast<T *>(made.value(controlKey(name, -1)));
-}
-
 // The report sits this far inside the main window's top-left corner (880 and 900 twips).
 constexpr int OffsetX = 880 / TwipsPerPixel;
 constexpr int OffsetY = 900 / TwipsPerPixel;
@@ -117,8 +112,7 @@ void Form3::Form_Activate()
         Pic1->setPicture(Image2->picture());
         const QRect r = fishRect(g.FishSize);
         const QImage &fish = Img1->picture();
-        Pic1->paintPicture(fish, r.x(), r.y(), r.width(), r.height(), CellW, 0, CellW, CellH, Rop::SrcErase);
-        Pic1->paintPicture(fish, r.x(), r.y(), r.width(), r.height(), 0, 0, CellW, CellH, Rop::SrcInvert);
+        Pic1->paintMasked(fish, QRect(CellW, 0, CellW, CellH), fish, QRect(0, 0, CellW, CellH), r);
         return;
     }
     Pic1->setPicture(Image3->picture());

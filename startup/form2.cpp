@@ -16,7 +16,7 @@ Form2::Form2(App &a) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), a
 {
     controls = buildControls(this, form2Layout());
     for (int i = 0; i < 2; ++i)
-        Command1[i] = qobject_cast<ColourButton *>(controls.value(controlKey("Command1", i)));
+        Command1[i] = control<ColourButton>(controls, "Command1", i);
     Command3 = qobject_cast<ColourButton *>(controls.value(QStringLiteral("Command3")));
     Label1 = qobject_cast<TextLabel *>(controls.value(QStringLiteral("Label1")));
     Image1 = qobject_cast<ImageBox *>(controls.value(QStringLiteral("Image1")));

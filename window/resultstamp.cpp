@@ -8,10 +8,10 @@ namespace nuyo {
 void Form1::CmCopy(int kind)
 {
     PicCm->cls();
-    PicCm->paintPicture(PicPRE->picture(), 0, 0, 62, 20, 226, 320, 62, 20);
-    if (kind == 1 || kind == 2) {
-        PicCm->paintPicture(PicS[2]->picture(), 0, 0, 62, 20, 0, 0, 130, 45, Rop::SrcErase);
-        PicCm->paintPicture(PicS[kind == 1 ? 0 : 1]->picture(), 0, 0, 62, 20, 0, 0, 130, 45, Rop::SrcInvert);
+    PicCm->paintPicture(PicPRE->picture(), Cell::StampSource, Cell::SizeStamp);
+    if (kind == Stamp::LineBreak || kind == Stamp::Landed) {
+        const QImage &text = PicS[kind == Stamp::LineBreak ? 0 : 1]->picture();
+        PicCm->paintMasked(PicS[2]->picture(), Cell::SizeTextSource, text, Cell::SizeTextSource, Cell::StampSource);
     }
     PicCm->keepDrawing();
 }
