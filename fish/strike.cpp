@@ -43,13 +43,10 @@ void StrikeResult(App &app)
     if (!f)
         return;
     if (g.Hooked == 1) {
-        f->Label3->setText(QStringLiteral("『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』"));
-        for (int i = 0; i <= 2; ++i) {
-            f->PicS[i]->print(QString::number(g.FishSize) + QStringLiteral("cm!"));
-            f->PicS[i]->keepDrawing();
-        }
+        f->showComment(QStringLiteral("『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』"));
+        f->printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
     } else {
-        f->Label3->setText(g.LastResult + QStringLiteral(" ！"));
+        f->showComment(g.LastResult + QStringLiteral(" ！"));
     }
 }
 

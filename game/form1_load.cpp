@@ -75,7 +75,7 @@ void Form1::applyModeDressing(bool newGame)
     } else {
         Command6->setVisible(true);
         if (newGame)
-            Command6->setBackColor(g.RankingOff == RankingOff::NotRanked ? Colour::NotRanked : Colour::Ranked);
+            showRankingToggle();
     }
     if (practice) {
         if (newGame) {

@@ -153,8 +153,8 @@ void Form4::Command2_Click()
         g.RankingOff = RankingOff::Ranked;
     }
     showToggleColours();
-    if (app.form1 && app.form1->Command6)
-        app.form1->Command6->setBackColor(g.RankingOff == RankingOff::NotRanked ? Colour::NotRanked : Colour::Ranked);
+    if (app.form1)
+        app.form1->showRankingToggle();
     Command1->setFocus();
 }
 

@@ -117,7 +117,7 @@ void Form3::Form_Activate()
     }
     Pic1->setPicture(Image3->picture());
     if (g.BigLevel == 3 && app.form1)
-        app.form1->setBackColor(Colour::MasterBack);
+        app.form1->showMasterColour();
     ShowMaster();
 }
 
@@ -139,35 +139,17 @@ void Form3::Command1_Click()
     if (g.FishSize != 0)
         g.TotalCm += g.FishSize;
     ++g.BaitsUsed;
-    Form1 *f = app.form1;
-    if (f)
-        f->Text1->appendText(resultLine(g.BaitsUsed, g.LastResult));
+    if (app.form1)
+        app.form1->appendLog(resultLine(g.BaitsUsed, g.LastResult));
     QPointer<Form3> alive(this);
     app.host.doEvents();
     if (!alive)
         return;
-    f = app.form1;
-    if (f)
-        f->Command1->setBackColor(Action::colour(Action::Cast));
     g.Hooked = 0;
-    if (f && g.LastResult == ResultText::FalseBite && g.BaitWanted >= 1 && g.BaitWanted <= 3) {
-        f->Label3->setText(QStringLiteral("エサ合わせは『 ") + f->Command3[g.BaitWanted - 1]->text() +
-                           QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
-    }
-    if (f) {
-        // PicS(3) is never printed on: its picture wipes the size text of the last strike.
-        const QImage blank = f->PicS[3]->picture();
-        for (int i = 0; i <= 2; ++i) {
-            f->PicS[i]->cls();
-            if (blank.isNull()) {
-                f->PicS[i]->clearPicture();
-                f->PicS[i]->cls();
-            } else {
-                f->PicS[i]->setPicture(blank);
-            }
-        }
-        f->Command4->setEnabled(true);
-        f->Command6->setEnabled(true);
+    if (Form1 *f = app.form1) {
+        f->readyForNextCast();
+        if (g.LastResult == ResultText::FalseBite)
+            f->showWantedBaitHint(); // the fish want another bait
     }
     hide();
     if (g.BaitsUsed == g.BaitsAtStart)

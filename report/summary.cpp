@@ -49,7 +49,7 @@ void gameEndSummary(App &app)
     GameState &g = app.g;
     g.WeightKg = weightText(g.TotalCm);
     if (app.form1)
-        app.form1->Text1->appendText(totalLine(g.TotalCm));
+        app.form1->appendLog(totalLine(g.TotalCm));
     g.Points = gamePoints(g.WeightKg, g.Catches, g.BigLevel);
 }
 
