@@ -3,8 +3,8 @@
 #pragma once
 
 #include "game/gamestate.h"
-#include "game/host.h"
-#include "game/random.h"
+#include "host/host.h"
+#include "host/random.h"
 
 #include <QString>
 #include <functional>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/app.h"
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QColor>
 

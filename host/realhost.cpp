@@ -1,6 +1,6 @@
-#include "game/realhost.h"
+#include "host/realhost.h"
 
-#include "layouts/appinfo.h"
+#include "host/appinfo.h"
 
 #include <QApplication>
 #include <QDateTime>

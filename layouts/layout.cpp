@@ -1,6 +1,6 @@
 #include "layouts/layout.h"
 
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
 

@@ -1,7 +1,7 @@
 #include "sound/vbdsound.h"
 
 #include "game/app.h"
-#include "game/host.h"
+#include "host/host.h"
 #include "sound/soundlibrary.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 // the log line, keeps the counters and, at the last cast, the weight and the points.
 #include "game/app.h"
 #include "game/form1.h"
-#include "game/simhost.h"
+#include "host/simhost.h"
 #include "report/form3.h"
 #include "support/recordingsound.h"
 

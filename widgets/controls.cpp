@@ -1,4 +1,4 @@
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -46,10 +46,6 @@ void drawBevel(QPainter &p, const QRect &r, bool sunken)
     p.drawLine(i.bottomLeft(), i.bottomRight());
     p.drawLine(i.topRight(), i.bottomRight());
 }
-
-namespace {
-
-} // namespace
 
 // ---- ColourButton ----
 
@@ -234,8 +230,8 @@ void TextLabel::paintEvent(QPaintEvent *)
 
 void TextLabel::mousePressEvent(QMouseEvent *e)
 {
-    if (const int b = vbButton(e->button()))
-        Q_EMIT mouseDown(b);
+    // Taken here, so that the release comes back to the label as a click.
+    e->accept();
 }
 
 void TextLabel::mouseReleaseEvent(QMouseEvent *e)
@@ -430,10 +426,8 @@ void FilteredLineEdit::typeChar(QChar c)
     int code = c.unicode();
     if (keyFilter)
         code = keyFilter(code);
-    if (code == 13) {
-        Q_EMIT enterPressed();
-        return;
-    }
+    if (code == 13)
+        return; // Enter inserts nothing
     if (code == 8) {
         backspace();
         return;

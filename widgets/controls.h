@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "layouts/picturebox.h"
+#include "widgets/picturebox.h"
 
 namespace nuyo {
 
@@ -78,7 +78,6 @@ public:
     void setOutline(const QColor &c);
 
 Q_SIGNALS:
-    void mouseDown(int button);
     void clicked();
 
 protected:
@@ -185,9 +184,6 @@ public:
     void typeChar(QChar c);
     // Pastes text: each character goes through the filter.
     void pasteText(const QString &text);
-
-Q_SIGNALS:
-    void enterPressed();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

@@ -1,6 +1,6 @@
-#include "layouts/picturebox.h"
+#include "widgets/picturebox.h"
 
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -282,12 +282,6 @@ void PictureBox::paintEvent(QPaintEvent *)
 void PictureBox::resizeEvent(QResizeEvent *)
 {
     fitImage();
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        Q_EMIT clicked();
 }
 
 } // namespace nuyo

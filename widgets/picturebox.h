@@ -79,13 +79,9 @@ public:
     // Repaints the box on screen.
     void refresh() { update(); }
 
-Q_SIGNALS:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
     struct Op {

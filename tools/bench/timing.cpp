@@ -10,7 +10,7 @@
 // other two are run one after another on the first window.
 #include "game/app.h"
 #include "game/form1.h"
-#include "game/realhost.h"
+#include "host/realhost.h"
 #include "layouts/fonts.h"
 #include "silentsound.h"
 
