@@ -107,7 +107,7 @@ void Form1::loseBait()
     Command4->setEnabled(true);
     Command6->setEnabled(true);
     if (g.BaitsUsed == g.BaitsAtStart)
-        gameEndSummary(app);
+        appendLog(gameEndSummary(g));
 }
 
 void Form1::baitLostPressed()
@@ -132,7 +132,7 @@ void Form1::strikePressed()
         PicUKI->setVisible(false);
     g.Baits -= 1;
     Label1->setText(QString::number(g.Baits));
-    StrikeResult(app);
+    StrikeResult();
     if (g.Hooked == 0) {
         AWASE();
         SoundPlay(app, g.Snd105);
@@ -162,6 +162,17 @@ void Form1::endPressed()
                         QStringLiteral("　ポイント ＞"),
                     MsgBox::OkOnly, GoodbyeCaption);
     Form_QueryUnload();
+}
+
+void Form1::StrikeResult()
+{
+    judgeStrike(g, app.rnd);
+    if (g.Hooked == 1) {
+        showComment(QStringLiteral("『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』"));
+        printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
+    } else {
+        showComment(g.LastResult + QStringLiteral(" ！"));
+    }
 }
 
 void Form1::endCast()

@@ -1,7 +1,6 @@
 #include "fish/nuyoobject.h"
 
 #include "game/app.h"
-#include "game/form1.h"
 
 namespace nuyo {
 
@@ -66,11 +65,11 @@ void NUYOObject::Task(App &app)
     if (g.FishStop > FishStop::Moving)
         return;
     const int kind = cellKind(PosX, PosY);
-    if (app.form1) {
+    if (app.floatBite) {
         if (kind == 1)
-            app.form1->FloatBite(kind, SIZ, FAC, VEC);
+            app.floatBite(kind, SIZ, FAC, VEC);
         else
-            app.form1->FloatBite(kind, 0, 0, 0);
+            app.floatBite(kind, 0, 0, 0);
     }
     Wait(app, 0.2f);
 }

@@ -1,7 +1,7 @@
 #include "fish/strike.h"
 
-#include "game/app.h"
-#include "game/form1.h"
+#include "game/gamestate.h"
+#include "host/random.h"
 
 namespace nuyo {
 
@@ -33,21 +33,6 @@ void judgeStrike(GameState &g, Random &rnd)
     }
     if (g.Hooked == 0)
         g.FishSize = 0;
-}
-
-void StrikeResult(App &app)
-{
-    GameState &g = app.g;
-    judgeStrike(g, app.rnd);
-    Form1 *f = app.form1;
-    if (!f)
-        return;
-    if (g.Hooked == 1) {
-        f->showComment(QStringLiteral("『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』"));
-        f->printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
-    } else {
-        f->showComment(g.LastResult + QStringLiteral(" ！"));
-    }
 }
 
 } // namespace nuyo

@@ -12,6 +12,7 @@ Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
     controls = buildControls(this, form1Layout());
     setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("form1/icon.ico")))));
     findControls();
+    app.floatBite = [this](int kind, int type, int slot, int heading) { FloatBite(kind, type, slot, heading); };
     // The end-of-game banner stands over dark evening water as well as a bright day.
     Label6->setOutline(Colour::BannerOutline);
 
@@ -86,7 +87,10 @@ void Form1::connectControls()
     connect(Text1, &LogBox::gotFocus, this, &Form1::Text1_GotFocus);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    app.floatBite = nullptr;
+}
 
 void Form1::closeEvent(QCloseEvent *e)
 {
@@ -107,10 +111,5 @@ void Form1::changeEvent(QEvent *e)
     QWidget::changeEvent(e);
 }
 
-void Wait(App &app, float seconds)
-{
-    GameState &g = app.g;
-    app.host.waitFor(seconds, [&g] { return g.FishStop > FishStop::Moving; });
-}
 
 } // namespace nuyo

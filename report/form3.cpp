@@ -152,8 +152,11 @@ void Form3::Command1_Click()
             f->showWantedBaitHint(); // the fish want another bait
     }
     hide();
-    if (g.BaitsUsed == g.BaitsAtStart)
-        gameEndSummary(app);
+    if (g.BaitsUsed == g.BaitsAtStart) {
+        const QString total = gameEndSummary(g);
+        if (app.form1)
+            app.form1->appendLog(total);
+    }
 }
 
 void Form3::closeEvent(QCloseEvent *e)

@@ -1,7 +1,6 @@
 #include "report/summary.h"
 
-#include "game/app.h"
-#include "game/form1.h"
+#include "game/gamestate.h"
 
 #include <cmath>
 
@@ -44,13 +43,11 @@ int gamePoints(const QString &weightKg, int catches, int bigLevel)
     return static_cast<int>(points);
 }
 
-void gameEndSummary(App &app)
+QString gameEndSummary(GameState &g)
 {
-    GameState &g = app.g;
     g.WeightKg = weightText(g.TotalCm);
-    if (app.form1)
-        app.form1->appendLog(totalLine(g.TotalCm));
     g.Points = gamePoints(g.WeightKg, g.Catches, g.BigLevel);
+    return totalLine(g.TotalCm);
 }
 
 } // namespace nuyo
