@@ -6,6 +6,7 @@
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"
 #include "startup/form2.h"
+#include "startup/quitsignals.h"
 #include "startup/singleinstance.h"
 
 #include <QApplication>
@@ -36,7 +37,10 @@ int main(int argc, char *argv[])
 
     nuyo::SingleInstance instance;
     nuyo::RealHost host;
+    host.beforeExit = [&instance] { instance.release(); };
     nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
+    // A logout, a closed terminal or a kill request ends the game as "終了" does, quietly.
+    nuyo::QuitSignals quitSignals([&app] { nuyo::endQuietly(app); });
     if (!nuyo::Main(app, !instance.acquired()))
         return 0;
     return qapp.exec();
