@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,6 +24,10 @@ int main(int argc, char *argv[])
                              "run it on a desktop, or headless with: xvfb-run ./play.sh\n");
         return 1;
     }
+
+    // Under a file size limit a write fails, and is checked and reported, instead of killing the
+    // game; the sound client's shared memory then falls back to the socket.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication qapp(argc, argv);
     // The game decides when it ends: hiding the main window for a new game's choice of mode

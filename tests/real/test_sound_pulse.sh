@@ -2,7 +2,9 @@
 # The game's sound reaches a real sound server: a private PulseAudio daemon with a null sink,
 # recorded from the sink's monitor. Once the main window of a practice game shows, the pond loop
 # must be audible within 2 s; pressing "振り込み" must add the cast's effects on top, louder than
-# the pond recording ever is on its own.
+# the pond recording ever is on its own. The sounds need no file: the game runs with a file size
+# limit of 64 KiB and a temporary folder that is full (a 64 KiB tmpfs, when run as root), and
+# leaves nothing there.
 #
 # Needs: pulseaudio, pulseaudio-utils (parec, pactl), xvfb, xdotool, python3.
 # Environment: NUYO_BUILD_DIR (the built game), NUYO_SOURCE_DIR (the recordings).
@@ -22,12 +24,14 @@ SOURCE=${NUYO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/nuyo-sound.XXXXXX")
 PIDS=()
+MOUNTED=""
 cleanup() {
     local pid
     for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
         pid=${PIDS[i]}
         kill "$pid" 2> /dev/null && wait "$pid" 2> /dev/null
     done
+    [ -n "$MOUNTED" ] && umount "$MOUNTED"
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -91,7 +95,16 @@ PIDS+=($!)
 REC=$!
 wait_until 10 grown_to 4410 || fail "parec records nothing from the null sink"
 
-(cd "$WORK/game" && exec ./nuyo) > "$WORK/game.log" 2>&1 &
+# A temporary folder with no room left.
+mkdir -p "$WORK/tmp"
+if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=64k tmpfs "$WORK/tmp" 2> /dev/null; then
+    MOUNTED="$WORK/tmp"
+    dd if=/dev/zero of="$WORK/tmp/filler" bs=1k 2> /dev/null || true # stops when it is full
+    echo "TMPDIR is a full 64 KiB tmpfs ($(df --output=avail -k "$WORK/tmp" | tail -n 1 | tr -d ' ') KiB free)"
+else
+    echo "note: not root, so TMPDIR is an empty folder rather than a full one"
+fi
+(cd "$WORK/game" && ulimit -f 64 && TMPDIR="$WORK/tmp" exec ./nuyo) > "$WORK/game.log" 2>&1 &
 PIDS+=($!)
 GAME=$!
 
@@ -120,6 +133,8 @@ wait_until 10 grown_to $((PRESSED + 5 * RATE)) || fail "the recording stalled"
 kill -0 "$GAME" 2> /dev/null || fail "the game ended during the cast"
 kill -INT "$REC"
 wait "$REC" 2> /dev/null
+LEFT=$(find "$WORK/tmp" -mindepth 1 ! -name filler | head -n 3)
+[ -z "$LEFT" ] || fail "the game left files in TMPDIR: $LEFT"
 
 python3 - "$WORK/monitor.raw" "$SHOWN" "$PRESSED" "$SOURCE/layouts/sounds/101.wav" << 'EOF' || fail "see above"
 import array, struct, sys
