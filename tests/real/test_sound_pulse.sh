@@ -63,14 +63,18 @@ export PULSE_SERVER="unix:$WORK/pulse.sock"
 unset PULSE_COOKIE PULSE_SINK PULSE_SOURCE
 SINK=nuyo_test_sink
 
-pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n --disable-shm=yes \
-    --log-target=stderr \
-    --load="module-null-sink sink_name=$SINK rate=44100 channels=2" \
-    --load="module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
-    > "$WORK/pulseaudio.log" 2>&1 &
-PIDS+=($!)
-wait_until 10 pactl info > /dev/null 2>&1 || fail "the PulseAudio daemon did not come up"
-pactl set-default-sink "$SINK" || fail "no null sink"
+start_sound_server() {
+    pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n --disable-shm=yes \
+        --log-target=stderr \
+        --load="module-null-sink sink_name=$SINK rate=44100 channels=2" \
+        --load="module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
+        >> "$WORK/pulseaudio.log" 2>&1 &
+    PIDS+=($!)
+    SERVER=$!
+    wait_until 10 pactl info > /dev/null 2>&1 || fail "the PulseAudio daemon did not come up"
+    pactl set-default-sink "$SINK" || fail "no null sink"
+}
+start_sound_server
 
 # ---- a private X server -----------------------------------------------------------------------
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$WORK/display" > "$WORK/xvfb.log" 2>&1 &
@@ -188,3 +192,26 @@ if burst < 1.3 * pond_peak:
     sys.exit(1)
 print("PASS: the loop plays and the cast's effects sound over it")
 EOF
+
+# ---- the sound server restarts -----------------------------------------------------------------
+# The game's next sound after the server came back is heard: the action button is pressed until
+# the sink's monitor records anything (a strike, a missed bait and a cast all sound).
+kill "$SERVER"
+wait "$SERVER" 2> /dev/null
+start_sound_server
+parec -d "$SINK.monitor" --latency-msec=20 --raw --format=s16le --rate=$RATE --channels=1 \
+    > "$WORK/after.raw" 2> "$WORK/parec.log" &
+PIDS+=($!)
+REC=$!
+after_bytes() { stat -c %s "$WORK/after.raw" 2> /dev/null || echo 0; }
+wait_until 10 eval '(($(after_bytes) >= 4410))' || fail "parec records nothing after the restart"
+heard() { python3 -c 'import array,sys; a=array.array("h"); a.frombytes(open(sys.argv[1],"rb").read()[:-1] if len(open(sys.argv[1],"rb").read())%2 else open(sys.argv[1],"rb").read()); sys.exit(0 if any(a) else 1)' "$WORK/after.raw"; }
+for press in 1 2 3 4; do
+    kill -0 "$GAME" 2> /dev/null || fail "the game ended after the sound server restarted"
+    xdotool mousemove --window "$MAIN" 400 260 click 1
+    if wait_until 3 heard; then
+        echo "PASS: a sound is heard after the sound server restarted (press $press)"
+        exit 0
+    fi
+done
+fail "no sound after the sound server restarted"
