@@ -46,6 +46,8 @@ int main(int argc, char *argv[])
     nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
     // A logout, a closed terminal or a kill request ends the game as "終了" does, quietly.
     nuyo::QuitSignals quitSignals([&app] { nuyo::endQuietly(app); });
+    nuyo::MainWindowWatch mainWindowWatch(app);
+    qapp.installNativeEventFilter(&mainWindowWatch);
     if (!nuyo::Main(app, !instance.acquired()))
         return 0;
     return qapp.exec();

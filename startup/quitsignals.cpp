@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 #include <cerrno>
 #include <csignal>
@@ -64,6 +65,37 @@ QuitSignals::~QuitSignals()
             ::close(fd);
         fd = -1;
     }
+}
+
+namespace {
+
+// The X11 DestroyNotify event as it arrives: its layout is fixed by the X protocol.
+struct DestroyNotify {
+    quint8 responseType; // 17; the top bit marks an event sent by another client
+    quint8 pad;
+    quint16 sequence;
+    quint32 event;
+    quint32 window;
+};
+constexpr quint8 DestroyNotifyType = 17;
+
+} // namespace
+
+bool MainWindowWatch::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto *e = static_cast<const DestroyNotify *>(message);
+    if ((e->responseType & 0x7f) != DestroyNotifyType)
+        return false;
+    // The game's own windows are destroyed only after they are unloaded (form1 is then gone),
+    // and a window made afresh has a new id: this is somebody else's doing.
+    QWidget *main = m_app.form1;
+    if (!main || !main->testAttribute(Qt::WA_WState_Created) || WId(e->window) != main->internalWinId())
+        return false;
+    App &app = m_app;
+    QTimer::singleShot(0, [&app] { endQuietly(app); });
+    return false;
 }
 
 void endQuietly(App &app)

@@ -2,6 +2,7 @@
 // terminal) end it the way "終了" does, without dialogs.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <functional>
 
@@ -22,6 +23,18 @@ public:
 private:
     std::function<void()> m_onQuit;
     QSocketNotifier *m_notifier = nullptr;
+};
+
+// Ends the game quietly when another program destroys its main window: the game cannot go on
+// without it, and would otherwise run on unseen, holding its lock.
+class MainWindowWatch : public QAbstractNativeEventFilter
+{
+public:
+    explicit MainWindowWatch(App &app) : m_app(app) {}
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+private:
+    App &m_app;
 };
 
 // Ends the game at once and quietly: a name being entered is registered as it stands, the

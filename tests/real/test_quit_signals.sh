@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A logout (SIGHUP), Ctrl+C (SIGINT) or a kill request (SIGTERM) ends the game as "終了" does,
-# without dialogs: status 0, the single-instance lock given back, no temporary files left, and
+# A logout (SIGHUP), Ctrl+C (SIGINT), a kill request (SIGTERM) or another program destroying the
+# main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock given back, no temporary files left, and
 # Point.dat whole. Temporary files left beside Point.dat by saves that were killed are removed
 # at start.
 set -euo pipefail
@@ -55,6 +55,11 @@ click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
 wait_action "$MAIN_WIN" "$COLOUR_STRIKE" 15 || fail "the cast did not reach the watch"
 screenshot quit-signal-watch "$MAIN_WIN"
 kill -TERM "$GAME_PID"
+ended_cleanly "$GAME_PID"
+
+check "the main window destroyed by another program: the game ends with status 0"
+start_practice
+xdotool windowclose "$MAIN_WIN"
 ended_cleanly "$GAME_PID"
 
 check "after the signals a new start is not refused"
