@@ -1,6 +1,7 @@
 // The ranking table and its file: row texts, insertion, the Shift-JIS file and its safety.
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
+#include "support/harness.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -215,6 +216,11 @@ private Q_SLOTS:
     // A file that is there but cannot be read is reported, and what killed saves left is removed.
     void loadTellsWhatItFound_data();
     void loadTellsWhatItFound();
+
+    // The game tells the player once that its ranking file cannot be read, and never
+    // overwrites that file in the run; a file it cannot create is told the same way.
+    void theGameTellsOnceAndKeepsAnUnreadableFile_data();
+    void theGameTellsOnceAndKeepsAnUnreadableFile();
 
     // Beside the executable in a build folder or portable copy, in the user's folder when installed.
     void pathFollowsTheLayout_data();
@@ -651,6 +657,52 @@ void RankingFileTest::loadTellsWhatItFound()
     for (const QString &name : leftovers)
             QVERIFY2(!QFileInfo::exists(dir.filePath(name)), qPrintable(name));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("headline");
+    QTest::newRow("a folder of that name") << "folder" << "ランキングの ファイルを 読めません！";
+    QTest::newRow("no permission to read") << "mode000" << "ランキングの ファイルを 読めません！";
+    QTest::newRow("its folder is a file") << "blocked" << "ランキングを 保存できません！";
+}
+
+void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, headline);
+    if (kind == QStringLiteral("mode000") && runAsOrdinaryUser()) return;
+
+    Harness h;
+    QString folder = h.dir.path();
+    if (kind == QStringLiteral("blocked")) {
+        folder = h.dir.filePath(QStringLiteral("blocker"));
+        QFile f(folder);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    h.app->exeDir = h.app->userDataDir = folder;
+    const QString path = rankingFilePath(*h.app);
+    if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkpath(path));
+    if (kind == QStringLiteral("mode000")) {
+        QVERIFY(SaveRanking(path, saverTable(0)));
+        QVERIFY(QFile::setPermissions(path, {}));
+    }
+
+    LoadRanking(*h.app);
+    QCOMPARE(int(h.host.messages.size()), 1);
+    QVERIFY2(h.host.messages[0].text.startsWith(headline), qPrintable(h.host.messages[0].text));
+    QVERIFY(h.host.messages[0].text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(h.host.messages[0].style, 48);
+
+    // A registration later in the run saves nothing and tells nothing more.
+    h.g().RankPoints[0] = 500;
+    QVERIFY(!SaveRanking(*h.app));
+    QCOMPARE(int(h.host.messages.size()), 1);
+    if (kind == QStringLiteral("mode000")) {
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(readAll(path), encodeRanking(saverTable(0)));
+    }
 }
 
 void RankingFileTest::pathFollowsTheLayout_data()

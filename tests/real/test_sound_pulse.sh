@@ -205,7 +205,10 @@ PIDS+=($!)
 REC=$!
 after_bytes() { stat -c %s "$WORK/after.raw" 2> /dev/null || echo 0; }
 wait_until 10 eval '(($(after_bytes) >= 4410))' || fail "parec records nothing after the restart"
-heard() { python3 -c 'import array,sys; a=array.array("h"); a.frombytes(open(sys.argv[1],"rb").read()[:-1] if len(open(sys.argv[1],"rb").read())%2 else open(sys.argv[1],"rb").read()); sys.exit(0 if any(a) else 1)' "$WORK/after.raw"; }
+# True once the recording since the restart holds any sample that is not silence.
+heard() {
+    python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(0 if d.strip(b"\0") else 1)' "$WORK/after.raw"
+}
 for press in 1 2 3 4; do
     kill -0 "$GAME" 2> /dev/null || fail "the game ended after the sound server restarted"
     xdotool mousemove --window "$MAIN" 400 260 click 1
