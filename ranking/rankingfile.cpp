@@ -495,7 +495,9 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        if (exists && ::access(target.constData(), W_OK) == 0)
+        // Only a folder that refuses new files: a full disk is not written over in place.
+        const bool refused = error == EACCES || error == EPERM;
+        if (refused && exists && ::access(target.constData(), W_OK) == 0)
             return saveInPlace(target, bytes, reason);
         return fail(reason, error);
     }
