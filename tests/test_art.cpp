@@ -42,8 +42,9 @@ QString pixelDifference(const QString &made, const QString &checkedIn)
                 box |= QRect(x, y, 1, 1);
             }
     if (count == 0) return QStringLiteral("same pixels, other bytes");
-    return QStringLiteral("%1 pixels within %2 x %3 at (%4, %5)")
+    return QStringLiteral("%1 pixel%2 within %3 x %4 at (%5, %6)")
         .arg(count)
+        .arg(count == 1 ? "" : "s")
         .arg(box.width())
         .arg(box.height())
         .arg(box.x())
