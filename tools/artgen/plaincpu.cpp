@@ -11,6 +11,7 @@
 #include <QtGlobal>
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -23,17 +24,16 @@
 extern "C" std::uint64_t qt_cpu_features[1];
 extern "C" std::uint64_t qDetectCpuFeatures();
 
-namespace
-{
+namespace {
 
 // Qt 6.4's feature bits, in its order (qsimd_x86_p.h).
-const char *const featureNames[] = {"sse2",       "sse3",         "ssse3",          "fma",         "sse4.1",
-                                    "sse4.2",     "movbe",        "popcnt",         "aes",         "avx",
-                                    "f16c",       "rdrnd",        "bmi",            "avx2",        "bmi2",
-                                    "avx512f",    "avx512dq",     "rdseed",         "avx512ifma",  "avx512cd",
-                                    "sha",        "avx512bw",     "avx512vl",       "avx512vbmi",  "avx512vbmi2",
-                                    "shstk",      "gfni",         "vaes",           "avx512vnni",  "avx512bitalg",
-                                    "avx512vpopcntdq", "hybrid",  "ibt",            "avx512fp16"};
+// clang-format off
+const char *const featureNames[] = {
+    "sse2", "sse3", "ssse3", "fma", "sse4.1", "sse4.2", "movbe", "popcnt", "aes", "avx", "f16c", "rdrnd",
+    "bmi", "avx2", "bmi2", "avx512f", "avx512dq", "rdseed", "avx512ifma", "avx512cd", "sha", "avx512bw",
+    "avx512vl", "avx512vbmi", "avx512vbmi2", "shstk", "gfni", "vaes", "avx512vnni", "avx512bitalg",
+    "avx512vpopcntdq", "hybrid", "ibt", "avx512fp16"};
+// clang-format on
 constexpr std::uint64_t initialised = std::uint64_t(1) << 63;
 
 // Clears the named features in Qt's feature word; false on a name Qt 6.4 does not know.
@@ -46,7 +46,8 @@ bool clearNamedFeatures(const char *names)
         const size_t end = std::min(list.find(',', at), list.size());
         const std::string name = list.substr(at, end - at);
         at = end + 1;
-        if (name.empty()) continue;
+        if (name.empty())
+            continue;
         bool known = false;
         for (size_t bit = 0; bit < sizeof featureNames / sizeof *featureNames; ++bit)
             if (name == featureNames[bit]) {
@@ -71,10 +72,17 @@ int main(int argc, char **argv)
         return 3;
     }
     const char *names = std::getenv("QT_NO_CPU_FEATURE");
-    if (names && *names && !clearNamedFeatures(names)) return 3;
+    if (names && *names && !clearNamedFeatures(names))
+        return 3;
 
     // The module lies next to this program.
-    std::string module = argv[0];
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) {
+        std::fprintf(stderr, "artgen-plaincpu: cannot find where it is installed\n");
+        return 3;
+    }
+    std::string module(self, size_t(length));
     module = module.substr(0, module.find_last_of('/') + 1) + "artgenmain.so";
     void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
