@@ -1,7 +1,8 @@
 // The pictures compiled into the game. Invariants: every picture the windows address is there at
 // its fixed format and pixel size; every sprite's mask is pure black and white and the sprite is
 // white wherever the mask is, so the two-pass paint leaves the background untouched outside the
-// bird, fish or angler; and the checked-in files are exactly what the art generator draws.
+// bird, fish or angler; and the checked-in files are exactly what the art generator draws, both with
+// the CPU's vector features and on plain SSE2.
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
