@@ -41,6 +41,11 @@ struct App {
     // The user's data folder of an installed game (empty: decided by the ranking's path rule).
     QString userDataDir;
 
+    // The ranking file was there but could not be read: this run never overwrites it.
+    bool rankingUnreadable = false;
+    // The player has been told that the ranking cannot be read or saved (told once in a run).
+    bool rankingProblemTold = false;
+
     // Bits per pixel of the display the title window opens on.
     std::function<int()> displayDepth;
     // Twips per pixel of the display (1440 / logical dpi).

@@ -149,6 +149,8 @@ void RealHost::endApplication()
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows)
         w->hide();
+    if (beforeExit)
+        beforeExit();
     std::fflush(stdout);
     std::fflush(stderr);
     ::_exit(0);

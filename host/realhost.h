@@ -22,6 +22,9 @@ public:
     bool openDocument(const QString &path) override;
     [[noreturn]] void endApplication() override;
 
+    // Runs just before the process ends (the single-instance lock is given back there).
+    std::function<void()> beforeExit;
+
 private:
     QElapsedTimer m_clock;
 };

@@ -17,6 +17,8 @@ namespace {
 const QString OkCaption = QStringLiteral("ＯＫ");
 const QString RegisterCaption = QStringLiteral("登録");
 const QString Registered = QStringLiteral("＜　登録完了！ ＞");
+// The save failed: the result stays only for this run.
+const QString NotSaved = QStringLiteral("＜　保存できません！ ＞");
 const QString BoxCaption = QStringLiteral(" * ぬ よ *");
 const QString RankingOffText =
     QStringLiteral("ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）");
@@ -129,18 +131,25 @@ void Form4::Command1_Click()
     }
     if (caption != RegisterCaption || RankNo < 0 || RankNo > 4) return;
 
+    Text1->setVisible(false);
+    // "Registered" only when the file really holds it; a failure was told in a message box.
+    Label1[8]->setText(registerName(true) ? Registered : NotSaved);
+    Command1->setBackColor(OkBack);
+    Command1->setText(OkCaption);
+    Command1->setFocus();
+}
+
+bool Form4::registerName(bool tell)
+{
+    if (m_registered || Command1->text() != RegisterCaption || RankNo < 0 || RankNo > 4) return false;
+    m_registered = true; // once, also when the game is ended while the save's message is up
     QString name = Text1->text();
     if (name.isEmpty()) name = NoName;
     // The name goes into the row as the file will give it back (a double quote becomes "＂").
     name = fileSafeText(name);
-    Text1->setVisible(false);
     g.RankRecords[RankNo] += name;
     lblP[RankNo]->setText(lblP[RankNo]->text() + name);
-    SaveRanking(app);
-    Label1[8]->setText(Registered);
-    Command1->setBackColor(OkBack);
-    Command1->setText(OkCaption);
-    Command1->setFocus();
+    return SaveRanking(app, tell);
 }
 
 void Form4::Command2_Click()

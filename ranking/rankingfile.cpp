@@ -5,18 +5,41 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace nuyo {
 
 namespace {
 
 const QString FileName = QStringLiteral("Point.dat");
+
+// The player is told about a ranking file that cannot be read or written, once in a run.
+const QString ProblemCaption = QStringLiteral(" * ぬ よ *");
+const QString RankingUnreadableText = QStringLiteral("ランキングの ファイルを 読めません！");
+const QString RankingUnsavedText = QStringLiteral("ランキングを 保存できません！");
+const QString ProblemFooter = QStringLiteral("（ 今回の 成績は ランキングに 残りません ）");
+const QString RefusedOverwriteText = QStringLiteral("読めなかった ファイルは 上書きしません");
+
+void tellRankingProblem(App &app, const QString &headline, const QString &path, const QString &reason)
+{
+    if (app.rankingProblemTold)
+        return;
+    app.rankingProblemTold = true;
+    const QString text = headline + QStringLiteral("\r\n\r\n　") + QDir::toNativeSeparators(path) +
+                         QStringLiteral("\r\n　（ ") + reason + QStringLiteral(" ）\r\n\r\n") + ProblemFooter;
+    std::fprintf(stderr, "nuyo: %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+    app.host.msgBox(text, MsgBox::Exclamation, ProblemCaption);
+}
 
 // Where an installed game keeps its data, relative to the prefix (the executable's parent).
 QString installedDataFolder()
@@ -284,29 +307,170 @@ QString rankingFilePath(const App &app)
     return rankingFilePath(app.exeDir, app.userDataDir);
 }
 
-void LoadRanking(const QString &path, GameState &g)
+namespace {
+
+// A save's temporary file: the file's own name, a dot and six letters or digits.
+const QString TemporarySuffixPattern = QStringLiteral("\\.[A-Za-z0-9]{6}");
+
+// The reason of a failed file operation, in the player's words.
+QString reasonText(int error)
 {
-    if (!QFileInfo(path).isFile()) {
-        ResetRanking(path, g);
-        return;
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("ディスクに 空きが ありません");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("書き込みが 許可されて いません");
+    case EROFS:
+        return QStringLiteral("読み取り専用の 場所です");
+    case EISDIR:
+        return QStringLiteral("同じ名前の フォルダーが あります");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("フォルダーが ありません");
+    case EFBIG:
+        return QStringLiteral("ファイルの 大きさの 上限を 超えます");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
+}
+
+bool fail(QString *reason, int error)
+{
+    if (reason)
+        *reason = reasonText(error);
+    return false;
+}
+
+// Writes all of `bytes` at `offset`, retrying short writes and interruptions.
+bool writeAll(int fd, const QByteArray &bytes, off_t offset = 0)
+{
+    const char *p = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::pwrite(fd, p, left, offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        p += n;
+        left -= size_t(n);
+        offset += n;
+    }
+    return true;
+}
+
+// The whole file: its bytes and size must be right, and on the disk, before it counts as written.
+bool writeAndSync(int fd, const QByteArray &bytes)
+{
+    return writeAll(fd, bytes) && ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+void syncFolder(const QByteArray &dir)
+{
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd); // the rename reaches the disk; a folder that cannot be synced still holds it
+    ::close(fd);
+}
+
+// Where the folder cannot hold a temporary file but the file itself may be written: the new bytes
+// go over the old ones, which are kept in memory and put back if the writing fails.
+bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *reason)
+{
+    const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return fail(reason, errno);
+    QByteArray old;
+    char chunk[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return fail(reason, error);
+        }
+        if (n == 0)
+            break;
+        old.append(chunk, int(n));
+        if (old.size() > MaxLineBytes * 8) { // not a ranking file: leave it alone
+            ::close(fd);
+            return fail(reason, EFBIG);
+        }
+    }
+    if (!writeAndSync(fd, bytes)) {
+        const int error = errno;
+        writeAndSync(fd, old);
+        ::close(fd);
+        return fail(reason, error);
+    }
+    if (::close(fd) != 0)
+        return fail(reason, errno);
+    return true;
+}
+
+} // namespace
+
+RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason)
+{
+    RemoveStaleSaves(path);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return ResetRanking(path, g, reason) ? RankingLoad::Created : RankingLoad::NotCreated;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        fail(reason, errno);
+        return RankingLoad::Unreadable;
+    }
+    struct stat st {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        fail(reason, EISDIR);
+        return RankingLoad::Unreadable;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        fail(reason, EIO);
+        return RankingLoad::Unreadable;
+    }
     readRanking(file, g);
+    return RankingLoad::Read;
 }
 
 void LoadRanking(App &app)
 {
-    LoadRanking(rankingFilePath(app), app.g);
+    const QString path = rankingFilePath(app);
+    QString reason;
+    switch (LoadRanking(path, app.g, &reason)) {
+    case RankingLoad::Unreadable:
+        // Its rows may still be somebody's records: it is never overwritten with this run's table.
+        app.rankingUnreadable = true;
+        tellRankingProblem(app, RankingUnreadableText, path, reason);
+        break;
+    case RankingLoad::NotCreated:
+        tellRankingProblem(app, RankingUnsavedText, path, reason);
+        break;
+    default:
+        break;
+    }
 }
 
-void ResetRanking(const QString &path, GameState &g)
+bool ResetRanking(const QString &path, GameState &g, QString *reason)
 {
     for (int row = 0; row < 5; ++row) {
         g.RankPoints[row] = 0;
         g.RankRecords[row] = EmptyRecord;
     }
-    SaveRanking(path, g);
+    return SaveRanking(path, g, reason);
 }
 
 void ResetRanking(App &app)
@@ -314,23 +478,76 @@ void ResetRanking(App &app)
     ResetRanking(rankingFilePath(app), app.g);
 }
 
-bool SaveRanking(const QString &path, const GameState &g)
+bool SaveRanking(const QString &path, const GameState &g, QString *reason)
 {
-    // Written beside the old file and renamed over it, so that a crash or a kill in the middle
-    // leaves either table whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Written beside the old file, synced, and renamed over it, so that a crash, a kill or a
+    // full disk in the middle leaves either table whole.
     const QByteArray bytes = encodeRanking(g);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    struct stat old {
+    };
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        return fail(reason, EISDIR);
+
+    QByteArray temp = target + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        // Only a folder that refuses new files: a full disk is not written over in place.
+        const bool refused = error == EACCES || error == EPERM;
+        if (refused && exists && ::access(target.constData(), W_OK) == 0)
+            return saveInPlace(target, bytes, reason);
+        return fail(reason, error);
     }
-    return file.commit();
+    // The new file keeps the old one's permissions (a fresh one gets the usual ones).
+    mode_t mode = 0666;
+    if (exists) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    bool ok = ::fchmod(fd, mode) == 0 && writeAndSync(fd, bytes);
+    int error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.constData());
+        return fail(reason, error);
+    }
+    syncFolder(dir);
+    return true;
 }
 
-bool SaveRanking(App &app)
+void RemoveStaleSaves(const QString &path)
 {
-    return SaveRanking(rankingFilePath(app), app.g);
+    const QFileInfo info(path);
+    const QRegularExpression own(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(info.fileName()) + TemporarySuffixPattern));
+    QDir dir = info.absoluteDir();
+    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names)
+        if (own.match(name).hasMatch())
+            dir.remove(name);
+}
+
+bool SaveRanking(App &app, bool tell)
+{
+    const QString path = rankingFilePath(app);
+    QString reason = RefusedOverwriteText;
+    const bool saved = !app.rankingUnreadable && SaveRanking(path, app.g, &reason);
+    if (!saved && tell)
+        tellRankingProblem(app, RankingUnsavedText, path, reason);
+    return saved;
 }
 
 } // namespace nuyo

@@ -17,19 +17,36 @@ namespace nuyo {
 QString rankingFilePath(const QString &exeDir, const QString &userDataDir);
 QString rankingFilePath(const App &app);
 
-// Reads the table from the file, or creates the file with five empty rows when it is missing.
-// Errors are ignored: a row that cannot be read keeps what it had.
+// What loading found.
+enum class RankingLoad {
+    Read,       // the file was there and was read (a malformed row keeps what it had)
+    Created,    // it was missing: five empty rows, now written
+    NotCreated, // it was missing and could not be created
+    Unreadable, // it is there but cannot be read (no permission, a folder, ...)
+};
+
+// Reads the table from the file, or creates the file with five empty rows when it is missing;
+// `reason` says why it failed. Temporary files left by a save that was killed are removed.
+RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason = nullptr);
+// The same for the game's own file; a file that cannot be read or created is told to the player
+// once, and a file that cannot be read is never overwritten in this run.
 void LoadRanking(App &app);
-void LoadRanking(const QString &path, GameState &g);
 
 // Five empty rows, written to the file at once.
 void ResetRanking(App &app);
-void ResetRanking(const QString &path, GameState &g);
+bool ResetRanking(const QString &path, GameState &g, QString *reason = nullptr);
 
-// Writes the five rows, atomically: the file holds the old table or the new one, never a mix.
-// Returns whether the file was written (the game itself ignores the answer).
-bool SaveRanking(App &app);
-bool SaveRanking(const QString &path, const GameState &g);
+// Writes the five rows. The new file is written beside the old one, synced and renamed over it,
+// so that the file holds the old table or the new one, never a mix or nothing. Where the folder
+// cannot hold that temporary file but the file itself is writable, it is written in place and
+// the old bytes are put back if that fails. Returns false, with `reason`, on any failure; the old
+// file then stays as it was.
+bool SaveRanking(const QString &path, const GameState &g, QString *reason = nullptr);
+// The same for the game's own file; a failure is told to the player once in a run when `tell`.
+bool SaveRanking(App &app, bool tell = true);
+
+// Removes what saves killed in the middle left beside `path`: only its own temporary files.
+void RemoveStaleSaves(const QString &path);
 
 // ---- the file format ----
 

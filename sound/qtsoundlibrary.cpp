@@ -2,54 +2,30 @@
 
 #include <QAudioDevice>
 #include <QEventLoop>
-#include <QFile>
 #include <QMediaDevices>
+#include <QObject>
 #include <QSoundEffect>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-#include <QtEndian>
+
+#include "sound/vbdsound.h"
 
 namespace nuyo {
 
 namespace {
 
-// A short silent image in the recordings' own format (8-bit mono PCM with a fact chunk).
-QByteArray silentWave()
+// The recording a buffer is made from, by its number (resource id − 100), when `wave` is that
+// recording's image; an empty URL otherwise.
+QUrl resourceUrl(const QByteArray &wave, int number)
 {
-    const quint32 rate = 22050;
-    const quint32 samples = 256;
-    QByteArray out;
-    auto tag = [&](const char *t) { out.append(t, 4); };
-    auto u32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        out.append(b, 4);
-    };
-    auto u16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        out.append(b, 2);
-    };
-    tag("RIFF");
-    u32(4 + 24 + 12 + 8 + samples);
-    tag("WAVE");
-    tag("fmt ");
-    u32(16);
-    u16(1);    // PCM
-    u16(1);    // mono
-    u32(rate); // samples per second
-    u32(rate); // bytes per second
-    u16(1);    // block align
-    u16(8);    // bits per sample
-    tag("fact");
-    u32(4);
-    u32(samples);
-    tag("data");
-    u32(samples);
-    out.append(int(samples), char(0x80));
-    return out;
+    const QByteArray own = waveResource(100 + number);
+    if (own.isEmpty() || own != wave)
+        return QUrl();
+    return QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(100 + number));
 }
+
+// The recording loaded once at start-up to try the device.
+constexpr int ProbeNumber = 1;
 
 } // namespace
 
@@ -68,22 +44,22 @@ long QtSoundLibrary::dsInitialize(quintptr)
     if (QMediaDevices::audioOutputs().isEmpty())
         return 0;
     m_device = QMediaDevices::defaultAudioOutput();
-    if (m_device.isNull())
+    if (m_device.isNull() || !probe())
         return 0;
-    m_dir = std::make_unique<QTemporaryDir>();
-    if (!m_dir->isValid() || !probe()) {
-        m_dir.reset();
-        return 0;
+    // A sound server that restarts offers its outputs anew; the effects follow it at their next play.
+    if (!m_devices) {
+        m_devices = std::make_unique<QMediaDevices>();
+        QObject::connect(m_devices.get(), &QMediaDevices::audioOutputsChanged, [this] { m_outputsChanged = true; });
     }
     m_deviceHandle = ++m_lastDevice;
     return m_deviceHandle;
 }
 
-// Loads a silent trial sound: an effect that cannot even load means the device is unusable.
+// Loads a recording as a trial: an effect that cannot even load means the device is unusable.
 bool QtSoundLibrary::probe()
 {
-    const QString path = writeImage(silentWave(), QStringLiteral("probe.wav"));
-    if (path.isEmpty())
+    const QUrl source = resourceUrl(waveResource(100 + ProbeNumber), ProbeNumber);
+    if (source.isEmpty())
         return false;
     QSoundEffect effect(m_device);
     QEventLoop loop;
@@ -95,22 +71,18 @@ bool QtSoundLibrary::probe()
             loop.quit();
     });
     QTimer::singleShot(probeTimeoutMs, &loop, &QEventLoop::quit);
-    effect.setSource(QUrl::fromLocalFile(path));
+    effect.setSource(source);
     // The window is not up yet; keep the player's input for later.
     if (!settled())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    const bool ok = effect.status() != QSoundEffect::Error;
-    QFile::remove(path);
-    return ok;
+    return effect.status() != QSoundEffect::Error;
 }
 
-QString QtSoundLibrary::writeImage(const QByteArray &wave, const QString &name)
+std::unique_ptr<QSoundEffect> QtSoundLibrary::makeEffect(const QUrl &source) const
 {
-    const QString path = m_dir->filePath(name);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(wave) != wave.size())
-        return QString();
-    return path;
+    auto effect = std::make_unique<QSoundEffect>(m_device);
+    effect->setSource(source);
+    return effect;
 }
 
 long QtSoundLibrary::dsCreateResDSB(long device, const QByteArray &wave, int number)
@@ -118,28 +90,39 @@ long QtSoundLibrary::dsCreateResDSB(long device, const QByteArray &wave, int num
     // Buffers belong to an open device; with none there is nothing to play them on.
     if (device == 0 || device != m_deviceHandle)
         return 0;
-    const long handle = ++m_lastBuffer;
-    // The caller drops its bytes after this call: the buffer keeps its own copy on disk,
-    // because QSoundEffect loads from a URL.
-    const QString path = writeImage(wave, QStringLiteral("buffer%1-%2.wav").arg(handle).arg(number));
-    if (path.isEmpty())
+    // Only the game's own recordings are played, from its resources.
+    const QUrl source = resourceUrl(wave, number);
+    if (source.isEmpty())
         return 0;
+    const long handle = ++m_lastBuffer;
     Buffer b;
-    b.path = path;
-    b.effect = std::make_unique<QSoundEffect>(m_device);
-    b.effect->setSource(QUrl::fromLocalFile(path));
+    b.source = source;
+    b.effect = makeEffect(source);
     m_buffers.emplace(handle, std::move(b));
     return handle;
 }
 
-QSoundEffect *QtSoundLibrary::effectFor(long buffer) const
+QSoundEffect *QtSoundLibrary::effectFor(long buffer)
 {
     const auto it = m_buffers.find(buffer);
     if (it == m_buffers.end())
         return nullptr;
-    // An effect that could not be loaded is simply not heard.
-    if (it->second.effect->status() == QSoundEffect::Error)
-        return nullptr;
+    // After the sound server went away and came back, every effect is made afresh on the
+    // current output; an effect that failed is tried again the same way. It plays once loaded.
+    if (m_outputsChanged) {
+        m_outputsChanged = false;
+        m_device = QMediaDevices::defaultAudioOutput();
+        for (auto &[handle, b] : m_buffers) {
+            const bool looping = b.effect->loopsRemaining() == QSoundEffect::Infinite && b.effect->isPlaying();
+            b.effect = makeEffect(b.source);
+            if (looping) {
+                b.effect->setLoopCount(QSoundEffect::Infinite);
+                b.effect->play();
+            }
+        }
+    } else if (it->second.effect->status() == QSoundEffect::Error) {
+        it->second.effect = makeEffect(it->second.source);
+    }
     return it->second.effect.get();
 }
 
@@ -170,8 +153,6 @@ long QtSoundLibrary::dsFree(long buffer)
     if (it == m_buffers.end())
         return -1; // unknown or already freed: nothing to do
     it->second.effect->stop();
-    it->second.effect.reset();
-    QFile::remove(it->second.path);
     m_buffers.erase(it);
     return 0;
 }
@@ -189,7 +170,6 @@ void QtSoundLibrary::freeAll()
 {
     while (!m_buffers.empty())
         dsFree(m_buffers.begin()->first);
-    m_dir.reset();
 }
 
 } // namespace nuyo

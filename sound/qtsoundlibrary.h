@@ -1,4 +1,5 @@
 // The sound library over Qt Multimedia: one QSoundEffect per buffer, mixed by the sound server.
+// The effects play the game's recordings straight from its resources: no file is ever written.
 #pragma once
 
 #include "sound/soundlibrary.h"
@@ -7,8 +8,10 @@
 #include <map>
 #include <memory>
 
+#include <QUrl>
+
+class QMediaDevices;
 class QSoundEffect;
-class QTemporaryDir;
 
 namespace nuyo {
 
@@ -31,17 +34,18 @@ public:
 private:
     struct Buffer {
         std::unique_ptr<QSoundEffect> effect;
-        QString path; // the buffer's own copy of its WAVE image
+        QUrl source; // the recording among the game's resources
     };
-    QSoundEffect *effectFor(long buffer) const;
-    QString writeImage(const QByteArray &wave, const QString &name);
+    QSoundEffect *effectFor(long buffer);
+    std::unique_ptr<QSoundEffect> makeEffect(const QUrl &source) const;
     bool probe();
     void freeAll();
 
     QAudioDevice m_device;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    long m_deviceHandle = 0;  // 0 = not open
-    long m_lastDevice = 0;    // handles are never reused
+    std::unique_ptr<QMediaDevices> m_devices; // tells when the outputs change
+    bool m_outputsChanged = false;            // the sound server's outputs changed: effects are made afresh
+    long m_deviceHandle = 0;                  // 0 = not open
+    long m_lastDevice = 0;                    // handles are never reused
     long m_lastBuffer = 0;
     std::map<long, Buffer> m_buffers;
 };

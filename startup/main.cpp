@@ -6,10 +6,12 @@
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"
 #include "startup/form2.h"
+#include "startup/quitsignals.h"
 #include "startup/singleinstance.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,6 +24,10 @@ int main(int argc, char *argv[])
                              "run it on a desktop, or headless with: xvfb-run ./play.sh\n");
         return 1;
     }
+
+    // Under a file size limit a write fails, and is checked and reported, instead of killing the
+    // game; the sound client's shared memory then falls back to the socket.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication qapp(argc, argv);
     // The game decides when it ends: hiding the main window for a new game's choice of mode
@@ -36,7 +42,12 @@ int main(int argc, char *argv[])
 
     nuyo::SingleInstance instance;
     nuyo::RealHost host;
+    host.beforeExit = [&instance] { instance.release(); };
     nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
+    // A logout, a closed terminal or a kill request ends the game as "終了" does, quietly.
+    nuyo::QuitSignals quitSignals([&app] { nuyo::endQuietly(app); });
+    nuyo::MainWindowWatch mainWindowWatch(app);
+    qapp.installNativeEventFilter(&mainWindowWatch);
     if (!nuyo::Main(app, !instance.acquired()))
         return 0;
     return qapp.exec();

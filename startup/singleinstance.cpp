@@ -22,4 +22,11 @@ SingleInstance::SingleInstance(const QString &dir)
     m_acquired = m_lock->tryLock(0);
 }
 
+void SingleInstance::release()
+{
+    if (m_acquired)
+        m_lock->unlock();
+    m_acquired = false;
+}
+
 } // namespace nuyo

@@ -16,6 +16,8 @@ public:
     // True when no other running game holds the lock.
     bool acquired() const { return m_acquired; }
     QString lockPath() const { return m_path; }
+    // Gives the lock back (the lock file is removed) when this copy holds it.
+    void release();
 
 private:
     QString m_path;

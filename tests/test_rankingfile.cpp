@@ -1,6 +1,7 @@
 // The ranking table and its file: row texts, insertion, the Shift-JIS file and its safety.
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
+#include "support/harness.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -8,12 +9,17 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 #include <csignal>
 #include <cstdio>
 #include <sys/prctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace nuyo;
 
@@ -103,6 +109,60 @@ int runSaver(const QString &path)
     return 0;
 }
 
+// A table whose file is larger than the saver's first one.
+GameState largerTable()
+{
+    return table({9000, 8000, 7000, 6000, 5000}, QStringList(5, QStringLiteral("：  9：   9：  9：9.99： ＬＯＮＧＥＲ　ＮＡＭＥ")));
+}
+
+// Limits the size of every file this process writes, as a full disk would, for one scope.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+// Root may write and read anything: a row about permissions runs again in a child process as
+// an ordinary user. Returns false when the row should run here.
+bool runAsOrdinaryUser()
+{
+    if (::geteuid() != 0) return false;
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) QTest::qSkip("setpriv is needed to run this row as an ordinary user", __FILE__, __LINE__);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(setpriv, {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                          QStringLiteral("%1:%2").arg(QString::fromLatin1(QTest::currentTestFunction()),
+                                                      QString::fromLatin1(QTest::currentDataTag()))});
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        QTest::qFail(qPrintable(QStringLiteral("as user nobody:\n") + QString::fromLocal8Bit(child.readAll())),
+                     __FILE__, __LINE__);
+    return true;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
 } // namespace
 
 class RankingFileTest : public QObject
@@ -146,6 +206,21 @@ private Q_SLOTS:
 
     // A kill at any moment of a save leaves the old table or the new one.
     void killedSaveLeavesOldOrNew();
+
+    // A write that fails (a full disk, a folder in the way) returns false and leaves the old file
+    // byte for byte, with no temporary file left; a folder without room for a temporary file is
+    // written in place.
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
+
+    // A file that is there but cannot be read is reported, and what killed saves left is removed.
+    void loadTellsWhatItFound_data();
+    void loadTellsWhatItFound();
+
+    // The game tells the player once that its ranking file cannot be read, and never
+    // overwrites that file in the run; a file it cannot create is told the same way.
+    void theGameTellsOnceAndKeepsAnUnreadableFile_data();
+    void theGameTellsOnceAndKeepsAnUnreadableFile();
 
     // Beside the executable in a build folder or portable copy, in the user's folder when installed.
     void pathFollowsTheLayout_data();
@@ -497,6 +572,137 @@ void RankingFileTest::killedSaveLeavesOldOrNew()
                  qPrintable(QStringLiteral("round %1: %2 bytes").arg(round).arg(bytes.size())));
     }
     QCOMPARE(killedMidRun, 50);
+}
+
+void RankingFileTest::failedSaveKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<int>("sizeLimit"); // 0: none
+    QTest::addColumn<bool>("saved");
+    const int oldSize = int(encodeRanking(saverTable(0)).size());
+    Q_ASSERT(encodeRanking(largerTable()).size() > oldSize);
+    QTest::newRow("disk full during the write") << false << 64 << false;
+    QTest::newRow("disk full at the last bytes") << false << oldSize << false;
+    QTest::newRow("read-only folder, writable file") << true << 0 << true;
+    // The in-place write fails after overwriting the old bytes: they are put back.
+    QTest::newRow("read-only folder, disk full") << true << oldSize << false;
+}
+
+void RankingFileTest::failedSaveKeepsTheOldFile()
+{
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(int, sizeLimit);
+    QFETCH(bool, saved);
+    if (readOnlyFolder && runAsOrdinaryUser()) return;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Point.dat"));
+    QVERIFY(SaveRanking(path, saverTable(0)));
+    const QByteArray old = readAll(path);
+    if (readOnlyFolder) QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    bool result = false;
+    QString reason;
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (sizeLimit > 0) limit = std::make_unique<FileSizeLimit>(rlim_t(sizeLimit));
+        result = SaveRanking(path, largerTable(), &reason);
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(result, saved);
+    QCOMPARE(reason.isEmpty(), saved);
+    QCOMPARE(readAll(path), saved ? encodeRanking(largerTable()) : old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Point.dat")});
+}
+
+void RankingFileTest::loadTellsWhatItFound_data()
+{
+    QTest::addColumn<QString>("kind"); // what stands at the file's place
+    QTest::addColumn<int>("found");
+    QTest::newRow("a good file") << "file" << int(RankingLoad::Read);
+    QTest::newRow("missing") << "none" << int(RankingLoad::Created);
+    QTest::newRow("a folder of that name") << "folder" << int(RankingLoad::Unreadable);
+    QTest::newRow("no permission to read") << "mode000" << int(RankingLoad::Unreadable);
+}
+
+void RankingFileTest::loadTellsWhatItFound()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, found);
+    if (kind == QStringLiteral("mode000") && runAsOrdinaryUser()) return;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Point.dat"));
+    if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkpath(path));
+    if (kind == QStringLiteral("file") || kind == QStringLiteral("mode000")) QVERIFY(SaveRanking(path, saverTable(0)));
+    if (kind == QStringLiteral("mode000")) QVERIFY(QFile::setPermissions(path, {}));
+    // Left by saves killed in the middle, next to files that only look alike.
+    const QStringList leftovers{QStringLiteral("Point.dat.aB3xY9"), QStringLiteral("Point.dat.Zz0000")};
+    const QStringList kept{QStringLiteral("Point.dat.bak"), QStringLiteral("Point.dat.1234567"),
+                           QStringLiteral("Other.dat.aB3xY9")};
+    for (const QString &name : leftovers + kept) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+
+    GameState g = table({1, 2, 3, 4, 5});
+    QString reason;
+    QCOMPARE(int(LoadRanking(path, g, &reason)), found);
+    QCOMPARE(reason.isEmpty(), found != int(RankingLoad::Unreadable));
+    if (found == int(RankingLoad::Unreadable)) QVERIFY(sameTable(g, table({1, 2, 3, 4, 5})));
+    if (found == int(RankingLoad::Read)) QVERIFY(sameTable(g, saverTable(0)));
+    for (const QString &name : kept)
+        QVERIFY2(QFileInfo::exists(dir.filePath(name)), qPrintable(name));
+    for (const QString &name : leftovers)
+            QVERIFY2(!QFileInfo::exists(dir.filePath(name)), qPrintable(name));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("headline");
+    QTest::newRow("a folder of that name") << "folder" << "ランキングの ファイルを 読めません！";
+    QTest::newRow("no permission to read") << "mode000" << "ランキングの ファイルを 読めません！";
+    QTest::newRow("its folder is a file") << "blocked" << "ランキングを 保存できません！";
+}
+
+void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, headline);
+    if (kind == QStringLiteral("mode000") && runAsOrdinaryUser()) return;
+
+    Harness h;
+    QString folder = h.dir.path();
+    if (kind == QStringLiteral("blocked")) {
+        folder = h.dir.filePath(QStringLiteral("blocker"));
+        QFile f(folder);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    h.app->exeDir = h.app->userDataDir = folder;
+    const QString path = rankingFilePath(*h.app);
+    if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkpath(path));
+    if (kind == QStringLiteral("mode000")) {
+        QVERIFY(SaveRanking(path, saverTable(0)));
+        QVERIFY(QFile::setPermissions(path, {}));
+    }
+
+    LoadRanking(*h.app);
+    QCOMPARE(int(h.host.messages.size()), 1);
+    QVERIFY2(h.host.messages[0].text.startsWith(headline), qPrintable(h.host.messages[0].text));
+    QVERIFY(h.host.messages[0].text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(h.host.messages[0].style, 48);
+
+    // A registration later in the run saves nothing and tells nothing more.
+    h.g().RankPoints[0] = 500;
+    QVERIFY(!SaveRanking(*h.app));
+    QCOMPARE(int(h.host.messages.size()), 1);
+    if (kind == QStringLiteral("mode000")) {
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(readAll(path), encodeRanking(saverTable(0)));
+    }
 }
 
 void RankingFileTest::pathFollowsTheLayout_data()

@@ -2,11 +2,15 @@
 #include "ranking/form4.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
+#include "startup/quitsignals.h"
 #include "support/harness.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
+#include <memory>
+#include <unistd.h>
 
 using namespace nuyo;
 
@@ -258,48 +262,140 @@ void RankingWindowTest::registrationSavesTheName_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fault"); // what happens to the file or the game before the press
     QTest::newRow("typed name") << "abc"
-                                << "ABC";
+                                << "ABC"
+                                << "";
     QTest::newRow("empty name") << ""
-                                << "- - -";
+                                << "- - -"
+                                << "";
     QTest::newRow("spaces stay") << "  "
-                                 << "  ";
+                                 << "  "
+                                 << "";
     QTest::newRow("double quote shown full-width") << "a\"b"
-                                                   << "A＂B";
+                                                   << "A＂B"
+                                                   << "";
+    QTest::newRow("a folder takes the file's place") << "abc"
+                                                     << "ABC"
+                                                     << "folder";
+    QTest::newRow("the disk is full (a real small file system)") << "abc"
+                                                                 << "ABC"
+                                                                 << "full";
+    // Ended by the desktop (a signal) before the press: the name as typed is registered, quietly.
+    QTest::newRow("the game ends while the name is typed") << "ab"
+                                                           << "AB"
+                                                           << "ended";
 }
+
+namespace {
+
+// A 64 KiB file system mounted for one test and filled up; only root can mount one.
+class FullFileSystem
+{
+public:
+    explicit FullFileSystem(const QString &where) : m_where(where)
+    {
+        QDir().mkpath(where);
+        if (::geteuid() != 0 ||
+            QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                        QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                                        QStringLiteral("tmpfs"), where}) != 0)
+            return;
+        m_mounted = true;
+    }
+    ~FullFileSystem()
+    {
+        if (m_mounted) QProcess::execute(QStringLiteral("umount"), {m_where});
+    }
+    bool mounted() const { return m_mounted; }
+
+    // Takes every free block; returns false when the disk never said it was full.
+    bool fill() const
+    {
+        QFile filler(QDir(m_where).filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+        const QByteArray block(512, 'x');
+        for (int i = 0; i < 1024; ++i)
+            if (filler.write(block) != block.size()) return true;
+        return false;
+    }
+
+private:
+    QString m_where;
+    bool m_mounted = false;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
 
 void RankingWindowTest::registrationSavesTheName()
 {
     QFETCH(QString, typed);
     QFETCH(QString, name);
+    QFETCH(QString, fault);
 
     Harness h;
+    std::unique_ptr<FullFileSystem> disk;
+    if (fault == QStringLiteral("full")) {
+        disk = std::make_unique<FullFileSystem>(h.dir.filePath(QStringLiteral("small")));
+        if (!disk->mounted()) QSKIP("mounting a small file system needs root (CI runs this as root)");
+        h.app->exeDir = h.app->userDataDir = h.dir.filePath(QStringLiteral("small"));
+    }
     GameState &g = h.g();
     setTable(g, {50, 40, 30, 20, 10});
+    const QString path = rankingFilePath(*h.app);
+    QVERIFY(SaveRanking(path, g));
+    const QByteArray old = fileBytes(path);
+    if (disk) QVERIFY2(disk->fill(), "the small file system never filled up");
     setResult(g, 35);
     QString rowShown, prompt, caption;
     QColor back;
     bool entryHidden = false;
-    runWindow(h, [&](Form4 &f) {
-        for (QChar c : typed)
-            f.Text1->typeChar(c);
-        f.Command1->press();
-        rowShown = f.lblP[2]->text();
-        prompt = f.Label1[8]->text();
-        caption = f.Command1->text();
-        back = f.Command1->backColor();
-        entryHidden = !f.Text1->isVisible() && f.Label1[8]->isVisible();
-    });
-    QCOMPARE(rowShown, QStringLiteral("   35") + Result + name);
-    QCOMPARE(prompt, QStringLiteral("＜　登録完了！ ＞"));
-    QCOMPARE(caption, QStringLiteral("ＯＫ"));
-    QCOMPARE(back, OkBack);
-    QVERIFY(entryHidden);
+    bool ended = false;
+    try {
+        runWindow(h, [&](Form4 &f) {
+            for (QChar c : typed)
+                f.Text1->typeChar(c);
+            if (fault == QStringLiteral("folder")) QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+            if (fault == QStringLiteral("ended")) endQuietly(*h.app);
+            f.Command1->press();
+            rowShown = f.lblP[2]->text();
+            prompt = f.Label1[8]->text();
+            caption = f.Command1->text();
+            back = f.Command1->backColor();
+            entryHidden = !f.Text1->isVisible() && f.Label1[8]->isVisible();
+        });
+    } catch (const ApplicationEnded &) {
+        ended = true;
+    }
+    QCOMPARE(ended, fault == QStringLiteral("ended"));
     QCOMPARE(g.RankRecords[2], Result + name);
+    const bool saved = fault.isEmpty() || ended;
+    if (!ended) {
+        QCOMPARE(rowShown, QStringLiteral("   35") + Result + name);
+        QCOMPARE(prompt, saved ? QStringLiteral("＜　登録完了！ ＞") : QStringLiteral("＜　保存できません！ ＞"));
+        QCOMPARE(caption, QStringLiteral("ＯＫ"));
+        QCOMPARE(back, OkBack);
+        QVERIFY(entryHidden);
+    }
+    // A failed save is told once, with the file's place and the reason.
+    QCOMPARE(int(h.host.messages.size()), saved ? 0 : 1);
+    if (!saved) {
+        QVERIFY2(h.host.messages[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(h.host.messages[0].text));
+        QVERIFY(h.host.messages[0].text.contains(fault == QStringLiteral("full") ? QStringLiteral("空き")
+                                                                                  : QStringLiteral("フォルダー")));
+    }
+    if (disk) QCOMPARE(fileBytes(path), old);
+    if (!saved) return;
 
     // The file holds the new table, and reads back as shown.
     GameState fromFile;
-    LoadRanking(rankingFilePath(*h.app), fromFile);
+    LoadRanking(path, fromFile);
     const QList<int> expected{50, 40, 35, 30, 20};
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(fromFile.RankPoints[i], expected[i]);

@@ -1,9 +1,11 @@
 // The real host sleeps in the event loop while it waits, wakes for events and deadlines, and
 // never lets a timer's tick run inside itself.
 #include "host/realhost.h"
+#include "startup/quitsignals.h"
 
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <sys/resource.h>
 
 using namespace nuyo;
@@ -27,6 +29,9 @@ private Q_SLOTS:
     void aWaitEndsAfterTheEventThatMakesItsConditionTrue();
     void theClockNeverGoesBack();
     void aTimersTickDoesNotRunInsideItself();
+    // A logout, a closed terminal or a kill request reaches the game through its event loop.
+    void quitSignalsArriveAsEvents_data();
+    void quitSignalsArriveAsEvents();
 };
 
 void RealHostTest::waitingTwoSecondsSleepsInsteadOfSpinning()
@@ -84,6 +89,33 @@ void RealHostTest::aTimersTickDoesNotRunInsideItself()
     timer->setEnabled(false);
     QCOMPARE(deepest, 1);
     QVERIFY(ticks >= 5);
+}
+
+void RealHostTest::quitSignalsArriveAsEvents_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void RealHostTest::quitSignalsArriveAsEvents()
+{
+    QFETCH(int, signal);
+    int calls = 0;
+    {
+        nuyo::QuitSignals quit([&calls] { ++calls; });
+        std::raise(signal); // the handler only writes a byte: nothing is called yet
+        QCOMPARE(calls, 0);
+        QTRY_COMPARE(calls, 1);
+        std::raise(signal);
+        std::raise(signal);
+        QTRY_VERIFY(calls > 1); // a second request is not lost
+    }
+    // Once the game has stopped listening, the signal has its usual effect again.
+    struct sigaction now {};
+    sigaction(signal, nullptr, &now);
+    QVERIFY(now.sa_handler == SIG_DFL);
 }
 
 QTEST_MAIN(RealHostTest)

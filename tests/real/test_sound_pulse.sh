@@ -2,7 +2,9 @@
 # The game's sound reaches a real sound server: a private PulseAudio daemon with a null sink,
 # recorded from the sink's monitor. Once the main window of a practice game shows, the pond loop
 # must be audible within 2 s; pressing "振り込み" must add the cast's effects on top, louder than
-# the pond recording ever is on its own.
+# the pond recording ever is on its own. The sounds need no file: the game runs with a file size
+# limit of 64 KiB and a temporary folder that is full (a 64 KiB tmpfs, when run as root), and
+# leaves nothing there.
 #
 # Needs: pulseaudio, pulseaudio-utils (parec, pactl), xvfb, xdotool, python3.
 # Environment: NUYO_BUILD_DIR (the built game), NUYO_SOURCE_DIR (the recordings).
@@ -22,12 +24,14 @@ SOURCE=${NUYO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/nuyo-sound.XXXXXX")
 PIDS=()
+MOUNTED=""
 cleanup() {
     local pid
     for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
         pid=${PIDS[i]}
         kill "$pid" 2> /dev/null && wait "$pid" 2> /dev/null
     done
+    [ -n "$MOUNTED" ] && umount "$MOUNTED"
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -59,14 +63,18 @@ export PULSE_SERVER="unix:$WORK/pulse.sock"
 unset PULSE_COOKIE PULSE_SINK PULSE_SOURCE
 SINK=nuyo_test_sink
 
-pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n --disable-shm=yes \
-    --log-target=stderr \
-    --load="module-null-sink sink_name=$SINK rate=44100 channels=2" \
-    --load="module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
-    > "$WORK/pulseaudio.log" 2>&1 &
-PIDS+=($!)
-wait_until 10 pactl info > /dev/null 2>&1 || fail "the PulseAudio daemon did not come up"
-pactl set-default-sink "$SINK" || fail "no null sink"
+start_sound_server() {
+    pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n --disable-shm=yes \
+        --log-target=stderr \
+        --load="module-null-sink sink_name=$SINK rate=44100 channels=2" \
+        --load="module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
+        >> "$WORK/pulseaudio.log" 2>&1 &
+    PIDS+=($!)
+    SERVER=$!
+    wait_until 10 pactl info > /dev/null 2>&1 || fail "the PulseAudio daemon did not come up"
+    pactl set-default-sink "$SINK" || fail "no null sink"
+}
+start_sound_server
 
 # ---- a private X server -----------------------------------------------------------------------
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$WORK/display" > "$WORK/xvfb.log" 2>&1 &
@@ -91,7 +99,16 @@ PIDS+=($!)
 REC=$!
 wait_until 10 grown_to 4410 || fail "parec records nothing from the null sink"
 
-(cd "$WORK/game" && exec ./nuyo) > "$WORK/game.log" 2>&1 &
+# A temporary folder with no room left.
+mkdir -p "$WORK/tmp"
+if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=64k tmpfs "$WORK/tmp" 2> /dev/null; then
+    MOUNTED="$WORK/tmp"
+    dd if=/dev/zero of="$WORK/tmp/filler" bs=1k 2> /dev/null || true # stops when it is full
+    echo "TMPDIR is a full 64 KiB tmpfs ($(df --output=avail -k "$WORK/tmp" | tail -n 1 | tr -d ' ') KiB free)"
+else
+    echo "note: not root, so TMPDIR is an empty folder rather than a full one"
+fi
+(cd "$WORK/game" && ulimit -f 64 && TMPDIR="$WORK/tmp" exec ./nuyo) > "$WORK/game.log" 2>&1 &
 PIDS+=($!)
 GAME=$!
 
@@ -120,6 +137,8 @@ wait_until 10 grown_to $((PRESSED + 5 * RATE)) || fail "the recording stalled"
 kill -0 "$GAME" 2> /dev/null || fail "the game ended during the cast"
 kill -INT "$REC"
 wait "$REC" 2> /dev/null
+LEFT=$(find "$WORK/tmp" -mindepth 1 ! -name filler | head -n 3)
+[ -z "$LEFT" ] || fail "the game left files in TMPDIR: $LEFT"
 
 python3 - "$WORK/monitor.raw" "$SHOWN" "$PRESSED" "$SOURCE/layouts/sounds/101.wav" << 'EOF' || fail "see above"
 import array, struct, sys
@@ -173,3 +192,29 @@ if burst < 1.3 * pond_peak:
     sys.exit(1)
 print("PASS: the loop plays and the cast's effects sound over it")
 EOF
+
+# ---- the sound server restarts -----------------------------------------------------------------
+# The game's next sound after the server came back is heard: the action button is pressed until
+# the sink's monitor records anything (a strike, a missed bait and a cast all sound).
+kill "$SERVER"
+wait "$SERVER" 2> /dev/null
+start_sound_server
+parec -d "$SINK.monitor" --latency-msec=20 --raw --format=s16le --rate=$RATE --channels=1 \
+    > "$WORK/after.raw" 2> "$WORK/parec.log" &
+PIDS+=($!)
+REC=$!
+after_bytes() { stat -c %s "$WORK/after.raw" 2> /dev/null || echo 0; }
+wait_until 10 eval '(($(after_bytes) >= 4410))' || fail "parec records nothing after the restart"
+# True once the recording since the restart holds any sample that is not silence.
+heard() {
+    python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(0 if d.strip(b"\0") else 1)' "$WORK/after.raw"
+}
+for press in 1 2 3 4; do
+    kill -0 "$GAME" 2> /dev/null || fail "the game ended after the sound server restarted"
+    xdotool mousemove --window "$MAIN" 400 260 click 1
+    if wait_until 3 heard; then
+        echo "PASS: a sound is heard after the sound server restarted (press $press)"
+        exit 0
+    fi
+done
+fail "no sound after the sound server restarted"

@@ -50,7 +50,7 @@ void drawRod(QPainter &p, const Pose &pose)
 {
     // the butt below the hand, along the rod's first direction
     QPointF dir = pose.c1 - pose.hand;
-    dir /= std::hypot(dir.x(), dir.y());
+    dir /= std::sqrt(dir.x() * dir.x() + dir.y() * dir.y()); // sqrt rounds exactly; hypot may not
     const QPointF butt = pose.hand - dir * 26;
     p.setPen(QPen(pal::rod.darker(130), 6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(butt, pose.hand);

@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include "quantize.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -147,7 +149,7 @@ Cell makeCell(int w, int h, const std::function<void(QPainter &)> &draw, int thr
         smooth(p);
         draw(p);
     }
-    const QImage straight = layer.convertToFormat(QImage::Format_ARGB32);
+    const QImage straight = straightAlpha(layer);
     Cell c{QImage(w, h, QImage::Format_RGB32), QImage(w, h, QImage::Format_RGB32)};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {

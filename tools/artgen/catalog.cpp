@@ -3,6 +3,7 @@
 #include "drawings.h"
 #include "gifwriter.h"
 #include "icowriter.h"
+#include "quantize.h"
 
 #include <QBuffer>
 
@@ -17,7 +18,7 @@ QByteArray png(const QImage &image)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+    straightAlpha(image).save(&buffer, "PNG");
     return bytes;
 }
 

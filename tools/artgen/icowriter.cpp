@@ -24,7 +24,7 @@ void put32(QByteArray &out, uint32_t v)
 
 QByteArray encodeIco16(const QImage &source)
 {
-    const QImage argb = source.convertToFormat(QImage::Format_ARGB32);
+    const QImage argb = straightAlpha(source);
     const int w = argb.width(), h = argb.height();
 
     // Transparent pixels become black for the quantiser; the mask hides them.

@@ -58,7 +58,12 @@ void writePreviews(const QString &dir)
 
 } // namespace
 
+#ifdef ARTGEN_MODULE
+// The entry point when artgen-plaincpu loads the generator as a module.
+extern "C" __attribute__((visibility("default"))) int artgenMain(int argc, char **argv)
+#else
 int main(int argc, char **argv)
+#endif
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -65,9 +65,27 @@ int distance(QRgb a, QRgb b)
 
 } // namespace
 
+QImage straightAlpha(const QImage &image)
+{
+    QImage out(image.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb *in = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            switch (image.format()) {
+            case QImage::Format_RGB32: line[x] = in[x] | 0xff000000u; break;
+            case QImage::Format_ARGB32: line[x] = in[x]; break;
+            case QImage::Format_ARGB32_Premultiplied: line[x] = qUnpremultiply(in[x]); break;
+            default: line[x] = image.pixel(x, y); break;
+            }
+        }
+    }
+    return out;
+}
+
 Indexed quantize(const QImage &source, int maxColours, const QVector<QRgb> &reserved)
 {
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    const QImage image = straightAlpha(source);
     Indexed out;
     out.width = image.width();
     out.height = image.height();

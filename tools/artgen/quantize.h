@@ -22,4 +22,10 @@ struct Indexed {
 // Pictures with few enough colours keep them all. No dithering: flat areas stay flat.
 Indexed quantize(const QImage &image, int maxColours, const QVector<QRgb> &reserved = {});
 
+// The picture as straight (not premultiplied) ARGB32, converted pixel by pixel with integer
+// arithmetic. QImage::convertToFormat picks a vector routine for the CPU it runs on, and those round
+// some half-transparent pixels differently from each other, so the written files would depend on the
+// machine that drew them.
+QImage straightAlpha(const QImage &image);
+
 } // namespace nuyo::art

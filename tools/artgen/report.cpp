@@ -120,11 +120,14 @@ QImage brokenLinePicture()
         p.drawLine(QPointF(96, 78), QPointF(101 + 2 * i, 84 + 3 * i));
     // the snap
     p.setPen(QPen(QColor(255, 230, 80), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Eight rays 45 degrees apart, the first at 0.3 radians. The directions are turned step by step
+    // with exactly rounded arithmetic: the C library's sine may round differently per CPU or build.
     const QPointF snap(112, 90);
+    const double turn = std::sqrt(0.5);
+    QPointF dir(0.955336489125606, 0.29552020666133955); // cos 0.3, sin 0.3
     for (int i = 0; i < 8; ++i) {
-        const double a = i * M_PI / 4 + 0.3;
-        p.drawLine(snap + QPointF(std::cos(a) * 7, std::sin(a) * 7),
-                   snap + QPointF(std::cos(a) * 15, std::sin(a) * 15));
+        p.drawLine(snap + dir * 7, snap + dir * 15);
+        dir = QPointF((dir.x() - dir.y()) * turn, (dir.x() + dir.y()) * turn);
     }
     // the lost end drifts away with the float
     p.setPen(QPen(QColor(235, 235, 245), 1.6));

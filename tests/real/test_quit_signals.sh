@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# A logout (SIGHUP), Ctrl+C (SIGINT), a kill request (SIGTERM) or another program destroying the
+# main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock given back, no temporary files left, and
+# Point.dat whole. Temporary files left beside Point.dat by saves that were killed are removed
+# at start.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+setup
+
+# The game's own temporary folder, watched for anything left behind.
+export TMPDIR="$WORK_DIR/tmp"
+mkdir -p "$TMPDIR"
+prepare_game_dir
+EMPTY_TABLE_BYTES=180
+
+# ended_cleanly PID: the game ended with status 0 and left nothing behind.
+ended_cleanly()
+{
+    wait_exit "$1" 10 || fail "the game is still running 10 s after the signal"
+    [ "$EXIT_STATUS" = 0 ] || fail "the game ended with status $EXIT_STATUS"
+    local left
+    left=$(find "$WORK_DIR/xdg" -name '*.lock*' | head -n 3)
+    [ -z "$left" ] || fail "the lock file stays: $left"
+    left=$(find "$TMPDIR" -mindepth 1 | head -n 3)
+    [ -z "$left" ] || fail "files stay in TMPDIR: $left"
+    left=$(find "$GAME_DIR" -name 'Point.dat.*' | head -n 3)
+    [ -z "$left" ] || fail "temporary ranking files stay: $left"
+    if [ -e "$GAME_DIR/Point.dat" ]; then
+        [ "$(stat -c %s "$GAME_DIR/Point.dat")" = "$EMPTY_TABLE_BYTES" ] ||
+            fail "Point.dat is $(stat -c %s "$GAME_DIR/Point.dat") bytes, not $EMPTY_TABLE_BYTES"
+        [ "$(grep -c $'\r$' "$GAME_DIR/Point.dat")" = 5 ] || fail "Point.dat does not hold five lines"
+    fi
+}
+
+check "SIGHUP while the title window shows: the game ends with status 0"
+start_game
+wait_window "ぬ よ" 15 "$GAME_PID" >/dev/null || fail "the title window did not appear"
+kill -HUP "$GAME_PID"
+ended_cleanly "$GAME_PID"
+
+check "a temporary file of a killed save is removed when the main window loads; SIGINT ends the game"
+: >"$GAME_DIR/Point.dat.Ab12Cd"
+: >"$GAME_DIR/Point.dat.keep"
+start_practice
+[ ! -e "$GAME_DIR/Point.dat.Ab12Cd" ] || fail "the killed save's temporary file is still there"
+[ -e "$GAME_DIR/Point.dat.keep" ] || fail "a file that is not a temporary ranking file was removed"
+rm "$GAME_DIR/Point.dat.keep"
+kill -INT "$GAME_PID"
+ended_cleanly "$GAME_PID"
+
+check "SIGTERM while the float is watched: the game ends with status 0 and leaves nothing"
+start_practice
+click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
+# The button reads "合わせ" from the end of the cast's animation through the watch.
+wait_action "$MAIN_WIN" "$COLOUR_STRIKE" 15 || fail "the cast did not reach the watch"
+screenshot quit-signal-watch "$MAIN_WIN"
+kill -TERM "$GAME_PID"
+ended_cleanly "$GAME_PID"
+
+check "the main window destroyed by another program: the game ends with status 0"
+start_practice
+xdotool windowclose "$MAIN_WIN"
+ended_cleanly "$GAME_PID"
+
+check "after the signals a new start is not refused"
+start_game
+wait_window "ぬ よ" 15 "$GAME_PID" >/dev/null || fail "the title window did not appear"
+[ -z "$(find_window " * ぬ よ *" "$GAME_PID")" ] || fail "the new copy says it is already running"
+kill -TERM "$GAME_PID"
+ended_cleanly "$GAME_PID"
+log "PASS"
