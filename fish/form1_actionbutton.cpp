@@ -156,7 +156,7 @@ void Form1::endPressed()
     SoundRelease(app);
     delete app.form3;
     app.form3 = nullptr;
-    g.SoundOff = 1;
+    g.SoundOff = SoundOff::Silent;
     const QString grade = g.BigLevel > 1 ? QStringLiteral("　　＜ 成績 ：！ ") : QStringLiteral("　　＜ 成績 ：　 ");
     app.host.msgBox(QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n") + grade + QString::number(g.Points) +
                         QStringLiteral("　ポイント ＞"),

@@ -47,6 +47,10 @@ namespace Stamp { // the kinds of size stamp CmCopy composes
 enum Value { Blank = 0, LineBreak = 1, Landed = 2 };
 }
 
+namespace SoundOff { // whether the game plays sounds
+enum Value { Available = 0, Silent = 1 };
+}
+
 namespace Mouse { // the mouse buttons as the press handlers receive them
 enum Value { Left = 1, Right = 2 };
 }

@@ -57,7 +57,7 @@ void Form1::Command7_Click()
 
 void Form1::Form_QueryUnload()
 {
-    if (g.SoundOff == 0)
+    if (g.SoundOff == SoundOff::Available)
         SoundRelease(app);
     delete app.form3;
     app.form3 = nullptr;
