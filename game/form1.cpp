@@ -111,5 +111,4 @@ void Form1::changeEvent(QEvent *e)
     QWidget::changeEvent(e);
 }
 
-
 } // namespace nuyo

@@ -40,7 +40,7 @@ public:
     void Timer2_Timer(); // the float settling after a cast
     void Command1_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0); // the action button
     void showAction(Action::State state); // the action button's caption and colour for `state`
-    void StrikeResult();     // judges the strike, then shows its comment and the size stamps
+    void StrikeResult();                  // judges the strike, then shows its comment and the size stamps
     void endCast();                       // the next cast, or the game's close when no bait is left
     void AWASE();                         // the angler after a cast has ended, with the last result's mark
     void Timer3_Timer();                  // bait countdown while watching; fight tick while a fish is on

@@ -22,9 +22,8 @@ QString weightText(int totalCm)
 
 QString totalLine(int totalCm)
 {
-    const QString s = QString::number(totalCm);
-    const QString shown =
-        s.size() > 2 ? s.left(s.size() - 2) + QStringLiteral("．") + s.right(2) : QStringLiteral("0．") + s;
+    // The log writes the weight with a full-width point.
+    const QString shown = weightText(totalCm).replace(QLatin1Char('.'), QStringLiteral("．"));
     return QStringLiteral("\r\n  \r\n　　計　 ") + shown + QStringLiteral(" Ｋｇ");
 }
 

@@ -89,16 +89,16 @@ void FightTest::aPressEndsTheFightOnlyAtTheRightTension()
     f.Command1->press(button);
     GameState &g = h.g();
     if (outcome == QLatin1String("landed")) {
-        QCOMPARE(g.CastStage, 1);
+        QCOMPARE(g.CastStage, int(CastStage::Landing));
         QVERIFY(f.Timer1->isEnabled());
         QVERIFY(!f.Timer3->isEnabled());
         QVERIFY(!f.Command1->isEnabled());
         QCOMPARE(g.Fighting, 0);
-        QCOMPARE(g.ResultMark, 2);
+        QCOMPARE(g.ResultMark, int(ResultMark::Landed));
     } else if (outcome == QLatin1String("broken")) {
         QCOMPARE(g.LastResult, QStringLiteral("ハリス切れ"));
         QCOMPARE(g.FishSize, 0);
-        QCOMPARE(g.ResultMark, 1);
+        QCOMPARE(g.ResultMark, int(ResultMark::LineBreak));
         QCOMPARE(g.Fighting, 0);
         QVERIFY(!f.Timer3->isEnabled());
         QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
@@ -161,7 +161,7 @@ void FightTest::aLandingShowsTheReportAndReadiesTheNextCast()
     GameState &g = h.g();
     g.BigLevel = 1;
     f.Command1->press(1);
-    QCOMPARE(g.ResultMark, 3);
+    QCOMPARE(g.ResultMark, int(ResultMark::BigLanded));
     QCOMPARE(g.BigLevel, 2);
     QCOMPARE(g.Count60, 1);
     QVERIFY(f.Shape1->isVisibleTo(&f));
@@ -283,7 +283,7 @@ void FightTest::aRealGameEndsInTheRankingWithTheAnglersName()
         QCOMPARE(back.RankPoints[i], g.RankPoints[i]);
         QCOMPARE(back.RankRecords[i], g.RankRecords[i]);
     }
-    QCOMPARE(g.RankOn, 1);
+    QCOMPARE(g.RankOn, int(RankOn::NothingPending));
 }
 
 void FightTest::captionsAndColoursFollowTheCast()

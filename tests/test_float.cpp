@@ -155,7 +155,7 @@ void FloatTest::theEndOfCastPictureWithNoResultIsTheAnglerAlone()
     Harness h(4);
     h.start(1);
     Form1 &f = h.form();
-    h.g().ResultMark = 0;
+    h.g().ResultMark = ResultMark::None;
     f.AWASE();
     QCOMPARE(f.PicPRE->image(), expectedAngler(f, 5));
 }

@@ -255,8 +255,8 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
     h.form().NewGame();
     QVERIFY(pressedAt > before);
     QVERIFY(qAbs(h.host.now() - pressedAt - 1.5) < 1e-9);
-    QCOMPARE(h.g().GameMode, 1);
-    QCOMPARE(h.g().TitleCall, 2);
+    QCOMPARE(h.g().GameMode, int(GameMode::Real));
+    QCOMPARE(h.g().TitleCall, int(TitleCall::NewGameChosen));
     QVERIFY(h.form().windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
 }
 

@@ -58,7 +58,7 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     Form1 &f = h.form();
     QVERIFY(f.Command7->isVisibleTo(&f));
     QCOMPARE(f.Command1->height(), 161);
-    h.g().RankingOff = 1;
+    h.g().RankingOff = RankingOff::NotRanked;
     h.g().RankPoints[0] = 77;
     h.g().RankRecords[0] = QStringLiteral("kept");
     h.host.onModal = [&](QWidget *w) {
@@ -68,7 +68,7 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     QCOMPARE(f.Command1->text(), Action::caption(Action::End));
     // The action button reads "終了": the player chooses the new-game button instead.
     f.Command7->press(1);
-    QCOMPARE(h.g().GameMode, 1);
+    QCOMPARE(h.g().GameMode, int(GameMode::Real));
     QVERIFY(f.windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
     QCOMPARE(f.PicPRE->picture(), f.Image12->picture().convertToFormat(QImage::Format_RGB32));
     QCOMPARE(f.Label4->text(), QStringLiteral("0"));
@@ -83,7 +83,7 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     QCOMPARE(f.Command3[2]->backColor(), QColor(255, 192, 255));
     QVERIFY(f.Command3[0]->isEnabled() && f.Command4->isEnabled());
     QCOMPARE(f.Command6->backColor(), QColor(0, 192, 192)); // ranking off is remembered
-    QCOMPARE(h.g().RankingOff, 1);
+    QCOMPARE(h.g().RankingOff, int(RankingOff::NotRanked));
     QCOMPARE(h.g().RankPoints[0], 77);
     QCOMPARE(h.g().RankRecords[0], QStringLiteral("kept"));
     QCOMPARE(h.g().Baits, 20);

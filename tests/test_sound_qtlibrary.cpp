@@ -74,7 +74,7 @@ void TestSoundQtLibrary::theGameLoadsSilentlyWithOneMessage()
     Form1 form(app);
     form.SetupSound();
     QCOMPARE(app.g.DsHandle, 0L);
-    QCOMPARE(app.g.SoundOff, 1);
+    QCOMPARE(app.g.SoundOff, int(SoundOff::Silent));
     QCOMPARE(host.messages.size(), size_t(1));
     QCOMPARE(host.messages[0].text, QStringLiteral("Direct Soundインターフェースが作成できません。　　　　"));
     QCOMPARE(host.messages[0].caption, QStringLiteral("ぬよ"));

@@ -136,7 +136,7 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
     QCOMPARE(rig.rec->count(QStringLiteral("loop")), 0);
 
     SoundRelease(app);
-    app.g.SoundOff = 1;
+    app.g.SoundOff = SoundOff::Silent;
     rig.rec->calls.clear();
     SoundPlay(app, app.g.Snd104);
     QCOMPARE(rig.rec->count(QStringLiteral("play")), 0);

@@ -79,7 +79,7 @@ void WholeGameTest::aPlayerWhoNeverStrikesLosesEveryBait()
     QCOMPARE(h.host.messages[1].text, QStringLiteral("終了します！  　　"));
     QCOMPARE(h.sound->resources(QStringLiteral("free")), (std::vector<int>{101, 102, 103, 104, 105}));
     QCOMPARE(h.sound->count(QStringLiteral("terminate")), 1);
-    QCOMPARE(h.g().SoundOff, 1);
+    QCOMPARE(h.g().SoundOff, int(SoundOff::Silent));
 }
 
 void WholeGameTest::aPlayerWatchingTheFloatLandsFishAndScores_data()

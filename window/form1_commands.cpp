@@ -73,11 +73,11 @@ void Form1::Image3_Click()
     const QString path = introductionPath(app.exeDir);
     if (QFileInfo(path).isFile()) {
         if (app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 表示しますか？"), MsgBox::YesNo | MsgBox::Question,
-                            QStringLiteral(" * ぬ よ *")) ==
-            MsgBox::Yes) {
+                            QStringLiteral(" * ぬ よ *")) == MsgBox::Yes) {
             // The desktop's own viewer opens the file by its URL: no shell, no command line.
             if (!app.host.openDocument(path))
-                app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 開けませんでした。"), MsgBox::Exclamation, QString());
+                app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 開けませんでした。"), MsgBox::Exclamation,
+                                QString());
         }
     } else {
         app.host.msgBox(QStringLiteral("「 はじめに .txt 」がありません！"), MsgBox::OkOnly, QString());

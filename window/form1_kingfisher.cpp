@@ -48,7 +48,8 @@ void Form1::KingfisherVisit()
         PicKF->setPicture(snapshot.convertToFormat(QImage::Format_RGB32));
         PicKF->refresh();
         const QImage &right = Image10->picture();
-        PicKF->paintMasked(right, Cell::PerchedBird, right, Cell::PerchedBird.translated(88, 0), QRect(356, 130, 88, 84));
+        PicKF->paintMasked(right, Cell::PerchedBird, right, Cell::PerchedBird.translated(88, 0),
+                           QRect(356, 130, 88, 84));
         PicKF->setVisible(true);
         PicKF->raise();
         WaitSeconds(1.0);
@@ -80,7 +81,8 @@ void Form1::KingfisherVisit()
     } catch (const std::exception &) {
         setEnabled(true);
         PicKF->setVisible(false);
-        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), MsgBox::Exclamation, QStringLiteral(" 警告！"));
+        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), MsgBox::Exclamation,
+                        QStringLiteral(" 警告！"));
     }
 }
 

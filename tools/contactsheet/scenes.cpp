@@ -295,7 +295,7 @@ void practiceGame(Camera &cam, QStringList &problems)
         host.at(t0 + 0.1 * k + 0.05, [&game, k] { game.cam.take(QStringLiteral("cast-%1").arg(k), game.main()); });
     host.at(t0 + 3.0 + 0.2 * 10 + 0.1, [&game] { game.cam.take(QStringLiteral("settling"), game.main()); });
     game.reportShot = QStringLiteral("report-fish");
-    cam.when([&] { return g.CastStage == 1 && f.Tick >= 10; },
+    cam.when([&] { return g.CastStage == CastStage::Landing && f.Tick >= 10; },
              [&] { cam.take(QStringLiteral("landing"), game.main()); });
     game.playCast(
         [&] {
