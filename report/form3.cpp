@@ -9,6 +9,7 @@
 #include "sound/vbdsound.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWindow>
 
@@ -70,8 +71,14 @@ QRect Form3::fishRect(int cm)
 
 void Form3::placeOverMainWindow()
 {
-    if (app.form1)
-        move(app.form1->pos() + QPoint(OffsetX, OffsetY));
+    if (!app.form1) return;
+    move(app.form1->pos() + QPoint(OffsetX, OffsetY));
+    // A Wayland client cannot place its windows: there the report names the main window as its
+    // parent, and the compositor places it over that window.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        create();
+        windowHandle()->setTransientParent(app.form1->windowHandle());
+    }
 }
 
 void Form3::Form_Load()
