@@ -126,7 +126,8 @@ geometry()
 # surface under it), then presses.
 press_at()
 {
-    DISPLAY=$OUTER_DISPLAY xdotool mousemove --sync "$(($1 + 1))" "$2" mousemove --sync "$1" "$2" click "${3:-1}"
+    DISPLAY=$OUTER_DISPLAY xdotool mousemove "$1" "$2"
+    DISPLAY=$OUTER_DISPLAY xdotool click "${3:-1}"
 }
 click()
 {
