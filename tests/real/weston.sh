@@ -69,6 +69,8 @@ start_wayland_game()
         cd "$GAME_DIR"
         unset PULSE_SERVER QT_QPA_PLATFORM DISPLAY
         [ -n "$XW_DISPLAY" ] && export DISPLAY=$XW_DISPLAY
+        # GAME_WAYLAND_DEBUG=client logs the game's Wayland requests.
+        export WAYLAND_DEBUG=${GAME_WAYLAND_DEBUG:-}
         export WAYLAND_DISPLAY=$WESTON_SOCKET XDG_SESSION_TYPE=wayland \
             XDG_RUNTIME_DIR="$WORK_DIR/xdg" XDG_DATA_HOME="$WORK_DIR/data" \
             XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
