@@ -71,7 +71,8 @@ QRect Form3::fishRect(int cm)
 
 void Form3::placeOverMainWindow()
 {
-    if (!app.form1) return;
+    if (!app.form1)
+        return;
     move(app.form1->pos() + QPoint(OffsetX, OffsetY));
     // A Wayland client cannot place its windows: there the report names the main window as its
     // parent, and the compositor places it over that window.

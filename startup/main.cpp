@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
 
     const bool platformChosen = nuyo::applyPlatformChoice();
     QApplication qapp(argc, argv);
-    if (platformChosen) qunsetenv("QT_QPA_PLATFORM");
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     // The game decides when it ends: hiding the main window for a new game's choice of mode
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
