@@ -9,7 +9,6 @@
 #include "sound/vbdsound.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QWindow>
 
@@ -71,15 +70,8 @@ QRect Form3::fishRect(int cm)
 
 void Form3::placeOverMainWindow()
 {
-    if (!app.form1)
-        return;
-    move(app.form1->pos() + QPoint(OffsetX, OffsetY));
-    // A Wayland client cannot place its windows: there the report names the main window as its
-    // parent, and the compositor places it over that window.
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        create();
-        windowHandle()->setTransientParent(app.form1->windowHandle());
-    }
+    if (app.form1)
+        move(app.form1->pos() + QPoint(OffsetX, OffsetY));
 }
 
 void Form3::Form_Load()

@@ -64,6 +64,10 @@ until report_shown; do
     find_colour "$COLOUR_FIGHT" && press_at "$CX" "$CY"
     sleep 0.4
 done
+main_id=$(grep -F "set_title(\"$MAIN_TITLE_PRACTICE\")" "$WORK_DIR"/game-*.log | tail -n 1 |
+    sed -n 's/.*\(xdg_toplevel@[0-9]*\)\.set_title.*/\1/p')
+[ -n "$main_id" ] || fail "no toplevel carries the main window's title"
+said "set_parent($main_id)" || fail "the report names a parent other than the main window ($main_id)"
 wait_until 5 "the report's OK button shows" find_colour "$COLOUR_CAST" || fail "the report's OK button does not show"
 cp "$WAYLAND_SHOT" "$SHOT_DIR/${TEST_NAME}-report.png"
 log "the report's OK button shows at $CX,$CY"
