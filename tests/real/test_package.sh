@@ -97,7 +97,7 @@ INSTALLED=0
 left=$(while read -r f; do
     # Folders the package shares with others (/usr/share/man/man6 …) stay; its own go.
     if [ -d "$f" ] && [ "$f" != /usr/share/nuyo ] && [ "$f" != /usr/share/doc/nuyo ]; then continue; fi
-    [ -e "$f" ] && echo "$f"
+    if [ -e "$f" ]; then echo "$f"; fi
 done <"$WORK_DIR/files.txt")
 [ -z "$left" ] || fail "left after the purge: $left"
 [ ! -e /var/lib/dpkg/info/nuyo.list ] || fail "dpkg keeps a file list of nuyo"
