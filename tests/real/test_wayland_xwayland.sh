@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # In a Wayland session with an X server (XWayland, as GNOME and Plasma offer) the game runs on
 # that server, so its windows open where it places them: the title centred a little above the
-# middle of the screen, the catch report over the pond at +58,+60 from the main window. Both a
+# middle of the screen; the catch report asks for its place over the pond, +58,+60 from the main
+# window. Both a
 # headless weston and one nested in Xvfb (which can be clicked) are tried.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -67,8 +68,8 @@ read -r ax ay <<<"$(asked_place "$MAIN_WIN")"
 read -r rx ry <<<"$(asked_place "$REPORT")"
 [ -n "$ax" ] && [ -n "$rx" ] && [ $((rx - ax)) = 58 ] && [ $((ry - ay)) = 60 ] ||
     fail "the report asks for ${rx:-?},${ry:-?}, the main window for ${ax:-?},${ay:-?}: not +58,+60"
-# GNOME's and Plasma's X window managers honour it; weston's own places a dialog that names its
-# parent (Qt names the active window) wherever its shell puts new windows.
+# Window managers that honour a requested position put it there; weston's own places a dialog
+# that names its parent (Qt names the active window) wherever its shell puts new windows.
 log "report asked for +58,+60 from the main window; weston put it at +$((WIN_X - mx)),+$((WIN_Y - my))"
 wait_until 3 "the report's OK button is painted" pixel_is "$REPORT" 145 175 "192,192,0" ||
     fail "the report's OK button colour is $(pixel "$REPORT" 145 175)"
