@@ -2,8 +2,7 @@
 # In a Wayland session with an X server (XWayland, as GNOME and Plasma offer) the game runs on
 # that server, so its windows open where it places them: the title centred a little above the
 # middle of the screen; the catch report asks for its place over the pond, +58,+60 from the main
-# window. Both a
-# headless weston and one nested in Xvfb (which can be clicked) are tried.
+# window. Both a headless weston and one nested in Xvfb (which can be clicked) are tried.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/weston.sh"
