@@ -17,8 +17,7 @@ require_weston()
     for t in weston:weston weston-screenshooter:weston Xwayland:xwayland xwininfo:x11-utils; do
         command -v "${t%%:*}" >/dev/null || fail "${t%%:*} is not installed (package ${t#*:})"
     done
-    [ -f /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] ||
-        ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
         fail "Qt's Wayland plugin is not installed (package qt6-wayland)"
     OUTER_DISPLAY=$DISPLAY
     mkdir -p "$WORK_DIR/xdg"
