@@ -123,10 +123,12 @@ geometry()
     WIN_W=$(sed -n 's/.*Width: *//p' <<<"$out")
     WIN_H=$(sed -n 's/.*Height: *//p' <<<"$out")
 }
-# press_at X Y [BUTTON]: the pointer goes there (the compositor sees the motion and picks the
-# surface under it), then presses.
+# press_at X Y [BUTTON]: the pointer comes into the compositor's window from outside it (an
+# entry the compositor always sees, where a first motion inside may be missed), goes to X,Y,
+# then presses.
 press_at()
 {
+    DISPLAY=$OUTER_DISPLAY xdotool mousemove $((WESTON_W + 50)) $((WESTON_H + 50))
     DISPLAY=$OUTER_DISPLAY xdotool mousemove "$1" "$2"
     DISPLAY=$OUTER_DISPLAY xdotool click "${3:-1}"
 }
