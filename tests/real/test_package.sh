@@ -27,6 +27,7 @@ purge_on_exit()
         [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq nuyo ${NEW_PKGS:-} >/dev/null 2>&1 || true
     fi
+    set +e # the cleanup below reads the script's status from $?
     (exit $rc)
     _cleanup
 }
