@@ -717,6 +717,8 @@ void RankingFileTest::pathFollowsTheLayout_data()
                                                         << "nuyo/Point.dat";
     QTest::newRow("installed prefix") << QStringList{"usr/bin", "usr/share/nuyo"} << "usr/bin"
                                       << "home/data/Point.dat";
+    QTest::newRow("Debian's games folder") << QStringList{"usr/games", "usr/share/nuyo"} << "usr/games"
+                                           << "home/data/Point.dat";
     QTest::newRow("prefix without the game's data") << QStringList{"opt/bin", "opt/share/other"} << "opt/bin"
                                                     << "opt/bin/Point.dat";
 }
