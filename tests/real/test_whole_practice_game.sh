@@ -3,7 +3,7 @@
 # offered, fights pulled in, every report closed; then "終了" leaves the game with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-setup
+setup openbox # played under a window manager, as on a desktop
 
 start_practice
 started=$SECONDS
