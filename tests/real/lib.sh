@@ -134,7 +134,7 @@ start_xvfb()
 {
     local fdfile="$WORK_DIR/displayfd"
     : >"$fdfile"
-    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset 9>"$fdfile" \
+    Xvfb -displayfd 9 -screen 0 "1280x1024x${XVFB_DEPTH:-24}" -nolisten tcp -noreset 9>"$fdfile" \
         >"$WORK_DIR/xvfb.log" 2>&1 &
     XVFB_PID=$!
     remember_pid "$XVFB_PID"
