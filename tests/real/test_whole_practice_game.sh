@@ -6,6 +6,8 @@ source "$(dirname "$0")/lib.sh"
 setup openbox # played under a window manager, as on a desktop
 
 start_practice
+check "the window manager hands the main window the keyboard"
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$MAIN_WIN" ] || fail "the main window is not the active window"
 started=$SECONDS
 casts=0 fights=0 reports=0
 
