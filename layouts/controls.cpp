@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -47,9 +48,7 @@ void drawBevel(QPainter &p, const QRect &r, bool sunken)
     p.drawLine(i.topRight(), i.bottomRight());
 }
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 // ---- VbButton ----
 
@@ -130,24 +129,30 @@ void VbButton::mousePressEvent(QMouseEvent *e)
         m_down = true;
         update();
     }
-    if (b)
-        Q_EMIT mouseDown(b);
+    if (!b)
+        return;
+    const QPointer<VbButton> self(this);
+    Q_EMIT mouseDown(b);
+    // The press's handler may have run for long, or shown a window that took the release: once
+    // the left button is up, the press is over and the button stands raised again.
+    if (self && m_down && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        setDown(false);
 }
 
 void VbButton::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton || !m_down)
         return;
-    m_down = false;
-    update();
+    setDown(false);
     if (rect().contains(e->position().toPoint()))
         Q_EMIT clicked();
 }
 
 void VbButton::keyPressEvent(QKeyEvent *e)
 {
+    // A key clicks a button as a push button's would; a press that only a mouse button makes
+    // (the action button's) is never made by a key.
     if ((e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
-        Q_EMIT mouseDown(1);
         Q_EMIT clicked();
         return;
     }
@@ -159,6 +164,21 @@ void VbButton::changeEvent(QEvent *e)
     if (e->type() == QEvent::EnabledChange && !isEnabled())
         m_down = false;
     QWidget::changeEvent(e);
+    update();
+}
+
+void VbButton::hideEvent(QHideEvent *e)
+{
+    // Hidden in the middle of a press (its window hidden for a new game): it comes back raised.
+    setDown(false);
+    QWidget::hideEvent(e);
+}
+
+void VbButton::setDown(bool down)
+{
+    if (m_down == down)
+        return;
+    m_down = down;
     update();
 }
 

@@ -9,6 +9,7 @@ test_pkgs=(xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils imagemagick 
            desktop-file-utils appstream python3)
 # The Wayland session tests and the Debian package test.
 test_pkgs+=(weston xwayland qt6-wayland build-essential debhelper dpkg-dev fakeroot lintian)
+test_pkgs+=(openbox) # a window manager for the real-window tests that need one
 
 case "${1:-build}" in
     build) want=("${build_pkgs[@]}") ;;
