@@ -23,7 +23,11 @@ Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
     Timer2->onTick = [this] { Timer2_Timer(); };
     Timer3->onTick = [this] { Timer3_Timer(); };
 
-    // The log never takes the keyboard focus: the off-screen button does.
+    // The log never takes the keyboard focus: the off-screen button does. The two buttons
+    // worked by a mouse button alone never take it either, so a key cannot press them and no
+    // focus mark moves to a neighbour when the action button is disabled for a cast.
+    Command1->setFocusPolicy(Qt::NoFocus);
+    Command4->setFocusPolicy(Qt::NoFocus);
     Command5->setFocus();
     connectControls();
 }

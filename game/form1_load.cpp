@@ -133,7 +133,9 @@ void Form1::NewGame()
     hide();
     {
         Form2 title(app);
-        title.Form_Load();
+        // A display the game cannot use ends it here too, after the refusal.
+        if (!title.Form_Load())
+            app.host.endApplication();
         app.host.showModal(&title);
     }
     g.TitleCall = TitleCall::NewGameChosen;
@@ -171,6 +173,8 @@ void Form1::NewGame()
     g.LastResult.clear();
     show();
     raise();
+    // Back in front with the keyboard, where a window manager would otherwise leave it behind.
+    activateWindow();
     Command5->setFocus();
 }
 

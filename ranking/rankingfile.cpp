@@ -195,9 +195,21 @@ bool parseInt16(const QByteArray &field, int &value)
     if (i < f.size() && (f[i] == '-' || f[i] == '+')) negative = f[i++] == '-';
     if (i >= f.size()) return false;
     long v = 0;
-    for (; i < f.size(); ++i) {
+    bool digits = false;
+    for (; i < f.size() && f[i] != '.'; ++i) {
         if (f[i] < '0' || f[i] > '9') return false;
         v = v * 10 + (f[i] - '0');
+        digits = true;
+        if (v > 32768) return false;
+    }
+    // A decimal such as 12.6 is read as the nearest integer, a tie going to the even one.
+    if (i < f.size()) {
+        const QByteArray fraction = f.mid(i + 1);
+        for (const char c : fraction)
+            if (c < '0' || c > '9') return false;
+        if (!digits && fraction.isEmpty()) return false;
+        const bool aboveHalf = fraction.size() > 1 && fraction.mid(1).count('0') != fraction.size() - 1;
+        if (!fraction.isEmpty() && (fraction[0] > '5' || (fraction[0] == '5' && (aboveHalf || v % 2 == 1)))) ++v;
         if (v > 32768) return false;
     }
     if (negative) v = -v;

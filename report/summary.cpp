@@ -29,9 +29,11 @@ QString totalLine(int totalCm)
 
 int gamePoints(const QString &weightKg, int catches, int bigLevel)
 {
-    const float weight = weightKg.toFloat();
-    const float product = weight * 10.0f * static_cast<float>(catches);
-    long points = static_cast<long>(std::floor(product));
+    // The weight text's value times ten times the catches is one product, rounded once to single
+    // precision and then floored: 0.58 kg and 5 fish make 29, not the 28 that rounding each
+    // factor to single precision would leave.
+    const double product = weightKg.toDouble() * 10.0 * catches;
+    long points = static_cast<long>(std::floor(static_cast<float>(product)));
     if (bigLevel > 1)
         points *= bigLevel;
     // The points are a 16-bit number: a record run of big fish keeps the highest score there is.

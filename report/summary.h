@@ -16,8 +16,8 @@ QString weightText(int totalCm);
 // The log's total line: CR LF, two blanks, CR LF, "　　計　 ", the weight with "．", " Ｋｇ".
 QString totalLine(int totalCm);
 
-// The game's points: Int(weight × 10 × catches) in single precision, times the big-catch level
-// above 1; a product beyond the 16-bit range saturates at 32767.
+// The game's points: Int(weight × 10 × catches), the product rounded once to single precision,
+// times the big-catch level above 1; a product beyond the 16-bit range saturates at 32767.
 int gamePoints(const QString &weightKg, int catches, int bigLevel);
 
 // The game's end: sets WeightKg and Points, and returns the log's total line.

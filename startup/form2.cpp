@@ -31,11 +31,15 @@ Form2::Form2(App &a) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), a
 bool Form2::Form_Load()
 {
     if (app.displayDepth && app.displayDepth() == 8) {
-        app.host.msgBox(QStringLiteral("  ２５６色では使用できません！  "), MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
+        // The box may not be readable on such a display: the refusal goes to the terminal too.
+        const QString refusal = QStringLiteral("  ２５６色では使用できません！  ");
+        qCritical("%s", qUtf8Printable(refusal));
+        app.host.msgBox(refusal, MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
         return false;
     }
+    // Centred on the work area, as the main window is, so that no panel covers either.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
+        const QRect s = screen->availableGeometry();
         const int left = (s.width() - width()) / 2;
         const int top = (s.height() - height()) / 2 - px(200);
         move(s.x() + left, s.y() + top);

@@ -6,6 +6,7 @@
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"
 #include "startup/form2.h"
+#include "startup/platform.h"
 #include "startup/quitsignals.h"
 #include "startup/singleinstance.h"
 
@@ -29,7 +30,10 @@ int main(int argc, char *argv[])
     // game; the sound client's shared memory then falls back to the socket.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    const bool platformChosen = nuyo::applyPlatformChoice();
     QApplication qapp(argc, argv);
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     // The game decides when it ends: hiding the main window for a new game's choice of mode
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

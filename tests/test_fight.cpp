@@ -51,6 +51,8 @@ private Q_SLOTS:
     void aPlayerWithTheWrongBaitGetsOnlyFalseBites();
     void aRealGameEndsInTheRankingWithTheAnglersName();
     void captionsAndColoursFollowTheCast();
+    void keysNeitherStrikeNorPullNorChangeTheBait_data();
+    void keysNeitherStrikeNorPullNorChangeTheBait();
 };
 
 void FightTest::aPressEndsTheFightOnlyAtTheRightTension_data()
@@ -331,6 +333,61 @@ void FightTest::captionsAndColoursFollowTheCast()
     QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
     QCOMPARE(f.Command1->backColor(), Action::colour(Action::Cast));
     QVERIFY(!f.PicUKI->isVisibleTo(&f));
+}
+
+void FightTest::keysNeitherStrikeNorPullNorChangeTheBait_data()
+{
+    QTest::addColumn<bool>("fighting");
+    QTest::addColumn<int>("key");
+    for (const bool fighting : {false, true})
+        for (const auto &k : {std::pair{"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}})
+            QTest::addRow("%s %s", fighting ? "fight" : "watch", k.first) << fighting << int(k.second);
+}
+
+// The action button answers mouse buttons only: a key, on it or on whatever holds the focus,
+// neither strikes while the float is watched nor pulls during a fight, and the focus stays on
+// the off-screen button, so no control shows a focus mark.
+void FightTest::keysNeitherStrikeNorPullNorChangeTheBait()
+{
+    QFETCH(bool, fighting);
+    QFETCH(int, key);
+    Harness h(8);
+    h.start(0);
+    Form1 &f = h.form();
+    GameState &g = h.g();
+    auto state = [&] {
+        return QStringList{f.Command1->text(),
+                           f.Text1->text(),
+                           QString::number(g.FishStop),
+                           QString::number(g.Fighting),
+                           QString::number(g.Distance),
+                           QString::number(g.Tension),
+                           QString::number(g.BaitSetting),
+                           QString::number(g.Baits),
+                           f.Command3[0]->backColor().name(),
+                           f.Command3[1]->backColor().name()};
+    };
+    QStringList before, after;
+    QWidget *focused = nullptr;
+    auto typeKeys = [&] {
+        before = state();
+        QTest::keyClick(f.Command1, Qt::Key(key));
+        focused = f.focusWidget();
+        if (focused)
+            QTest::keyClick(focused, Qt::Key(key));
+        after = state();
+    };
+    if (fighting) {
+        hook(h, 1, 30, 5, 4);
+        typeKeys();
+    } else {
+        h.host.at(1.0, [&] { QTest::mouseClick(f.Command1, Qt::LeftButton); });
+        h.host.at(9.6, typeKeys);
+        h.host.runUntil(10.0);
+        QCOMPARE(before.value(0), Action::caption(Action::Strike));
+    }
+    QCOMPARE(after, before);
+    QCOMPARE(focused, static_cast<QWidget *>(f.Command5));
 }
 
 QTEST_MAIN(FightTest)

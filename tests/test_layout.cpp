@@ -295,25 +295,49 @@ void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused_data()
 {
     QTest::addColumn<int>("depth");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("4 bits") << 4 << false;
-    QTest::newRow("8 bits") << 8 << true;
-    QTest::newRow("16 bits") << 16 << false;
-    QTest::newRow("24 bits") << 24 << false;
-    QTest::newRow("32 bits") << 32 << false;
+    QTest::addColumn<bool>("newGame");
+    for (const bool newGame : {false, true}) {
+        const char *when = newGame ? "new game" : "start";
+        QTest::addRow("%s, 4 bits", when) << 4 << false << newGame;
+        QTest::addRow("%s, 8 bits", when) << 8 << true << newGame;
+        QTest::addRow("%s, 16 bits", when) << 16 << false << newGame;
+        QTest::addRow("%s, 24 bits", when) << 24 << false << newGame;
+        QTest::addRow("%s, 32 bits", when) << 32 << false << newGame;
+    }
 }
 
 void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
 {
     QFETCH(int, depth);
     QFETCH(bool, refused);
+    QFETCH(bool, newGame);
     Harness h;
-    h.app->displayDepth = [depth] { return depth; };
-    QCOMPARE(Main(*h.app, false), !refused);
+    if (refused) // the refusal is also written to the terminal
+        QTest::ignoreMessage(QtCriticalMsg, "  ２５６色では使用できません！  ");
+    if (newGame) {
+        h.start(0);
+        h.host.messages.clear();
+        h.app->displayDepth = [depth] { return depth; };
+        h.host.onModal = [&](QWidget *w) {
+            if (auto *title = qobject_cast<Form2 *>(w))
+                h.host.after(1.0, [title] { title->Command1[0]->press(1); });
+        };
+        bool ended = false;
+        try {
+            h.form().NewGame();
+        } catch (const ApplicationEnded &) {
+            ended = true;
+        }
+        QCOMPARE(ended, refused);
+    } else {
+        h.app->displayDepth = [depth] { return depth; };
+        QCOMPARE(Main(*h.app, false), !refused);
+    }
     QCOMPARE(h.host.messages.size(), size_t(refused ? 1 : 0));
     if (refused) {
         QCOMPARE(h.host.messages[0].text, QStringLiteral("  ２５６色では使用できません！  "));
         QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
-        QCOMPARE(h.host.messages[0].style, 48);
+        QCOMPARE(h.host.messages[0].style, int(MsgBox::Exclamation));
     }
 }
 

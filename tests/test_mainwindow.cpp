@@ -1,5 +1,6 @@
 // The main window between casts: set-up for each mode, a new game, the kingfisher's visits,
 // the hints, bait buttons, float box, help text and closing.
+#include "report/form3.h"
 #include "startup/form2.h"
 #include "support/harness.h"
 #include "support/player.h"
@@ -26,6 +27,18 @@ QImage withSprite(QImage base, const QImage &cells, int maskX, int spriteX, int 
     return base;
 }
 
+// True when `b` looks exactly like a button never pressed, with its caption, colour and size.
+bool looksRaised(ColourButton *b)
+{
+    ColourButton fresh(b->parentWidget());
+    fresh.setGeometry(b->geometry());
+    fresh.setFont(b->font());
+    fresh.setText(b->text());
+    fresh.setBackColor(b->backColor());
+    fresh.setFocusPolicy(b->focusPolicy());
+    return b->grab().toImage() == fresh.grab().toImage();
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -33,6 +46,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void aNewGameAfterPracticeRestoresTheRealGamesDress();
+    void aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver_data();
+    void aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver();
     void theKingfisherPassDrawsNineFramesRightToLeft();
     void theKingfisherVisitPerchesThenFliesOffCutAtTheScenesEdge();
     void aFailingVisitEndsInItsMessageWithTheWindowEnabled();
@@ -94,6 +109,64 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     // The background loop was started once and goes on across games.
     QCOMPARE(h.sound->count(QStringLiteral("loop")), 1);
     QCOMPARE(h.sound->count(QStringLiteral("free")), 0);
+}
+
+void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("a tip box") << QStringLiteral("tip");
+    QTest::newRow("the report after a strike") << QStringLiteral("report");
+    QTest::newRow("a new game after the last strike") << QStringLiteral("new game");
+}
+
+// A mouse press whose handler opens a window loses its release to that window, as a real
+// player's does: once the handler is back and the mouse button is up, the pressed button shows
+// raised, exactly as a button never pressed with the same caption and colour.
+void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver()
+{
+    QFETCH(QString, path);
+    Harness h(8);
+    h.start(0);
+    Form1 &f = h.form();
+    QWidget elsewhere; // the window that takes the release
+    elsewhere.resize(50, 50);
+    elsewhere.show();
+    h.host.onMessage = [&](const SimHost::Message &) {
+        QTest::mouseRelease(&elsewhere, Qt::LeftButton);
+        return int(MsgBox::Ok);
+    };
+    h.host.onModal = [&](QWidget *w) {
+        if (auto *report = qobject_cast<Form3 *>(w)) {
+            QTest::mouseRelease(report, Qt::LeftButton);
+            h.host.after(1.0, [report] { report->Command1->press(1); });
+        } else if (auto *title = qobject_cast<Form2 *>(w)) {
+            h.host.after(1.0, [title] { title->Command1[0]->press(1); });
+        }
+    };
+    ColourButton *pressed = f.Command1;
+    if (path == QStringLiteral("tip")) {
+        pressed = f.Command4;
+        QTest::mousePress(f.Command4, Qt::LeftButton);
+        QCOMPARE(h.host.messages.size(), size_t(1));
+    } else {
+        if (path == QStringLiteral("new game"))
+            h.g().Baits = 1;
+        h.host.at(1.0, [&] { f.Command1->press(1); });
+        // A strike with the wrong bait hooks nothing: the report follows.
+        h.host.at(9.6, [&] {
+            h.g().BaitWanted = 1;
+            QCOMPARE(f.Command1->text(), Action::caption(Action::Strike));
+            QTest::mousePress(f.Command1, Qt::LeftButton);
+        });
+        h.host.runUntil(20.0);
+        QCOMPARE(h.g().LastResult, QStringLiteral("スレアタリ"));
+        if (path == QStringLiteral("new game")) {
+            QCOMPARE(f.Command1->text(), Action::caption(Action::End));
+            f.Command7->press(1);
+        }
+        QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
+    }
+    QVERIFY(looksRaised(pressed));
 }
 
 void MainWindowTest::theKingfisherPassDrawsNineFramesRightToLeft()

@@ -401,6 +401,12 @@ void RankingFileTest::linesAreReadLikeListInput_data()
     QTest::newRow("numbers outside 16 bits and non-numbers fail their row only")
         << QByteArray("32768,\"a\"\r\n-32769,\"b\"\r\nabc,\"c\"\r\n1e3,\"d\"\r\n4,\"e\"\r\n") << 1
         << QList<int>{-1, -1, -1, -1, 4} << QStringList{"r0", "r1", "r2", "r3", "e"};
+    QTest::newRow("a decimal reads as the nearest integer, ties to even")
+        << QByteArray("12.6,\"a\"\r\n12.5,\"b\"\r\n13.5,\"c\"\r\n-2.51,\"d\"\r\n.5,\"e\"\r\n") << 5
+        << QList<int>{13, 12, 14, -3, 0} << QStringList{"a", "b", "c", "d", "e"};
+    QTest::newRow("a decimal rounding beyond 16 bits or without digits fails its row")
+        << QByteArray("32767.5,\"a\"\r\n-32768.4,\"b\"\r\n.,\"c\"\r\n1.2.3,\"d\"\r\n7.,\"e\"\r\n") << 2
+        << QList<int>{-1, -32768, -1, -1, 7} << QStringList{"r0", "b", "r2", "r3", "e"};
     QTest::newRow("a line without a comma fails")
         << QByteArray("12\r\n,\"x\"\r\n13,\"y\"") << 1 << QList<int>{-1, -1, 13, -1, -1}
         << QStringList{"r0", "r1", "y", "r3", "r4"};
@@ -693,7 +699,7 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
     QCOMPARE(int(h.host.messages.size()), 1);
     QVERIFY2(h.host.messages[0].text.startsWith(headline), qPrintable(h.host.messages[0].text));
     QVERIFY(h.host.messages[0].text.contains(QDir::toNativeSeparators(path)));
-    QCOMPARE(h.host.messages[0].style, 48);
+    QCOMPARE(h.host.messages[0].style, int(MsgBox::Exclamation));
 
     // A registration later in the run saves nothing and tells nothing more.
     h.g().RankPoints[0] = 500;
@@ -717,6 +723,8 @@ void RankingFileTest::pathFollowsTheLayout_data()
                                                         << "nuyo/Point.dat";
     QTest::newRow("installed prefix") << QStringList{"usr/bin", "usr/share/nuyo"} << "usr/bin"
                                       << "home/data/Point.dat";
+    QTest::newRow("Debian's games folder") << QStringList{"usr/games", "usr/share/nuyo"} << "usr/games"
+                                           << "home/data/Point.dat";
     QTest::newRow("prefix without the game's data") << QStringList{"opt/bin", "opt/share/other"} << "opt/bin"
                                                     << "opt/bin/Point.dat";
 }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -126,24 +127,30 @@ void ColourButton::mousePressEvent(QMouseEvent *e)
         m_down = true;
         update();
     }
-    if (b)
-        Q_EMIT mouseDown(b);
+    if (!b)
+        return;
+    const QPointer<ColourButton> self(this);
+    Q_EMIT mouseDown(b);
+    // The press's handler may have run for long, or shown a window that took the release: once
+    // the left button is up, the press is over and the button stands raised again.
+    if (self && m_down && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        setDown(false);
 }
 
 void ColourButton::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton || !m_down)
         return;
-    m_down = false;
-    update();
+    setDown(false);
     if (rect().contains(e->position().toPoint()))
         Q_EMIT clicked();
 }
 
 void ColourButton::keyPressEvent(QKeyEvent *e)
 {
+    // A key clicks a button as a push button's would; a press that only a mouse button makes
+    // (the action button's) is never made by a key.
     if ((e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
-        Q_EMIT mouseDown(1);
         Q_EMIT clicked();
         return;
     }
@@ -155,6 +162,21 @@ void ColourButton::changeEvent(QEvent *e)
     if (e->type() == QEvent::EnabledChange && !isEnabled())
         m_down = false;
     QWidget::changeEvent(e);
+    update();
+}
+
+void ColourButton::hideEvent(QHideEvent *e)
+{
+    // Hidden in the middle of a press (its window hidden for a new game): it comes back raised.
+    setDown(false);
+    QWidget::hideEvent(e);
+}
+
+void ColourButton::setDown(bool down)
+{
+    if (m_down == down)
+        return;
+    m_down = down;
     update();
 }
 

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QColor>
-#include <QPainter>
 #include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +17,6 @@ namespace nuyo {
 
 // The raised or sunken bevel of a 3D frame, as the game's buttons and boxes draw it.
 void drawBevel(QPainter &p, const QRect &r, bool sunken);
-
 
 // A push button that shows its back colour (and optionally a picture) and reports a press
 // of any mouse button, as the game's buttons react on the press, not on the release.
@@ -39,7 +38,7 @@ public:
 
 Q_SIGNALS:
     void mouseDown(int button); // any mouse button went down on the enabled button
-    void clicked();             // the left button was released over it, or Space was pressed
+    void clicked();             // the left button was released over it, or Space or Return was pressed
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -47,8 +46,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
 
 private:
+    void setDown(bool down); // the sunken look of a left press in progress
+
     QString m_text;
     QColor m_back;
     QImage m_picture;

@@ -15,6 +15,7 @@ ACTION_X=400
 ACTION_Y=268
 ACTION_PROBE_X=352
 ACTION_PROBE_Y=180
+ACTION_RECT=(344 168 113 201) # the whole button: left, top, width, height
 COLOUR_CAST="192,192,0"      # "振り込み"
 COLOUR_STRIKE="255,192,128"  # "合わせ"
 COLOUR_FIGHT="255,128,64"    # "取り込み"
@@ -82,7 +83,9 @@ _cleanup()
     exit $rc
 }
 
-# Sets up the scratch folder and the cleanup trap; starts Xvfb on a free display.
+# Sets up the scratch folder and the cleanup trap; starts Xvfb on a free display and, with
+# NUYO_WM=openbox in the environment (or `setup openbox`), a window manager on it: focus,
+# activation, frames and placement then work as on a desktop, not as on a bare X server.
 setup()
 {
     require_tools
@@ -91,6 +94,27 @@ setup()
     trap _cleanup EXIT
     trap 'exit 130' INT TERM
     start_xvfb
+    case "${1:-${NUYO_WM:-}}" in
+        openbox) start_openbox ;;
+        "") ;;
+        *) fail "unknown window manager: ${1:-$NUYO_WM}" ;;
+    esac
+}
+
+# The window manager's check window on the root: it is there once the manager runs.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+start_openbox()
+{
+    command -v openbox >/dev/null || fail "openbox is not installed (package openbox)"
+    # Its own settings only: nothing of the user's desktop is read or written.
+    XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache" XDG_DATA_HOME="$WORK_DIR/data" \
+        openbox --sm-disable >"$WORK_DIR/openbox.log" 2>&1 &
+    WM_PID=$!
+    remember_pid "$WM_PID"
+    wait_until 10 "openbox manages the screen" wm_running ||
+        fail "openbox did not start: $(cat "$WORK_DIR/openbox.log")"
+    log "openbox on $DISPLAY (pid $WM_PID)"
 }
 
 remember_pid() { _PIDS+=("$1"); }
@@ -110,7 +134,7 @@ start_xvfb()
 {
     local fdfile="$WORK_DIR/displayfd"
     : >"$fdfile"
-    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset 9>"$fdfile" \
+    Xvfb -displayfd 9 -screen 0 "1280x1024x${XVFB_DEPTH:-24}" -nolisten tcp -noreset 9>"$fdfile" \
         >"$WORK_DIR/xvfb.log" 2>&1 &
     XVFB_PID=$!
     remember_pid "$XVFB_PID"
@@ -257,6 +281,7 @@ region_sum()
 }
 
 region_differs() { [ "$(region_sum "$1" "$2" "$3" "$4" "$5")" != "$6" ]; }
+region_is() { [ "$(region_sum "$1" "$2" "$3" "$4" "$5")" = "$6" ]; }
 
 pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
 

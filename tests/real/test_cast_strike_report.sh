@@ -10,6 +10,7 @@ start_practice
 check "casting disables the action for about 8.5 s, then it offers the strike"
 # The scene picture: the cast animation changes it.
 scene_before=$(region_sum "$MAIN_WIN" 34 18 296 348)
+button_before=$(region_sum "$MAIN_WIN" "${ACTION_RECT[@]}")
 t0=$(date +%s%N)
 click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
 wait_until 4 "the cast animation draws" region_differs "$MAIN_WIN" 34 18 296 348 "$scene_before" ||
@@ -66,4 +67,9 @@ press_report_ok "$REPORT"
 wait_until 10 "the next cast is offered" action_ready "$MAIN_WIN" "$COLOUR_CAST" ||
     fail "after OK the button shows $(action_colour "$MAIN_WIN") or stays disabled"
 screenshot after-report "$MAIN_WIN"
+
+check "the action button stands raised again, exactly as before the cast"
+# The strike's press opened the report, which took the release of the mouse button.
+wait_until 3 "the button looks as before the cast" region_is "$MAIN_WIN" "${ACTION_RECT[@]}" "$button_before" ||
+    fail "the action button does not look as it did before the cast"
 log "PASS"

@@ -3,9 +3,11 @@
 # offered, fights pulled in, every report closed; then "終了" leaves the game with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-setup
+setup openbox # played under a window manager, as on a desktop
 
 start_practice
+check "the window manager hands the main window the keyboard"
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$MAIN_WIN" ] || fail "the main window is not the active window"
 started=$SECONDS
 casts=0 fights=0 reports=0
 
