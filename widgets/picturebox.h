@@ -63,7 +63,8 @@ public:
     // PaintPicture with rectangles: `from` of `src` into `to`.
     void paintPicture(const QImage &src, const QRect &to, const QRect &from, Rop rop = Rop::SrcCopy)
     {
-        paintPicture(src, to.x(), to.y(), to.width(), to.height(), from.x(), from.y(), from.width(), from.height(), rop);
+        paintPicture(src, to.x(), to.y(), to.width(), to.height(), from.x(), from.y(), from.width(), from.height(),
+                     rop);
     }
     // A masked sprite in two passes: the mask's cell with SRCERASE, then the sprite's cell with
     // SRCINVERT, both drawn into `to`. The two cells may lie in one picture or in two.
