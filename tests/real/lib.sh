@@ -180,14 +180,27 @@ start_game()
     (
         cd "$GAME_DIR"
         unset PULSE_SERVER WAYLAND_DISPLAY
-        # Nothing of the user's own desktop leaks in, and nothing is written into their home.
-        export XDG_RUNTIME_DIR="$WORK_DIR/xdg" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$WORK_DIR/data" \
-            XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
+        export QT_QPA_PLATFORM=xcb
+        private_desktop_env
         exec ./nuyo
     ) >>"$WORK_DIR/game-$n.log" 2>&1 &
-    GAME_PID=$!
+    game_started "$!" "game started"
+}
+
+# private_desktop_env: the game's XDG folders inside the scratch folder, so that nothing of the
+# user's own desktop leaks in and nothing is written into their home.
+private_desktop_env()
+{
+    export XDG_RUNTIME_DIR="$WORK_DIR/xdg" XDG_DATA_HOME="$WORK_DIR/data" \
+        XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
+}
+
+# game_started PID WHAT: keeps the game's PID in GAME_PID and among those the cleanup stops.
+game_started()
+{
+    GAME_PID=$1
     remember_pid "$GAME_PID"
-    log "game started (pid $GAME_PID)"
+    log "$2 (pid $GAME_PID)"
 }
 
 # Escapes a window caption into an anchored regular expression for `xdotool search --name`.
