@@ -1,5 +1,6 @@
 #include "host/realhost.h"
 
+#include "game/eightbitbox.h"
 #include "host/appinfo.h"
 
 #include <QApplication>
@@ -17,6 +18,18 @@
 namespace nuyo {
 
 namespace {
+
+// Runs the box and returns the standard button pressed. On a 256-colour X display, where Qt
+// cannot paint it, the box is shown as a picture of itself in a plain X window.
+int execBox(QMessageBox &box)
+{
+    if (onEightBitX()) {
+        const QMessageBox::StandardButton pressed = execOnEightBitX(box);
+        if (pressed != QMessageBox::NoButton)
+            return pressed;
+    }
+    return box.exec();
+}
 
 class RealTimer : public HostTimer
 {
@@ -125,10 +138,10 @@ int RealHost::msgBox(const QString &text, int style, const QString &caption)
     }
     if ((style & 0x7) == MsgBox::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MsgBox::Yes : MsgBox::No;
+        return execBox(box) == QMessageBox::Yes ? MsgBox::Yes : MsgBox::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    execBox(box);
     return MsgBox::Ok;
 }
 

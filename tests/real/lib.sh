@@ -51,14 +51,14 @@ fail()
     exit 1
 }
 
-# Skips the whole test (exit 0) when the X tools are not installed.
+# Skips the whole test (exit 77, which ctest counts as skipped) when the X tools are not installed.
 require_tools()
 {
     local t
     for t in Xvfb xdotool import; do
         if ! command -v "$t" >/dev/null; then
             echo "SKIP: $t is not installed (packages xvfb, xdotool, imagemagick)"
-            exit 0
+            exit 77
         fi
     done
     [ -x "$NUYO_BUILD_DIR/nuyo" ] || fail "the game is not built: $NUYO_BUILD_DIR/nuyo"
@@ -180,14 +180,27 @@ start_game()
     (
         cd "$GAME_DIR"
         unset PULSE_SERVER WAYLAND_DISPLAY
-        # Nothing of the user's own desktop leaks in, and nothing is written into their home.
-        export XDG_RUNTIME_DIR="$WORK_DIR/xdg" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$WORK_DIR/data" \
-            XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
+        export QT_QPA_PLATFORM=xcb
+        private_desktop_env
         exec ./nuyo
     ) >>"$WORK_DIR/game-$n.log" 2>&1 &
-    GAME_PID=$!
+    game_started "$!" "game started"
+}
+
+# private_desktop_env: the game's XDG folders inside the scratch folder, so that nothing of the
+# user's own desktop leaks in and nothing is written into their home.
+private_desktop_env()
+{
+    export XDG_RUNTIME_DIR="$WORK_DIR/xdg" XDG_DATA_HOME="$WORK_DIR/data" \
+        XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
+}
+
+# game_started PID WHAT: keeps the game's PID in GAME_PID and among those the cleanup stops.
+game_started()
+{
+    GAME_PID=$1
     remember_pid "$GAME_PID"
-    log "game started (pid $GAME_PID)"
+    log "$2 (pid $GAME_PID)"
 }
 
 # Escapes a window caption into an anchored regular expression for `xdotool search --name`.

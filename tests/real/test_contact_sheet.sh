@@ -19,7 +19,7 @@ fail()
 for t in Xvfb convert; do
     command -v "$t" >/dev/null || {
         echo "SKIP: $t is not installed (packages xvfb, imagemagick)"
-        exit 0
+        exit 77
     }
 done
 [ -x "$NUYO_BUILD_DIR/tools/contactsheet/contactsheet" ] ||

@@ -13,7 +13,7 @@ set -u
 for tool in pulseaudio parec pactl Xvfb xdotool; do
     if ! command -v "$tool" > /dev/null 2>&1; then
         echo "SKIP: $tool is not installed"
-        exit 0
+        exit 77
     fi
 done
 command -v python3 > /dev/null || { echo "FAIL: python3 is needed to measure the recordings"; exit 1; }

@@ -70,14 +70,11 @@ start_wayland_game()
         [ -n "$XW_DISPLAY" ] && export DISPLAY=$XW_DISPLAY
         # GAME_WAYLAND_DEBUG=client logs the game's Wayland requests.
         export WAYLAND_DEBUG=${GAME_WAYLAND_DEBUG:-}
-        export WAYLAND_DISPLAY=$WESTON_SOCKET XDG_SESSION_TYPE=wayland \
-            XDG_RUNTIME_DIR="$WORK_DIR/xdg" XDG_DATA_HOME="$WORK_DIR/data" \
-            XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
+        export WAYLAND_DISPLAY=$WESTON_SOCKET XDG_SESSION_TYPE=wayland
+        private_desktop_env
         exec ./nuyo
     ) >>"$WORK_DIR/game-$n.log" 2>&1 &
-    GAME_PID=$!
-    remember_pid "$GAME_PID"
-    log "game started in the Wayland session (pid $GAME_PID)"
+    game_started "$!" "game started in the Wayland session"
 }
 
 # wayland_shot NAME: the compositor's own picture of its output, kept in the build folder.
