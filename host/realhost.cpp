@@ -1,6 +1,6 @@
 #include "host/realhost.h"
 
-#include "game/eightbitbox.h"
+#include "host/eightbitbox.h"
 #include "host/appinfo.h"
 
 #include <QApplication>
