@@ -9,10 +9,10 @@ namespace nuyo {
 QColor lineColourFor(int d)
 {
     if (d <= 0)
-        return QColor(0, 192, 255);
+        return Colour::SlackLine;
     if (d == 1)
-        return QColor(255, 255, 0);
-    return QColor(255, 0, 0);
+        return Colour::WarningLine;
+    return Colour::DangerLine;
 }
 
 QPoint lineEndFor(int distance)
@@ -56,14 +56,14 @@ BigCatchChange bigCatch(GameState &g, int lengthCm)
     if (g.BigLevel == 0) {
         c.markRow = 25;
         c.frameWidth = 3;
-        c.frameColour = QColor(255, 0, 0);
+        c.frameColour = Colour::BigCatchFrame;
         g.BigLevel = 1;
         g.Count50 = 1;
     } else if (lengthCm == 60) {
         if (g.BigLevel == 1) {
             c.markRow = 50;
             c.frameWidth = 5;
-            c.frameColour = QColor(255, 255, 0);
+            c.frameColour = Colour::BaitMismatch;
             c.showRedFrame = true;
             g.BigLevel = 2;
             g.Count60 = 1;

@@ -9,12 +9,13 @@ namespace nuyo {
 
 namespace {
 const QPoint RodTip(150, 0);
+constexpr int FarOut = 7; // the Distance of a fish just hooked: no line shows yet
 
-// With the fish far out (Distance 7) no line shows: a short mark at the rod tip, red when the
-// tension is at its highest.
+// With the fish far out no line shows: a short mark at the rod tip, red when the tension is at
+// its highest.
 void rodTipMark(PictureBox *scene, int tension)
 {
-    scene->line(163, 1, 163, 5, tension >= 9 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    scene->line(163, 1, 163, 5, tension >= 9 ? Colour::DangerLine : Colour::RodTip);
 }
 } // namespace
 
@@ -27,34 +28,40 @@ void Form1::AWASE()
 
 void Form1::Timer3_Timer()
 {
-    if (g.Fighting == 0) {
-        // The bait dissolves a second at a time; it is gone once the float stands at its highest.
-        if (g.FishStop != 0)
-            return;
-        g.BaitTime -= 1;
-        if (g.BaitTime < 0) {
-            g.BaitTime = 0;
-            if (g.FloatY <= 20) {
-                g.FishStop = 1;
-                Timer3->setEnabled(false);
-            }
+    if (g.Fighting == 0)
+        baitTick();
+    else if (g.FishStop == FishStop::Struck)
+        fightTick();
+}
+
+void Form1::baitTick()
+{
+    // The bait dissolves a second at a time; it is gone once the float stands at its highest.
+    if (g.FishStop != FishStop::Moving)
+        return;
+    g.BaitTime -= 1;
+    if (g.BaitTime < 0) {
+        g.BaitTime = 0;
+        if (g.FloatY <= 20) {
+            g.FishStop = FishStop::BaitGone;
+            Timer3->setEnabled(false);
         }
-        return;
     }
-    if (g.FishStop != 2)
-        return;
+}
+
+void Form1::fightTick()
+{
     const int x = app.rnd.below(6) + 1;
     g.Tension = nextTension(g.Tension, x, g.FishType);
     lineColour = lineColourFor(g.Tension - g.Distance);
-    const QImage &splash = Image4->picture();
     if (g.SplashFrame == 0) {
-        PicPRE->paintPicture(splash, 100, 320, 100, 24, 0, 25, 100, 24);
+        PicPRE->paintPicture(Image4->picture(), Cell::Mark, Cell::MarkBottomRow);
         g.SplashFrame = 1;
     } else {
-        PicPRE->paintPicture(splash, 100, 320, 100, 24, 0, 0, 100, 24);
+        PicPRE->paintPicture(Image4->picture(), Cell::Mark, Cell::MarkTopRow);
         g.SplashFrame = 0;
     }
-    if (g.Distance == 7)
+    if (g.Distance == FarOut)
         rodTipMark(PicPRE, g.Tension);
     Label7->setText(QString::number(g.Tension));
     WORK();
@@ -62,83 +69,83 @@ void Form1::Timer3_Timer()
 
 void Form1::WORK()
 {
-    if (g.FishStop == 0)
+    if (g.FishStop == FishStop::Moving)
         return;
     PicPRE->cls();
     drawAnglerFrame(g.Distance);
-    PicPRE->paintPicture(PicS[2]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcErase);
-    PicPRE->paintPicture(PicS[0]->picture(), 10, 100, 130, 45, 0, 0, 130, 45, Rop::SrcInvert);
+    drawSizeText(0);
 
     const int d = g.Tension - g.Distance;
     if (d >= 3) {
-        // The line breaks.
-        g.Fighting = 0;
-        Timer3->setEnabled(false);
-        Command1->setEnabled(false);
-        g.ResultMark = 1;
-        g.FishSize = 0;
-        g.SplashFrame = 0;
-        CmCopy(1);
-        AWASE();
-        g.LastResult = QStringLiteral("ハリス切れ");
-        SoundPlay(app, g.Snd105);
-        showReport(app);
-        if (g.FishType == 5)
-            NewFish4(app, g.BiteFish);
-        else if (g.FishType == 6)
-            NewFish5(app, g.BiteFish);
-        if (g.Baits <= 0) {
-            PicPRE->cls();
-            CM();
-            Command1->setText(QStringLiteral("終了"));
-            Command1->setEnabled(true);
-        } else {
-            AWASE();
-            Command1->setBackColor(QColor(192, 192, 0));
-            Command1->setText(QStringLiteral("振り込み"));
-            Command1->setEnabled(true);
-            Label3->setText(g.LastResult + QStringLiteral(" ！"));
-        }
+        breakLine();
         return;
     }
     lineColour = lineColourFor(d);
-
-    if (g.Distance == 3 && d <= 0) {
-        // Landed: pulled all the way in while the tension is at its lowest.
-        g.Fighting = 0;
-        g.SplashFrame = 0;
-        Timer3->setEnabled(false);
-        Command1->setEnabled(false);
-        PicPRE->paintPicture(Image5->picture(), 100, 320, 100, 24, 0, 25, 100, 24);
-        SoundPlay(app, g.Snd104);
-        g.CastStage = 1;
-        g.ResultMark = g.FishSize >= 50 ? 3 : 2;
-        CmCopy(2);
-        if (g.FishType >= 5) {
-            const BigCatchChange c = bigCatch(g, g.FishSize);
-            if (c.markRow >= 0) {
-                PicPRE->cls();
-                PicPRE->paintPicture(Image7->picture(), 0, 320, 100, 24, 0, c.markRow, 100, 24);
-                PicPRE->keepDrawing();
-            }
-            if (c.frameWidth > 0) {
-                Shape3->setBorderWidth(c.frameWidth);
-                Shape3->setBorderColor(c.frameColour);
-            }
-            if (c.showRedFrame) {
-                Shape1->setVisible(true);
-                Text1->setBackColor(QColor(255, 255, 192));
-            }
-        }
-        Timer1->setEnabled(true);
-    } else if (g.Distance < 7) {
+    if (g.Distance == 3 && d <= 0)
+        landFish(); // pulled all the way in while the tension is at its lowest
+    else if (g.Distance < FarOut) {
         const QPoint end = lineEndFor(g.Distance);
         PicPRE->line(RodTip.x(), RodTip.y(), end.x(), end.y(), lineColour);
     }
-
-    PicPRE->paintPicture(Image4->picture(), 100, 320, 100, 24, 0, g.SplashFrame == 0 ? 25 : 0, 100, 24);
-    if (g.Distance == 7)
+    PicPRE->paintPicture(Image4->picture(), Cell::Mark, g.SplashFrame == 0 ? Cell::MarkBottomRow : Cell::MarkTopRow);
+    if (g.Distance == FarOut)
         rodTipMark(PicPRE, g.Tension);
+}
+
+void Form1::breakLine()
+{
+    g.Fighting = 0;
+    Timer3->setEnabled(false);
+    Command1->setEnabled(false);
+    g.ResultMark = ResultMark::LineBreak;
+    g.FishSize = 0;
+    g.SplashFrame = 0;
+    CmCopy(Stamp::LineBreak);
+    AWASE();
+    g.LastResult = ResultText::LineBreak;
+    SoundPlay(app, g.Snd105);
+    showReport(app);
+    if (g.FishType == 5)
+        NewFish4(app, g.BiteFish);
+    else if (g.FishType == 6)
+        NewFish5(app, g.BiteFish);
+    endCast();
+    Command1->setEnabled(true);
+    if (g.Baits > 0)
+        Label3->setText(g.LastResult + QStringLiteral(" ！"));
+}
+
+void Form1::landFish()
+{
+    g.Fighting = 0;
+    g.SplashFrame = 0;
+    Timer3->setEnabled(false);
+    Command1->setEnabled(false);
+    PicPRE->paintPicture(Image5->picture(), Cell::Mark, Cell::MarkBottomRow);
+    SoundPlay(app, g.Snd104);
+    g.CastStage = CastStage::Landing;
+    g.ResultMark = g.FishSize >= 50 ? ResultMark::BigLanded : ResultMark::Landed;
+    CmCopy(Stamp::Landed);
+    if (g.FishType >= 5)
+        showBigCatch(bigCatch(g, g.FishSize));
+    Timer1->setEnabled(true);
+}
+
+void Form1::showBigCatch(const BigCatchChange &c)
+{
+    if (c.markRow >= 0) {
+        PicPRE->cls();
+        PicPRE->paintPicture(Image7->picture(), Cell::BigCatchMark, Cell::MarkTopRow.translated(0, c.markRow));
+        PicPRE->keepDrawing();
+    }
+    if (c.frameWidth > 0) {
+        Shape3->setBorderWidth(c.frameWidth);
+        Shape3->setBorderColor(c.frameColour);
+    }
+    if (c.showRedFrame) {
+        Shape1->setVisible(true);
+        Text1->setBackColor(Colour::BigCatchLog);
+    }
 }
 
 } // namespace nuyo

@@ -1,7 +1,6 @@
 #include "fish/nuyoobject.h"
 
 #include "game/app.h"
-#include "game/form1.h"
 
 namespace nuyo {
 
@@ -58,19 +57,19 @@ int cellKind(int x, int y)
 void NUYOObject::Task(App &app)
 {
     GameState &g = app.g;
-    if (g.FishStop != 0)
+    if (g.FishStop != FishStop::Moving)
         return;
     if (!move())
-        app.host.msgBox(QStringLiteral("Vec = ERROR!"), 0, QString());
+        app.host.msgBox(QStringLiteral("Vec = ERROR!"), MsgBox::OkOnly, QString());
     app.host.doEvents();
-    if (g.FishStop > 0)
+    if (g.FishStop > FishStop::Moving)
         return;
     const int kind = cellKind(PosX, PosY);
-    if (app.form1) {
+    if (app.floatBite) {
         if (kind == 1)
-            app.form1->FloatBite(kind, SIZ, FAC, VEC);
+            app.floatBite(kind, SIZ, FAC, VEC);
         else
-            app.form1->FloatBite(kind, 0, 0, 0);
+            app.floatBite(kind, 0, 0, 0);
     }
     Wait(app, 0.2f);
 }

@@ -1,7 +1,7 @@
 #include "fish/strike.h"
 
-#include "game/app.h"
-#include "game/form1.h"
+#include "game/gamestate.h"
+#include "host/random.h"
 
 namespace nuyo {
 
@@ -21,36 +21,18 @@ void judgeStrike(GameState &g, Random &rnd)
 {
     g.Hooked = 0;
     if (g.BaitSetting != g.BaitWanted) {
-        g.LastResult = QStringLiteral("スレアタリ");
+        g.LastResult = ResultText::FalseBite;
     } else if (g.FishType == 0) {
-        g.LastResult = QStringLiteral("空アワセ");
+        g.LastResult = ResultText::Miss;
     } else {
         const int r = rnd.below(9);
         g.FishSize = hookedLength(g.FishType, r);
         g.Tension = startingTension(g.FishType);
-        g.LastResult = QStringLiteral("ぬよ　") + QString::number(g.FishSize) + QStringLiteral(" ㎝");
+        g.LastResult = ResultText::hooked(g.FishSize);
         g.Hooked = 1;
     }
     if (g.Hooked == 0)
         g.FishSize = 0;
-}
-
-void StrikeResult(App &app)
-{
-    GameState &g = app.g;
-    judgeStrike(g, app.rnd);
-    Form1 *f = app.form1;
-    if (!f)
-        return;
-    if (g.Hooked == 1) {
-        f->Label3->setText(QStringLiteral("『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』"));
-        for (int i = 0; i <= 2; ++i) {
-            f->PicS[i]->print(QString::number(g.FishSize) + QStringLiteral("cm!"));
-            f->PicS[i]->keepDrawing();
-        }
-    } else {
-        f->Label3->setText(g.LastResult + QStringLiteral(" ！"));
-    }
 }
 
 } // namespace nuyo

@@ -3,7 +3,6 @@
 
 namespace nuyo {
 
-struct App;
 struct GameState;
 class Random;
 
@@ -13,9 +12,5 @@ int startingTension(int type);
 
 // Decides the strike on the state alone: Hooked, LastResult, FishSize and Tension.
 void judgeStrike(GameState &g, Random &rnd);
-
-// StrikeResult: judges the strike, then writes the comment line and prints the length into
-// the three size pictures.
-void StrikeResult(App &app);
 
 } // namespace nuyo

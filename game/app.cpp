@@ -30,6 +30,12 @@ App::~App()
     unloadWindows();
 }
 
+void Wait(App &app, float seconds)
+{
+    GameState &g = app.g;
+    app.host.waitFor(seconds, [&g] { return g.FishStop > FishStop::Moving; });
+}
+
 void App::unloadWindows()
 {
     delete form3;

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "game/gamestate.h"
-#include "game/host.h"
-#include "game/random.h"
+#include "host/host.h"
+#include "host/random.h"
 
 #include <QString>
 #include <functional>
@@ -30,6 +30,9 @@ struct App {
     std::unique_ptr<NUYOObject> Fish[5];
 
     Form1 *form1 = nullptr; // the main window, once loaded
+    // The float's answer to a fish step (kind of cell, type, slot, heading): the main window's
+    // FloatBite while it is loaded.
+    std::function<void(int kind, int type, int slot, int heading)> floatBite;
     Form3 *form3 = nullptr; // the catch report, loaded with the main window
 
     // The folder of the executable: where the introduction text and, for a game run from
@@ -51,5 +54,8 @@ struct App {
     // Creates the main window, unloads everything it owns when destroyed.
     void unloadWindows();
 };
+
+// Wait: runs events for `seconds`; returns early when FishStop > 0.
+void Wait(App &app, float seconds);
 
 } // namespace nuyo

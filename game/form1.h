@@ -2,7 +2,9 @@
 #pragma once
 
 #include "game/app.h"
-#include "layouts/controls.h"
+#include "widgets/controls.h"
+
+#include <QColor>
 
 #include <QHash>
 #include <QWidget>
@@ -10,6 +12,8 @@
 #include <memory>
 
 namespace nuyo {
+
+struct BigCatchChange;
 
 class Form1 : public QWidget
 {
@@ -23,8 +27,9 @@ public:
     void NewGame();                       // hides the window, asks for the mode again, resets the game
     void PrepareAngler();                 // the angler at rest in the scene
     void applyModeDressing(bool newGame); // caption, colours and pictures of the mode
-    void Timer1_Timer();                  // cast animation (CastStage 0) and landing display (CastStage 1)
+    void Timer1_Timer();                  // cast animation (CastStage::Cast) or landing display (::Landing)
     void drawAnglerFrame(int k);          // angler frame k of Image1 into PicPRE (mask, then sprite)
+    void drawSizeText(int colour);        // PicS(colour)'s size text over the water (0 red, 1 yellow)
     void drawResultMark();                // the last result's mark and stamp under the angler
     void setBackColor(const QColor &c);   // the window's own back colour
     void stopTimers();                    // Timer1, Timer2 and Timer3 off, in this order
@@ -34,10 +39,13 @@ public:
     void drawFloat();    // the float at (FloatX, FloatY), FloatH high, into PicUKI
     void Timer2_Timer(); // the float settling after a cast
     void Command1_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0); // the action button
-    void AWASE();            // the angler after a cast has ended, with the last result's mark
-    void Timer3_Timer();     // bait countdown while watching; fight tick while a fish is on
-    void WORK();             // redraws the fight and decides landing or line break
-    void appendResultLine(); // "  n． result" into the catch log
+    void showAction(Action::State state); // the action button's caption and colour for `state`
+    void StrikeResult();                  // judges the strike, then shows its comment and the size stamps
+    void endCast();                       // the next cast, or the game's close when no bait is left
+    void AWASE();                         // the angler after a cast has ended, with the last result's mark
+    void Timer3_Timer();                  // bait countdown while watching; fight tick while a fish is on
+    void WORK();                          // redraws the fight and decides landing or line break
+    void appendResultLine();              // "  n． result" into the catch log
 
     // ---- furniture (window/) ----
     void CmCopy(int kind);               // composes the size stamp in PicCm: 1 break, 2 landing
@@ -58,51 +66,63 @@ public:
     // ---- sound (sound/) ----
     void SetupSound(); // the device, the five buffers and the background loop
 
+    // ---- what the other windows and the rules ask of the main window ----
+    void appendLog(const QString &text);       // more text at the end of the catch log
+    void showComment(const QString &text);     // the hint and comment line Label3
+    void showWantedBaitHint();                 // names the bait the fish take now (BaitWanted)
+    void printSizeStamps(const QString &text); // the struck fish's size into the three size texts
+    void readyForNextCast();                   // after a report: stamps wiped, hint and ranking usable
+    void showRankingToggle();                  // Command6's colour for RankingOff
+    void showMasterColour();                   // the window's colour after a master's third big catch
+
     App &app;
     GameState &g;
 
     // Controls, by their names in the window's layout.
-    VbButton *Command1;                 // the action button
-    std::array<VbButton *, 3> Command3; // bait settings "硬め", "ふつう", "柔らかめ"
-    VbButton *Command4;                 // the hint button "ワンポイント * n"
-    VbButton *Command5;                 // off-screen focus sink
-    VbButton *Command6;                 // "成績ランキング"
-    VbButton *Command7;                 // "新規ゲーム"
-    VbLabel *Label1;                    // baits left; click toggles the float thickness
-    std::array<VbLabel *, 2> Label2;    // "エサの数" and "エサ合わせ"
-    VbLabel *Label3;                    // hint and comment line
-    VbLabel *Label4;                    // catch count
-    VbLabel *Label5;                    // "尾"
-    VbLabel *Label6;                    // end-of-game banner over the scene
-    VbLabel *Label7;                    // line tension
-    VbLabel *Label8;                    // float thickness "ウキ：太" / "ウキ：細"
-    VbLabel *Label9;                    // the real game's title line
-    VbTextBox *Text1;                   // the catch log
-    PictureBox *PicPRE;                 // the pond scene with the angler
-    PictureBox *PicUKI;                 // the float close-up inside the scene
-    PictureBox *PicCm;                  // the size stamp buffer
-    std::array<PictureBox *, 4> PicS;   // size texts: 0 red, 1 yellow, 2 black mask, 3 blank
-    PictureBox *PicKF;                  // the perched kingfisher over the whole window
-    PictureBox *PicKF2;                 // the flying kingfisher over the scene
-    PictureBox *Picture1;               // unused panel
-    std::array<VbImage *, 8> Image1;    // angler frames 0..7: drawing left, mask right
-    VbImage *Image2;                    // the landed fish: drawing left, mask right
-    VbImage *Image3;                    // help picture behind the catch count
-    VbImage *Image4;                    // two fight splash frames
-    VbImage *Image5;                    // two result marks
-    VbImage *Image6;                    // practice play picture
-    VbImage *Image7;                    // big-catch marks
-    VbImage *Image8;                    // flying kingfisher
-    VbImage *Image9;                    // perched kingfisher facing left
-    VbImage *Image10;                   // perched kingfisher facing right
-    VbImage *Image11;                   // the real game's emblem
-    VbImage *Image12;                   // real-game play picture
-    VbImage *ImgU;                      // the float
-    VbShape *Shape1;                    // the red frame of the big catch
-    VbShape *Shape3;                    // the frame around the scene and the buttons
-    std::unique_ptr<HostTimer> Timer1;  // 100 ms: cast and landing animation
-    std::unique_ptr<HostTimer> Timer2;  // 200 ms: float settling
-    std::unique_ptr<HostTimer> Timer3;  // 1000 ms: bait timer and fight tick
+    ColourButton *Command1;                 // the action button
+    std::array<ColourButton *, 3> Command3; // bait settings "硬め", "ふつう", "柔らかめ"
+    ColourButton *Command4;                 // the hint button "ワンポイント * n"
+    ColourButton *Command5;                 // off-screen focus sink
+    ColourButton *Command6;                 // "成績ランキング"
+    ColourButton *Command7;                 // "新規ゲーム"
+    TextLabel *Label1;                      // baits left; click toggles the float thickness
+    std::array<TextLabel *, 2> Label2;      // "エサの数" and "エサ合わせ"
+    TextLabel *Label3;                      // hint and comment line
+    TextLabel *Label4;                      // catch count
+    TextLabel *Label5;                      // "尾"
+    TextLabel *Label6;                      // end-of-game banner over the scene
+    TextLabel *Label7;                      // line tension
+    TextLabel *Label8;                      // float thickness "ウキ：太" / "ウキ：細"
+    TextLabel *Label9;                      // the real game's title line
+    LogBox *Text1;                          // the catch log
+    PictureBox *PicPRE;                     // the pond scene with the angler
+    PictureBox *PicUKI;                     // the float close-up inside the scene
+    PictureBox *PicCm;                      // the size stamp buffer
+    std::array<PictureBox *, 4> PicS;       // size texts: 0 red, 1 yellow, 2 black mask, 3 blank
+    PictureBox *PicKF;                      // the perched kingfisher over the whole window
+    PictureBox *PicKF2;                     // the flying kingfisher over the scene
+    PictureBox *Picture1;                   // unused panel
+    std::array<ImageBox *, 8> Image1;       // angler frames 0..7: drawing left, mask right
+    ImageBox *Image2;                       // the landed fish: drawing left, mask right
+    ImageBox *Image3;                       // help picture behind the catch count
+    ImageBox *Image4;                       // two fight splash frames
+    ImageBox *Image5;                       // two result marks
+    ImageBox *Image6;                       // practice play picture
+    ImageBox *Image7;                       // big-catch marks
+    ImageBox *Image8;                       // flying kingfisher
+    ImageBox *Image9;                       // perched kingfisher facing left
+    ImageBox *Image10;                      // perched kingfisher facing right
+    ImageBox *Image11;                      // the real game's emblem
+    ImageBox *Image12;                      // real-game play picture
+    ImageBox *ImgU;                         // the float
+    OutlineShape *Shape1;                   // the red frame of the big catch
+    OutlineShape *Shape3;                   // the frame around the scene and the buttons
+    std::unique_ptr<HostTimer> Timer1;      // cast and landing animation
+    std::unique_ptr<HostTimer> Timer2;      // float settling
+    std::unique_ptr<HostTimer> Timer3;      // bait timer and fight tick
+    static constexpr int Timer1Ms = 100;
+    static constexpr int Timer2Ms = 200;
+    static constexpr int Timer3Ms = 1000;
 
     int Tick = 0;        // Timer1's tick counter, shared by both animations
     int Timer2Count = 0; // Timer2's settling tick counter
@@ -120,10 +140,30 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    void findControls();    // the members above, from the built layout
+    void connectControls(); // the controls' events to their handlers
+
+    // The action button's states, one handler each (Command1_MouseDown dispatches by caption).
+    void castPressed();            // "振り込み": throws the line, watches the float
+    void throwLine();              // the cast animation, the float settling, the strike button
+    void watchFloat();             // steps the school until a strike or the bait's end
+    void loseBait();               // the bait dissolved: "エサ落ち"
+    void baitLostPressed();        // "エサ落ち": ready for the next cast
+    void strikePressed();          // "合わせ": judges the strike; a hooked fish starts the fight
+    void fightPressed(int Button); // "取り込み": left pulls, right gives line
+    void endPressed();             // "終了": releases the sounds, shows the points, ends
+    // Timer1's two animations and the landing's bookkeeping.
+    void castFrame();
+    void landingFrame();
+    void landed();
+    // Timer3's two duties, and WORK's two endings.
+    void baitTick();
+    void fightTick();
+    void breakLine();
+    void landFish();
+    void showBigCatch(const BigCatchChange &change);
+
     bool m_closing = false;
 };
-
-// Wait: runs events for `seconds`; returns early when FishStop > 0.
-void Wait(App &app, float seconds);
 
 } // namespace nuyo

@@ -43,17 +43,22 @@ void Form1::PrepareAngler()
 void Form1::drawAnglerFrame(int k)
 {
     const QImage &frame = Image1[k]->picture();
-    PicPRE->paintPicture(frame, 90, 0, 160, 314, 160, 0, 160, 314, Rop::SrcErase);
-    PicPRE->paintPicture(frame, 90, 0, 160, 314, 0, 0, 160, 314, Rop::SrcInvert);
+    PicPRE->paintMasked(frame, Cell::AnglerMask, frame, Cell::AnglerSprite, Cell::Angler);
+}
+
+void Form1::drawSizeText(int colour)
+{
+    PicPRE->paintMasked(PicS[2]->picture(), Cell::SizeTextSource, PicS[colour]->picture(), Cell::SizeTextSource,
+                        Cell::SizeText);
 }
 
 void Form1::applyModeDressing(bool newGame)
 {
-    const bool practice = g.GameMode == 0;
+    const bool practice = g.GameMode == GameMode::Practice;
     setWindowTitle(practice ? QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞")
                             : QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"));
-    setBackColor(practice ? QColor(255, 192, 255) : QColor(192, 192, 255));
-    Text1->setBackColor(practice ? QColor(255, 220, 255) : QColor(210, 210, 255));
+    setBackColor(practice ? Colour::PracticeBack : Colour::RealBack);
+    Text1->setBackColor(practice ? Colour::PracticeLog : Colour::RealLog);
     if (practice)
         PicPRE->setPicture(Image6->picture());
     else if (newGame)
@@ -70,7 +75,7 @@ void Form1::applyModeDressing(bool newGame)
     } else {
         Command6->setVisible(true);
         if (newGame)
-            Command6->setBackColor(g.RankingOff == 1 ? QColor(0, 192, 192) : QColor(0, 192, 0));
+            showRankingToggle();
     }
     if (practice) {
         if (newGame) {
@@ -99,20 +104,20 @@ void Form1::Form_Load()
     applyModeDressing(false);
     PicPRE->setOuterSize(300, 353);
     PrepareAngler();
-    Command1->setBackColor(QColor(192, 192, 0));
-    Command1->setText(QStringLiteral("振り込み"));
+    Command1->setBackColor(Action::colour(Action::Cast));
+    Command1->setText(Action::caption(Action::Cast));
     Label1->setText(QString::number(g.Baits));
     Label3->setText(HintAtStart);
-    Label4->setForeColor(QColor(255, 200, 0));
-    PicS[1]->setForeColor(QColor(255, 200, 0));
+    Label4->setForeColor(Colour::CatchCount);
+    PicS[1]->setForeColor(Colour::CatchCount);
     Text1->setText(LogHeading);
     SetupSound();
     app.host.doEvents();
     app.rnd.seed(app.host.clockSeed());
     SetupSchool(app);
-    g.BaitSetting = 2;
-    g.BaitWanted = 2;
-    g.RankOn = 1;
+    g.BaitSetting = Bait::Normal;
+    g.BaitWanted = Bait::Normal;
+    g.RankOn = RankOn::NothingPending;
     LoadRanking(app);
     if (!app.form3) {
         app.form3 = new Form3(app);
@@ -124,7 +129,7 @@ void Form1::Form_Load()
 
 void Form1::NewGame()
 {
-    g.TitleCall = 1;
+    g.TitleCall = TitleCall::NewGameChoice;
     hide();
     {
         Form2 title(app);
@@ -133,26 +138,26 @@ void Form1::NewGame()
             app.host.endApplication();
         app.host.showModal(&title);
     }
-    g.TitleCall = 2;
+    g.TitleCall = TitleCall::NewGameChosen;
     applyModeDressing(true);
     PrepareAngler();
-    Shape1->setBorderColor(QColor(255, 0, 0));
+    Shape1->setBorderColor(Colour::BigCatchFrame);
     Shape1->setBorderWidth(1);
     Shape1->setVisible(false);
-    Shape3->setBorderColor(QColor(0, 0, 255));
+    Shape3->setBorderColor(Colour::SceneFrame);
     Shape3->setBorderWidth(2);
-    Command1->setText(QStringLiteral("振り込み"));
-    Command1->setBackColor(QColor(192, 192, 0));
+    Command1->setText(Action::caption(Action::Cast));
+    Command1->setBackColor(Action::colour(Action::Cast));
     Label1->setText(QString::number(g.Baits));
     Label3->setText(HintAtStart);
     Label4->setText(QStringLiteral("0"));
     Text1->setText(LogHeading);
     Command4->setEnabled(true);
-    for (VbButton *b : Command3) {
-        b->setBackColor(QColor(255, 192, 255));
+    for (ColourButton *b : Command3) {
+        b->setBackColor(Colour::OtherBait);
         b->setEnabled(true);
     }
-    Command3[1]->setBackColor(QColor(255, 0, 0));
+    Command3[1]->setBackColor(Colour::ChosenBait);
     SetupSchool(app);
     g.Catches = 0;
     g.Points = 0;
@@ -160,11 +165,11 @@ void Form1::NewGame()
     g.Count60 = 0;
     g.Count50 = 0;
     g.BaitsUsed = 0;
-    g.BaitSetting = 2;
-    g.BaitWanted = 2;
-    g.ResultMark = 0;
+    g.BaitSetting = Bait::Normal;
+    g.BaitWanted = Bait::Normal;
+    g.ResultMark = ResultMark::None;
     g.TotalCm = 0;
-    g.RankOn = 1;
+    g.RankOn = RankOn::NothingPending;
     g.LastResult.clear();
     show();
     raise();

@@ -1,13 +1,16 @@
 // The game's shared state: every value that outlives a single event handler.
 #pragma once
 
+#include "game/vocabulary.h"
+
 #include <QString>
 #include <array>
 
 namespace nuyo {
 
-// One record holds what every window and routine reads and writes. Numbers start at 0,
-// strings empty; the per-game and per-cast routines give them their real starting values.
+// One record holds what every window and routine reads and writes. Numbers start at 0, strings
+// empty; the per-game and per-cast routines give them their real starting values. The values of
+// the state numbers have names in game/vocabulary.h (GameMode::Real, FishStop::Struck, ...).
 struct GameState {
     // Display-scaled font sizes in points, computed once at start-up.
     int FontSize9 = 0;  // small texts: buttons, labels, the catch log

@@ -1,6 +1,6 @@
 #include "layouts/layout.h"
 
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
 
@@ -45,7 +45,7 @@ QWidget *create(const ControlRow &c, QWidget *parent)
     const QImage picture = c.picture ? loadPicture(QString::fromUtf8(c.picture)) : QImage();
     switch (c.kind) {
     case Kind::Button: {
-        auto *b = new VbButton(parent);
+        auto *b = new ColourButton(parent);
         b->setText(text);
         if (c.back != Default)
             b->setBackColor(QColor::fromRgb(c.back));
@@ -54,7 +54,7 @@ QWidget *create(const ControlRow &c, QWidget *parent)
         return b;
     }
     case Kind::Label: {
-        auto *l = new VbLabel(parent);
+        auto *l = new TextLabel(parent);
         l->setText(text);
         l->setTransparent(c.flags & Transparent);
         l->setBackColor(colourOf(c.back, parent->palette().color(QPalette::Window)));
@@ -64,14 +64,14 @@ QWidget *create(const ControlRow &c, QWidget *parent)
         return l;
     }
     case Kind::Image: {
-        auto *i = new VbImage(parent);
+        auto *i = new ImageBox(parent);
         i->setStretch(c.flags & Stretch);
         i->setBorder(c.flags & BorderSingle);
         i->setPicture(picture);
         return i;
     }
     case Kind::Shape: {
-        auto *s = new VbShape(VbShape::Rectangle, parent);
+        auto *s = new OutlineShape(OutlineShape::Rectangle, parent);
         s->setBorderColor(colourOf(c.fore, Qt::black));
         s->setBorderWidth(c.borderWidth);
         if (c.back != Default)
@@ -79,7 +79,7 @@ QWidget *create(const ControlRow &c, QWidget *parent)
         return s;
     }
     case Kind::Line: {
-        auto *s = new VbShape(VbShape::Line, parent);
+        auto *s = new OutlineShape(OutlineShape::Line, parent);
         s->setBorderColor(colourOf(c.fore, Qt::black));
         s->setBorderWidth(c.borderWidth);
         return s;
@@ -94,13 +94,13 @@ QWidget *create(const ControlRow &c, QWidget *parent)
         return p;
     }
     case Kind::TextBox: {
-        auto *t = new VbTextBox(parent);
+        auto *t = new LogBox(parent);
         t->setBackColor(colourOf(c.back, systemBack));
         t->setForeColor(colourOf(c.fore, systemText));
         return t;
     }
     case Kind::LineEdit: {
-        auto *t = new VbLineEdit(parent);
+        auto *t = new FilteredLineEdit(parent);
         QPalette pal = t->palette();
         pal.setColor(QPalette::Base, colourOf(c.back, systemBack));
         pal.setColor(QPalette::Text, colourOf(c.fore, systemText));
@@ -148,7 +148,7 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
         w->setObjectName(controlKey(c.name, c.index));
         w->setFont(fontOf(c, form->font()));
         if (c.kind == Kind::Line) {
-            static_cast<VbShape *>(w)->setLine(QPoint(px(c.left) + inset, px(c.top) + inset),
+            static_cast<OutlineShape *>(w)->setLine(QPoint(px(c.left) + inset, px(c.top) + inset),
                                                QPoint(px(c.width) + inset, px(c.height) + inset));
         } else if (auto *box = qobject_cast<PictureBox *>(w)) {
             box->move(px(c.left) + inset, px(c.top) + inset);

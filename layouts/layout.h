@@ -4,9 +4,8 @@
 #include <QColor>
 #include <QHash>
 #include <QString>
+#include <QWidget>
 #include <vector>
-
-class QWidget;
 
 namespace nuyo {
 
@@ -51,7 +50,6 @@ struct ControlRow {
     const char *parent;  // nullptr: on the window itself
     const char *picture; // resource name of the picture, nullptr: none
     int borderWidth = 1; // shapes and lines
-    int interval = 0;    // timers, milliseconds
 };
 
 constexpr QRgb rgb(int r, int g, int b)
@@ -69,6 +67,12 @@ struct WindowTable {
 
 // The key of a control in the built map: "Command3(1)" for arrays, "Label3" for singles.
 QString controlKey(const char *name, int index);
+
+// The control `name` (element `index` of an array) of a built window, as its class.
+template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name, int index = -1)
+{
+    return qobject_cast<T *>(made.value(controlKey(name, index)));
+}
 
 // Creates every control of `table` on `form` with its geometry, colours, font, text, picture
 // and visibility, stacked as the rows say: later rows above earlier ones, windowed controls

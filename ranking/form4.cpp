@@ -14,11 +14,6 @@ namespace nuyo {
 
 namespace {
 
-template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name, int index = -1)
-{
-    return qobject_cast<T *>(made.value(controlKey(name, index)));
-}
-
 const QString OkCaption = QStringLiteral("ＯＫ");
 const QString RegisterCaption = QStringLiteral("登録");
 const QString Registered = QStringLiteral("＜　登録完了！ ＞");
@@ -34,8 +29,6 @@ const QColor OkBack(192, 192, 0);       // Command1 reading "ＯＫ"
 const QColor RegisterBack(255, 128, 0); // Command1 reading "登録"
 const QColor IndicatorOn(0, 128, 0);    // Label2 while results are ranked
 const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
-const QColor ToggleOn(0, 192, 0);       // Command2 and the main window's Command6, ranked
-const QColor ToggleOff(0, 192, 192);    // the same, not ranked
 
 } // namespace
 
@@ -44,20 +37,20 @@ Form4::Form4(App &a) : QWidget(a.form1, Qt::Dialog | Qt::FramelessWindowHint), a
     setAttribute(Qt::WA_QuitOnClose, false);
     controls = buildControls(this, form4Layout());
     for (int i = 0; i < int(Label1.size()); ++i)
-        Label1[i] = control<VbLabel>(controls, "Label1", i);
+        Label1[i] = control<TextLabel>(controls, "Label1", i);
     for (int i = 0; i < int(lblP.size()); ++i)
-        lblP[i] = control<VbLabel>(controls, "lblP", i);
-    Text1 = control<VbLineEdit>(controls, "Text1");
-    Command1 = control<VbButton>(controls, "Command1");
-    Command2 = control<VbButton>(controls, "Command2");
-    Label2 = control<VbLabel>(controls, "Label2");
-    Label3 = control<VbLabel>(controls, "Label3");
+        lblP[i] = control<TextLabel>(controls, "lblP", i);
+    Text1 = control<FilteredLineEdit>(controls, "Text1");
+    Command1 = control<ColourButton>(controls, "Command1");
+    Command2 = control<ColourButton>(controls, "Command2");
+    Label2 = control<TextLabel>(controls, "Label2");
+    Label3 = control<TextLabel>(controls, "Label3");
     Picture1 = control<PictureBox>(controls, "Picture1");
 
     Text1->setMaxLength(8);
     Text1->keyFilter = [this](int code) { return Text1_KeyPress(code); };
-    connect(Command1, &VbButton::clicked, this, &Form4::Command1_Click);
-    connect(Command2, &VbButton::clicked, this, &Form4::Command2_Click);
+    connect(Command1, &ColourButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &ColourButton::clicked, this, &Form4::Command2_Click);
 }
 
 void Form4::placeOverMainWindow()
@@ -82,7 +75,7 @@ void Form4::SetRankFonts()
     setFontPoints(Label1[8], g.FontSize11);
     setFontPoints(Label2, g.FontSize11);
     setFontPoints(Label3, g.FontSize36);
-    for (VbLabel *row : lblP)
+    for (TextLabel *row : lblP)
         setFontPoints(row, g.FontSize12);
 }
 
@@ -90,9 +83,9 @@ void Form4::Form_Activate()
 {
     placeOverMainWindow();
 
-    if (g.RankOn == 2) {
+    if (g.RankOn == RankOn::ResultPending) {
         const QString result = ResultRow(g);
-        if (g.RankingOff != 0) {
+        if (g.RankingOff != RankingOff::Ranked) {
             lblP[5]->setText(PointsText(g.Points) + result);
             lblP[5]->setBackColor(Highlight);
         } else {
@@ -123,16 +116,16 @@ void Form4::Form_Activate()
 
 void Form4::showToggleColours()
 {
-    const bool off = g.RankingOff == 1;
+    const bool off = g.RankingOff == RankingOff::NotRanked;
     Label2->setForeColor(off ? IndicatorOff : IndicatorOn);
-    Command2->setBackColor(off ? ToggleOff : ToggleOn);
+    Command2->setBackColor(off ? Colour::NotRanked : Colour::Ranked);
 }
 
 void Form4::Command1_Click()
 {
     const QString caption = Command1->text();
     if (caption == OkCaption) {
-        g.RankOn = 1;
+        g.RankOn = RankOn::NothingPending;
         hide(); // unloads: the modal showing ends, and the window is deleted after it
         return;
     }
@@ -161,16 +154,16 @@ bool Form4::registerName(bool tell)
 
 void Form4::Command2_Click()
 {
-    if (g.RankingOff == 0) {
+    if (g.RankingOff == RankingOff::Ranked) {
         app.host.msgBox(RankingOffText, MsgBox::OkOnly, BoxCaption);
-        g.RankingOff = 1;
+        g.RankingOff = RankingOff::NotRanked;
     } else {
         app.host.msgBox(RankingOnText, MsgBox::OkOnly, BoxCaption);
-        g.RankingOff = 0;
+        g.RankingOff = RankingOff::Ranked;
     }
     showToggleColours();
-    if (app.form1 && app.form1->Command6)
-        app.form1->Command6->setBackColor(g.RankingOff == 1 ? ToggleOff : ToggleOn);
+    if (app.form1)
+        app.form1->showRankingToggle();
     Command1->setFocus();
 }
 

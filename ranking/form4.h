@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/app.h"
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QHash>
 #include <QWidget>
@@ -29,13 +29,13 @@ public:
     App &app;
     GameState &g;
     int RankNo = 5; // the row of the pending result, 5 = not ranked
-    std::array<VbLabel *, 9> Label1; // title, header, rank numbers, name prompt
-    std::array<VbLabel *, 6> lblP;   // the five rows and the sixth line
-    VbLineEdit *Text1;  // the name entry
-    VbButton *Command1; // "ＯＫ" / "登録"
-    VbButton *Command2; // the ranking on/off toggle
-    VbLabel *Label2;    // "POINTS        RANKING", the toggle's indicator
-    VbLabel *Label3;    // "!"
+    std::array<TextLabel *, 9> Label1; // title, header, rank numbers, name prompt
+    std::array<TextLabel *, 6> lblP;   // the five rows and the sixth line
+    FilteredLineEdit *Text1;  // the name entry
+    ColourButton *Command1; // "ＯＫ" / "登録"
+    ColourButton *Command2; // the ranking on/off toggle
+    TextLabel *Label2;    // "POINTS        RANKING", the toggle's indicator
+    TextLabel *Label3;    // "!"
     PictureBox *Picture1; // the panel holding the table
     QHash<QString, QWidget *> controls;
 

@@ -16,11 +16,6 @@ namespace nuyo {
 
 namespace {
 
-template <typename T> T *control(const QHash<QString, QWidget *> &made, const char *name)
-{
-    return qobject_cast<T *>(made.value(controlKey(name, -1)));
-}
-
 // The report sits this far inside the main window's top-left corner (880 and 900 twips).
 constexpr int OffsetX = 880 / TwipsPerPixel;
 constexpr int OffsetY = 900 / TwipsPerPixel;
@@ -29,9 +24,6 @@ constexpr int OffsetY = 900 / TwipsPerPixel;
 constexpr int CellW = 220;
 constexpr int CellH = 124;
 
-const QString Miss = QStringLiteral("空アワセ");
-const QString FalseBite = QStringLiteral("スレアタリ");
-const QString LineBreak = QStringLiteral("ハリス切れ");
 
 } // namespace
 
@@ -41,16 +33,16 @@ Form3::Form3(App &a) : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint), a
     setAttribute(Qt::WA_QuitOnClose, false);
     controls = buildControls(this, form3Layout());
     Pic1 = control<PictureBox>(controls, "Pic1");
-    Command1 = control<VbButton>(controls, "Command1");
-    Label2 = control<VbLabel>(controls, "Label2");
-    Image1 = control<VbImage>(controls, "Image1");
-    Image2 = control<VbImage>(controls, "Image2");
-    Image3 = control<VbImage>(controls, "Image3");
-    Img1 = control<VbImage>(controls, "Img1");
-    Img2 = control<VbImage>(controls, "Img2");
-    Img3 = control<VbImage>(controls, "Img3");
+    Command1 = control<ColourButton>(controls, "Command1");
+    Label2 = control<TextLabel>(controls, "Label2");
+    Image1 = control<ImageBox>(controls, "Image1");
+    Image2 = control<ImageBox>(controls, "Image2");
+    Image3 = control<ImageBox>(controls, "Image3");
+    Img1 = control<ImageBox>(controls, "Img1");
+    Img2 = control<ImageBox>(controls, "Img2");
+    Img3 = control<ImageBox>(controls, "Img3");
 
-    connect(Command1, &VbButton::clicked, this, &Form3::Command1_Click);
+    connect(Command1, &ColourButton::clicked, this, &Form3::Command1_Click);
 }
 
 QRect Form3::fishRect(int cm)
@@ -107,11 +99,11 @@ void Form3::Form_Activate()
     Command1->setEnabled(true);
     Pic1->cls();
 
-    if (g.LastResult == Miss || g.LastResult == FalseBite) {
+    if (g.LastResult == ResultText::Miss || g.LastResult == ResultText::FalseBite) {
         Pic1->setPicture(Img3->picture());
         return;
     }
-    if (g.LastResult == LineBreak) {
+    if (g.LastResult == ResultText::LineBreak) {
         Pic1->setPicture(Img2->picture());
         return;
     }
@@ -120,13 +112,12 @@ void Form3::Form_Activate()
         Pic1->setPicture(Image2->picture());
         const QRect r = fishRect(g.FishSize);
         const QImage &fish = Img1->picture();
-        Pic1->paintPicture(fish, r.x(), r.y(), r.width(), r.height(), CellW, 0, CellW, CellH, Rop::SrcErase);
-        Pic1->paintPicture(fish, r.x(), r.y(), r.width(), r.height(), 0, 0, CellW, CellH, Rop::SrcInvert);
+        Pic1->paintMasked(fish, QRect(CellW, 0, CellW, CellH), fish, QRect(0, 0, CellW, CellH), r);
         return;
     }
     Pic1->setPicture(Image3->picture());
     if (g.BigLevel == 3 && app.form1)
-        app.form1->setBackColor(QColor(192, 0, 192));
+        app.form1->showMasterColour();
     ShowMaster();
 }
 
@@ -148,39 +139,24 @@ void Form3::Command1_Click()
     if (g.FishSize != 0)
         g.TotalCm += g.FishSize;
     ++g.BaitsUsed;
-    Form1 *f = app.form1;
-    if (f)
-        f->Text1->appendText(resultLine(g.BaitsUsed, g.LastResult));
+    if (app.form1)
+        app.form1->appendLog(resultLine(g.BaitsUsed, g.LastResult));
     QPointer<Form3> alive(this);
     app.host.doEvents();
     if (!alive)
         return;
-    f = app.form1;
-    if (f)
-        f->Command1->setBackColor(QColor(192, 192, 0));
     g.Hooked = 0;
-    if (f && g.LastResult == FalseBite && g.BaitWanted >= 1 && g.BaitWanted <= 3) {
-        f->Label3->setText(QStringLiteral("エサ合わせは『 ") + f->Command3[g.BaitWanted - 1]->text() +
-                           QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
-    }
-    if (f) {
-        // PicS(3) is never printed on: its picture wipes the size text of the last strike.
-        const QImage blank = f->PicS[3]->picture();
-        for (int i = 0; i <= 2; ++i) {
-            f->PicS[i]->cls();
-            if (blank.isNull()) {
-                f->PicS[i]->clearPicture();
-                f->PicS[i]->cls();
-            } else {
-                f->PicS[i]->setPicture(blank);
-            }
-        }
-        f->Command4->setEnabled(true);
-        f->Command6->setEnabled(true);
+    if (Form1 *f = app.form1) {
+        f->readyForNextCast();
+        if (g.LastResult == ResultText::FalseBite)
+            f->showWantedBaitHint(); // the fish want another bait
     }
     hide();
-    if (g.BaitsUsed == g.BaitsAtStart)
-        gameEndSummary(app);
+    if (g.BaitsUsed == g.BaitsAtStart) {
+        const QString total = gameEndSummary(g);
+        if (app.form1)
+            app.form1->appendLog(total);
+    }
 }
 
 void Form3::closeEvent(QCloseEvent *e)

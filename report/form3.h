@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/app.h"
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QHash>
 #include <QRect>
@@ -28,14 +28,14 @@ public:
     App &app;
     GameState &g;
     PictureBox *Pic1;  // the report's picture
-    VbButton *Command1; // "OK"
-    VbLabel *Label2;   // the result text
-    VbImage *Image1;   // the master's picture (60 cm, shown after the pause)
-    VbImage *Image2;   // plain background under a drawn fish
-    VbImage *Image3;   // the 60 cm picture
-    VbImage *Img1;     // the fish: drawing left, mask right
-    VbImage *Img2;     // the line-break picture
-    VbImage *Img3;     // the miss picture
+    ColourButton *Command1; // "OK"
+    TextLabel *Label2;   // the result text
+    ImageBox *Image1;   // the master's picture (60 cm, shown after the pause)
+    ImageBox *Image2;   // plain background under a drawn fish
+    ImageBox *Image3;   // the 60 cm picture
+    ImageBox *Img1;     // the fish: drawing left, mask right
+    ImageBox *Img2;     // the line-break picture
+    ImageBox *Img3;     // the miss picture
     QHash<QString, QWidget *> controls;
 
     // Each time the hidden report is shown it is activated anew (after the window is mapped,

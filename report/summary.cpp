@@ -1,7 +1,6 @@
 #include "report/summary.h"
 
-#include "game/app.h"
-#include "game/form1.h"
+#include "game/gamestate.h"
 
 #include <cmath>
 
@@ -23,9 +22,8 @@ QString weightText(int totalCm)
 
 QString totalLine(int totalCm)
 {
-    const QString s = QString::number(totalCm);
-    const QString shown =
-        s.size() > 2 ? s.left(s.size() - 2) + QStringLiteral("．") + s.right(2) : QStringLiteral("0．") + s;
+    // The log writes the weight with a full-width point.
+    const QString shown = weightText(totalCm).replace(QLatin1Char('.'), QStringLiteral("．"));
     return QStringLiteral("\r\n  \r\n　　計　 ") + shown + QStringLiteral(" Ｋｇ");
 }
 
@@ -46,13 +44,11 @@ int gamePoints(const QString &weightKg, int catches, int bigLevel)
     return static_cast<int>(points);
 }
 
-void gameEndSummary(App &app)
+QString gameEndSummary(GameState &g)
 {
-    GameState &g = app.g;
     g.WeightKg = weightText(g.TotalCm);
-    if (app.form1)
-        app.form1->Text1->appendText(totalLine(g.TotalCm));
     g.Points = gamePoints(g.WeightKg, g.Catches, g.BigLevel);
+    return totalLine(g.TotalCm);
 }
 
 } // namespace nuyo

@@ -5,7 +5,7 @@
 
 namespace nuyo {
 
-struct App;
+struct GameState;
 
 // "  n． result": the cast number right-aligned in two characters.
 QString resultLine(int number, const QString &result);
@@ -20,7 +20,7 @@ QString totalLine(int totalCm);
 // times the big-catch level above 1; a product beyond the 16-bit range saturates at 32767.
 int gamePoints(const QString &weightKg, int catches, int bigLevel);
 
-// Writes the total line into the main window's log and sets WeightKg and Points.
-void gameEndSummary(App &app);
+// The game's end: sets WeightKg and Points, and returns the log's total line.
+QString gameEndSummary(GameState &g);
 
 } // namespace nuyo

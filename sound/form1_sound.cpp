@@ -15,7 +15,7 @@ void Form1::SetupSound()
     g.Snd104 = SoundCreate(app, waveResource(104), 4);
     g.Snd105 = SoundCreate(app, waveResource(105), 5);
     g.Snd101 = SoundCreate(app, waveResource(101), 1);
-    if (g.SoundOff == 0 && app.sound)
+    if (g.SoundOff == SoundOff::Available && app.sound)
         app.sound->dsPlayLooping(g.Snd101);
 }
 

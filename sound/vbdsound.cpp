@@ -1,7 +1,7 @@
 #include "sound/vbdsound.h"
 
 #include "game/app.h"
-#include "game/host.h"
+#include "host/host.h"
 #include "sound/soundlibrary.h"
 
 #include <QFile>
@@ -23,10 +23,10 @@ void SoundInit(App &app, quintptr windowHandle)
 {
     app.g.DsHandle = app.sound ? app.sound->dsInitialize(windowHandle) : 0;
     if (app.g.DsHandle != 0) {
-        app.g.SoundOff = 0;
+        app.g.SoundOff = SoundOff::Available;
     } else {
         SoundMsg(app, QStringLiteral("Direct Soundインターフェースが作成できません。　　　　"));
-        app.g.SoundOff = 1;
+        app.g.SoundOff = SoundOff::Silent;
     }
 }
 
@@ -48,7 +48,7 @@ void SoundMsg(App &app, const QString &text)
 
 void SoundPlay(App &app, long buffer)
 {
-    if (app.g.SoundOff == 0 && app.sound)
+    if (app.g.SoundOff == SoundOff::Available && app.sound)
         app.sound->dsPlay(buffer);
 }
 

@@ -16,16 +16,16 @@ Form2::Form2(App &a) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), a
 {
     controls = buildControls(this, form2Layout());
     for (int i = 0; i < 2; ++i)
-        Command1[i] = qobject_cast<VbButton *>(controls.value(controlKey("Command1", i)));
-    Command3 = qobject_cast<VbButton *>(controls.value(QStringLiteral("Command3")));
-    Label1 = qobject_cast<VbLabel *>(controls.value(QStringLiteral("Label1")));
-    Image1 = qobject_cast<VbImage *>(controls.value(QStringLiteral("Image1")));
+        Command1[i] = control<ColourButton>(controls, "Command1", i);
+    Command3 = qobject_cast<ColourButton *>(controls.value(QStringLiteral("Command3")));
+    Label1 = qobject_cast<TextLabel *>(controls.value(QStringLiteral("Label1")));
+    Image1 = qobject_cast<ImageBox *>(controls.value(QStringLiteral("Image1")));
     setWindowTitle(QStringLiteral("ぬ よ"));
     // The off-screen button comes first in the focus order (it holds the focus at start, so no
     // mode button shows a focus mark), then the two modes.
     Command3->setFocus();
     for (int i = 0; i < 2; ++i)
-        connect(Command1[i], &VbButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(Command1[i], &ColourButton::clicked, this, [this, i] { Command1_Click(i); });
 }
 
 bool Form2::Form_Load()
@@ -34,7 +34,7 @@ bool Form2::Form_Load()
         // The box may not be readable on such a display: the refusal goes to the terminal too.
         const QString refusal = QStringLiteral("  ２５６色では使用できません！  ");
         qCritical("%s", qUtf8Printable(refusal));
-        app.host.msgBox(refusal, 48, QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(refusal, MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
         return false;
     }
     // Centred on the work area, as the main window is, so that no panel covers either.
@@ -61,7 +61,7 @@ void Form2::Command1_Click(int Index)
     Command1[0]->setVisible(false);
     Command1[1]->setVisible(false);
     app.host.doEvents();
-    if (g.TitleCall == 0) {
+    if (g.TitleCall == TitleCall::StartUp) {
         if (!app.form1) {
             app.form1 = new Form1(app);
             app.form1->Form_Load();
@@ -79,14 +79,14 @@ void Form2::closeEvent(QCloseEvent *e)
     // Closed at start-up before a mode was chosen: nothing else is loaded, so the game ends.
     // Closed during a new game's choice: the new game goes on with the mode it had.
     QWidget::closeEvent(e);
-    if (g.TitleCall == 0 && !app.form1)
+    if (g.TitleCall == TitleCall::StartUp && !app.form1)
         QCoreApplication::quit();
 }
 
 bool Main(App &app, bool anotherGameRuns)
 {
     if (anotherGameRuns) {
-        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), 48, QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
         return false;
     }
     SetFontSizes(app.g, app.twipsPerPixel ? app.twipsPerPixel() : 15.0);

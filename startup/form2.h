@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/app.h"
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QHash>
 #include <QWidget>
@@ -24,10 +24,10 @@ public:
 
     App &app;
     GameState &g;
-    std::array<VbButton *, 2> Command1; // the mode buttons
-    VbButton *Command3;                 // off-screen, first in the focus order
-    VbLabel *Label1;                    // "  只今、準備中 ・・・" behind the buttons
-    VbImage *Image1;                    // the title picture
+    std::array<ColourButton *, 2> Command1; // the mode buttons
+    ColourButton *Command3;                 // off-screen, first in the focus order
+    TextLabel *Label1;                    // "  只今、準備中 ・・・" behind the buttons
+    ImageBox *Image1;                    // the title picture
     QHash<QString, QWidget *> controls;
 
 protected:

@@ -1,7 +1,7 @@
 // ぬ よ: a float-fishing game.
 #include "game/app.h"
-#include "game/realhost.h"
-#include "layouts/appinfo.h"
+#include "host/realhost.h"
+#include "host/appinfo.h"
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"

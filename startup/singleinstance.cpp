@@ -1,6 +1,6 @@
 #include "startup/singleinstance.h"
 
-#include "layouts/appinfo.h"
+#include "host/appinfo.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -22,7 +22,7 @@ void hook(Harness &h, int type, int size, int tension, int distance)
         if (auto *report = qobject_cast<Form3 *>(w))
             h.host.after(1.0, [report] { report->Command1->press(1); });
     };
-    g.FishStop = 2;
+    g.FishStop = FishStop::Struck;
     g.FishType = type;
     g.BiteFish = 1;
     g.FishSize = size;
@@ -31,7 +31,7 @@ void hook(Harness &h, int type, int size, int tension, int distance)
     g.Distance = distance;
     g.Fighting = 1;
     g.Baits -= 1;
-    f.Command1->setText(QStringLiteral("取り込み"));
+    f.Command1->setText(Action::caption(Action::Fight));
     f.Command1->setBackColor(QColor(255, 128, 64));
     f.Timer3->setEnabled(true);
 }
@@ -91,25 +91,25 @@ void FightTest::aPressEndsTheFightOnlyAtTheRightTension()
     f.Command1->press(button);
     GameState &g = h.g();
     if (outcome == QLatin1String("landed")) {
-        QCOMPARE(g.CastStage, 1);
+        QCOMPARE(g.CastStage, int(CastStage::Landing));
         QVERIFY(f.Timer1->isEnabled());
         QVERIFY(!f.Timer3->isEnabled());
         QVERIFY(!f.Command1->isEnabled());
         QCOMPARE(g.Fighting, 0);
-        QCOMPARE(g.ResultMark, 2);
+        QCOMPARE(g.ResultMark, int(ResultMark::Landed));
     } else if (outcome == QLatin1String("broken")) {
         QCOMPARE(g.LastResult, QStringLiteral("ハリス切れ"));
         QCOMPARE(g.FishSize, 0);
-        QCOMPARE(g.ResultMark, 1);
+        QCOMPARE(g.ResultMark, int(ResultMark::LineBreak));
         QCOMPARE(g.Fighting, 0);
         QVERIFY(!f.Timer3->isEnabled());
-        QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+        QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
         QCOMPARE(f.Label3->text(), QStringLiteral("ハリス切れ ！"));
         QCOMPARE(g.BaitsUsed, 1);
         QVERIFY(f.Text1->text().endsWith(QStringLiteral("   1． ハリス切れ")));
     } else {
         QCOMPARE(g.Fighting, 1);
-        QCOMPARE(f.Command1->text(), QStringLiteral("取り込み"));
+        QCOMPARE(f.Command1->text(), Action::caption(Action::Fight));
         QCOMPARE(f.lineColour, line);
     }
 }
@@ -125,7 +125,7 @@ void FightTest::bigFishStartInTheRedAndTheFirstTickMayBreakTheLine()
         hook(h, 6, 60, 8, 7);
         f.Command1_MouseDown(1); // the automatic first press of a hooking strike
         QCOMPARE(g.Distance, 6);
-        QCOMPARE(f.lineColour, QColor(255, 0, 0));
+        QCOMPARE(f.lineColour, Colour::DangerLine);
         // The player does nothing: one tick moves the tension by one, up breaks the line.
         h.host.runUntil(h.host.now() + 1.05, [&] { return g.Fighting == 0; });
         ++ticks;
@@ -163,7 +163,7 @@ void FightTest::aLandingShowsTheReportAndReadiesTheNextCast()
     GameState &g = h.g();
     g.BigLevel = 1;
     f.Command1->press(1);
-    QCOMPARE(g.ResultMark, 3);
+    QCOMPARE(g.ResultMark, int(ResultMark::BigLanded));
     QCOMPARE(g.BigLevel, 2);
     QCOMPARE(g.Count60, 1);
     QVERIFY(f.Shape1->isVisibleTo(&f));
@@ -171,7 +171,7 @@ void FightTest::aLandingShowsTheReportAndReadiesTheNextCast()
     // Two seconds of landing display, the report (with its 2 s pause for a 60 cm fish), then
     // the kingfisher's visit: the button reads "振り込み" again.
     h.host.runUntil(h.host.now() + 30, [&] { return f.Command1->isEnabled(); });
-    QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
     QCOMPARE(g.Catches, 1);
     QCOMPARE(f.Label4->text(), QStringLiteral("1"));
     QCOMPARE(g.TotalCm, 60);
@@ -285,7 +285,7 @@ void FightTest::aRealGameEndsInTheRankingWithTheAnglersName()
         QCOMPARE(back.RankPoints[i], g.RankPoints[i]);
         QCOMPARE(back.RankRecords[i], g.RankRecords[i]);
     }
-    QCOMPARE(g.RankOn, 1);
+    QCOMPARE(g.RankOn, int(RankOn::NothingPending));
 }
 
 void FightTest::captionsAndColoursFollowTheCast()
@@ -315,23 +315,23 @@ void FightTest::captionsAndColoursFollowTheCast()
     h.host.runUntil(10.0);
     QCOMPARE(seen.size(), size_t(2));
     QVERIFY(!seen[0].hints && !seen[1].hints);
-    QCOMPARE(seen[0].caption, QStringLiteral("振り込み"));
+    QCOMPARE(seen[0].caption, Action::caption(Action::Cast));
     QVERIFY(!seen[0].enabled);
     QCOMPARE(seen[0].hint, QString());
-    QCOMPARE(seen[1].caption, QStringLiteral("合わせ"));
+    QCOMPARE(seen[1].caption, Action::caption(Action::Strike));
     QCOMPARE(seen[1].colour, QColor(255, 192, 128));
     QVERIFY(seen[1].enabled);
     QCOMPARE(seen[1].hint, QStringLiteral("ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"));
     // Left alone, the bait is gone about a minute after the float settled.
-    h.host.runUntil(200, [&] { return f.Command1->text() == QStringLiteral("エサ落ち"); });
-    QCOMPARE(f.Command1->text(), QStringLiteral("エサ落ち"));
+    h.host.runUntil(200, [&] { return f.Command1->text() == Action::caption(Action::BaitLost); });
+    QCOMPARE(f.Command1->text(), Action::caption(Action::BaitLost));
     QCOMPARE(f.Command1->backColor(), QColor(0, 192, 0));
     QCOMPARE(f.Label3->text(), QStringLiteral("エサ落ち ！"));
     QVERIFY(f.Command4->isEnabled());
     QVERIFY(h.host.now() >= 1.0 + 3.0 + 4.2 + 61);
     f.Command1->press(1);
-    QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
-    QCOMPARE(f.Command1->backColor(), QColor(192, 192, 0));
+    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
+    QCOMPARE(f.Command1->backColor(), Action::colour(Action::Cast));
     QVERIFY(!f.PicUKI->isVisibleTo(&f));
 }
 
@@ -384,7 +384,7 @@ void FightTest::keysNeitherStrikeNorPullNorChangeTheBait()
         h.host.at(1.0, [&] { QTest::mouseClick(f.Command1, Qt::LeftButton); });
         h.host.at(9.6, typeKeys);
         h.host.runUntil(10.0);
-        QCOMPARE(before.value(0), QStringLiteral("合わせ"));
+        QCOMPARE(before.value(0), Action::caption(Action::Strike));
     }
     QCOMPARE(after, before);
     QCOMPARE(focused, static_cast<QWidget *>(f.Command5));

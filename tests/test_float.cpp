@@ -155,7 +155,7 @@ void FloatTest::theEndOfCastPictureWithNoResultIsTheAnglerAlone()
     Harness h(4);
     h.start(1);
     Form1 &f = h.form();
-    h.g().ResultMark = 0;
+    h.g().ResultMark = ResultMark::None;
     f.AWASE();
     QCOMPARE(f.PicPRE->image(), expectedAngler(f, 5));
 }
@@ -166,7 +166,7 @@ void FloatTest::aStrikeDuringTheSecondFishsStepStopsTheSchoolBeforeTheThird()
     h.start(0);
     Form1 &f = h.form();
     h.host.onModal = [&](QWidget *w) {
-        h.host.after(1.0, [w] { w->findChild<VbButton *>(QStringLiteral("Command1"))->press(1); });
+        h.host.after(1.0, [w] { w->findChild<ColourButton *>(QStringLiteral("Command1"))->press(1); });
     };
     // Keep every fish off the bait so the strike is an empty one.
     for (int i = 1; i <= 4; ++i) {
@@ -187,7 +187,7 @@ void FloatTest::aStrikeDuringTheSecondFishsStepStopsTheSchoolBeforeTheThird()
     // Fish 1 steps at the start of the watch, fish 2 0.7 s later and waits 0.2 s inside its step.
     h.host.at(watch + 0.8, [&] {
         fish2During = h.app->Fish[2]->PosY;
-        QCOMPARE(f.Command1->text(), QStringLiteral("合わせ"));
+        QCOMPARE(f.Command1->text(), Action::caption(Action::Strike));
         f.Command1->press(2);
     });
     h.host.runUntil(watch + 10);
@@ -197,7 +197,7 @@ void FloatTest::aStrikeDuringTheSecondFishsStepStopsTheSchoolBeforeTheThird()
     QCOMPARE(fish3After, fish3Before);
     QCOMPARE(fish4After, fish4Before);
     QCOMPARE(h.g().LastResult, QStringLiteral("空アワセ"));
-    QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
     QCOMPARE(h.g().Baits, 9);
 }
 

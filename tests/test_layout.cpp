@@ -110,9 +110,9 @@ void LayoutTest::mainWindowControlsStandWhereDesigned()
     QCOMPARE(w->geometry(), rect);
     QCOMPARE(!w->isHidden(), shown);
     QString actual;
-    if (auto *b = qobject_cast<VbButton *>(w))
+    if (auto *b = qobject_cast<ColourButton *>(w))
         actual = b->text();
-    else if (auto *l = qobject_cast<VbLabel *>(w))
+    else if (auto *l = qobject_cast<TextLabel *>(w))
         actual = l->text();
     QCOMPARE(actual.simplified(), text.simplified());
 }
@@ -194,7 +194,7 @@ void LayoutTest::picturesHaveTheirDesignedSizes()
     QFETCH(QSize, size);
     Harness h;
     Form1 form(*h.app);
-    auto *image = qobject_cast<VbImage *>(form.controls.value(name));
+    auto *image = qobject_cast<ImageBox *>(form.controls.value(name));
     QVERIFY(image);
     QCOMPARE(image->picture().size(), size);
     QCOMPARE(form.PicPRE->picture().size(), QSize(300, 354));
@@ -255,8 +255,8 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
     h.form().NewGame();
     QVERIFY(pressedAt > before);
     QVERIFY(qAbs(h.host.now() - pressedAt - 1.5) < 1e-9);
-    QCOMPARE(h.g().GameMode, 1);
-    QCOMPARE(h.g().TitleCall, 2);
+    QCOMPARE(h.g().GameMode, int(GameMode::Real));
+    QCOMPARE(h.g().TitleCall, int(TitleCall::NewGameChosen));
     QVERIFY(h.form().windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
 }
 
@@ -267,9 +267,9 @@ void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
     Form2 title(*h.app);
     QList<QPair<QString, QFont>> texts;
     for (QWidget *w : form.findChildren<QWidget *>() + title.findChildren<QWidget *>()) {
-        if (auto *b = qobject_cast<VbButton *>(w))
+        if (auto *b = qobject_cast<ColourButton *>(w))
             texts.append({b->text(), b->font()});
-        else if (auto *l = qobject_cast<VbLabel *>(w))
+        else if (auto *l = qobject_cast<TextLabel *>(w))
             texts.append({l->text(), l->font()});
     }
     texts.append({QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック "
@@ -337,7 +337,7 @@ void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
     if (refused) {
         QCOMPARE(h.host.messages[0].text, QStringLiteral("  ２５６色では使用できません！  "));
         QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
-        QCOMPARE(h.host.messages[0].style, 48);
+        QCOMPARE(h.host.messages[0].style, int(MsgBox::Exclamation));
     }
 }
 

@@ -28,9 +28,9 @@ QImage withSprite(QImage base, const QImage &cells, int maskX, int spriteX, int 
 }
 
 // True when `b` looks exactly like a button never pressed, with its caption, colour and size.
-bool looksRaised(VbButton *b)
+bool looksRaised(ColourButton *b)
 {
-    VbButton fresh(b->parentWidget());
+    ColourButton fresh(b->parentWidget());
     fresh.setGeometry(b->geometry());
     fresh.setFont(b->font());
     fresh.setText(b->text());
@@ -73,32 +73,32 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     Form1 &f = h.form();
     QVERIFY(f.Command7->isVisibleTo(&f));
     QCOMPARE(f.Command1->height(), 161);
-    h.g().RankingOff = 1;
+    h.g().RankingOff = RankingOff::NotRanked;
     h.g().RankPoints[0] = 77;
     h.g().RankRecords[0] = QStringLiteral("kept");
     h.host.onModal = [&](QWidget *w) {
         if (auto *title = qobject_cast<Form2 *>(w))
             h.host.after(1.0, [title] { title->Command1[1]->press(1); });
     };
-    QCOMPARE(f.Command1->text(), QStringLiteral("終了"));
+    QCOMPARE(f.Command1->text(), Action::caption(Action::End));
     // The action button reads "終了": the player chooses the new-game button instead.
     f.Command7->press(1);
-    QCOMPARE(h.g().GameMode, 1);
+    QCOMPARE(h.g().GameMode, int(GameMode::Real));
     QVERIFY(f.windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
     QCOMPARE(f.PicPRE->picture(), f.Image12->picture().convertToFormat(QImage::Format_RGB32));
     QCOMPARE(f.Label4->text(), QStringLiteral("0"));
     QCOMPARE(f.Label1->text(), QStringLiteral("20"));
-    QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
     QCOMPARE(f.Command1->height(), 201);
     QVERIFY(!f.Command7->isVisibleTo(&f));
     QVERIFY(!f.Label6->isVisibleTo(&f));
     QVERIFY(!f.Label3->isVisibleTo(&f));
     QCOMPARE(f.Command3[0]->backColor(), QColor(255, 192, 255));
-    QCOMPARE(f.Command3[1]->backColor(), QColor(255, 0, 0));
+    QCOMPARE(f.Command3[1]->backColor(), Colour::ChosenBait);
     QCOMPARE(f.Command3[2]->backColor(), QColor(255, 192, 255));
     QVERIFY(f.Command3[0]->isEnabled() && f.Command4->isEnabled());
     QCOMPARE(f.Command6->backColor(), QColor(0, 192, 192)); // ranking off is remembered
-    QCOMPARE(h.g().RankingOff, 1);
+    QCOMPARE(h.g().RankingOff, int(RankingOff::NotRanked));
     QCOMPARE(h.g().RankPoints[0], 77);
     QCOMPARE(h.g().RankRecords[0], QStringLiteral("kept"));
     QCOMPARE(h.g().Baits, 20);
@@ -143,7 +143,7 @@ void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver()
             h.host.after(1.0, [title] { title->Command1[0]->press(1); });
         }
     };
-    VbButton *pressed = f.Command1;
+    ColourButton *pressed = f.Command1;
     if (path == QStringLiteral("tip")) {
         pressed = f.Command4;
         QTest::mousePress(f.Command4, Qt::LeftButton);
@@ -155,16 +155,16 @@ void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver()
         // A strike with the wrong bait hooks nothing: the report follows.
         h.host.at(9.6, [&] {
             h.g().BaitWanted = 1;
-            QCOMPARE(f.Command1->text(), QStringLiteral("合わせ"));
+            QCOMPARE(f.Command1->text(), Action::caption(Action::Strike));
             QTest::mousePress(f.Command1, Qt::LeftButton);
         });
         h.host.runUntil(20.0);
         QCOMPARE(h.g().LastResult, QStringLiteral("スレアタリ"));
         if (path == QStringLiteral("new game")) {
-            QCOMPARE(f.Command1->text(), QStringLiteral("終了"));
+            QCOMPARE(f.Command1->text(), Action::caption(Action::End));
             f.Command7->press(1);
         }
-        QCOMPARE(f.Command1->text(), QStringLiteral("振り込み"));
+        QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
     }
     QVERIFY(looksRaised(pressed));
 }
@@ -243,7 +243,7 @@ void MainWindowTest::aFailingVisitEndsInItsMessageWithTheWindowEnabled()
     QCOMPARE(h.host.messages.size(), size_t(1));
     QCOMPARE(h.host.messages[0].text, QStringLiteral("トラブル発生！　終了して下さい！"));
     QCOMPARE(h.host.messages[0].caption, QStringLiteral(" 警告！"));
-    QCOMPARE(h.host.messages[0].style, 48);
+    QCOMPARE(h.host.messages[0].style, int(MsgBox::Exclamation));
 }
 
 void MainWindowTest::nineLeftClicksShowEveryTipThenTheKingfisher()
@@ -262,7 +262,7 @@ void MainWindowTest::nineLeftClicksShowEveryTipThenTheKingfisher()
     QCOMPARE(h.host.messages[8].text, QStringLiteral("　あっ！ カワセミ だ！　　　"));
     for (int i = 0; i < 9; ++i) {
         QCOMPARE(h.host.messages[i].text, tipText(i));
-        QCOMPARE(h.host.messages[i].style, 64);
+        QCOMPARE(h.host.messages[i].style, int(MsgBox::Information));
         QCOMPARE(h.host.messages[i].caption, QStringLiteral(" * ぬ よ *"));
     }
     // The kingfisher's visit ran after the ninth tip: its sound and at least two seconds.
@@ -314,7 +314,7 @@ void MainWindowTest::aBaitButtonMarksItselfAndSetsTheBait()
     f.Command3[index]->press(1);
     QCOMPARE(h.g().BaitSetting, index + 1);
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(f.Command3[i]->backColor(), i == index ? QColor(255, 0, 0) : QColor(255, 192, 255));
+        QCOMPARE(f.Command3[i]->backColor(), i == index ? Colour::ChosenBait : Colour::OtherBait);
     QCOMPARE(f.Label2[1]->foreColor(), QColor(0, 0, 255));
 }
 
@@ -365,13 +365,13 @@ void MainWindowTest::theHelpPictureOffersTheIntroductionText()
     QCOMPARE(h.host.messages.size(), size_t(1));
     if (present) {
         QCOMPARE(h.host.messages[0].text, QStringLiteral("「 はじめに.txt 」を 表示しますか？"));
-        QCOMPARE(h.host.messages[0].style, 36);
+        QCOMPARE(h.host.messages[0].style, MsgBox::YesNo | MsgBox::Question);
         QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
         QCOMPARE(h.host.openedDocuments, answer == MsgBox::Yes ? QStringList{text} : QStringList{});
         QVERIFY(!QFile::exists(QDir(dir).filePath(QStringLiteral("x"))));
     } else {
         QCOMPARE(h.host.messages[0].text, QStringLiteral("「 はじめに .txt 」がありません！"));
-        QCOMPARE(h.host.messages[0].style, 0);
+        QCOMPARE(h.host.messages[0].style, int(MsgBox::OkOnly));
         QVERIFY(h.host.openedDocuments.isEmpty());
     }
 }
@@ -410,7 +410,7 @@ void MainWindowTest::closingDuringAFightStopsEverythingAndSaysGoodbye()
     Player p(h, Player::Style::Eyes);
     std::function<void()> watch;
     watch = [&] {
-        if (f.Command1->text() == QStringLiteral("取り込み")) {
+        if (f.Command1->text() == Action::caption(Action::Fight)) {
             try {
                 f.Form_QueryUnload();
             } catch (const ApplicationEnded &) {
@@ -432,7 +432,7 @@ void MainWindowTest::closingDuringAFightStopsEverythingAndSaysGoodbye()
     const SimHost::Message &bye = h.host.messages.back();
     QCOMPARE(bye.text, QStringLiteral("終了します！  　　"));
     QCOMPARE(bye.caption, QStringLiteral(" ぬ よ"));
-    QCOMPARE(bye.style, 48);
+    QCOMPARE(bye.style, int(MsgBox::Exclamation));
     QCOMPARE(h.sound->resources(QStringLiteral("free")),
              soundDevice ? (std::vector<int>{101, 102, 103, 104, 105}) : std::vector<int>{});
     QCOMPARE(h.sound->count(QStringLiteral("terminate")), soundDevice ? 1 : 0);

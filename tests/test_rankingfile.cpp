@@ -699,7 +699,7 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
     QCOMPARE(int(h.host.messages.size()), 1);
     QVERIFY2(h.host.messages[0].text.startsWith(headline), qPrintable(h.host.messages[0].text));
     QVERIFY(h.host.messages[0].text.contains(QDir::toNativeSeparators(path)));
-    QCOMPARE(h.host.messages[0].style, 48);
+    QCOMPARE(h.host.messages[0].style, int(MsgBox::Exclamation));
 
     // A registration later in the run saves nothing and tells nothing more.
     h.g().RankPoints[0] = 500;

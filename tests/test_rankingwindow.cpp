@@ -33,7 +33,7 @@ void setTable(GameState &g, const std::array<int, 5> &points)
 
 void setResult(GameState &g, int points)
 {
-    g.RankOn = 2;
+    g.RankOn = RankOn::ResultPending;
     g.Points = points;
     g.Count60 = 1;
     g.Count50 = 2;
@@ -169,7 +169,7 @@ void RankingWindowTest::activationShowsTheState()
         if (awaiting) f.Text1->typeChar(QLatin1Char('\r')); // registers, so "ＯＫ" can close
     });
     QVERIFY(checked);
-    QCOMPARE(g.RankOn, 1);
+    QCOMPARE(g.RankOn, int(RankOn::NothingPending));
     QVERIFY(h.host.messages.empty());
 }
 
@@ -412,13 +412,13 @@ void RankingWindowTest::closeRequestActsOnlyAsOk()
     bool stillOpen = false;
     runWindow(h, [&](Form4 &f) {
         f.close(); // refused while the name is awaited
-        stillOpen = f.isVisible() && g.RankOn == 2;
+        stillOpen = f.isVisible() && g.RankOn == RankOn::ResultPending;
         f.Text1->typeChar(QLatin1Char('x'));
         f.Command1->press();
         f.close(); // now it is "ＯＫ"
     });
     QVERIFY(stillOpen);
-    QCOMPARE(g.RankOn, 1);
+    QCOMPARE(g.RankOn, int(RankOn::NothingPending));
     QCOMPARE(g.RankPoints[0], 7);
     QCOMPARE(g.RankPoints[1], 0); // inserted once
     QCOMPARE(g.RankRecords[0], Result + QStringLiteral("X"));
@@ -458,7 +458,7 @@ void RankingWindowTest::toggleSwitchesRankingAndColours()
     Harness h;
     h.app->form1 = new Form1(*h.app);
     GameState &g = h.g();
-    g.RankOn = 1;
+    g.RankOn = RankOn::NothingPending;
     g.RankingOff = before;
     QColor label, button;
     runWindow(h, [&](Form4 &f) {
@@ -469,7 +469,7 @@ void RankingWindowTest::toggleSwitchesRankingAndColours()
     QCOMPARE(g.RankingOff, 1 - before);
     QCOMPARE(int(h.host.messages.size()), 1);
     QCOMPARE(h.host.messages[0].text, text);
-    QCOMPARE(h.host.messages[0].style, 0);
+    QCOMPARE(h.host.messages[0].style, int(MsgBox::OkOnly));
     QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
     QCOMPARE(label, indicator);
     QCOMPARE(button, toggle);
@@ -481,7 +481,7 @@ void RankingWindowTest::windowSitsOverTheMainWindow()
     Harness h;
     h.app->form1 = new Form1(*h.app);
     h.app->form1->move(100, 80);
-    h.g().RankOn = 1;
+    h.g().RankOn = RankOn::NothingPending;
     h.g().FontSize12 = 16;
     h.g().FontSize9 = 12;
     QPoint first, again;

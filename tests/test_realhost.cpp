@@ -1,6 +1,6 @@
 // The real host sleeps in the event loop while it waits, wakes for events and deadlines, and
 // never lets a timer's tick run inside itself.
-#include "game/realhost.h"
+#include "host/realhost.h"
 #include "startup/quitsignals.h"
 
 #include <QTimer>

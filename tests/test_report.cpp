@@ -3,7 +3,7 @@
 // the log line, keeps the counters and, at the last cast, the weight and the points.
 #include "game/app.h"
 #include "game/form1.h"
-#include "game/simhost.h"
+#include "host/simhost.h"
 #include "report/form3.h"
 #include "support/recordingsound.h"
 
@@ -120,7 +120,7 @@ void ReportTest::showsThePictureAndTextOfEachResult()
     rig.app.g.FishSize = 0;
     rig.report();
 
-    auto *store = rig.f3->findChild<VbImage *>(source);
+    auto *store = rig.f3->findChild<ImageBox *>(source);
     QVERIFY(store);
     QVERIFY(!store->picture().isNull());
     QCOMPARE(rig.shown, asShown(store->picture(), rig.shown.size()));
@@ -391,7 +391,7 @@ void ReportTest::okResetsTheMainWindowForTheNextCast()
 
     rig.report();
 
-    QCOMPARE(f1->Command1->backColor(), QColor(192, 192, 0));
+    QCOMPARE(f1->Command1->backColor(), Action::colour(Action::Cast));
     QVERIFY(f1->Command4->isEnabled());
     QVERIFY(f1->Command6->isEnabled());
     for (int i = 0; i <= 2; ++i) {

@@ -3,7 +3,7 @@
 // record run saturates at 32767. In every game that can be played that is the total length in
 // centimetres times the catches, over ten, floored.
 #include "game/app.h"
-#include "game/simhost.h"
+#include "host/simhost.h"
 #include "report/summary.h"
 #include "sound/soundlibrary.h"
 
@@ -74,7 +74,7 @@ void ReportSummaryTest::pointsAreTotalTimesCatchesOverTenInEveryReachableGame()
         const int expected = static_cast<int>(std::min(32767L, bigLevel > 1 ? floored * bigLevel : floored));
         QCOMPARE(gamePoints(weightText(totalCm), catches, bigLevel), expected);
         app.g.TotalCm = totalCm;
-        gameEndSummary(app);
+        QCOMPARE(gameEndSummary(app.g), totalLine(totalCm));
         QCOMPARE(app.g.WeightKg, weightText(totalCm));
         QCOMPARE(app.g.Points, expected);
     }

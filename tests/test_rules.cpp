@@ -5,7 +5,7 @@
 #include "fish/nuyoobject.h"
 #include "fish/strike.h"
 #include "game/gamestate.h"
-#include "game/random.h"
+#include "host/random.h"
 #include "report/summary.h"
 #include "startup/fontsizes.h"
 #include "window/grades.h"

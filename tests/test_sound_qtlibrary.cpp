@@ -3,7 +3,7 @@
 
 #include "game/app.h"
 #include "game/form1.h"
-#include "game/simhost.h"
+#include "host/simhost.h"
 #include "sound/qtsoundlibrary.h"
 #include "sound/vbdsound.h"
 
@@ -74,11 +74,11 @@ void TestSoundQtLibrary::theGameLoadsSilentlyWithOneMessage()
     Form1 form(app);
     form.SetupSound();
     QCOMPARE(app.g.DsHandle, 0L);
-    QCOMPARE(app.g.SoundOff, 1);
+    QCOMPARE(app.g.SoundOff, int(SoundOff::Silent));
     QCOMPARE(host.messages.size(), size_t(1));
     QCOMPARE(host.messages[0].text, QStringLiteral("Direct Soundインターフェースが作成できません。　　　　"));
     QCOMPARE(host.messages[0].caption, QStringLiteral("ぬよ"));
-    QCOMPARE(host.messages[0].style, 48);
+    QCOMPARE(host.messages[0].style, int(MsgBox::Exclamation));
     for (long b : {app.g.Snd101, app.g.Snd102, app.g.Snd103, app.g.Snd104, app.g.Snd105})
         QCOMPARE(b, 0L);
     SoundPlay(app, app.g.Snd104);

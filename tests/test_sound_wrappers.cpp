@@ -3,7 +3,7 @@
 
 #include "game/app.h"
 #include "game/form1.h"
-#include "game/simhost.h"
+#include "host/simhost.h"
 #include "sound/vbdsound.h"
 #include "support/recordingsound.h"
 
@@ -101,7 +101,7 @@ void TestSoundWrappers::setupSoundMakesTheEffectsThenTheLoop()
     } else {
         QCOMPARE(rig.host.messages.size(), size_t(1));
         QCOMPARE(rig.host.messages[0].text, NoDeviceText);
-        QCOMPARE(rig.host.messages[0].style, 48);
+        QCOMPARE(rig.host.messages[0].style, int(MsgBox::Exclamation));
         QCOMPARE(rig.host.messages[0].caption, QStringLiteral("ぬよ"));
     }
 }
@@ -136,7 +136,7 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
     QCOMPARE(rig.rec->count(QStringLiteral("loop")), 0);
 
     SoundRelease(app);
-    app.g.SoundOff = 1;
+    app.g.SoundOff = SoundOff::Silent;
     rig.rec->calls.clear();
     SoundPlay(app, app.g.Snd104);
     QCOMPARE(rig.rec->count(QStringLiteral("play")), 0);

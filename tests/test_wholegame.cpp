@@ -75,11 +75,11 @@ void WholeGameTest::aPlayerWhoNeverStrikesLosesEveryBait()
     QCOMPARE(h.host.messages.size(), size_t(2));
     QCOMPARE(h.host.messages[0].text, QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n　　＜ 成績 ：　 0　ポイント ＞"));
     QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ  *　－ 終了。"));
-    QCOMPARE(h.host.messages[0].style, 0);
+    QCOMPARE(h.host.messages[0].style, int(MsgBox::OkOnly));
     QCOMPARE(h.host.messages[1].text, QStringLiteral("終了します！  　　"));
     QCOMPARE(h.sound->resources(QStringLiteral("free")), (std::vector<int>{101, 102, 103, 104, 105}));
     QCOMPARE(h.sound->count(QStringLiteral("terminate")), 1);
-    QCOMPARE(h.g().SoundOff, 1);
+    QCOMPARE(h.g().SoundOff, int(SoundOff::Silent));
 }
 
 void WholeGameTest::aPlayerWatchingTheFloatLandsFishAndScores_data()

@@ -3,7 +3,7 @@
 
 #include "game/app.h"
 #include "game/form1.h"
-#include "game/simhost.h"
+#include "host/simhost.h"
 #include "support/recordingsound.h"
 
 #include <QTemporaryDir>

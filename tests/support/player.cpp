@@ -74,11 +74,15 @@ void Player::fight()
         return;
     Form1 &f = m_h.form();
     const QColor line = f.lineColour;
-    if (line == QColor(255, 0, 0)) {
+    if (m_style == Style::Greedy) {
+        ++pulls;
+        m_lastPress = m_h.host.now();
+        f.Command1->press(1);
+    } else if (line == Colour::DangerLine) {
         ++slacks;
         m_lastPress = m_h.host.now();
         f.Command1->press(2);
-    } else if (line == QColor(0, 192, 255)) {
+    } else if (line == Colour::SlackLine) {
         ++pulls;
         m_lastPress = m_h.host.now();
         f.Command1->press(1);
@@ -91,25 +95,25 @@ void Player::look()
     if (!f.isEnabled() || !f.Command1->isEnabled())
         return;
     const QString caption = f.Command1->text();
-    if (caption == QStringLiteral("振り込み") && m_style == Style::Eyes && followsHints) {
+    if (caption == Action::caption(Action::Cast) && m_style != Style::NeverStrikes && followsHints) {
         // The comment line names the bait the fish take now; follow it before casting.
         const QString hint = f.Label3->text();
         const QString lead = QStringLiteral("エサ合わせは『 ");
         if (hint.startsWith(lead)) {
-            for (VbButton *b : f.Command3)
+            for (ColourButton *b : f.Command3)
                 if (hint.mid(lead.size()).startsWith(b->text() + QStringLiteral(" 』")) &&
-                    b->backColor() != QColor(255, 0, 0))
+                    b->backColor() != Colour::ChosenBait)
                     b->press(1);
         }
     }
-    if (caption == QStringLiteral("振り込み") || caption == QStringLiteral("エサ落ち")) {
+    if (caption == Action::caption(Action::Cast) || caption == Action::caption(Action::BaitLost)) {
         f.Command1->press(1);
-    } else if (caption == QStringLiteral("合わせ") && m_style == Style::Eyes) {
+    } else if (caption == Action::caption(Action::Strike) && m_style != Style::NeverStrikes) {
         if (floatLeftRest()) {
             ++strikes;
             f.Command1->press(1);
         }
-    } else if (caption == QStringLiteral("取り込み")) {
+    } else if (caption == Action::caption(Action::Fight)) {
         fight();
     }
 }
@@ -123,14 +127,14 @@ bool Player::playGame(double limit)
         auto self = weak.lock();
         if (!self || m_h.host.now() > end || !m_h.app->form1)
             return;
-        if (m_h.form().Command1->text() == QStringLiteral("終了"))
+        if (m_h.form().Command1->text() == Action::caption(Action::End))
             return;
         m_h.host.after(period, [self] { (*self)(); });
         look();
     };
     m_h.host.after(period, [tick] { (*tick)(); });
-    m_h.host.runUntil(end, [this] { return m_h.form().Command1->text() == QStringLiteral("終了"); });
-    return m_h.form().Command1->text() == QStringLiteral("終了");
+    m_h.host.runUntil(end, [this] { return m_h.form().Command1->text() == Action::caption(Action::End); });
+    return m_h.form().Command1->text() == Action::caption(Action::End);
 }
 
 } // namespace nuyo

@@ -16,6 +16,7 @@ public:
     enum class Style {
         NeverStrikes, // casts and waits until the bait is gone
         Eyes,         // strikes when the float leaves its rest, fights by the line's colour
+        Greedy,       // strikes as Eyes does, then only ever pulls, whatever the line's colour
     };
 
     Player(Harness &h, Style style);

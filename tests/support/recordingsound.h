@@ -1,7 +1,7 @@
 // A sound library that plays nothing and records every call with the host's time.
 #pragma once
 
-#include "game/host.h"
+#include "host/host.h"
 #include "sound/soundlibrary.h"
 
 #include <QString>

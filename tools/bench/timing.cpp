@@ -10,7 +10,7 @@
 // other two are run one after another on the first window.
 #include "game/app.h"
 #include "game/form1.h"
-#include "game/realhost.h"
+#include "host/realhost.h"
 #include "layouts/fonts.h"
 #include "silentsound.h"
 
@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
 
     // The cast animation: 16 ticks of 100 ms.
     for (int r = 0; r < runs; ++r) {
-        g.CastStage = 0;
+        g.CastStage = CastStage::Cast;
         f.Tick = 0;
         const Measured m = timeTimer(host, *f.Timer1, 1600, [&](int) { return !f.Timer1->isEnabled(); });
         print("cast", m, 1600);
@@ -128,7 +128,7 @@ int main(int argc, char *argv[])
     for (int r = 0; r < runs; ++r) {
         Form1 &w = *apps[r]->form1;
         w.g.Fighting = 0;
-        w.g.FishStop = 0;
+        w.g.FishStop = FishStop::Moving;
         w.g.BaitTime = 30000; // never runs out here
         w.g.FloatY = 100;
         ticks[r] = w.Timer3->onTick;

@@ -1,6 +1,6 @@
 #include "camera.h"
 
-#include "game/simhost.h"
+#include "host/simhost.h"
 
 #include <QPainter>
 #include <QWidget>

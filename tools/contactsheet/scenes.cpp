@@ -20,10 +20,10 @@ namespace nuyo {
 
 namespace {
 
-const QString CastCaption = QStringLiteral("振り込み");
-const QString StrikeCaption = QStringLiteral("合わせ");
-const QString BaitGoneCaption = QStringLiteral("エサ落ち");
-const QString EndCaption = QStringLiteral("終了");
+const QString CastCaption = Action::caption(Action::Cast);
+const QString StrikeCaption = Action::caption(Action::Strike);
+const QString BaitGoneCaption = Action::caption(Action::BaitLost);
+const QString EndCaption = Action::caption(Action::End);
 
 // The fight pictures: the fish's distance, the line tension, and the colour that gives.
 struct FightShot {
@@ -145,7 +145,7 @@ public:
     // Runs `action` at the first step that puts a fish on the bait cell.
     void onBite(std::function<void()> action)
     {
-        cam.when([this] { return g().FishStop == 0 && g().FishType > 0; }, std::move(action));
+        cam.when([this] { return g().FishStop == FishStop::Moving && g().FishType > 0; }, std::move(action));
     }
 
     // Plays one cast, pressing "振り込み" at `pressAt`: `watching` runs when the float is in the
@@ -202,7 +202,7 @@ public:
         });
     }
 
-    void pressWhenEnabled(VbButton *button, double after)
+    void pressWhenEnabled(ColourButton *button, double after)
     {
         h.host.after(after, [this, button] {
             if (!button->isVisible())
@@ -295,7 +295,7 @@ void practiceGame(Camera &cam, QStringList &problems)
         host.at(t0 + 0.1 * k + 0.05, [&game, k] { game.cam.take(QStringLiteral("cast-%1").arg(k), game.main()); });
     host.at(t0 + 3.0 + 0.2 * 10 + 0.1, [&game] { game.cam.take(QStringLiteral("settling"), game.main()); });
     game.reportShot = QStringLiteral("report-fish");
-    cam.when([&] { return g.CastStage == 1 && f.Tick >= 10; },
+    cam.when([&] { return g.CastStage == CastStage::Landing && f.Tick >= 10; },
              [&] { cam.take(QStringLiteral("landing"), game.main()); });
     game.playCast(
         [&] {

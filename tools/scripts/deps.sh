@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, playing or testing the game needs, only when
-# something is missing. Usage: deps.sh build|test|bench
+# something is missing. Usage: deps.sh build|test|bench|format
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools
@@ -14,7 +14,8 @@ test_pkgs+=(openbox) # a window manager for the real-window tests that need one
 case "${1:-build}" in
     build) want=("${build_pkgs[@]}") ;;
     test | bench) want=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
-    *) echo "usage: $0 build|test|bench" >&2; exit 2 ;;
+    format) want=(clang-format git) ;;
+    *) echo "usage: $0 build|test|bench|format" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -60,6 +60,16 @@ public:
     // PaintPicture: draws `src`'s rectangle (sx, sy, sw, sh) at (x, y) sized w × h.
     void paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
                       Rop rop = Rop::SrcCopy);
+    // PaintPicture with rectangles: `from` of `src` into `to`.
+    void paintPicture(const QImage &src, const QRect &to, const QRect &from, Rop rop = Rop::SrcCopy)
+    {
+        paintPicture(src, to.x(), to.y(), to.width(), to.height(), from.x(), from.y(), from.width(), from.height(),
+                     rop);
+    }
+    // A masked sprite in two passes: the mask's cell with SRCERASE, then the sprite's cell with
+    // SRCINVERT, both drawn into `to`. The two cells may lie in one picture or in two.
+    void paintMasked(const QImage &mask, const QRect &maskCell, const QImage &sprite, const QRect &spriteCell,
+                     const QRect &to);
     // A one-pixel line from (x1, y1) to (x2, y2), both ends drawn.
     void line(int x1, int y1, int x2, int y2, const QColor &color);
     // Print: text at the print position in the box's font and fore colour.
@@ -70,13 +80,9 @@ public:
     // Repaints the box on screen.
     void refresh() { update(); }
 
-Q_SIGNALS:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
     struct Op {

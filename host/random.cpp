@@ -1,4 +1,4 @@
-#include "game/random.h"
+#include "host/random.h"
 
 #include <cmath>
 

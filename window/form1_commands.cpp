@@ -12,20 +12,20 @@ namespace nuyo {
 
 void Form1::Command3_Click(int Index)
 {
-    for (VbButton *b : Command3)
-        b->setBackColor(QColor(255, 192, 255));
+    for (ColourButton *b : Command3)
+        b->setBackColor(Colour::OtherBait);
     if (Index >= 0 && Index <= 2) {
         g.BaitSetting = Index + 1;
-        Command3[Index]->setBackColor(QColor(255, 0, 0));
+        Command3[Index]->setBackColor(Colour::ChosenBait);
     }
-    Label2[1]->setForeColor(QColor(0, 0, 255));
+    Label2[1]->setForeColor(Colour::BaitLabel);
     Command5->setFocus();
 }
 
 void Form1::Command4_MouseDown(int Button)
 {
     if (Button == 1) {
-        app.host.msgBox(tipText(TipNo), 64, QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(tipText(TipNo), MsgBox::Information, QStringLiteral(" * ぬ よ *"));
         TipNo += 1;
         if (TipNo >= 9) {
             KingfisherVisit();
@@ -57,12 +57,12 @@ void Form1::Command7_Click()
 
 void Form1::Form_QueryUnload()
 {
-    if (g.SoundOff == 0)
+    if (g.SoundOff == SoundOff::Available)
         SoundRelease(app);
     delete app.form3;
     app.form3 = nullptr;
     stopTimers();
-    app.host.msgBox(QStringLiteral("終了します！  　　"), 48, QStringLiteral(" ぬ よ"));
+    app.host.msgBox(QStringLiteral("終了します！  　　"), MsgBox::Exclamation, QStringLiteral(" ぬ よ"));
     app.host.endApplication();
 }
 
@@ -72,14 +72,15 @@ void Form1::Image3_Click()
         return;
     const QString path = introductionPath(app.exeDir);
     if (QFileInfo(path).isFile()) {
-        if (app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 表示しますか？"), 36, QStringLiteral(" * ぬ よ *")) ==
-            MsgBox::Yes) {
+        if (app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 表示しますか？"), MsgBox::YesNo | MsgBox::Question,
+                            QStringLiteral(" * ぬ よ *")) == MsgBox::Yes) {
             // The desktop's own viewer opens the file by its URL: no shell, no command line.
             if (!app.host.openDocument(path))
-                app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 開けませんでした。"), 48, QString());
+                app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 開けませんでした。"), MsgBox::Exclamation,
+                                QString());
         }
     } else {
-        app.host.msgBox(QStringLiteral("「 はじめに .txt 」がありません！"), 0, QString());
+        app.host.msgBox(QStringLiteral("「 はじめに .txt 」がありません！"), MsgBox::OkOnly, QString());
     }
 }
 

@@ -1,4 +1,4 @@
-#include "game/eightbitbox.h"
+#include "host/eightbitbox.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>

@@ -26,8 +26,7 @@ void Form1::KingfisherPass()
         x -= 36;
         y += 3;
         PicKF2->cls();
-        PicKF2->paintPicture(bird, x, y, 52, 40, 52, 0, 52, 40, Rop::SrcErase);
-        PicKF2->paintPicture(bird, x, y, 52, 40, 0, 0, 52, 40, Rop::SrcInvert);
+        PicKF2->paintMasked(bird, Cell::FlyingBird.translated(52, 0), bird, Cell::FlyingBird, QRect(x, y, 52, 40));
         WaitSeconds(0.1);
     } while (x > -12);
     PicKF2->setVisible(false);
@@ -49,15 +48,14 @@ void Form1::KingfisherVisit()
         PicKF->setPicture(snapshot.convertToFormat(QImage::Format_RGB32));
         PicKF->refresh();
         const QImage &right = Image10->picture();
-        PicKF->paintPicture(right, 356, 130, 88, 84, 0, 0, 88, 84, Rop::SrcErase);
-        PicKF->paintPicture(right, 356, 130, 88, 84, 88, 0, 88, 84, Rop::SrcInvert);
+        PicKF->paintMasked(right, Cell::PerchedBird, right, Cell::PerchedBird.translated(88, 0),
+                           QRect(356, 130, 88, 84));
         PicKF->setVisible(true);
         PicKF->raise();
         WaitSeconds(1.0);
         PicKF->cls();
         const QImage &left = Image9->picture();
-        PicKF->paintPicture(left, 302, 130, 88, 84, 88, 0, 88, 84, Rop::SrcErase);
-        PicKF->paintPicture(left, 302, 130, 88, 84, 0, 0, 88, 84, Rop::SrcInvert);
+        PicKF->paintMasked(left, Cell::PerchedBird.translated(88, 0), left, Cell::PerchedBird, QRect(302, 130, 88, 84));
         PicKF->keepDrawing();
         PicKF->refresh();
         const QImage &bird = Image8->picture();
@@ -69,8 +67,8 @@ void Form1::KingfisherVisit()
                 clip = 32 - x;
             PicKF->cls();
             if (clip < 52) {
-                PicKF->paintPicture(bird, x + clip, y, 52 - clip, 40, 52 + clip, 0, 52 - clip, 40, Rop::SrcErase);
-                PicKF->paintPicture(bird, x + clip, y, 52 - clip, 40, clip, 0, 52 - clip, 40, Rop::SrcInvert);
+                const QRect shown(clip, 0, 52 - clip, 40); // the part of the bird right of the clip
+                PicKF->paintMasked(bird, shown.translated(52, 0), bird, shown, QRect(x + clip, y, 52 - clip, 40));
             }
             WaitSeconds(0.1);
         } while (x > 0);
@@ -83,7 +81,8 @@ void Form1::KingfisherVisit()
     } catch (const std::exception &) {
         setEnabled(true);
         PicKF->setVisible(false);
-        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), 48, QStringLiteral(" 警告！"));
+        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), MsgBox::Exclamation,
+                        QStringLiteral(" 警告！"));
     }
 }
 
@@ -91,7 +90,7 @@ void Form1::SetMainFonts()
 {
     setFontPoints(this, g.FontSize9);
     setFontPoints(Command1, g.FontSize12);
-    for (VbButton *b : Command3)
+    for (ColourButton *b : Command3)
         setFontPoints(b, g.FontSize9);
     setFontPoints(Command4, g.FontSize9);
     setFontPoints(Command6, g.FontSize9);

@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "layouts/picturebox.h"
+#include "widgets/picturebox.h"
 
 namespace nuyo {
 
@@ -20,11 +20,11 @@ void drawBevel(QPainter &p, const QRect &r, bool sunken);
 
 // A push button that shows its back colour (and optionally a picture) and reports a press
 // of any mouse button, as the game's buttons react on the press, not on the release.
-class VbButton : public QWidget
+class ColourButton : public QWidget
 {
     Q_OBJECT
 public:
-    explicit VbButton(QWidget *parent = nullptr);
+    explicit ColourButton(QWidget *parent = nullptr);
 
     QString text() const { return m_text; }
     void setText(const QString &text);
@@ -58,11 +58,11 @@ private:
 };
 
 // Static text: transparent or on its back colour, optionally framed and centred.
-class VbLabel : public QWidget
+class TextLabel : public QWidget
 {
     Q_OBJECT
 public:
-    explicit VbLabel(QWidget *parent = nullptr);
+    explicit TextLabel(QWidget *parent = nullptr);
 
     QString text() const { return m_text; }
     void setText(const QString &text);
@@ -80,7 +80,6 @@ public:
     void setOutline(const QColor &c);
 
 Q_SIGNALS:
-    void mouseDown(int button);
     void clicked();
 
 protected:
@@ -99,11 +98,11 @@ private:
 };
 
 // A picture shown at its size or stretched to the box; most are hidden picture stores.
-class VbImage : public QWidget
+class ImageBox : public QWidget
 {
     Q_OBJECT
 public:
-    explicit VbImage(QWidget *parent = nullptr);
+    explicit ImageBox(QWidget *parent = nullptr);
 
     QImage picture() const { return m_picture; }
     void setPicture(const QImage &picture);
@@ -124,12 +123,12 @@ private:
 };
 
 // A rectangle outline (optionally filled), or a straight line.
-class VbShape : public QWidget
+class OutlineShape : public QWidget
 {
     Q_OBJECT
 public:
     enum Kind { Rectangle, Line };
-    explicit VbShape(Kind kind, QWidget *parent = nullptr);
+    explicit OutlineShape(Kind kind, QWidget *parent = nullptr);
 
     QColor borderColor() const { return m_border; }
     void setBorderColor(const QColor &c);
@@ -151,11 +150,11 @@ private:
 };
 
 // The main window's catch log: multi-line, read-only, never keeps the focus for itself.
-class VbTextBox : public QPlainTextEdit
+class LogBox : public QPlainTextEdit
 {
     Q_OBJECT
 public:
-    explicit VbTextBox(QWidget *parent = nullptr);
+    explicit LogBox(QWidget *parent = nullptr);
     void setBackColor(const QColor &c);
     void setForeColor(const QColor &c);
     // Text as the game writes it, with CR LF line breaks.
@@ -175,11 +174,11 @@ private:
 };
 
 // A single-line entry with a per-character filter on typed and pasted text.
-class VbLineEdit : public QLineEdit
+class FilteredLineEdit : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit VbLineEdit(QWidget *parent = nullptr);
+    explicit FilteredLineEdit(QWidget *parent = nullptr);
     // Returns the character code to insert, 0 to drop it; 13 is Enter.
     std::function<int(int)> keyFilter;
 
@@ -187,9 +186,6 @@ public:
     void typeChar(QChar c);
     // Pastes text: each character goes through the filter.
     void pasteText(const QString &text);
-
-Q_SIGNALS:
-    void enterPressed();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

@@ -1,7 +1,7 @@
 // A host with a virtual clock: whole games run in simulated time, driven by scripted input.
 #pragma once
 
-#include "game/host.h"
+#include "host/host.h"
 
 #include <QStringList>
 #include <deque>

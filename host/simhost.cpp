@@ -1,4 +1,4 @@
-#include "game/simhost.h"
+#include "host/simhost.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The host of a real game: the Qt event loop, QTimer, QMessageBox, the desktop.
 #pragma once
 
-#include "game/host.h"
+#include "host/host.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
-#include "game/realhost.h"
+#include "host/realhost.h"
 
-#include "game/eightbitbox.h"
-#include "layouts/appinfo.h"
+#include "host/eightbitbox.h"
+#include "host/appinfo.h"
 
 #include <QApplication>
 #include <QDateTime>

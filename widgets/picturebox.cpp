@@ -1,6 +1,6 @@
-#include "layouts/picturebox.h"
+#include "widgets/picturebox.h"
 
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -186,6 +186,15 @@ void PictureBox::record(Op op)
     update();
 }
 
+void PictureBox::paintMasked(const QImage &mask, const QRect &maskCell, const QImage &sprite, const QRect &spriteCell,
+                             const QRect &to)
+{
+    paintPicture(mask, to.x(), to.y(), to.width(), to.height(), maskCell.x(), maskCell.y(), maskCell.width(),
+                 maskCell.height(), Rop::SrcErase);
+    paintPicture(sprite, to.x(), to.y(), to.width(), to.height(), spriteCell.x(), spriteCell.y(), spriteCell.width(),
+                 spriteCell.height(), Rop::SrcInvert);
+}
+
 void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
                               Rop rop)
 {
@@ -273,12 +282,6 @@ void PictureBox::paintEvent(QPaintEvent *)
 void PictureBox::resizeEvent(QResizeEvent *)
 {
     fitImage();
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        Q_EMIT clicked();
 }
 
 } // namespace nuyo

@@ -1,4 +1,4 @@
-#include "layouts/controls.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,17 +48,15 @@ void drawBevel(QPainter &p, const QRect &r, bool sunken)
     p.drawLine(i.topRight(), i.bottomRight());
 }
 
-namespace {} // namespace
+// ---- ColourButton ----
 
-// ---- VbButton ----
-
-VbButton::VbButton(QWidget *parent) : QWidget(parent), m_back(212, 208, 200)
+ColourButton::ColourButton(QWidget *parent) : QWidget(parent), m_back(212, 208, 200)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void VbButton::setText(const QString &text)
+void ColourButton::setText(const QString &text)
 {
     if (m_text == text)
         return;
@@ -66,19 +64,19 @@ void VbButton::setText(const QString &text)
     update();
 }
 
-void VbButton::setBackColor(const QColor &c)
+void ColourButton::setBackColor(const QColor &c)
 {
     m_back = c;
     update();
 }
 
-void VbButton::setPicture(const QImage &picture)
+void ColourButton::setPicture(const QImage &picture)
 {
     m_picture = picture;
     update();
 }
 
-void VbButton::press(int button)
+void ColourButton::press(int button)
 {
     if (!isEnabled() || !isVisible())
         return;
@@ -90,7 +88,7 @@ void VbButton::press(int button)
         Q_EMIT clicked();
 }
 
-void VbButton::paintEvent(QPaintEvent *)
+void ColourButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
@@ -122,7 +120,7 @@ void VbButton::paintEvent(QPaintEvent *)
     }
 }
 
-void VbButton::mousePressEvent(QMouseEvent *e)
+void ColourButton::mousePressEvent(QMouseEvent *e)
 {
     const int b = vbButton(e->button());
     if (e->button() == Qt::LeftButton) {
@@ -131,7 +129,7 @@ void VbButton::mousePressEvent(QMouseEvent *e)
     }
     if (!b)
         return;
-    const QPointer<VbButton> self(this);
+    const QPointer<ColourButton> self(this);
     Q_EMIT mouseDown(b);
     // The press's handler may have run for long, or shown a window that took the release: once
     // the left button is up, the press is over and the button stands raised again.
@@ -139,7 +137,7 @@ void VbButton::mousePressEvent(QMouseEvent *e)
         setDown(false);
 }
 
-void VbButton::mouseReleaseEvent(QMouseEvent *e)
+void ColourButton::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton || !m_down)
         return;
@@ -148,7 +146,7 @@ void VbButton::mouseReleaseEvent(QMouseEvent *e)
         Q_EMIT clicked();
 }
 
-void VbButton::keyPressEvent(QKeyEvent *e)
+void ColourButton::keyPressEvent(QKeyEvent *e)
 {
     // A key clicks a button as a push button's would; a press that only a mouse button makes
     // (the action button's) is never made by a key.
@@ -159,7 +157,7 @@ void VbButton::keyPressEvent(QKeyEvent *e)
     QWidget::keyPressEvent(e);
 }
 
-void VbButton::changeEvent(QEvent *e)
+void ColourButton::changeEvent(QEvent *e)
 {
     if (e->type() == QEvent::EnabledChange && !isEnabled())
         m_down = false;
@@ -167,14 +165,14 @@ void VbButton::changeEvent(QEvent *e)
     update();
 }
 
-void VbButton::hideEvent(QHideEvent *e)
+void ColourButton::hideEvent(QHideEvent *e)
 {
     // Hidden in the middle of a press (its window hidden for a new game): it comes back raised.
     setDown(false);
     QWidget::hideEvent(e);
 }
 
-void VbButton::setDown(bool down)
+void ColourButton::setDown(bool down)
 {
     if (m_down == down)
         return;
@@ -182,11 +180,11 @@ void VbButton::setDown(bool down)
     update();
 }
 
-// ---- VbLabel ----
+// ---- TextLabel ----
 
-VbLabel::VbLabel(QWidget *parent) : QWidget(parent) {}
+TextLabel::TextLabel(QWidget *parent) : QWidget(parent) {}
 
-void VbLabel::setText(const QString &text)
+void TextLabel::setText(const QString &text)
 {
     if (m_text == text)
         return;
@@ -194,43 +192,43 @@ void VbLabel::setText(const QString &text)
     update();
 }
 
-void VbLabel::setBackColor(const QColor &c)
+void TextLabel::setBackColor(const QColor &c)
 {
     m_back = c;
     update();
 }
 
-void VbLabel::setForeColor(const QColor &c)
+void TextLabel::setForeColor(const QColor &c)
 {
     m_fore = c;
     update();
 }
 
-void VbLabel::setTransparent(bool on)
+void TextLabel::setTransparent(bool on)
 {
     m_transparent = on;
     update();
 }
 
-void VbLabel::setBorder(bool on)
+void TextLabel::setBorder(bool on)
 {
     m_border = on;
     update();
 }
 
-void VbLabel::setOutline(const QColor &c)
+void TextLabel::setOutline(const QColor &c)
 {
     m_outline = c;
     update();
 }
 
-void VbLabel::setAlignment(Qt::Alignment a)
+void TextLabel::setAlignment(Qt::Alignment a)
 {
     m_align = a;
     update();
 }
 
-void VbLabel::paintEvent(QPaintEvent *)
+void TextLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     QRect r = rect();
@@ -252,23 +250,23 @@ void VbLabel::paintEvent(QPaintEvent *)
     p.drawText(r.adjusted(1, 0, -1, 0), int(m_align) | Qt::TextWordWrap, m_text);
 }
 
-void VbLabel::mousePressEvent(QMouseEvent *e)
+void TextLabel::mousePressEvent(QMouseEvent *e)
 {
-    if (const int b = vbButton(e->button()))
-        Q_EMIT mouseDown(b);
+    // Taken here, so that the release comes back to the label as a click.
+    e->accept();
 }
 
-void VbLabel::mouseReleaseEvent(QMouseEvent *e)
+void TextLabel::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         Q_EMIT clicked();
 }
 
-// ---- VbImage ----
+// ---- ImageBox ----
 
-VbImage::VbImage(QWidget *parent) : QWidget(parent) {}
+ImageBox::ImageBox(QWidget *parent) : QWidget(parent) {}
 
-void VbImage::setPicture(const QImage &picture)
+void ImageBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
     if (!m_stretch && !picture.isNull())
@@ -276,19 +274,19 @@ void VbImage::setPicture(const QImage &picture)
     update();
 }
 
-void VbImage::setStretch(bool on)
+void ImageBox::setStretch(bool on)
 {
     m_stretch = on;
     update();
 }
 
-void VbImage::setBorder(bool on)
+void ImageBox::setBorder(bool on)
 {
     m_border = on;
     update();
 }
 
-void VbImage::paintEvent(QPaintEvent *)
+void ImageBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     QRect r = rect();
@@ -307,38 +305,38 @@ void VbImage::paintEvent(QPaintEvent *)
     }
 }
 
-void VbImage::mouseReleaseEvent(QMouseEvent *e)
+void ImageBox::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         Q_EMIT clicked();
 }
 
-// ---- VbShape ----
+// ---- OutlineShape ----
 
-VbShape::VbShape(Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
+OutlineShape::OutlineShape(Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void VbShape::setBorderColor(const QColor &c)
+void OutlineShape::setBorderColor(const QColor &c)
 {
     m_border = c;
     update();
 }
 
-void VbShape::setBorderWidth(int w)
+void OutlineShape::setBorderWidth(int w)
 {
     m_width = std::max(1, w);
     update();
 }
 
-void VbShape::setFill(const QColor &c)
+void OutlineShape::setFill(const QColor &c)
 {
     m_fill = c;
     update();
 }
 
-void VbShape::setLine(QPoint from, QPoint to)
+void OutlineShape::setLine(QPoint from, QPoint to)
 {
     m_from = from;
     m_to = to;
@@ -347,7 +345,7 @@ void VbShape::setLine(QPoint from, QPoint to)
     update();
 }
 
-void VbShape::paintEvent(QPaintEvent *)
+void OutlineShape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (m_kind == Line) {
@@ -365,9 +363,9 @@ void VbShape::paintEvent(QPaintEvent *)
     }
 }
 
-// ---- VbTextBox ----
+// ---- LogBox ----
 
-VbTextBox::VbTextBox(QWidget *parent) : QPlainTextEdit(parent)
+LogBox::LogBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     setReadOnly(true);
     // A result stays on one line; a long log scrolls with a slim bar that takes little room.
@@ -384,7 +382,7 @@ VbTextBox::VbTextBox(QWidget *parent) : QPlainTextEdit(parent)
     setFrameShape(QFrame::Box);
 }
 
-void VbTextBox::setBackColor(const QColor &c)
+void LogBox::setBackColor(const QColor &c)
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, c);
@@ -392,14 +390,14 @@ void VbTextBox::setBackColor(const QColor &c)
     setLooks(pal);
 }
 
-void VbTextBox::setForeColor(const QColor &c)
+void LogBox::setForeColor(const QColor &c)
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Text, c);
     setLooks(pal);
 }
 
-void VbTextBox::setLooks(QPalette pal)
+void LogBox::setLooks(QPalette pal)
 {
     // The same in every state: the log never greys out while its window is busy.
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -410,12 +408,12 @@ void VbTextBox::setLooks(QPalette pal)
     setPalette(pal);
 }
 
-QString VbTextBox::text() const
+QString LogBox::text() const
 {
     return m_text;
 }
 
-void VbTextBox::setText(const QString &text)
+void LogBox::setText(const QString &text)
 {
     m_text = text;
     QString shown = text;
@@ -425,35 +423,33 @@ void VbTextBox::setText(const QString &text)
     ensureCursorVisible();
 }
 
-void VbTextBox::appendText(const QString &text)
+void LogBox::appendText(const QString &text)
 {
     setText(m_text + text);
 }
 
-void VbTextBox::focusInEvent(QFocusEvent *e)
+void LogBox::focusInEvent(QFocusEvent *e)
 {
     QPlainTextEdit::focusInEvent(e);
     Q_EMIT gotFocus();
 }
 
-// ---- VbLineEdit ----
+// ---- FilteredLineEdit ----
 
-VbLineEdit::VbLineEdit(QWidget *parent) : QLineEdit(parent)
+FilteredLineEdit::FilteredLineEdit(QWidget *parent) : QLineEdit(parent)
 {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
 }
 
-void VbLineEdit::typeChar(QChar c)
+void FilteredLineEdit::typeChar(QChar c)
 {
     int code = c.unicode();
     if (keyFilter)
         code = keyFilter(code);
-    if (code == 13) {
-        Q_EMIT enterPressed();
-        return;
-    }
+    if (code == 13)
+        return; // Enter inserts nothing
     if (code == 8) {
         backspace();
         return;
@@ -465,7 +461,7 @@ void VbLineEdit::typeChar(QChar c)
     insert(QString(QChar(code)));
 }
 
-void VbLineEdit::pasteText(const QString &text)
+void FilteredLineEdit::pasteText(const QString &text)
 {
     for (QChar c : text) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
@@ -474,7 +470,7 @@ void VbLineEdit::pasteText(const QString &text)
     }
 }
 
-void VbLineEdit::keyPressEvent(QKeyEvent *e)
+void FilteredLineEdit::keyPressEvent(QKeyEvent *e)
 {
     if (e->matches(QKeySequence::Paste)) {
         pasteText(QApplication::clipboard()->text());
@@ -498,7 +494,7 @@ void VbLineEdit::keyPressEvent(QKeyEvent *e)
     QLineEdit::keyPressEvent(e);
 }
 
-void VbLineEdit::inputMethodEvent(QInputMethodEvent *e)
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *e)
 {
     // No input method: committed text still goes through the filter, one character at a time.
     const QString commit = e->commitString();
@@ -507,7 +503,7 @@ void VbLineEdit::inputMethodEvent(QInputMethodEvent *e)
         typeChar(c);
 }
 
-void VbLineEdit::mouseReleaseEvent(QMouseEvent *e)
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::MiddleButton) {
         pasteText(QApplication::clipboard()->text(QClipboard::Selection));

@@ -1,0 +1,164 @@
+// The game's vocabulary: every caption, colour, state number, message style and sprite cell has
+// its one name here. The game, its tests and its tools say them by these names.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+namespace nuyo {
+
+// ---- The values of the game state's integer fields. The fields stay plain 16-bit numbers, as
+// the game state has them; these are the numbers' names.
+
+namespace GameMode { // which game is played
+enum Value { Practice = 0, Real = 1 };
+}
+
+namespace TitleCall { // why the title window shows
+enum Value { StartUp = 0, NewGameChoice = 1, NewGameChosen = 2 };
+}
+
+namespace RankOn { // whether a finished game waits for the ranking window
+enum Value { Unset = 0, NothingPending = 1, ResultPending = 2 };
+}
+
+namespace RankingOff { // whether results go into the ranking
+enum Value { Ranked = 0, NotRanked = 1 };
+}
+
+namespace CastStage { // what Timer1 animates
+enum Value { Cast = 0, Landing = 1 };
+}
+
+namespace FishStop { // what stopped the school during a cast
+enum Value { Moving = 0, BaitGone = 1, Struck = 2 };
+}
+
+namespace ResultMark { // the mark of the last cast under the angler
+enum Value { None = 0, LineBreak = 1, Landed = 2, BigLanded = 3 };
+}
+
+namespace Bait { // BaitSetting and BaitWanted: the bait buttons Command3(0..2), counted from 1
+enum Value { Hard = 1, Normal = 2, Soft = 3 };
+}
+
+namespace Stamp { // the kinds of size stamp CmCopy composes
+enum Value { Blank = 0, LineBreak = 1, Landed = 2 };
+}
+
+namespace SoundOff { // whether the game plays sounds
+enum Value { Available = 0, Silent = 1 };
+}
+
+namespace Mouse { // the mouse buttons as the press handlers receive them
+enum Value { Left = 1, Right = 2 };
+}
+
+// ---- The action button Command1: its caption is the state of the cast.
+
+namespace Action {
+enum State {
+    Cast,     // "振り込み": ready to cast
+    Strike,   // "合わせ": the float is watched, a press strikes
+    Fight,    // "取り込み": a fish is on, left pulls, right gives line
+    BaitLost, // "エサ落ち": the bait dissolved, a press makes ready again
+    End,      // "終了": the game is over, a press leaves it
+};
+
+inline QString caption(State s)
+{
+    switch (s) {
+    case Cast:
+        return QStringLiteral("振り込み");
+    case Strike:
+        return QStringLiteral("合わせ");
+    case Fight:
+        return QStringLiteral("取り込み");
+    case BaitLost:
+        return QStringLiteral("エサ落ち");
+    case End:
+        return QStringLiteral("終了");
+    }
+    return QString();
+}
+
+inline QColor colour(State s)
+{
+    switch (s) {
+    case Cast:
+        return QColor(192, 192, 0);
+    case Strike:
+        return QColor(255, 192, 128);
+    case Fight:
+        return QColor(255, 128, 64);
+    case BaitLost:
+        return QColor(0, 192, 0);
+    case End:
+        return QColor(255, 192, 255); // the closed game's colour
+    }
+    return QColor();
+}
+} // namespace Action
+
+// ---- The results of a cast, as the log, the comment line and the report write them.
+
+namespace ResultText {
+inline const QString BaitLost = QStringLiteral("エサ落ち");
+inline const QString FalseBite = QStringLiteral("スレアタリ");
+inline const QString Miss = QStringLiteral("空アワセ");
+inline const QString LineBreak = QStringLiteral("ハリス切れ");
+// "ぬよ　n ㎝": a hooked fish of n centimetres.
+inline QString hooked(int cm)
+{
+    return QStringLiteral("ぬよ　") + QString::number(cm) + QStringLiteral(" ㎝");
+}
+} // namespace ResultText
+
+// ---- Colours, by their role.
+
+namespace Colour {
+inline const QColor ChosenBait(255, 0, 0);        // the bait button in use
+inline const QColor OtherBait(255, 192, 255);     // the other bait buttons, and all after the game
+inline const QColor BaitLabel(0, 0, 255);         // "エサ合わせ" at ease
+inline const QColor BaitMismatch(255, 255, 0);    // "エサ合わせ" when the fish want another bait
+inline const QColor PracticeBack(255, 192, 255);  // the practice game's window
+inline const QColor RealBack(192, 192, 255);      // the real game's window
+inline const QColor MasterBack(192, 0, 192);      // the window after a master's third big catch
+inline const QColor PracticeLog(255, 220, 255);   // the practice game's catch log
+inline const QColor RealLog(210, 210, 255);       // the real game's catch log
+inline const QColor BigCatchLog(255, 255, 192);   // the catch log inside the red frame
+inline const QColor BigCatchFrame(255, 0, 0);     // Shape1 around the scene after a big catch
+inline const QColor SceneFrame(0, 0, 255);        // Shape3 at the start of a game
+inline const QColor Ranked(0, 192, 0);            // the ranking toggles while results are ranked
+inline const QColor NotRanked(0, 192, 192);       // the same, while they are not
+inline const QColor CatchCount(255, 200, 0);      // the catch count and the landed size text
+inline const QColor BannerOutline(255, 255, 255); // the halo of the end-of-game banner
+inline const QColor LandingLine(128, 128, 255);   // the line the landed fish comes up on
+inline const QColor SlackLine(0, 192, 255);       // the fight's line with tension to spare
+inline const QColor WarningLine(255, 255, 0);     // the line one step from breaking
+inline const QColor DangerLine(255, 0, 0);        // the line about to break; the rod tip then
+inline const QColor RodTip(0, 0, 0);              // the rod-tip mark while the line holds
+} // namespace Colour
+
+// ---- Sprite cells: where the pictures are cut from and where they go (pixels).
+
+namespace Cell {
+inline const QRect Angler(90, 0, 160, 314);      // an angler frame in PicPRE
+inline const QRect AnglerSprite(0, 0, 160, 314); // Image1(k): the drawing, its mask to the right
+inline const QRect AnglerMask(160, 0, 160, 314);
+inline const QRect Mark(100, 320, 100, 24);       // the result mark or splash under the angler
+inline const QRect BigCatchMark(0, 320, 100, 24); // the big-catch level mark left of it
+inline const QRect MarkTopRow(0, 0, 100, 24);     // Image5: the line break; Image4: one splash
+inline const QRect MarkBottomRow(0, 25, 100, 24); // Image5: a landing; Image4: the other splash
+inline const QRect SizeStamp(226, 320, 62, 20);   // PicCm's stamp beside the mark
+inline const QRect StampSource(0, 0, 62, 20);     // the whole of PicCm's stamp
+inline const QRect SizeText(10, 100, 130, 45);    // the size text over the water
+inline const QRect SizeTextSource(0, 0, 130, 45); // the whole of a PicS picture
+inline const QRect LandedSprite(0, 0, 48, 48);    // Image2: the landed fish, its mask to the right
+inline const QRect LandedMask(48, 0, 48, 48);
+inline const QRect FlyingBird(0, 0, 52, 40);  // Image8: the flying kingfisher, mask to the right
+inline const QRect PerchedBird(0, 0, 88, 84); // Image9 and Image10: a perched kingfisher
+} // namespace Cell
+
+} // namespace nuyo

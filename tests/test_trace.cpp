@@ -1,0 +1,249 @@
+// Whole games under the simulated host leave the same trace, line for line, as the recorded one:
+// the main window's states and pictures at every report, every sound and message with its time,
+// the catch log, the counters and the ranking file's bytes. A change of the code's shape must not
+// change one line of it. NUYO_RECORD_TRACE=1 writes the trace anew from the code as it is.
+#include "support/harness.h"
+#include "support/player.h"
+
+#include "ranking/form4.h"
+#include "report/form3.h"
+#include "startup/form2.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QtTest>
+
+using namespace nuyo;
+
+namespace {
+
+QString tracePath()
+{
+    return QDir(qEnvironmentVariable("NUYO_SOURCE_DIR")).filePath(QStringLiteral("tests/data/trace.txt"));
+}
+
+bool recording()
+{
+    return qEnvironmentVariableIntValue("NUYO_RECORD_TRACE") == 1;
+}
+
+// The picture's pixels only (no row padding, one format): the same art gives the same hash.
+QString pictureHash(const QImage &image)
+{
+    if (image.isNull())
+        return QStringLiteral("none");
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    for (int y = 0; y < rgb.height(); ++y)
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 4));
+    return QString::fromLatin1(hash.result().toHex().left(12));
+}
+
+QString colour(const QColor &c)
+{
+    return c.name();
+}
+
+QString escaped(QString s)
+{
+    return s.replace(QStringLiteral("\r"), QStringLiteral("\\r")).replace(QStringLiteral("\n"), QStringLiteral("\\n"));
+}
+
+// The main window as the player sees it, and the state behind it.
+QString mainWindowState(Harness &h)
+{
+    Form1 &f = h.form();
+    const GameState &g = h.g();
+    QStringList s;
+    s << QStringLiteral("button=%1/%2/%3")
+             .arg(f.Command1->text(), colour(f.Command1->backColor()))
+             .arg(f.Command1->isEnabled());
+    s << QStringLiteral("baits=%1 catches=%2 tension=%3").arg(f.Label1->text(), f.Label4->text(), f.Label7->text());
+    s << QStringLiteral("comment=%1").arg(escaped(f.Label3->text()));
+    s << QStringLiteral("g=%1,%2,%3,%4,%5,%6,%7,%8,%9")
+             .arg(g.Baits)
+             .arg(g.BaitsUsed)
+             .arg(g.Catches)
+             .arg(g.TotalCm)
+             .arg(g.FishSize)
+             .arg(g.ResultMark)
+             .arg(g.BigLevel)
+             .arg(g.Points)
+             .arg(g.FishStop);
+    s << QStringLiteral("bait=%1/%2 result=%3").arg(g.BaitSetting).arg(g.BaitWanted).arg(g.LastResult);
+    s << QStringLiteral("colours=%1,%2,%3,%4")
+             .arg(colour(f.palette().color(QPalette::Window)), colour(f.Text1->palette().color(QPalette::Base)),
+                  colour(f.Label2[1]->foreColor()), colour(f.Command6->backColor()));
+    s << QStringLiteral("bait buttons=%1,%2,%3/%4")
+             .arg(colour(f.Command3[0]->backColor()), colour(f.Command3[1]->backColor()),
+                  colour(f.Command3[2]->backColor()))
+             .arg(f.Command3[0]->isEnabled());
+    s << QStringLiteral("frames=%1,%2,%3")
+             .arg(f.Shape1->isVisibleTo(&f))
+             .arg(f.Shape3->borderWidth())
+             .arg(colour(f.Shape3->borderColor()));
+    s << QStringLiteral("pictures=%1,%2,%3,%4,%5,%6")
+             .arg(pictureHash(f.PicPRE->image()), pictureHash(f.PicUKI->image()), pictureHash(f.PicCm->picture()),
+                  pictureHash(f.PicS[0]->image()), pictureHash(f.PicS[1]->image()), pictureHash(f.PicS[2]->image()));
+    s << QStringLiteral("hint=%1 ranking=%2 newgame=%3 banner=%4")
+             .arg(f.Command4->isEnabled())
+             .arg(f.Command6->isEnabled())
+             .arg(f.Command7->isVisibleTo(&f))
+             .arg(f.Label6->isVisibleTo(&f));
+    return s.join(QStringLiteral(" | "));
+}
+
+struct Trace {
+    QStringList lines;
+    void add(Harness &h, const QString &what)
+    {
+        lines << QString::number(h.host.now(), 'f', 2) + QLatin1Char(' ') + what;
+    }
+};
+
+} // namespace
+
+class TraceTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void wholeGamesLeaveTheRecordedTrace_data();
+    void wholeGamesLeaveTheRecordedTrace();
+    void cleanupTestCase();
+
+private:
+    QMap<QString, QStringList> m_recorded; // row name → its lines, as read from the file
+    QMap<QString, QStringList> m_played;   // row name → its lines, as played now
+};
+
+void TraceTest::initTestCase()
+{
+    if (recording())
+        return;
+    QFile file(tracePath());
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(tracePath()));
+    QString row;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.startsWith(QStringLiteral("## ")))
+            row = line.mid(3);
+        else if (!row.isEmpty() && !line.isEmpty())
+            m_recorded[row] << line;
+    }
+    QVERIFY(!m_recorded.isEmpty());
+}
+
+void TraceTest::wholeGamesLeaveTheRecordedTrace_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("style");         // Player::Style
+    QTest::addColumn<int>("firstBait");     // the bait button pressed before the first cast, -1 none
+    QTest::addColumn<bool>("followsHints"); // sets the bait the comment line names
+    QTest::addColumn<int>("secondMode");    // a new game in that mode after the first, -1 none
+    const int eyes = int(Player::Style::Eyes), lazy = int(Player::Style::NeverStrikes),
+              greedy = int(Player::Style::Greedy);
+    QTest::newRow("practice, striking, seed 5") << 5u << 0 << eyes << -1 << true << -1;
+    QTest::newRow("practice, striking, seed 8, then the real game") << 8u << 0 << eyes << -1 << true << 1;
+    QTest::newRow("practice, lazy, seed 11") << 11u << 0 << lazy << -1 << true << -1;
+    QTest::newRow("practice, wrong bait, following hints, seed 13") << 13u << 0 << eyes << 0 << true << -1;
+    QTest::newRow("practice, wrong bait, ignoring hints, seed 17") << 17u << 0 << eyes << 2 << false << -1;
+    QTest::newRow("practice, breaking lines, seed 19") << 19u << 0 << greedy << -1 << true << -1;
+    QTest::newRow("real game, striking, seed 21, a name registered") << 21u << 1 << eyes << -1 << true << -1;
+    QTest::newRow("real game, striking, seed 34, then practice") << 34u << 1 << eyes << -1 << true << 0;
+    QTest::newRow("real game, breaking lines, seed 55") << 55u << 1 << greedy << -1 << true << -1;
+    QTest::newRow("real game, lazy, seed 3") << 3u << 1 << lazy << -1 << true << -1;
+}
+
+void TraceTest::wholeGamesLeaveTheRecordedTrace()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, mode);
+    QFETCH(int, style);
+    QFETCH(int, firstBait);
+    QFETCH(bool, followsHints);
+    QFETCH(int, secondMode);
+
+    Harness h(seed);
+    h.start(mode);
+    Trace trace;
+    Player p(h, Player::Style(style));
+    p.followsHints = followsHints;
+    const auto answer = h.host.onModal;
+    h.host.onModal = [&](QWidget *w) {
+        if (auto *report = qobject_cast<Form3 *>(w))
+            trace.add(h, QStringLiteral("report %1 %2 | %3")
+                             .arg(report->Label2->text(), pictureHash(report->Pic1->image()), mainWindowState(h)));
+        else if (qobject_cast<Form4 *>(w))
+            trace.add(h, QStringLiteral("ranking | ") + mainWindowState(h));
+        else if (auto *title = qobject_cast<Form2 *>(w))
+            h.host.after(1.0, [title, secondMode] { title->Command1[secondMode]->press(1); });
+        answer(w);
+    };
+    if (firstBait >= 0)
+        h.form().Command3[firstBait]->press(1);
+
+    for (int game = 0; game < (secondMode < 0 ? 1 : 2); ++game) {
+        if (game == 1) {
+            h.form().Command7->press(1);
+            trace.add(h, QStringLiteral("new game | ") + mainWindowState(h));
+        }
+        QVERIFY(p.playGame());
+        trace.add(h, QStringLiteral("end | ") + mainWindowState(h));
+        trace.add(h, QStringLiteral("log ") + escaped(h.form().Text1->text()));
+    }
+
+    // "終了" releases the sounds, shows the points and ends the game.
+    bool ended = false;
+    try {
+        h.form().Command1->press(1);
+    } catch (const ApplicationEnded &) {
+        ended = true;
+    }
+    QVERIFY(ended);
+
+    QStringList sounds;
+    for (const RecordingSound::Call &c : h.sound->calls)
+        sounds << QStringLiteral("%1 %2 %3").arg(c.at, 0, 'f', 2).arg(c.op).arg(c.resource);
+    trace.lines << QStringLiteral("sounds ") + sounds.join(QStringLiteral(", "));
+    for (const SimHost::Message &m : h.host.messages)
+        trace.lines << QStringLiteral("%1 message %2 %3 %4")
+                           .arg(m.at, 0, 'f', 2)
+                           .arg(m.style)
+                           .arg(escaped(m.caption), escaped(m.text));
+    QFile ranking(QDir(h.dir.path()).filePath(QStringLiteral("Point.dat")));
+    trace.lines << QStringLiteral("Point.dat ") + (ranking.open(QIODevice::ReadOnly)
+                                                       ? QString::fromLatin1(ranking.readAll().toHex())
+                                                       : QStringLiteral("none"));
+    trace.lines << QStringLiteral("player %1 strikes %2 pulls %3 slacks").arg(p.strikes).arg(p.pulls).arg(p.slacks);
+
+    const QString row = QString::fromUtf8(QTest::currentDataTag());
+    m_played[row] = trace.lines;
+    if (recording())
+        return;
+    QVERIFY2(m_recorded.contains(row), "no recorded trace for this row");
+    const QStringList &want = m_recorded[row];
+    for (int i = 0; i < std::min(want.size(), trace.lines.size()); ++i)
+        QCOMPARE(trace.lines[i], want[i]);
+    QCOMPARE(trace.lines.size(), want.size());
+}
+
+void TraceTest::cleanupTestCase()
+{
+    if (!recording())
+        return;
+    QFile file(tracePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (auto it = m_played.cbegin(); it != m_played.cend(); ++it) {
+        file.write("## " + it.key().toUtf8() + '\n');
+        for (const QString &line : it.value())
+            file.write(line.toUtf8() + '\n');
+        file.write("\n");
+    }
+}
+
+QTEST_MAIN(TraceTest)
+#include "test_trace.moc"
