@@ -6,9 +6,15 @@
 namespace nuyo {
 
 // The title of a message box that has no caption of its own.
-inline QString appDefaultTitle() { return QStringLiteral(" * ぬ よ *"); }
+inline QString appDefaultTitle()
+{
+    return QStringLiteral(" * ぬ よ *");
+}
 
 // The desktop entry's id, also the name under which the game keeps its data.
-inline QString appDesktopId() { return QStringLiteral("io.github.nuyo.Nuyo"); }
+inline QString appDesktopId()
+{
+    return QStringLiteral("io.github.nuyo.Nuyo");
+}
 
 } // namespace nuyo

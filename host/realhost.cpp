@@ -1,7 +1,7 @@
 #include "host/realhost.h"
 
-#include "host/eightbitbox.h"
 #include "host/appinfo.h"
+#include "host/eightbitbox.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "layouts/layout.h"
 
-#include "widgets/controls.h"
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
+#include "widgets/controls.h"
 
 #include <QWidget>
 
@@ -149,7 +149,7 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
         w->setFont(fontOf(c, form->font()));
         if (c.kind == Kind::Line) {
             static_cast<OutlineShape *>(w)->setLine(QPoint(px(c.left) + inset, px(c.top) + inset),
-                                               QPoint(px(c.width) + inset, px(c.height) + inset));
+                                                    QPoint(px(c.width) + inset, px(c.height) + inset));
         } else if (auto *box = qobject_cast<PictureBox *>(w)) {
             box->move(px(c.left) + inset, px(c.top) + inset);
             box->setOuterSize(px(c.width), px(c.height));

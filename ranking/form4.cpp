@@ -56,7 +56,8 @@ Form4::Form4(App &a) : QWidget(a.form1, Qt::Dialog | Qt::FramelessWindowHint), a
 void Form4::placeOverMainWindow()
 {
     // 480 and 560 twips right of and below the main window's top-left corner.
-    if (app.form1) move(app.form1->x() + px(480), app.form1->y() + px(560));
+    if (app.form1)
+        move(app.form1->x() + px(480), app.form1->y() + px(560));
 }
 
 void Form4::Form_Load()
@@ -111,7 +112,8 @@ void Form4::Form_Activate()
 
     showToggleColours();
 
-    if (Text1->isVisible()) Text1->setFocus();
+    if (Text1->isVisible())
+        Text1->setFocus();
 }
 
 void Form4::showToggleColours()
@@ -129,7 +131,8 @@ void Form4::Command1_Click()
         hide(); // unloads: the modal showing ends, and the window is deleted after it
         return;
     }
-    if (caption != RegisterCaption || RankNo < 0 || RankNo > 4) return;
+    if (caption != RegisterCaption || RankNo < 0 || RankNo > 4)
+        return;
 
     Text1->setVisible(false);
     // "Registered" only when the file really holds it; a failure was told in a message box.
@@ -141,10 +144,12 @@ void Form4::Command1_Click()
 
 bool Form4::registerName(bool tell)
 {
-    if (m_registered || Command1->text() != RegisterCaption || RankNo < 0 || RankNo > 4) return false;
+    if (m_registered || Command1->text() != RegisterCaption || RankNo < 0 || RankNo > 4)
+        return false;
     m_registered = true; // once, also when the game is ended while the save's message is up
     QString name = Text1->text();
-    if (name.isEmpty()) name = NoName;
+    if (name.isEmpty())
+        name = NoName;
     // The name goes into the row as the file will give it back (a double quote becomes "＂").
     name = fileSafeText(name);
     g.RankRecords[RankNo] += name;
@@ -176,8 +181,10 @@ int Form4::Text1_KeyPress(int KeyAscii)
         }
         return KeyAscii; // backspace and the other control keys
     }
-    if (KeyAscii >= 97 && KeyAscii <= 122) return KeyAscii - 32; // upper case
-    if (KeyAscii > 90) return 0;                                 // discarded
+    if (KeyAscii >= 97 && KeyAscii <= 122)
+        return KeyAscii - 32; // upper case
+    if (KeyAscii > 90)
+        return 0; // discarded
     return KeyAscii;
 }
 
@@ -185,7 +192,8 @@ void Form4::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
     // Once per showing: a window manager's own show events (after a minimise) do not count.
-    if (e->spontaneous() || m_activated) return;
+    if (e->spontaneous() || m_activated)
+        return;
     m_activated = true;
     Form_Activate();
 }
@@ -193,7 +201,8 @@ void Form4::showEvent(QShowEvent *e)
 void Form4::hideEvent(QHideEvent *e)
 {
     QWidget::hideEvent(e);
-    if (!e->spontaneous()) m_activated = false;
+    if (!e->spontaneous())
+        m_activated = false;
 }
 
 void Form4::closeEvent(QCloseEvent *e)
@@ -201,7 +210,8 @@ void Form4::closeEvent(QCloseEvent *e)
     // The window closes only as "ＯＫ" does; while a name is awaited a close request is refused,
     // so that a pending result is never inserted a second time.
     e->ignore();
-    if (Command1->text() == OkCaption) Command1_Click();
+    if (Command1->text() == OkCaption)
+        Command1_Click();
 }
 
 void showRankingWindow(App &app)

@@ -16,27 +16,27 @@ class Form4 : public QWidget
 public:
     explicit Form4(App &app);
 
-    void Form_Load();          // places the window over the main window, sets its fonts
-    void Form_Activate();      // fills the table and handles a pending result
-    void Command1_Click();     // "ＯＫ" closes; "登録" registers the name
-    void Command2_Click();     // ranking of results on or off
+    void Form_Load();                 // places the window over the main window, sets its fonts
+    void Form_Activate();             // fills the table and handles a pending result
+    void Command1_Click();            // "ＯＫ" closes; "登録" registers the name
+    void Command2_Click();            // ranking of results on or off
     int Text1_KeyPress(int KeyAscii); // the name entry's filter: the code to insert, 0 drops it
-    void SetRankFonts();       // display-scaled font sizes
+    void SetRankFonts();              // display-scaled font sizes
     // While a name is awaited: appends the entry (or "- - -") to the new row and saves the table;
     // a failed save is told to the player when `tell`. Returns whether the file holds it.
     bool registerName(bool tell);
 
     App &app;
     GameState &g;
-    int RankNo = 5; // the row of the pending result, 5 = not ranked
+    int RankNo = 5;                    // the row of the pending result, 5 = not ranked
     std::array<TextLabel *, 9> Label1; // title, header, rank numbers, name prompt
     std::array<TextLabel *, 6> lblP;   // the five rows and the sixth line
-    FilteredLineEdit *Text1;  // the name entry
-    ColourButton *Command1; // "ＯＫ" / "登録"
-    ColourButton *Command2; // the ranking on/off toggle
-    TextLabel *Label2;    // "POINTS        RANKING", the toggle's indicator
-    TextLabel *Label3;    // "!"
-    PictureBox *Picture1; // the panel holding the table
+    FilteredLineEdit *Text1;           // the name entry
+    ColourButton *Command1;            // "ＯＫ" / "登録"
+    ColourButton *Command2;            // the ranking on/off toggle
+    TextLabel *Label2;                 // "POINTS        RANKING", the toggle's indicator
+    TextLabel *Label3;                 // "!"
+    PictureBox *Picture1;              // the panel holding the table
     QHash<QString, QWidget *> controls;
 
 protected:

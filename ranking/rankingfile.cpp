@@ -46,7 +46,8 @@ QString installedDataFolder()
 {
 #ifdef NUYO_DATADIR
     const QString configured = QStringLiteral(NUYO_DATADIR);
-    if (QDir::isRelativePath(configured)) return configured;
+    if (QDir::isRelativePath(configured))
+        return configured;
 #endif
     return QStringLiteral("share/nuyo");
 }
@@ -60,7 +61,8 @@ public:
     Converter(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
     ~Converter()
     {
-        if (ok()) iconv_close(m_cd);
+        if (ok())
+            iconv_close(m_cd);
     }
     Converter(const Converter &) = delete;
     Converter &operator=(const Converter &) = delete;
@@ -83,8 +85,10 @@ public:
             size_t dstLeft = sizeof chunk;
             const size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
             out.append(chunk, int(dst - chunk));
-            if (r != size_t(-1)) break;
-            if (errno == E2BIG) continue;
+            if (r != size_t(-1))
+                break;
+            if (errno == E2BIG)
+                continue;
             // EILSEQ or EINVAL (cut short at the end): one "?" for the offending sequence.
             out.append('?');
             const size_t n = std::min(srcLeft, std::max<size_t>(1, skip(src, srcLeft)));
@@ -122,7 +126,8 @@ Converter &decoder()
 bool isAscii(const QByteArray &bytes)
 {
     for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
     return true;
 }
 
@@ -140,9 +145,11 @@ public:
     {
         line.clear();
         tooLong = false;
-        if (!fill()) return false;
+        if (!fill())
+            return false;
         for (;;) {
-            if (!fill()) return true; // the last line, without an end
+            if (!fill())
+                return true; // the last line, without an end
             const char *begin = m_buffer.constData() + m_pos;
             const char *end = m_buffer.constData() + m_buffer.size();
             const char *stop = begin;
@@ -151,11 +158,13 @@ public:
             const int room = MaxLineBytes - int(line.size());
             const int n = int(stop - begin);
             line.append(begin, std::min(n, room));
-            if (n > room) tooLong = true;
+            if (n > room)
+                tooLong = true;
             m_pos += n;
             if (stop != end) {
                 const char c = m_buffer[m_pos++];
-                if (c == '\r' && peek() == '\n') ++m_pos;
+                if (c == '\r' && peek() == '\n')
+                    ++m_pos;
                 return true;
             }
         }
@@ -166,8 +175,10 @@ private:
 
     bool fill()
     {
-        if (m_pos < m_buffer.size()) return true;
-        if (m_scanned >= MaxScan) return false;
+        if (m_pos < m_buffer.size())
+            return true;
+        if (m_scanned >= MaxScan)
+            return false;
         m_buffer = m_device.read(4096);
         m_pos = 0;
         m_scanned += m_buffer.size();
@@ -192,28 +203,38 @@ bool parseInt16(const QByteArray &field, int &value)
     const QByteArray f = field.trimmed();
     int i = 0;
     bool negative = false;
-    if (i < f.size() && (f[i] == '-' || f[i] == '+')) negative = f[i++] == '-';
-    if (i >= f.size()) return false;
+    if (i < f.size() && (f[i] == '-' || f[i] == '+'))
+        negative = f[i++] == '-';
+    if (i >= f.size())
+        return false;
     long v = 0;
     bool digits = false;
     for (; i < f.size() && f[i] != '.'; ++i) {
-        if (f[i] < '0' || f[i] > '9') return false;
+        if (f[i] < '0' || f[i] > '9')
+            return false;
         v = v * 10 + (f[i] - '0');
         digits = true;
-        if (v > 32768) return false;
+        if (v > 32768)
+            return false;
     }
     // A decimal such as 12.6 is read as the nearest integer, a tie going to the even one.
     if (i < f.size()) {
         const QByteArray fraction = f.mid(i + 1);
         for (const char c : fraction)
-            if (c < '0' || c > '9') return false;
-        if (!digits && fraction.isEmpty()) return false;
+            if (c < '0' || c > '9')
+                return false;
+        if (!digits && fraction.isEmpty())
+            return false;
         const bool aboveHalf = fraction.size() > 1 && fraction.mid(1).count('0') != fraction.size() - 1;
-        if (!fraction.isEmpty() && (fraction[0] > '5' || (fraction[0] == '5' && (aboveHalf || v % 2 == 1)))) ++v;
-        if (v > 32768) return false;
+        if (!fraction.isEmpty() && (fraction[0] > '5' || (fraction[0] == '5' && (aboveHalf || v % 2 == 1))))
+            ++v;
+        if (v > 32768)
+            return false;
     }
-    if (negative) v = -v;
-    if (v > 32767) return false;
+    if (negative)
+        v = -v;
+    if (v > 32767)
+        return false;
     value = int(v);
     return true;
 }
@@ -225,8 +246,10 @@ bool parseRow(const QByteArray &line, int &points, QString &text)
     while (i < line.size() && isBlank(line[i]))
         ++i;
     const int comma = line.indexOf(',', i);
-    if (comma < 0) return false;
-    if (!parseInt16(line.mid(i, comma - i), points)) return false;
+    if (comma < 0)
+        return false;
+    if (!parseInt16(line.mid(i, comma - i), points))
+        return false;
     int k = comma + 1;
     while (k < line.size() && isBlank(line[k]))
         ++k;
@@ -247,7 +270,8 @@ bool parseRow(const QByteArray &line, int &points, QString &text)
 QByteArray toCp932(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    if (isAscii(utf8)) return utf8;
+    if (isAscii(utf8))
+        return utf8;
     Converter &c = encoder();
     if (!c.ok()) {
         QByteArray out;
@@ -260,12 +284,14 @@ QByteArray toCp932(const QString &text)
 
 QString fromCp932(const QByteArray &bytes)
 {
-    if (isAscii(bytes)) return QString::fromLatin1(bytes);
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     Converter &c = decoder();
     if (!c.ok()) {
         QByteArray ascii = bytes;
         for (char &ch : ascii)
-            if (static_cast<unsigned char>(ch) >= 0x80) ch = '?';
+            if (static_cast<unsigned char>(ch) >= 0x80)
+                ch = '?';
         return QString::fromLatin1(ascii);
     }
     return QString::fromUtf8(c.run(bytes, [](const char *, size_t) { return size_t(1); }));
@@ -290,10 +316,12 @@ int readRanking(QIODevice &device, GameState &g)
     QByteArray line;
     bool tooLong = false;
     for (int row = 0; row < 5; ++row) {
-        if (!reader.next(line, tooLong)) break;
+        if (!reader.next(line, tooLong))
+            break;
         int points = 0;
         QString text;
-        if (tooLong || !parseRow(line, points, text)) continue; // the row keeps what it had
+        if (tooLong || !parseRow(line, points, text))
+            continue; // the row keeps what it had
         g.RankPoints[row] = points;
         g.RankRecords[row] = text;
         ++read;
@@ -305,11 +333,12 @@ QString rankingFilePath(const QString &exeDir, const QString &userDataDir)
 {
     const QDir exe(exeDir);
     const bool installed = QFileInfo(exe.filePath(QStringLiteral("../") + installedDataFolder())).isDir();
-    if (!installed) return exe.filePath(FileName);
-    const QString dir = userDataDir.isEmpty()
-                            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                            : userDataDir;
-    if (dir.isEmpty()) return exe.filePath(FileName);
+    if (!installed)
+        return exe.filePath(FileName);
+    const QString dir =
+        userDataDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : userDataDir;
+    if (dir.isEmpty())
+        return exe.filePath(FileName);
     QDir().mkpath(dir);
     return QDir(dir).filePath(FileName);
 }

@@ -21,9 +21,8 @@ QString ResultRow(const GameState &g)
 {
     const QString colon = QStringLiteral("：");
     return colon + rightAligned(standardNumberText(g.Count60), 3) + colon +
-           rightAligned(standardNumberText(g.Count50), 4) + colon +
-           rightAligned(standardNumberText(g.Catches), 3) + colon + rightAligned(g.WeightKg, 4) +
-           QStringLiteral("： ");
+           rightAligned(standardNumberText(g.Count50), 4) + colon + rightAligned(standardNumberText(g.Catches), 3) +
+           colon + rightAligned(g.WeightKg, 4) + QStringLiteral("： ");
 }
 
 int RankInsert(GameState &g)
@@ -32,7 +31,8 @@ int RankInsert(GameState &g)
     int row = 0;
     while (row < 5 && !(G > g.RankPoints[row]))
         ++row;
-    if (row == 5) return 5;
+    if (row == 5)
+        return 5;
     // Rows from the new one down move one place; the old row 4 is dropped.
     for (int i = 4; i > row; --i) {
         g.RankPoints[i] = g.RankPoints[i - 1];

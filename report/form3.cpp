@@ -24,7 +24,6 @@ constexpr int OffsetY = 900 / TwipsPerPixel;
 constexpr int CellW = 220;
 constexpr int CellH = 124;
 
-
 } // namespace
 
 Form3::Form3(App &a) : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint), app(a), g(a.g)

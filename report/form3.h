@@ -27,15 +27,15 @@ public:
 
     App &app;
     GameState &g;
-    PictureBox *Pic1;  // the report's picture
+    PictureBox *Pic1;       // the report's picture
     ColourButton *Command1; // "OK"
-    TextLabel *Label2;   // the result text
-    ImageBox *Image1;   // the master's picture (60 cm, shown after the pause)
-    ImageBox *Image2;   // plain background under a drawn fish
-    ImageBox *Image3;   // the 60 cm picture
-    ImageBox *Img1;     // the fish: drawing left, mask right
-    ImageBox *Img2;     // the line-break picture
-    ImageBox *Img3;     // the miss picture
+    TextLabel *Label2;      // the result text
+    ImageBox *Image1;       // the master's picture (60 cm, shown after the pause)
+    ImageBox *Image2;       // plain background under a drawn fish
+    ImageBox *Image3;       // the 60 cm picture
+    ImageBox *Img1;         // the fish: drawing left, mask right
+    ImageBox *Img2;         // the line-break picture
+    ImageBox *Img3;         // the miss picture
     QHash<QString, QWidget *> controls;
 
     // Each time the hidden report is shown it is activated anew (after the window is mapped,

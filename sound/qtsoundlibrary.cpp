@@ -63,9 +63,7 @@ bool QtSoundLibrary::probe()
         return false;
     QSoundEffect effect(m_device);
     QEventLoop loop;
-    auto settled = [&] {
-        return effect.status() == QSoundEffect::Ready || effect.status() == QSoundEffect::Error;
-    };
+    auto settled = [&] { return effect.status() == QSoundEffect::Ready || effect.status() == QSoundEffect::Error; };
     QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
         if (settled())
             loop.quit();

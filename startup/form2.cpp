@@ -86,7 +86,8 @@ void Form2::closeEvent(QCloseEvent *e)
 bool Main(App &app, bool anotherGameRuns)
 {
     if (anotherGameRuns) {
-        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), MsgBox::Exclamation,
+                        QStringLiteral(" * ぬ よ *"));
         return false;
     }
     SetFontSizes(app.g, app.twipsPerPixel ? app.twipsPerPixel() : 15.0);

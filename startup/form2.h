@@ -26,8 +26,8 @@ public:
     GameState &g;
     std::array<ColourButton *, 2> Command1; // the mode buttons
     ColourButton *Command3;                 // off-screen, first in the focus order
-    TextLabel *Label1;                    // "  只今、準備中 ・・・" behind the buttons
-    ImageBox *Image1;                    // the title picture
+    TextLabel *Label1;                      // "  只今、準備中 ・・・" behind the buttons
+    ImageBox *Image1;                       // the title picture
     QHash<QString, QWidget *> controls;
 
 protected:

@@ -1,7 +1,7 @@
 // ぬ よ: a float-fishing game.
 #include "game/app.h"
-#include "host/realhost.h"
 #include "host/appinfo.h"
+#include "host/realhost.h"
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"

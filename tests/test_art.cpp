@@ -15,8 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 QImage picture(const QString &name)
 {
@@ -33,7 +32,8 @@ QString pixelDifference(const QString &made, const QString &checkedIn)
 {
     const QImage a = QImage(made).convertToFormat(QImage::Format_ARGB32);
     const QImage b = QImage(checkedIn).convertToFormat(QImage::Format_ARGB32);
-    if (a.size() != b.size()) return QStringLiteral("the size differs");
+    if (a.size() != b.size())
+        return QStringLiteral("the size differs");
     int count = 0;
     QRect box;
     for (int y = 0; y < a.height(); ++y)
@@ -42,7 +42,8 @@ QString pixelDifference(const QString &made, const QString &checkedIn)
                 ++count;
                 box |= QRect(x, y, 1, 1);
             }
-    if (count == 0) return QStringLiteral("same pixels, other bytes");
+    if (count == 0)
+        return QStringLiteral("same pixels, other bytes");
     return QStringLiteral("%1 pixel%2 within %3 x %4 at (%5, %6)")
         .arg(count)
         .arg(count == 1 ? "" : "s")
@@ -58,7 +59,7 @@ class TestArt : public QObject
 {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase();
 
     void everyPictureHasItsFormatAndSize_data();
@@ -102,8 +103,7 @@ void TestArt::everyPictureHasItsFormatAndSize_data()
     QTest::newRow("PicUKI") << "form1/PicUKI.gif" << gif << QSize(200, 240);
     QTest::newRow("ImgU") << "form1/ImgU.gif" << gif << QSize(5, 170);
     for (int k = 0; k < 8; ++k)
-        QTest::addRow("Image1_%d", k)
-            << QStringLiteral("form1/Image1_%1.gif").arg(k) << gif << QSize(320, 314);
+        QTest::addRow("Image1_%d", k) << QStringLiteral("form1/Image1_%1.gif").arg(k) << gif << QSize(320, 314);
     QTest::newRow("Image2") << "form1/Image2.gif" << gif << QSize(96, 48);
     QTest::newRow("Image3") << "form1/Image3.gif" << gif << QSize(112, 72);
     QTest::newRow("Image4") << "form1/Image4.gif" << gif << QSize(100, 49);
@@ -155,7 +155,8 @@ void TestArt::iconsHaveAtMostSixteenColours()
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const QRgb c = img.pixel(x, y);
-            if (qAlpha(c) == 0) continue;
+            if (qAlpha(c) == 0)
+                continue;
             QCOMPARE(qAlpha(c), 255); // the mask is all or nothing
             colours.insert(c);
             ++opaque;
@@ -199,8 +200,7 @@ void TestArt::masksArePureBlackAndWhiteAndSpritesWhiteOutside()
                 continue;
             }
             if ((sprite.pixel(x, y) & 0xffffff) != 0xffffff)
-                QFAIL(qPrintable(
-                    QStringLiteral("sprite pixel (%1, %2) outside the mask is not white").arg(x).arg(y)));
+                QFAIL(qPrintable(QStringLiteral("sprite pixel (%1, %2) outside the mask is not white").arg(x).arg(y)));
         }
     // A real silhouette: neither empty nor the whole cell.
     const int total = cellWidth * mask.height();
@@ -255,7 +255,8 @@ void TestArt::rodTipMeetsTheLineInTheFightFrames()
     const QImage mask = cell(picture(QStringLiteral("form1/Image1_%1.gif").arg(frame)), 160, 160);
     QList<int> black;
     for (int x = 0; x < 160; ++x)
-        if ((mask.pixel(x, 0) & 0xffffff) == 0) black.append(x);
+        if ((mask.pixel(x, 0) & 0xffffff) == 0)
+            black.append(x);
     QVERIFY2(!black.isEmpty(), "the rod does not reach the top edge");
     for (int x : black)
         QVERIFY2(std::abs(x - 60) <= 3, qPrintable(QStringLiteral("rod at x %1 on the top row").arg(x)));
@@ -331,7 +332,8 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
     QFETCH(QString, cpuFeaturesOff);
     QFETCH(QString, libcFeaturesOff);
     const QString source = qEnvironmentVariable("NUYO_SOURCE_DIR");
-    if (source.isEmpty()) QSKIP("NUYO_SOURCE_DIR is not set (ctest sets it)");
+    if (source.isEmpty())
+        QSKIP("NUYO_SOURCE_DIR is not set (ctest sets it)");
     const QString artgen = QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/artgen/") + tool;
     if (tool != QLatin1String("artgen") && !QFile::exists(artgen))
         QSKIP("artgen-plaincpu is built only for Qt 6.4 on x86-64");
@@ -344,7 +346,8 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.remove(QStringLiteral("QT_NO_CPU_FEATURE"));
-    if (!cpuFeaturesOff.isEmpty()) env.insert(QStringLiteral("QT_NO_CPU_FEATURE"), cpuFeaturesOff);
+    if (!cpuFeaturesOff.isEmpty())
+        env.insert(QStringLiteral("QT_NO_CPU_FEATURE"), cpuFeaturesOff);
     if (!libcFeaturesOff.isEmpty())
         env.insert(QStringLiteral("GLIBC_TUNABLES"), QStringLiteral("glibc.cpu.hwcaps=") + libcFeaturesOff);
     gen.setProcessEnvironment(env);
@@ -389,7 +392,8 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
     aliases.sort();
     QStringList pictures;
     for (const QString &rel : made)
-        if (rel.startsWith(QStringLiteral("form"))) pictures.append(rel);
+        if (rel.startsWith(QStringLiteral("form")))
+            pictures.append(rel);
     QCOMPARE(aliases, pictures);
 }
 

@@ -43,8 +43,8 @@ GameState saverTable(int which)
 {
     if (which == 0)
         return table({900, 800, 700, 600, 500},
-                     {QStringLiteral("：  1：   2：  3：4.56： ＡＢＣ"),
-                      QStringLiteral("：  0：   0：  5：1.00： DEF"), EmptyRecord, EmptyRecord, EmptyRecord});
+                     {QStringLiteral("：  1：   2：  3：4.56： ＡＢＣ"), QStringLiteral("：  0：   0：  5：1.00： DEF"),
+                      EmptyRecord, EmptyRecord, EmptyRecord});
     return table({-3, 12345, 7, 0, 32767},
                  {QStringLiteral("～＂漢字ｶﾅ"), QStringLiteral("XYZ"),
                   QStringLiteral("：  9：   9：  9：9.99： 12345678"), QString(), QStringLiteral("- - -")});
@@ -53,7 +53,8 @@ GameState saverTable(int which)
 bool sameTable(const GameState &a, const GameState &b)
 {
     for (int i = 0; i < 5; ++i)
-        if (a.RankPoints[i] != b.RankPoints[i] || a.RankRecords[i] != b.RankRecords[i]) return false;
+        if (a.RankPoints[i] != b.RankPoints[i] || a.RankRecords[i] != b.RankRecords[i])
+            return false;
     return true;
 }
 
@@ -76,10 +77,7 @@ int readBytes(const QByteArray &bytes, GameState &g)
 class EndlessDevice : public QIODevice
 {
 public:
-    explicit EndlessDevice(QByteArray pattern) : m_pattern(std::move(pattern))
-    {
-        open(ReadOnly | Unbuffered);
-    }
+    explicit EndlessDevice(QByteArray pattern) : m_pattern(std::move(pattern)) { open(ReadOnly | Unbuffered); }
     bool isSequential() const override { return true; }
     qint64 served = 0;
 
@@ -102,7 +100,8 @@ int runSaver(const QString &path)
 {
     prctl(PR_SET_PDEATHSIG, SIGKILL); // never outlive the test
     for (int i = 0; i < 200000; ++i) {
-        if (!SaveRanking(path, saverTable(i % 2))) return 2;
+        if (!SaveRanking(path, saverTable(i % 2)))
+            return 2;
         std::fputs("saved\n", stdout);
         std::fflush(stdout);
     }
@@ -112,7 +111,8 @@ int runSaver(const QString &path)
 // A table whose file is larger than the saver's first one.
 GameState largerTable()
 {
-    return table({9000, 8000, 7000, 6000, 5000}, QStringList(5, QStringLiteral("：  9：   9：  9：9.99： ＬＯＮＧＥＲ　ＮＡＭＥ")));
+    return table({9000, 8000, 7000, 6000, 5000},
+                 QStringList(5, QStringLiteral("：  9：   9：  9：9.99： ＬＯＮＧＥＲ　ＮＡＭＥ")));
 }
 
 // Limits the size of every file this process writes, as a full disk would, for one scope.
@@ -142,9 +142,11 @@ private:
 // an ordinary user. Returns false when the row should run here.
 bool runAsOrdinaryUser()
 {
-    if (::geteuid() != 0) return false;
+    if (::geteuid() != 0)
+        return false;
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-    if (setpriv.isEmpty()) QTest::qSkip("setpriv is needed to run this row as an ordinary user", __FILE__, __LINE__);
+    if (setpriv.isEmpty())
+        QTest::qSkip("setpriv is needed to run this row as an ordinary user", __FILE__, __LINE__);
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(setpriv, {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
@@ -243,8 +245,7 @@ void RankingFileTest::resultRowHasFixedWidths_data()
     QTest::newRow("widths full") << 99 << 999 << 99 << "12.34" << QStringLiteral("： 99： 999： 99：2.34： ");
     QTest::newRow("too long loses leading digits")
         << 1234 << 12345 << 100 << "123.45" << QStringLiteral("：234：2345：100：3.45： ");
-    QTest::newRow("negative keeps its sign")
-        << -1 << -12 << 0 << "" << QStringLiteral("： -1： -12：  0：    ： ");
+    QTest::newRow("negative keeps its sign") << -1 << -12 << 0 << "" << QStringLiteral("： -1： -12：  0：    ： ");
 }
 
 void RankingFileTest::resultRowHasFixedWidths()
@@ -358,8 +359,7 @@ void RankingFileTest::savedTableReadsBackEqual()
         }
     }
     // A name typed with an ASCII double quote still reads back as five rows.
-    GameState quoted =
-        table({3, 2, 1, 0, 0}, {QStringLiteral("：  0：   0：  1：0.12： A\"B,C"), "x\ry", "z\n"});
+    GameState quoted = table({3, 2, 1, 0, 0}, {QStringLiteral("：  0：   0：  1：0.12： A\"B,C"), "x\ry", "z\n"});
     QVERIFY(SaveRanking(path, quoted));
     GameState loaded;
     LoadRanking(path, loaded);
@@ -392,9 +392,8 @@ void RankingFileTest::linesAreReadLikeListInput_data()
         << QStringList{"a", "b", "c", "r3", "r4"};
     QTest::newRow("empty file") << QByteArray() << 0 << oldPoints << old;
     QTest::newRow("spaces around fields, bare text trimmed")
-        << QByteArray(
-               "  7 ,  \"x y \"\r\n8,  bare text  ,more\r\n+9,\"\"\r\n-32768,\"min\"\r\n32767,\"max\"\r\n")
-        << 5 << QList<int>{7, 8, 9, -32768, 32767} << QStringList{"x y ", "bare text", "", "min", "max"};
+        << QByteArray("  7 ,  \"x y \"\r\n8,  bare text  ,more\r\n+9,\"\"\r\n-32768,\"min\"\r\n32767,\"max\"\r\n") << 5
+        << QList<int>{7, 8, 9, -32768, 32767} << QStringList{"x y ", "bare text", "", "min", "max"};
     QTest::newRow("unclosed quote runs to the line end")
         << QByteArray("5,\"open, still\r\n") << 1 << QList<int>{5, -1, -1, -1, -1}
         << QStringList{"open, still", "r1", "r2", "r3", "r4"};
@@ -414,15 +413,13 @@ void RankingFileTest::linesAreReadLikeListInput_data()
         << QByteArray("1,\"a\"\n2,\"b\"\r3,\"c\"\r\n\r\n5,\"e\"") << 4 << QList<int>{1, 2, 3, -1, 5}
         << QStringList{"a", "b", "c", "r3", "e"};
     QTest::newRow("invalid Shift-JIS reads as question marks")
-        << QByteArray("1,\"\xff\x81\x46\x81\"\r\n2,\"\xa0\x82\xa0\xb0\"\r\n") << 2
-        << QList<int>{1, 2, -1, -1, -1}
+        << QByteArray("1,\"\xff\x81\x46\x81\"\r\n2,\"\xa0\x82\xa0\xb0\"\r\n") << 2 << QList<int>{1, 2, -1, -1, -1}
         << QStringList{QStringLiteral("?：?"), QStringLiteral("?あｰ"), "r2", "r3", "r4"};
-    QTest::newRow("only five lines count")
-        << QByteArray("1,a\r\n2,b\r\n3,c\r\n4,d\r\n5,e\r\n6,f\r\n") << 5 << QList<int>{1, 2, 3, 4, 5}
-        << QStringList{"a", "b", "c", "d", "e"};
+    QTest::newRow("only five lines count") << QByteArray("1,a\r\n2,b\r\n3,c\r\n4,d\r\n5,e\r\n6,f\r\n") << 5
+                                           << QList<int>{1, 2, 3, 4, 5} << QStringList{"a", "b", "c", "d", "e"};
     QTest::newRow("an over-long line fails, the next is read")
-        << (QByteArray("1,\"") + QByteArray(5000, 'x') + "\"\r\n2,\"b\"\r\n") << 1
-        << QList<int>{-1, 2, -1, -1, -1} << QStringList{"r0", "b", "r2", "r3", "r4"};
+        << (QByteArray("1,\"") + QByteArray(5000, 'x') + "\"\r\n2,\"b\"\r\n") << 1 << QList<int>{-1, 2, -1, -1, -1}
+        << QStringList{"r0", "b", "r2", "r3", "r4"};
 }
 
 void RankingFileTest::linesAreReadLikeListInput()
@@ -465,8 +462,8 @@ void RankingFileTest::endlessFileIsReadBounded()
 void RankingFileTest::mutatedFilesNeverBreakTheTable()
 {
     QRandomGenerator rng(20240611);
-    const QList<QByteArray> seeds{emptyLine().repeated(5), encodeRanking(saverTable(0)),
-                                  encodeRanking(saverTable(1)), QByteArray("1,a\n2,b\n")};
+    const QList<QByteArray> seeds{emptyLine().repeated(5), encodeRanking(saverTable(0)), encodeRanking(saverTable(1)),
+                                  QByteArray("1,a\n2,b\n")};
     const QByteArray alphabet("\",\r\n -+0123456789\x81\x46\x82\xa0\xff\x80\xfc\t\"abc");
     const int rounds = 100000;
     for (int round = 0; round < rounds; ++round) {
@@ -476,7 +473,8 @@ void RankingFileTest::mutatedFilesNeverBreakTheTable()
             const int at = file.isEmpty() ? 0 : int(rng.bounded(file.size() + 1));
             switch (rng.bounded(6)) {
             case 0: // replace a byte by any byte
-                if (at < file.size()) file[at] = char(rng.bounded(256));
+                if (at < file.size())
+                    file[at] = char(rng.bounded(256));
                 break;
             case 1: // insert a byte that matters to the format
                 file.insert(at, alphabet[int(rng.bounded(alphabet.size()))]);
@@ -491,8 +489,7 @@ void RankingFileTest::mutatedFilesNeverBreakTheTable()
                 file.insert(at, file.mid(int(rng.bounded(file.size() + 1)), int(rng.bounded(40))));
                 break;
             default: // a long run of digits or of one byte
-                file.insert(
-                    at, QByteArray(int(rng.bounded(1, 6000)), rng.bounded(2) ? '9' : char(rng.bounded(256))));
+                file.insert(at, QByteArray(int(rng.bounded(1, 6000)), rng.bounded(2) ? '9' : char(rng.bounded(256))));
                 break;
             }
         }
@@ -512,10 +509,8 @@ void RankingFileTest::mutatedFilesNeverBreakTheTable()
         if (readBytes(saved, again) != 5)
             QFAIL(qPrintable(QStringLiteral("round %1: saved table does not read back whole").arg(round)));
         for (int i = 0; i < 5; ++i) {
-            if (again.RankPoints[i] != g.RankPoints[i] ||
-                again.RankRecords[i] != fileSafeText(g.RankRecords[i]))
-                QFAIL(
-                    qPrintable(QStringLiteral("round %1 row %2 changed on a round trip").arg(round).arg(i)));
+            if (again.RankPoints[i] != g.RankPoints[i] || again.RankRecords[i] != fileSafeText(g.RankRecords[i]))
+                QFAIL(qPrintable(QStringLiteral("round %1 row %2 changed on a round trip").arg(round).arg(i)));
         }
     }
 }
@@ -561,7 +556,8 @@ void RankingFileTest::killedSaveLeavesOldOrNew()
         const int saves = 1 + int(rng.bounded(6));
         int seen = 0;
         while (seen < saves) {
-            if (!saver.canReadLine() && !saver.waitForReadyRead(10000)) QFAIL("the saver stopped reporting");
+            if (!saver.canReadLine() && !saver.waitForReadyRead(10000))
+                QFAIL("the saver stopped reporting");
             while (saver.canReadLine()) {
                 saver.readLine();
                 ++seen;
@@ -569,7 +565,8 @@ void RankingFileTest::killedSaveLeavesOldOrNew()
         }
         saver.kill();
         QVERIFY(saver.waitForFinished(10000));
-        if (saver.exitStatus() == QProcess::CrashExit) ++killedMidRun;
+        if (saver.exitStatus() == QProcess::CrashExit)
+            ++killedMidRun;
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -599,19 +596,22 @@ void RankingFileTest::failedSaveKeepsTheOldFile()
     QFETCH(bool, readOnlyFolder);
     QFETCH(int, sizeLimit);
     QFETCH(bool, saved);
-    if (readOnlyFolder && runAsOrdinaryUser()) return;
+    if (readOnlyFolder && runAsOrdinaryUser())
+        return;
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Point.dat"));
     QVERIFY(SaveRanking(path, saverTable(0)));
     const QByteArray old = readAll(path);
-    if (readOnlyFolder) QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    if (readOnlyFolder)
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
 
     bool result = false;
     QString reason;
     {
         std::unique_ptr<FileSizeLimit> limit;
-        if (sizeLimit > 0) limit = std::make_unique<FileSizeLimit>(rlim_t(sizeLimit));
+        if (sizeLimit > 0)
+            limit = std::make_unique<FileSizeLimit>(rlim_t(sizeLimit));
         result = SaveRanking(path, largerTable(), &reason);
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -636,13 +636,17 @@ void RankingFileTest::loadTellsWhatItFound()
 {
     QFETCH(QString, kind);
     QFETCH(int, found);
-    if (kind == QStringLiteral("mode000") && runAsOrdinaryUser()) return;
+    if (kind == QStringLiteral("mode000") && runAsOrdinaryUser())
+        return;
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Point.dat"));
-    if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkpath(path));
-    if (kind == QStringLiteral("file") || kind == QStringLiteral("mode000")) QVERIFY(SaveRanking(path, saverTable(0)));
-    if (kind == QStringLiteral("mode000")) QVERIFY(QFile::setPermissions(path, {}));
+    if (kind == QStringLiteral("folder"))
+        QVERIFY(QDir().mkpath(path));
+    if (kind == QStringLiteral("file") || kind == QStringLiteral("mode000"))
+        QVERIFY(SaveRanking(path, saverTable(0)));
+    if (kind == QStringLiteral("mode000"))
+        QVERIFY(QFile::setPermissions(path, {}));
     // Left by saves killed in the middle, next to files that only look alike.
     const QStringList leftovers{QStringLiteral("Point.dat.aB3xY9"), QStringLiteral("Point.dat.Zz0000")};
     const QStringList kept{QStringLiteral("Point.dat.bak"), QStringLiteral("Point.dat.1234567"),
@@ -656,12 +660,14 @@ void RankingFileTest::loadTellsWhatItFound()
     QString reason;
     QCOMPARE(int(LoadRanking(path, g, &reason)), found);
     QCOMPARE(reason.isEmpty(), found != int(RankingLoad::Unreadable));
-    if (found == int(RankingLoad::Unreadable)) QVERIFY(sameTable(g, table({1, 2, 3, 4, 5})));
-    if (found == int(RankingLoad::Read)) QVERIFY(sameTable(g, saverTable(0)));
+    if (found == int(RankingLoad::Unreadable))
+        QVERIFY(sameTable(g, table({1, 2, 3, 4, 5})));
+    if (found == int(RankingLoad::Read))
+        QVERIFY(sameTable(g, saverTable(0)));
     for (const QString &name : kept)
         QVERIFY2(QFileInfo::exists(dir.filePath(name)), qPrintable(name));
     for (const QString &name : leftovers)
-            QVERIFY2(!QFileInfo::exists(dir.filePath(name)), qPrintable(name));
+        QVERIFY2(!QFileInfo::exists(dir.filePath(name)), qPrintable(name));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -669,16 +675,20 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("headline");
-    QTest::newRow("a folder of that name") << "folder" << "ランキングの ファイルを 読めません！";
-    QTest::newRow("no permission to read") << "mode000" << "ランキングの ファイルを 読めません！";
-    QTest::newRow("its folder is a file") << "blocked" << "ランキングを 保存できません！";
+    QTest::newRow("a folder of that name") << "folder"
+                                           << "ランキングの ファイルを 読めません！";
+    QTest::newRow("no permission to read") << "mode000"
+                                           << "ランキングの ファイルを 読めません！";
+    QTest::newRow("its folder is a file") << "blocked"
+                                          << "ランキングを 保存できません！";
 }
 
 void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
 {
     QFETCH(QString, kind);
     QFETCH(QString, headline);
-    if (kind == QStringLiteral("mode000") && runAsOrdinaryUser()) return;
+    if (kind == QStringLiteral("mode000") && runAsOrdinaryUser())
+        return;
 
     Harness h;
     QString folder = h.dir.path();
@@ -689,7 +699,8 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
     }
     h.app->exeDir = h.app->userDataDir = folder;
     const QString path = rankingFilePath(*h.app);
-    if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkpath(path));
+    if (kind == QStringLiteral("folder"))
+        QVERIFY(QDir().mkpath(path));
     if (kind == QStringLiteral("mode000")) {
         QVERIFY(SaveRanking(path, saverTable(0)));
         QVERIFY(QFile::setPermissions(path, {}));
@@ -754,7 +765,8 @@ void RankingFileTest::pathFollowsTheLayout()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsSet(SaverVariable)) return runSaver(qEnvironmentVariable(SaverVariable));
+    if (qEnvironmentVariableIsSet(SaverVariable))
+        return runSaver(qEnvironmentVariable(SaverVariable));
     QCoreApplication app(argc, argv);
     RankingFileTest test;
     return QTest::qExec(&test, argc, argv);

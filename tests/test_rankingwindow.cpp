@@ -141,7 +141,8 @@ void RankingWindowTest::activationShowsTheState()
         QCOMPARE(f.lblP[5]->isVisible(), !awaiting);
         QCOMPARE(f.Label1[7]->isVisible(), !awaiting);
         QCOMPARE(f.Command2->isVisible(), s == State::Viewing);
-        if (awaiting) QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.Text1));
+        if (awaiting)
+            QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.Text1));
         QCOMPARE(f.Label1[8]->text(), QStringLiteral("名前入力は半角 ８文字まで"));
 
         // The sixth line shows a result that is not entered, on yellow.
@@ -166,7 +167,8 @@ void RankingWindowTest::activationShowsTheState()
         // Ranking on: green indicator and toggle; off: red indicator, cyan toggle.
         QCOMPARE(f.Label2->foreColor(), rankingOff ? QColor(192, 0, 0) : QColor(0, 128, 0));
         QCOMPARE(f.Command2->backColor(), rankingOff ? QColor(0, 192, 192) : QColor(0, 192, 0));
-        if (awaiting) f.Text1->typeChar(QLatin1Char('\r')); // registers, so "ＯＫ" can close
+        if (awaiting)
+            f.Text1->typeChar(QLatin1Char('\r')); // registers, so "ＯＫ" can close
     });
     QVERIFY(checked);
     QCOMPARE(g.RankOn, int(RankOn::NothingPending));
@@ -296,16 +298,16 @@ public:
     explicit FullFileSystem(const QString &where) : m_where(where)
     {
         QDir().mkpath(where);
-        if (::geteuid() != 0 ||
-            QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                        QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                                        QStringLiteral("tmpfs"), where}) != 0)
+        if (::geteuid() != 0 || QProcess::execute(QStringLiteral("mount"),
+                                                  {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                   QStringLiteral("size=64k"), QStringLiteral("tmpfs"), where}) != 0)
             return;
         m_mounted = true;
     }
     ~FullFileSystem()
     {
-        if (m_mounted) QProcess::execute(QStringLiteral("umount"), {m_where});
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_where});
     }
     bool mounted() const { return m_mounted; }
 
@@ -313,10 +315,12 @@ public:
     bool fill() const
     {
         QFile filler(QDir(m_where).filePath(QStringLiteral("filler")));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
         const QByteArray block(512, 'x');
         for (int i = 0; i < 1024; ++i)
-            if (filler.write(block) != block.size()) return true;
+            if (filler.write(block) != block.size())
+                return true;
         return false;
     }
 
@@ -343,7 +347,8 @@ void RankingWindowTest::registrationSavesTheName()
     std::unique_ptr<FullFileSystem> disk;
     if (fault == QStringLiteral("full")) {
         disk = std::make_unique<FullFileSystem>(h.dir.filePath(QStringLiteral("small")));
-        if (!disk->mounted()) QSKIP("mounting a small file system needs root (CI runs this as root)");
+        if (!disk->mounted())
+            QSKIP("mounting a small file system needs root (CI runs this as root)");
         h.app->exeDir = h.app->userDataDir = h.dir.filePath(QStringLiteral("small"));
     }
     GameState &g = h.g();
@@ -351,7 +356,8 @@ void RankingWindowTest::registrationSavesTheName()
     const QString path = rankingFilePath(*h.app);
     QVERIFY(SaveRanking(path, g));
     const QByteArray old = fileBytes(path);
-    if (disk) QVERIFY2(disk->fill(), "the small file system never filled up");
+    if (disk)
+        QVERIFY2(disk->fill(), "the small file system never filled up");
     setResult(g, 35);
     QString rowShown, prompt, caption;
     QColor back;
@@ -361,8 +367,10 @@ void RankingWindowTest::registrationSavesTheName()
         runWindow(h, [&](Form4 &f) {
             for (QChar c : typed)
                 f.Text1->typeChar(c);
-            if (fault == QStringLiteral("folder")) QVERIFY(QFile::remove(path) && QDir().mkdir(path));
-            if (fault == QStringLiteral("ended")) endQuietly(*h.app);
+            if (fault == QStringLiteral("folder"))
+                QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+            if (fault == QStringLiteral("ended"))
+                endQuietly(*h.app);
             f.Command1->press();
             rowShown = f.lblP[2]->text();
             prompt = f.Label1[8]->text();
@@ -388,10 +396,12 @@ void RankingWindowTest::registrationSavesTheName()
     if (!saved) {
         QVERIFY2(h.host.messages[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(h.host.messages[0].text));
         QVERIFY(h.host.messages[0].text.contains(fault == QStringLiteral("full") ? QStringLiteral("空き")
-                                                                                  : QStringLiteral("フォルダー")));
+                                                                                 : QStringLiteral("フォルダー")));
     }
-    if (disk) QCOMPARE(fileBytes(path), old);
-    if (!saved) return;
+    if (disk)
+        QCOMPARE(fileBytes(path), old);
+    if (!saved)
+        return;
 
     // The file holds the new table, and reads back as shown.
     GameState fromFile;
@@ -440,12 +450,10 @@ void RankingWindowTest::toggleSwitchesRankingAndColours_data()
     QTest::addColumn<QColor>("toggle");
 
     QTest::newRow("switch off")
-        << 0
-        << QStringLiteral(
-               "ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）")
+        << 0 << QStringLiteral("ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）")
         << QColor(192, 0, 0) << QColor(0, 192, 192);
-    QTest::newRow("switch on") << 1 << QStringLiteral("ゲーム結果を ランキングに 登録します。")
-                               << QColor(0, 128, 0) << QColor(0, 192, 0);
+    QTest::newRow("switch on") << 1 << QStringLiteral("ゲーム結果を ランキングに 登録します。") << QColor(0, 128, 0)
+                               << QColor(0, 192, 0);
 }
 
 void RankingWindowTest::toggleSwitchesRankingAndColours()

@@ -113,7 +113,8 @@ void RealHostTest::quitSignalsArriveAsEvents()
         QTRY_VERIFY(calls > 1); // a second request is not lost
     }
     // Once the game has stopped listening, the signal has its usual effect again.
-    struct sigaction now {};
+    struct sigaction now {
+    };
     sigaction(signal, nullptr, &now);
     QVERIFY(now.sa_handler == SIG_DFL);
 }

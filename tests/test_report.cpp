@@ -285,15 +285,15 @@ void ReportTest::okWritesTheLogLineAndClosesTheGamesAccount_data()
     QTest::addColumn<int>("points");
 
     // Points start at 77 here: a cast before the last leaves them and the weight alone.
-    QTest::newRow("3rd cast, false bite") << 2 << 10 << FalseBite << 0 << 0 << 0 << 0
-                                          << QStringLiteral("\r\n   3． スレアタリ") << 0 << QString() << 77;
+    QTest::newRow("3rd cast, false bite")
+        << 2 << 10 << FalseBite << 0 << 0 << 0 << 0 << QStringLiteral("\r\n   3． スレアタリ") << 0 << QString() << 77;
     QTest::newRow("line break keeps the total") << 4 << 20 << LineBreak << 0 << 87 << 2 << 0
                                                 << QStringLiteral("\r\n   5． ハリス切れ") << 87 << QString() << 77;
     QTest::newRow("landed fish adds its length") << 0 << 10 << landed(31) << 31 << 0 << 1 << 0
                                                  << QStringLiteral("\r\n   1． ぬよ　31 ㎝") << 31 << QString() << 77;
     QTest::newRow("10th and last cast, nothing caught")
-        << 9 << 10 << Miss << 0 << 0 << 0 << 0
-        << QStringLiteral("\r\n  10． 空アワセ\r\n  \r\n　　計　 0．0 Ｋｇ") << 0 << "0.0" << 0;
+        << 9 << 10 << Miss << 0 << 0 << 0 << 0 << QStringLiteral("\r\n  10． 空アワセ\r\n  \r\n　　計　 0．0 Ｋｇ") << 0
+        << "0.0" << 0;
     QTest::newRow("last cast, 87 cm") << 9 << 10 << LineBreak << 0 << 87 << 2 << 0
                                       << QStringLiteral("\r\n  10． ハリス切れ\r\n  \r\n　　計　 0．87 Ｋｇ") << 87
                                       << "0.87" << 17;

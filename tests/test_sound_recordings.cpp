@@ -42,8 +42,14 @@ QList<Chunk> chunksOf(const QByteArray &w)
     return out;
 }
 
-quint16 u16(const QByteArray &w, qsizetype at) { return qFromLittleEndian<quint16>(w.constData() + at); }
-quint32 u32(const QByteArray &w, qsizetype at) { return qFromLittleEndian<quint32>(w.constData() + at); }
+quint16 u16(const QByteArray &w, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(w.constData() + at);
+}
+quint32 u32(const QByteArray &w, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(w.constData() + at);
+}
 
 QByteArray samplesOf(const QByteArray &w)
 {
@@ -108,12 +114,12 @@ void TestSoundRecordings::eachRecordingIsEightBitMonoPcmWithFactAndData()
 
     const qsizetype f = chunks[0].offset;
     QVERIFY(chunks[0].size >= 16);
-    QCOMPARE(u16(w, f), quint16(1));          // PCM
-    QCOMPARE(u16(w, f + 2), quint16(1));      // one channel
-    QCOMPARE(u32(w, f + 4), quint32(rate));   // samples per second
-    QCOMPARE(u32(w, f + 8), quint32(rate));   // bytes per second
-    QCOMPARE(u16(w, f + 12), quint16(1));     // block align
-    QCOMPARE(u16(w, f + 14), quint16(8));     // bits per sample
+    QCOMPARE(u16(w, f), quint16(1));        // PCM
+    QCOMPARE(u16(w, f + 2), quint16(1));    // one channel
+    QCOMPARE(u32(w, f + 4), quint32(rate)); // samples per second
+    QCOMPARE(u32(w, f + 8), quint32(rate)); // bytes per second
+    QCOMPARE(u16(w, f + 12), quint16(1));   // block align
+    QCOMPARE(u16(w, f + 14), quint16(8));   // bits per sample
 
     QCOMPARE(chunks[1].size, quint32(4));
     QCOMPARE(u32(w, chunks[1].offset), quint32(bytes)); // samples = bytes at 8-bit mono
@@ -183,8 +189,7 @@ void TestSoundRecordings::checkedInRecordingsAreWhatTheGeneratorMakes()
     gen.start(python, {QDir(sourceDir()).filePath(QStringLiteral("tools/soundgen/soundgen.py")),
                        QStringLiteral("--out"), out.path()});
     QVERIFY(gen.waitForFinished(120000));
-    QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0,
-             gen.readAllStandardError().constData());
+    QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, gen.readAllStandardError().constData());
     for (int id = 101; id <= 105; ++id) {
         QFile made(out.filePath(QStringLiteral("%1.wav").arg(id)));
         QVERIFY(made.open(QIODevice::ReadOnly));

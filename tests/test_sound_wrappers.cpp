@@ -56,14 +56,12 @@ void TestSoundWrappers::setupSoundMakesTheEffectsThenTheLoop_data()
     QTest::addColumn<bool>("device");
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<int>("soundOff");
-    QTest::newRow("device") << true
-                            << QStringList{"init", "create102", "create103", "create104", "create105",
-                                           "create101", "loop101"}
+    QTest::newRow("device") << true << QStringList{"init",      "create102", "create103", "create104",
+                                                   "create105", "create101", "loop101"}
                             << 0;
     // Without a device the buffers are still asked for, but nothing is ever played.
     QTest::newRow("no device") << false
-                               << QStringList{"init", "create102", "create103", "create104", "create105",
-                                              "create101"}
+                               << QStringList{"init", "create102", "create103", "create104", "create105", "create101"}
                                << 1;
 }
 

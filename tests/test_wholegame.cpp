@@ -73,7 +73,8 @@ void WholeGameTest::aPlayerWhoNeverStrikesLosesEveryBait()
     }
     QVERIFY(ended);
     QCOMPARE(h.host.messages.size(), size_t(2));
-    QCOMPARE(h.host.messages[0].text, QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n　　＜ 成績 ：　 0　ポイント ＞"));
+    QCOMPARE(h.host.messages[0].text,
+             QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n　　＜ 成績 ：　 0　ポイント ＞"));
     QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ  *　－ 終了。"));
     QCOMPARE(h.host.messages[0].style, int(MsgBox::OkOnly));
     QCOMPARE(h.host.messages[1].text, QStringLiteral("終了します！  　　"));

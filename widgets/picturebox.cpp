@@ -24,7 +24,7 @@ QPainter::CompositionMode compositionOf(Rop rop)
 }
 
 // One row of a raster operation; `pixel` gives the source's colour at a column.
-template<typename Pixel> void blitRow(quint32 *d, int w, Rop rop, Pixel pixel)
+template <typename Pixel> void blitRow(quint32 *d, int w, Rop rop, Pixel pixel)
 {
     switch (rop) {
     case Rop::SrcErase:
@@ -195,16 +195,21 @@ void PictureBox::paintMasked(const QImage &mask, const QRect &maskCell, const QI
                  spriteCell.height(), Rop::SrcInvert);
 }
 
-void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
-                              Rop rop)
+void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh, Rop rop)
 {
     if (src.isNull())
         return;
     // Pictures stay as they were loaded (many with a palette); they are converted only where a
     // scaled copy needs it.
     const bool direct = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_Indexed8;
-    Op op{Op::Blit, direct ? src : src.convertToFormat(QImage::Format_RGB32), QRect(x, y, w, h),
-          QRect(sx, sy, sw, sh), rop, {}, {}, {}};
+    Op op{Op::Blit,
+          direct ? src : src.convertToFormat(QImage::Format_RGB32),
+          QRect(x, y, w, h),
+          QRect(sx, sy, sw, sh),
+          rop,
+          {},
+          {},
+          {}};
     record(std::move(op));
 }
 

@@ -3,11 +3,9 @@
 
 #include <cmath>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 constexpr int W = 160, H = 314;
 
@@ -32,8 +30,7 @@ Pose poseFor(int frame)
     case 7: {
         // forward, the tip at (60, 0); a near fish bends the rod hardest
         const double bend = (7 - frame) / 4.0; // 1 at distance 3, 0 at distance 7
-        return {hand, QPointF(38 - 6 * bend, 160 - 10 * bend), QPointF(46 - 36 * bend, 60 - 24 * bend),
-                QPointF(60, 0)};
+        return {hand, QPointF(38 - 6 * bend, 160 - 10 * bend), QPointF(46 - 36 * bend, 60 - 24 * bend), QPointF(60, 0)};
     }
     default: // at rest: the rod held up, a little to the right
         return {hand, QPointF(46, 160), QPointF(66, 70), QPointF(84, -2)};

@@ -5,8 +5,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 QImage canvas(int w, int h, const QColor &fill)
 {
@@ -22,8 +21,7 @@ void smooth(QPainter &p)
     p.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-void fillPath(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &outline,
-              double outlineWidth)
+void fillPath(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &outline, double outlineWidth)
 {
     p.save();
     if (outline.isValid() && outlineWidth > 0)
@@ -50,8 +48,8 @@ QPainterPath ellipseAt(double cx, double cy, double rx, double ry)
     return path;
 }
 
-void reedClump(QPainter &p, double baseX, double baseY, double height, int stems, uint32_t seed,
-               const QColor &leaf, const QColor &head)
+void reedClump(QPainter &p, double baseX, double baseY, double height, int stems, uint32_t seed, const QColor &leaf,
+               const QColor &head)
 {
     Dice d(seed);
     p.save();
@@ -70,8 +68,7 @@ void reedClump(QPainter &p, double baseX, double baseY, double height, int stems
             const QPointF top(x + lean * 0.92, baseY - hgt * 0.9);
             p.setPen(Qt::NoPen);
             p.setBrush(head);
-            p.drawRoundedRect(
-                QRectF(top.x() - height / 50.0 - 0.8, top.y(), height / 25.0 + 1.6, height * 0.12), 2, 2);
+            p.drawRoundedRect(QRectF(top.x() - height / 50.0 - 0.8, top.y(), height / 25.0 + 1.6, height * 0.12), 2, 2);
         } else {
             // a long leaf bending away
             QPainterPath blade;
@@ -94,8 +91,7 @@ void ripple(QPainter &p, double cx, double cy, double rx, double ry, const QColo
     p.restore();
 }
 
-namespace
-{
+namespace {
 QString gothicFamily, pGothicFamily;
 }
 
@@ -104,7 +100,8 @@ bool loadFonts()
     const QString dir = QStringLiteral("/usr/share/fonts/opentype/ipafont-gothic/");
     const int fixed = QFontDatabase::addApplicationFont(dir + QStringLiteral("ipag.ttf"));
     const int prop = QFontDatabase::addApplicationFont(dir + QStringLiteral("ipagp.ttf"));
-    if (fixed < 0 || prop < 0) return false;
+    if (fixed < 0 || prop < 0)
+        return false;
     gothicFamily = QFontDatabase::applicationFontFamilies(fixed).value(0);
     pGothicFamily = QFontDatabase::applicationFontFamilies(prop).value(0);
     return !gothicFamily.isEmpty() && !pGothicFamily.isEmpty();

@@ -11,20 +11,15 @@
 #include <cstdint>
 #include <functional>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 // The palette every picture draws from.
-namespace pal
-{
+namespace pal {
 // evening sky and water
-inline const QColor duskTop(52, 48, 110), duskMid(140, 92, 150), duskGlow(246, 170, 112),
-    sunGlow(255, 222, 150);
-inline const QColor waterFar(120, 104, 150), waterMid(70, 82, 128), waterNear(34, 54, 92),
-    waterDeep(22, 38, 70);
+inline const QColor duskTop(52, 48, 110), duskMid(140, 92, 150), duskGlow(246, 170, 112), sunGlow(255, 222, 150);
+inline const QColor waterFar(120, 104, 150), waterMid(70, 82, 128), waterNear(34, 54, 92), waterDeep(22, 38, 70);
 // daytime variant
-inline const QColor dayTop(96, 160, 228), dayLow(200, 230, 250), dayWaterFar(120, 180, 210),
-    dayWaterNear(40, 110, 150);
+inline const QColor dayTop(96, 160, 228), dayLow(200, 230, 250), dayWaterFar(120, 180, 210), dayWaterNear(40, 110, 150);
 // land and plants
 inline const QColor hillFar(70, 64, 104), treeDark(38, 50, 58), reed(78, 96, 52), reedDark(46, 62, 36),
     reedHead(112, 78, 46), grass(70, 104, 52), grassDark(44, 70, 38), earth(92, 70, 50);
@@ -35,8 +30,8 @@ inline const QColor hat(226, 196, 120), hatShade(176, 142, 80), hatBand(150, 44,
     jacketShade(34, 56, 96), skin(236, 188, 150), hair(40, 32, 30), trousers(70, 62, 54), stool(120, 84, 52),
     rod(60, 42, 30), rodTip(200, 60, 40);
 // fish
-inline const QColor fishBack(96, 110, 100), fishSilver(200, 210, 206), fishBelly(238, 240, 232),
-    fishFin(150, 150, 128), fishEye(20, 20, 24);
+inline const QColor fishBack(96, 110, 100), fishSilver(200, 210, 206), fishBelly(238, 240, 232), fishFin(150, 150, 128),
+    fishEye(20, 20, 24);
 // kingfisher
 inline const QColor kfBlue(24, 120, 200), kfCyan(60, 200, 230), kfDeep(20, 60, 120), kfOrange(236, 118, 40),
     kfWhite(246, 244, 236), kfBill(30, 28, 30), kfFeet(220, 70, 50);
@@ -50,7 +45,7 @@ inline const QColor ink(30, 24, 28), white(255, 255, 255), black(0, 0, 0);
 // A small linear congruential source, so scattered details land in the same place every run.
 class Dice
 {
-  public:
+public:
     explicit Dice(uint32_t seed) : state_(seed) {}
     uint32_t next()
     {
@@ -60,7 +55,7 @@ class Dice
     double unit() { return double(next() & 0xffff) / 65536.0; } // [0, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
 
-  private:
+private:
     uint32_t state_;
 };
 
@@ -76,8 +71,8 @@ QLinearGradient vertical(double y0, double y1, const QColor &a, const QColor &b)
 QPainterPath ellipseAt(double cx, double cy, double rx, double ry);
 
 // Scenery pieces.
-void reedClump(QPainter &p, double baseX, double baseY, double height, int stems, uint32_t seed,
-               const QColor &leaf, const QColor &head);
+void reedClump(QPainter &p, double baseX, double baseY, double height, int stems, uint32_t seed, const QColor &leaf,
+               const QColor &head);
 void ripple(QPainter &p, double cx, double cy, double rx, double ry, const QColor &c, double width);
 
 // Fonts: the IPA Gothic faces, registered from their files by loadFonts().

@@ -7,11 +7,9 @@
 
 #include <QBuffer>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 QByteArray png(const QImage &image)
 {
@@ -39,8 +37,7 @@ QVector<Output> catalog()
     out.append({QStringLiteral("form1/PicUKI.gif"), [] { return gif(floatCloseUp()); }});
     out.append({QStringLiteral("form1/ImgU.gif"), [] { return gif(floatPicture()); }});
     for (int k = 0; k < 8; ++k)
-        out.append(
-            {QStringLiteral("form1/Image1_%1.gif").arg(k), [k] { return gif(pairOf(anglerCell(k))); }});
+        out.append({QStringLiteral("form1/Image1_%1.gif").arg(k), [k] { return gif(pairOf(anglerCell(k))); }});
     out.append({QStringLiteral("form1/Image2.gif"), [] { return gif(pairOf(landedFish())); }});
     out.append({QStringLiteral("form1/Image3.gif"), [] { return gif(catchBasket()); }});
     out.append({QStringLiteral("form1/Image4.gif"), [] { return gif(splashFrames()); }});
@@ -49,8 +46,7 @@ QVector<Output> catalog()
     out.append({QStringLiteral("form1/Image8.gif"), [] { return gif(pairOf(kingfisherFlying())); }});
     // Image10 faces right with its mask on the left; Image9 is the same bird turned to the left.
     out.append({QStringLiteral("form1/Image10.gif"), [] { return gif(pairOf(kingfisherPerched(), true)); }});
-    out.append(
-        {QStringLiteral("form1/Image9.gif"), [] { return gif(pairOf(mirrored(kingfisherPerched()))); }});
+    out.append({QStringLiteral("form1/Image9.gif"), [] { return gif(pairOf(mirrored(kingfisherPerched()))); }});
     out.append({QStringLiteral("form1/Image11.ico"), [] { return encodeIco16(emblemIcon(32)); }});
     out.append({QStringLiteral("form1/icon.ico"), [] { return encodeIco16(windowIcon(32)); }});
     out.append({QStringLiteral("form2/Image1.gif"), [] { return gif(titlePicture()); }});
@@ -58,10 +54,8 @@ QVector<Output> catalog()
     out.append({QStringLiteral("form3/Img2.gif"), [] { return gif(brokenLinePicture()); }});
     out.append({QStringLiteral("form3/Image2.gif"), [] { return gif(reportWater()); }});
     out.append({QStringLiteral("form3/Img1.gif"), [] { return gif(pairOf(reportFish())); }});
-    out.append(
-        {QStringLiteral("form3/Image3.gif"), [] { return gif(bigHeadPicture(QStringLiteral("60cm"))); }});
-    out.append(
-        {QStringLiteral("form3/Image1.gif"), [] { return gif(bigHeadPicture(QStringLiteral("名人！"))); }});
+    out.append({QStringLiteral("form3/Image3.gif"), [] { return gif(bigHeadPicture(QStringLiteral("60cm"))); }});
+    out.append({QStringLiteral("form3/Image1.gif"), [] { return gif(bigHeadPicture(QStringLiteral("名人！"))); }});
     out.append({QStringLiteral("form4/Command2.ico"), [] { return encodeIco16(rankingIcon(32)); }});
     for (int size : {32, 48, 64, 128})
         out.append({QStringLiteral("icons/nuyo-%1.png").arg(size), [size] { return png(windowIcon(size)); }});

@@ -7,8 +7,7 @@
 
 #include <functional>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 struct Output {
     QString path;                      // relative to the art folder

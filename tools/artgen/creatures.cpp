@@ -3,11 +3,9 @@
 
 #include <cmath>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 // The fish is drawn in a 100 x 60 box, facing left; callers map the box where they want it.
 QPainterPath fishBody()
@@ -64,8 +62,7 @@ void drawFish(QPainter &p, const QRectF &box, bool facingLeft)
 
     // fins behind the body
     const QColor fin = pal::fishFin;
-    fillPath(p, finPath({{32, 8}, {38, 0.5}, {50, 0}, {62, 3}, {68, 13}, {60, 9}, {44, 6}}), fin, ink,
-             1.1 * unit);
+    fillPath(p, finPath({{32, 8}, {38, 0.5}, {50, 0}, {62, 3}, {68, 13}, {60, 9}, {44, 6}}), fin, ink, 1.1 * unit);
     fillPath(p, finPath({{60, 48}, {66, 57}, {74, 54}, {76, 40}}), fin, ink, 1.1 * unit);
     fillPath(p, finPath({{34, 52}, {38, 60}, {46, 58}, {46, 52}}), fin, ink, 1.1 * unit);
     fillPath(p, fishTail(), fin, ink, 1.2 * unit);
@@ -171,16 +168,14 @@ QImage catchBasket()
     p.restore();
     fillPath(p, ellipseAt(87, 22, 17, 5), QColor(70, 50, 30), pal::ink, 1.2);
     // a tail fin peeking out of the basket
-    fillPath(p, finPath({{84, 20}, {78, 6}, {84, 10}, {88, 3}, {90, 12}, {92, 20}}), pal::fishSilver,
-             pal::ink, 1.1);
+    fillPath(p, finPath({{84, 20}, {78, 6}, {84, 10}, {88, 3}, {90, 12}, {92, 20}}), pal::fishSilver, pal::ink, 1.1);
     p.setPen(QPen(pal::fishFin, 0.8));
     p.drawLine(QPointF(86, 19), QPointF(81, 8));
     p.drawLine(QPointF(89, 19), QPointF(88, 6));
     return img;
 }
 
-namespace
-{
+namespace {
 
 void kingfisherBody(QPainter &p)
 {

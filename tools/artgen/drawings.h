@@ -6,8 +6,7 @@
 #include <QImage>
 #include <QString>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 // The pond scene behind the angler (300 x 354): the evening pond, or the bright practice pond.
 QImage pondScene(bool evening);

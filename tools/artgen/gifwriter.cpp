@@ -2,16 +2,14 @@
 
 #include <unordered_map>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 // Packs variable-width codes least significant bit first into 255-byte data sub-blocks.
 class CodeWriter
 {
-  public:
+public:
     explicit CodeWriter(QByteArray &out) : out_(out) {}
 
     void write(int code, int width)
@@ -27,23 +25,26 @@ class CodeWriter
 
     void finish()
     {
-        if (nbits_ > 0) put(uint8_t(bits_ & 0xff));
+        if (nbits_ > 0)
+            put(uint8_t(bits_ & 0xff));
         bits_ = 0;
         nbits_ = 0;
         flushBlock();
         out_.append(char(0)); // block terminator
     }
 
-  private:
+private:
     void put(uint8_t b)
     {
         block_.append(char(b));
-        if (block_.size() == 255) flushBlock();
+        if (block_.size() == 255)
+            flushBlock();
     }
 
     void flushBlock()
     {
-        if (block_.isEmpty()) return;
+        if (block_.isEmpty())
+            return;
         out_.append(char(block_.size()));
         out_.append(block_);
         block_.clear();
@@ -114,7 +115,8 @@ QByteArray encodeGif(const Indexed &pic)
         }
         writer.write(current, codeSize);
         dictionary.emplace(key, uint16_t(++lastCode));
-        if (lastCode >= (1 << codeSize)) ++codeSize;
+        if (lastCode >= (1 << codeSize))
+            ++codeSize;
         if (lastCode == 4095) {
             // The dictionary is full: start a fresh one.
             writer.write(clearCode, codeSize);
@@ -124,7 +126,8 @@ QByteArray encodeGif(const Indexed &pic)
         }
         current = pixel;
     }
-    if (current >= 0) writer.write(current, codeSize);
+    if (current >= 0)
+        writer.write(current, codeSize);
     writer.write(endCode, codeSize);
     writer.finish();
 

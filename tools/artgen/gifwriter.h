@@ -6,8 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 // Encodes an indexed picture as it stands.
 QByteArray encodeGif(const Indexed &picture);

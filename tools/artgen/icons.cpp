@@ -1,11 +1,9 @@
 // The icons: the window's float, the real game's emblem and the ranking toggle's trophy.
 #include "drawings.h"
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 // Icons are designed on a 32 x 32 grid and scaled to the size asked for.
 QImage iconCanvas(int size, const std::function<void(QPainter &)> &draw)

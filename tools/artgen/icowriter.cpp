@@ -2,11 +2,9 @@
 
 #include "quantize.h"
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 void put16(QByteArray &out, int v)
 {
@@ -84,7 +82,8 @@ QByteArray encodeIco16(const QImage &source)
     for (int y = h - 1; y >= 0; --y) { // mask rows, bottom up: 1 = transparent
         QByteArray row(andStride, 0);
         for (int x = 0; x < w; ++x)
-            if (qAlpha(argb.pixel(x, y)) < 128) row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+            if (qAlpha(argb.pixel(x, y)) < 128)
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
         out.append(row);
     }
     return out;

@@ -4,8 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 // `image` is 32 x 32 with alpha; pixels with alpha below half are transparent. The opaque
 // pixels are reduced to at most 15 colours plus black.

@@ -12,8 +12,7 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 using namespace nuyo::art;
 
@@ -21,7 +20,8 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
     return f.write(bytes) == bytes.size();
 }
 
@@ -40,7 +40,8 @@ void writePreviews(const QString &dir)
         p.drawImage(QPointF(100, 320), resultMarks(), QRectF(0, 25, 100, 24));
         p.drawImage(QPointF(0, 320), bigCatchMarks(), QRectF(0, 50, 100, 24));
         p.end();
-        if (k == 3) blitSprite(scene, landedFish(), 120, 70);
+        if (k == 3)
+            blitSprite(scene, landedFish(), 120, 70);
         scene.save(QStringLiteral("%1/scene_%2.png").arg(dir).arg(k));
     }
     QImage watch = pondScene(false).convertToFormat(QImage::Format_RGB32);
@@ -65,7 +66,8 @@ extern "C" __attribute__((visibility("default"))) int artgenMain(int argc, char 
 int main(int argc, char **argv)
 #endif
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString previewDir;

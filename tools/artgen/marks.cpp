@@ -1,11 +1,9 @@
 // The small marks that sit in the calm band at the bottom of the scene.
 #include "drawings.h"
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 constexpr int MarkW = 100, MarkH = 24, Pitch = 25;
 

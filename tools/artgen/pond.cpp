@@ -3,11 +3,9 @@
 
 #include <cmath>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 constexpr int SceneW = 300, SceneH = 354;
 constexpr int Horizon = 52;  // where the far bank meets the water
@@ -22,9 +20,8 @@ struct Look {
 Look lookFor(bool evening)
 {
     if (evening)
-        return {pal::duskTop,          pal::duskGlow,         pal::sunGlow,
-                QColor(150, 112, 150), pal::waterNear,        pal::hillFar,
-                pal::treeDark,         QColor(255, 214, 150), true};
+        return {pal::duskTop,  pal::duskGlow,         pal::sunGlow, QColor(150, 112, 150), pal::waterNear, pal::hillFar,
+                pal::treeDark, QColor(255, 214, 150), true};
     return {pal::dayTop,        pal::dayLow,           QColor(255, 255, 240),
             pal::dayWaterFar,   pal::dayWaterNear,     QColor(96, 140, 120),
             QColor(52, 96, 70), QColor(240, 250, 255), false};
@@ -246,13 +243,18 @@ QImage floatPicture()
     auto colourAt = [](int y) -> QColor {
         if (y < 48) {
             // the top: red and orange bands with fine dark rings between them
-            if (y % 12 == 11) return pal::ink;
+            if (y % 12 == 11)
+                return pal::ink;
             return (y / 12) % 2 == 0 ? pal::floatRed : pal::floatOrange;
         }
-        if (y < 54) return pal::ink;
-        if (y < 84) return pal::floatWhite;
-        if (y < 110) return pal::floatYellow;
-        if (y < 113) return pal::floatRed;
+        if (y < 54)
+            return pal::ink;
+        if (y < 84)
+            return pal::floatWhite;
+        if (y < 110)
+            return pal::floatYellow;
+        if (y < 113)
+            return pal::floatRed;
         return pal::floatStem;
     };
     for (int y = 0; y < H; ++y)

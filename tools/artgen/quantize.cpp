@@ -4,11 +4,9 @@
 #include <map>
 #include <unordered_map>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 struct Entry {
     QRgb rgb;
@@ -73,10 +71,18 @@ QImage straightAlpha(const QImage &image)
         QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             switch (image.format()) {
-            case QImage::Format_RGB32: line[x] = in[x] | 0xff000000u; break;
-            case QImage::Format_ARGB32: line[x] = in[x]; break;
-            case QImage::Format_ARGB32_Premultiplied: line[x] = qUnpremultiply(in[x]); break;
-            default: line[x] = image.pixel(x, y); break;
+            case QImage::Format_RGB32:
+                line[x] = in[x] | 0xff000000u;
+                break;
+            case QImage::Format_ARGB32:
+                line[x] = in[x];
+                break;
+            case QImage::Format_ARGB32_Premultiplied:
+                line[x] = qUnpremultiply(in[x]);
+                break;
+            default:
+                line[x] = image.pixel(x, y);
+                break;
             }
         }
     }
@@ -100,13 +106,16 @@ Indexed quantize(const QImage &source, int maxColours, const QVector<QRgb> &rese
 
     QVector<QRgb> pinned;
     for (QRgb r : reserved)
-        if (!pinned.contains(r | 0xff000000u)) pinned.append(r | 0xff000000u);
+        if (!pinned.contains(r | 0xff000000u))
+            pinned.append(r | 0xff000000u);
     for (QRgb exact : {qRgb(0, 0, 0), qRgb(255, 255, 255)})
-        if (histogram.count(exact) && !pinned.contains(exact)) pinned.append(exact);
+        if (histogram.count(exact) && !pinned.contains(exact))
+            pinned.append(exact);
 
     std::vector<Entry> entries;
     for (const auto &[rgb, count] : histogram)
-        if (!pinned.contains(rgb)) entries.push_back({rgb, count});
+        if (!pinned.contains(rgb))
+            entries.push_back({rgb, count});
 
     out.palette = pinned;
     const int room = maxColours - int(pinned.size());
@@ -121,34 +130,37 @@ Indexed quantize(const QImage &source, int maxColours, const QVector<QRgb> &rese
             uint64_t bestScore = 0;
             for (int i = 0; i < int(boxes.size()); ++i) {
                 const Box &b = boxes[i];
-                if (b.end - b.begin < 2 || b.extent <= 0) continue;
+                if (b.end - b.begin < 2 || b.extent <= 0)
+                    continue;
                 const uint64_t score = b.count * uint64_t(b.extent);
                 if (score > bestScore) {
                     bestScore = score;
                     best = i;
                 }
             }
-            if (best < 0) break;
+            if (best < 0)
+                break;
             const Box b = boxes[best];
             const int ch = b.widest;
-            std::stable_sort(entries.begin() + b.begin, entries.begin() + b.end,
-                             [ch](const Entry &x, const Entry &y) {
-                                 const int cx = channel(x.rgb, ch), cy = channel(y.rgb, ch);
-                                 return cx != cy ? cx < cy : x.rgb < y.rgb;
-                             });
+            std::stable_sort(entries.begin() + b.begin, entries.begin() + b.end, [ch](const Entry &x, const Entry &y) {
+                const int cx = channel(x.rgb, ch), cy = channel(y.rgb, ch);
+                return cx != cy ? cx < cy : x.rgb < y.rgb;
+            });
             uint64_t acc = 0;
             size_t cut = b.begin + 1;
             for (size_t i = b.begin; i < b.end - 1; ++i) {
                 acc += entries[i].count;
                 cut = i + 1;
-                if (acc * 2 >= b.count) break;
+                if (acc * 2 >= b.count)
+                    break;
             }
             boxes[best] = makeBox(entries, b.begin, cut);
             boxes.push_back(makeBox(entries, cut, b.end));
         }
         for (const Box &b : boxes) {
             const QRgb c = meanOf(entries, b);
-            if (!out.palette.contains(c)) out.palette.append(c);
+            if (!out.palette.contains(c))
+                out.palette.append(c);
         }
     }
 

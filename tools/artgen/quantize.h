@@ -7,8 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 struct Indexed {
     QVector<QRgb> palette;       // opaque colours, at most maxColours

@@ -3,11 +3,9 @@
 
 #include <cmath>
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
-namespace
-{
+namespace {
 
 constexpr int W = 240, H = 220;
 
@@ -21,8 +19,7 @@ void waterFromAbove(QPainter &p)
     for (int i = 0; i < 60; ++i) {
         const double x = d.range(-20, W), y = d.range(0, H);
         const double len = d.range(8, 30);
-        p.setPen(QPen(QColor(190, 220, 240, int(d.range(30, 90))), d.range(0.8, 1.8), Qt::SolidLine,
-                      Qt::RoundCap));
+        p.setPen(QPen(QColor(190, 220, 240, int(d.range(30, 90))), d.range(0.8, 1.8), Qt::SolidLine, Qt::RoundCap));
         QPainterPath wave;
         wave.moveTo(x, y);
         wave.quadTo(x + len / 2, y - 2, x + len, y);
@@ -98,8 +95,8 @@ QImage missPicture()
     hook.arcTo(QRectF(162, 142, 10, 10), 0, -200);
     p.drawPath(hook);
     // a wandering question mark
-    outlinedText(p, QRectF(40, 20, 60, 60), QStringLiteral("？"), gothic(44), QColor(255, 240, 120),
-                 QColor(40, 30, 60), 4);
+    outlinedText(p, QRectF(40, 20, 60, 60), QStringLiteral("？"), gothic(44), QColor(255, 240, 120), QColor(40, 30, 60),
+                 4);
     return img;
 }
 
@@ -136,8 +133,8 @@ QImage brokenLinePicture()
     lost.cubicTo(140, 116, 150, 118, 160, 116);
     p.drawPath(lost);
     floatLyingAt(p, QPointF(186, 120), -14);
-    outlinedText(p, QRectF(130, 40, 100, 40), QStringLiteral("プツン！"), gothic(24), pal::white,
-                 QColor(150, 20, 30), 4);
+    outlinedText(p, QRectF(130, 40, 100, 40), QStringLiteral("プツン！"), gothic(24), pal::white, QColor(150, 20, 30),
+                 4);
     return img;
 }
 
@@ -152,8 +149,7 @@ QImage bigHeadPicture(const QString &caption)
     glow.setColorAt(0, QColor(255, 255, 220, 110));
     glow.setColorAt(1, QColor(255, 255, 220, 0));
     p.fillRect(QRectF(0, 0, W, H), glow);
-    outlinedText(p, QRectF(80, 18, 160, 90), caption, gothic(52), QColor(255, 230, 60), QColor(170, 20, 30),
-                 7);
+    outlinedText(p, QRectF(80, 18, 160, 90), caption, gothic(52), QColor(255, 230, 60), QColor(170, 20, 30), 7);
     return img;
 }
 

@@ -1,8 +1,7 @@
 // The title picture: the game's name over the evening pond, a float and a leaping fish.
 #include "drawings.h"
 
-namespace nuyo::art
-{
+namespace nuyo::art {
 
 QImage titlePicture()
 {
@@ -34,8 +33,7 @@ QImage titlePicture()
     fillPath(p, shore, pal::treeDark);
 
     // water, with the sun's path, then the calm band where the buttons sit
-    p.fillRect(QRectF(0, Horizon, W, H - Horizon),
-               vertical(Horizon, CalmTop, QColor(150, 108, 146), pal::waterNear));
+    p.fillRect(QRectF(0, Horizon, W, H - Horizon), vertical(Horizon, CalmTop, QColor(150, 108, 146), pal::waterNear));
     p.fillRect(QRectF(0, CalmTop, W, H - CalmTop), vertical(CalmTop, H, pal::waterNear, pal::waterDeep));
     for (int y = Horizon + 3; y < CalmTop - 4; y += 3) {
         const double t = double(y - Horizon) / (CalmTop - Horizon);

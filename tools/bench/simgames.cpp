@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
         ++games;
     } while (wall.nsecsElapsed() < seconds * 1e9);
     const double ms = wall.nsecsElapsed() / 1e6;
-    std::printf("games %d wall_ms %.1f per_s %.2f casts %ld unfinished %d\n", games, ms, games * 1000.0 / ms,
-                casts, unfinished);
+    std::printf("games %d wall_ms %.1f per_s %.2f casts %ld unfinished %d\n", games, ms, games * 1000.0 / ms, casts,
+                unfinished);
     return unfinished == 0 ? 0 : 1;
 }

@@ -31,8 +31,8 @@ struct Measured {
 
 // Runs `timer` from enabling until `done` holds after one of its ticks (checked after every
 // tick); the tick handler itself is kept and only wrapped.
-Measured timeTimer(RealHost &host, HostTimer &timer, double nominalMs,
-                   const std::function<bool(int ticks)> &done, const std::function<void()> &afterEnd = {})
+Measured timeTimer(RealHost &host, HostTimer &timer, double nominalMs, const std::function<bool(int ticks)> &done,
+                   const std::function<void()> &afterEnd = {})
 {
     Measured m;
     const std::function<void()> tick = timer.onTick;
