@@ -322,13 +322,7 @@ void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
             if (auto *title = qobject_cast<Form2 *>(w))
                 h.host.after(1.0, [title] { title->Command1[0]->press(1); });
         };
-        bool ended = false;
-        try {
-            h.form().NewGame();
-        } catch (const ApplicationEnded &) {
-            ended = true;
-        }
-        QCOMPARE(ended, refused);
+        QCOMPARE(endsGame([&] { h.form().NewGame(); }), refused);
     } else {
         h.app->displayDepth = [depth] { return depth; };
         QCOMPARE(Main(*h.app, false), !refused);

@@ -65,13 +65,7 @@ void WholeGameTest::aPlayerWhoNeverStrikesLosesEveryBait()
 
     // "終了": the sounds are released once, the summary is shown, and the game ends.
     h.host.messages.clear();
-    bool ended = false;
-    try {
-        h.form().Command1->press(1);
-    } catch (const ApplicationEnded &) {
-        ended = true;
-    }
-    QVERIFY(ended);
+    QVERIFY(endsGame([&] { h.form().Command1->press(1); }));
     QCOMPARE(h.host.messages.size(), size_t(2));
     QCOMPARE(h.host.messages[0].text,
              QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n　　＜ 成績 ：　 0　ポイント ＞"));

@@ -42,4 +42,14 @@ void Harness::start(int mode)
     title->Command1[mode]->press(1);
 }
 
+bool endsGame(const std::function<void()> &act)
+{
+    try {
+        act();
+    } catch (const ApplicationEnded &) {
+        return true;
+    }
+    return false;
+}
+
 } // namespace nuyo

@@ -7,6 +7,7 @@
 #include "support/recordingsound.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace nuyo {
@@ -29,5 +30,8 @@ public:
     Form1 &form() { return *app->form1; }
     GameState &g() { return app->g; }
 };
+
+// Runs `act` and says whether the game ended inside it (the simulated host's end of the process).
+bool endsGame(const std::function<void()> &act);
 
 } // namespace nuyo
