@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # A logout (SIGHUP), Ctrl+C (SIGINT), a kill request (SIGTERM) or another program destroying the
-# main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock given back, no temporary files left, and
-# Point.dat whole. Temporary files left beside Point.dat by saves that were killed are removed
+# main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock
+# given back, no temporary files left, and Point.dat whole. The window's close box asks the
+# window manager, which asks the game: its goodbye box shows, then the game ends the same way. Temporary files left beside Point.dat by saves that were killed are removed
 # at start.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-setup
+setup openbox # the close box is the window manager's
 
 # The game's own temporary folder, watched for anything left behind.
 export TMPDIR="$WORK_DIR/tmp"
@@ -60,6 +61,13 @@ ended_cleanly "$GAME_PID"
 check "the main window destroyed by another program: the game ends with status 0"
 start_practice
 xdotool windowclose "$MAIN_WIN"
+ended_cleanly "$GAME_PID"
+
+check "the close box (Alt+F4 to the window manager): the goodbye box, then the game ends cleanly"
+start_practice
+xdotool windowactivate --sync "$MAIN_WIN" key alt+F4
+BYE=$(wait_window " ぬ よ" 10 "$GAME_PID") || fail "no goodbye box titled ' ぬ よ' after the close box"
+key_to "$BYE" Return
 ended_cleanly "$GAME_PID"
 
 check "after the signals a new start is not refused"
