@@ -43,6 +43,18 @@ fail()
         printf '%s: screen at the failure: %s\n' "$TEST_NAME" "$SHOT_DIR/${TEST_NAME}-failure.png" >&2
     fi
     local f
+    if [ -n "${WM_PID:-}" ] && ! is_running "$WM_PID"; then
+        printf '%s: the window manager has ended: %s\n' "$TEST_NAME" "$(tail -n 5 "$WORK_DIR/openbox.log")" >&2
+    fi
+    if [ -n "${GAME_PID:-}" ]; then
+        if is_running "$GAME_PID"; then
+            printf '%s: the game (pid %s) still runs, waiting in %s; its windows: %s\n' "$TEST_NAME" "$GAME_PID" \
+                "$(cat "/proc/$GAME_PID/wchan" 2>/dev/null)" \
+                "$(xdotool search --pid "$GAME_PID" 2>/dev/null | tr '\n' ' ')" >&2
+        else
+            printf '%s: the game (pid %s) has ended\n' "$TEST_NAME" "$GAME_PID" >&2
+        fi
+    fi
     for f in "${WORK_DIR:-/nonexistent}"/game-*.log; do
         [ -s "$f" ] || continue
         printf '%s: the game said (%s):\n' "$TEST_NAME" "${f##*/}" >&2
@@ -101,19 +113,21 @@ setup()
     esac
 }
 
-# The window manager's check window on the root: it is there once the manager runs.
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+# The manager has finished starting once it announces the work area (its check window on the
+# root comes earlier, before its settings are read and it handles any window).
+wm_started() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && xprop -root _NET_WORKAREA | grep -q '='; }
 
 start_openbox()
 {
     command -v openbox >/dev/null || fail "openbox is not installed (package openbox)"
     # Its own settings only: nothing of the user's desktop is read or written.
     XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache" XDG_DATA_HOME="$WORK_DIR/data" \
-        openbox --sm-disable >"$WORK_DIR/openbox.log" 2>&1 &
+        openbox --sm-disable >>"$WORK_DIR/openbox.log" 2>&1 &
     WM_PID=$!
     remember_pid "$WM_PID"
-    wait_until 10 "openbox manages the screen" wm_running ||
+    wait_until 10 "openbox manages the screen" wm_started ||
         fail "openbox did not start: $(cat "$WORK_DIR/openbox.log")"
+    is_running "$WM_PID" || fail "openbox ended as it started: $(cat "$WORK_DIR/openbox.log")"
     log "openbox on $DISPLAY (pid $WM_PID)"
 }
 
