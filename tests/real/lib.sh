@@ -42,7 +42,6 @@ fail()
         screenshot "${TEST_NAME}-failure" || true
         printf '%s: screen at the failure: %s\n' "$TEST_NAME" "$SHOT_DIR/${TEST_NAME}-failure.png" >&2
     fi
-    local f
     if [ -n "${WM_PID:-}" ] && ! is_running "$WM_PID"; then
         printf '%s: the window manager has ended: %s\n' "$TEST_NAME" "$(tail -n 5 "$WORK_DIR/openbox.log")" >&2
     fi
@@ -55,6 +54,7 @@ fail()
             printf '%s: the game (pid %s) has ended\n' "$TEST_NAME" "$GAME_PID" >&2
         fi
     fi
+    local f
     for f in "${WORK_DIR:-/nonexistent}"/game-*.log; do
         [ -s "$f" ] || continue
         printf '%s: the game said (%s):\n' "$TEST_NAME" "${f##*/}" >&2

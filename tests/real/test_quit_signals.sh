@@ -2,8 +2,8 @@
 # A logout (SIGHUP), Ctrl+C (SIGINT), a kill request (SIGTERM) or another program destroying the
 # main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock
 # given back, no temporary files left, and Point.dat whole. The window's close box asks the
-# window manager, which asks the game: its goodbye box shows, then the game ends the same way. Temporary files left beside Point.dat by saves that were killed are removed
-# at start.
+# window manager, which asks the game: its goodbye box shows, then the game ends the same way.
+# Temporary files left beside Point.dat by saves that were killed are removed at start.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup openbox # the close box is the window manager's
