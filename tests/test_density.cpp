@@ -24,10 +24,11 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap_data()
     QTest::addColumn<QString>("sprite"); // the drawing on the left, its mask on the right
     QTest::addColumn<QRect>("at");
     for (int k = 0; k < 8; ++k)
-        QTest::addRow("angler frame %d", k) << "form1/Image12.gif" << QStringLiteral("form1/Image1_%1.gif").arg(k)
-                                            << QRect(90, 0, 160, 314);
+        QTest::addRow("angler frame %d", k)
+            << "form1/Image12.gif" << QStringLiteral("form1/Image1_%1.gif").arg(k) << QRect(90, 0, 160, 314);
     for (int cm : {10, 35, 59})
-        QTest::addRow("report, %d cm", cm) << "form3/Image2.gif" << "form3/Img1.gif" << nuyo::Form3::fishRect(cm);
+        QTest::addRow("report, %d cm", cm) << "form3/Image2.gif"
+                                           << "form3/Img1.gif" << nuyo::Form3::fishRect(cm);
 }
 
 void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()
@@ -36,7 +37,8 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()
     QFETCH(QString, sprite);
     QFETCH(QRect, at);
     const QImage ground = nuyo::loadPicture(scene), pair = nuyo::loadPicture(sprite);
-    const QRect spriteCell(0, 0, pair.width() / 2, pair.height()), maskCell = spriteCell.translated(spriteCell.width(), 0);
+    const QRect spriteCell(0, 0, pair.width() / 2, pair.height()),
+        maskCell = spriteCell.translated(spriteCell.width(), 0);
     auto shot = [&](const QImage &picture, bool withSprite) {
         PictureBox box;
         box.setOuterSize(ground.width(), ground.height());
@@ -56,7 +58,8 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()
     fineMask.fill(Qt::white);
     QImage twin(QStringLiteral(":/pictures/") + sprite.insert(sprite.lastIndexOf('.'), QStringLiteral("@2x")));
     twin.setDevicePixelRatio(1);
-    QPainter(&fineMask).drawImage(QRect(at.topLeft() * 2, at.size() * 2), twin, QRect(maskCell.topLeft() * 2, maskCell.size() * 2));
+    QPainter(&fineMask).drawImage(QRect(at.topLeft() * 2, at.size() * 2), twin,
+                                  QRect(maskCell.topLeft() * 2, maskCell.size() * 2));
 
     int outside = 0, inside = 0;
     for (int y = 0; y < shown.height(); ++y)
