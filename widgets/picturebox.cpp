@@ -260,9 +260,9 @@ void PictureBox::setPicture(const QImage &picture)
     } else {
         m_picture = picture.convertToFormat(QImage::Format_RGB32);
     }
-    m_finePicture = m_picture.isNull() ? QImage() : atDensity(m_picture, fineTwin(picture), m_density);
-    if (m_density > 1 && !m_finePicture.isNull()) {
-        m_finePicture = m_finePicture.convertToFormat(QImage::Format_RGB32);
+    m_finePicture = QImage();
+    if (m_density > 1 && !m_picture.isNull()) {
+        m_finePicture = atDensity(m_picture, fineTwin(picture), m_density).convertToFormat(QImage::Format_RGB32);
         m_finePicture.setDevicePixelRatio(1);
     }
     cls();
