@@ -1,14 +1,11 @@
-// Sprites on a dense screen (ctest runs this at QT_SCALE_FACTOR 1.5 and 2). Invariant: where the
-// sprite's mask is clear all around, the box shows exactly the scene without the sprite (no key
-// colour, no fringe); where it is solid all around, exactly what the sprite shows over any other
-// ground (no gap). Only the blended edge between them is left unchecked.
+// Sprites on a dense screen (run at QT_SCALE_FACTOR 1.5 and 2). Invariant: where the mask is clear
+// all around, the box shows exactly the scene without the sprite (no key colour, no fringe); where
+// it is solid all around, exactly the sprite over any other ground (no gap). Edges go unchecked.
 #include "layouts/pictures.h"
 #include "report/form3.h"
 #include "widgets/picturebox.h"
 
 #include <QtTest>
-
-using nuyo::PictureBox;
 
 class TestDensity : public QObject
 {
@@ -21,7 +18,7 @@ private Q_SLOTS:
 void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap_data()
 {
     QTest::addColumn<QString>("scene");
-    QTest::addColumn<QString>("sprite"); // the drawing on the left, its mask on the right
+    QTest::addColumn<QString>("sprite"); // drawing left, mask right
     QTest::addColumn<QRect>("at");
     for (int k = 0; k < 8; ++k)
         QTest::addRow("angler frame %d", k)
@@ -40,11 +37,9 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()
     const QRect spriteCell(0, 0, pair.width() / 2, pair.height()),
         maskCell = spriteCell.translated(spriteCell.width(), 0);
     auto shot = [&](const QImage &picture, bool withSprite) {
-        PictureBox box;
+        nuyo::PictureBox box;
         box.setOuterSize(ground.width(), ground.height());
-        box.setBackColor(Qt::magenta);
-        if (!picture.isNull())
-            box.setPicture(picture);
+        box.setPicture(picture); // none: the back colour is the other ground
         if (withSprite)
             box.paintMasked(pair, maskCell, pair, spriteCell, at);
         return box.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -53,11 +48,9 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()
     const qreal ratio = shown.devicePixelRatio();
     QVERIFY2(ratio > 1, "the screen is not dense: run with QT_SCALE_FACTOR");
 
-    // The mask at twice the density, laid where the sprite goes.
-    QImage fineMask(ground.size() * 2, QImage::Format_RGB32);
+    QImage fineMask(ground.size() * 2, QImage::Format_RGB32); // the mask at twice the density, in place
     fineMask.fill(Qt::white);
-    QImage twin(QStringLiteral(":/pictures/") + sprite.insert(sprite.lastIndexOf('.'), QStringLiteral("@2x")));
-    twin.setDevicePixelRatio(1);
+    const QImage twin(QStringLiteral(":/pictures/") + sprite.insert(sprite.lastIndexOf('.'), QStringLiteral("@2x")));
     QPainter(&fineMask).drawImage(QRect(at.topLeft() * 2, at.size() * 2), twin,
                                   QRect(maskCell.topLeft() * 2, maskCell.size() * 2));
 
