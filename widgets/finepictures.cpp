@@ -57,7 +57,9 @@ QImage atDensity(const QImage &picture, const QImage &twin, int density)
         return picture;
     if (twin.size() == fine)
         return twin;
-    return picture.scaled(fine, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // A snapshot of a screen at another ratio is resampled; a picture's pixels are repeated.
+    return picture.scaled(fine, Qt::IgnoreAspectRatio,
+                          picture.devicePixelRatio() > 1 ? Qt::SmoothTransformation : Qt::FastTransformation);
 }
 
 } // namespace nuyo

@@ -22,7 +22,8 @@ void rememberFinePicture(const QImage &picture, const QString &fineFile);
 QImage finePicture(const QImage &picture);
 
 // `picture` at `density` device pixels per pixel: its twin when it has one of exactly that size,
-// the picture itself when it already is that fine, otherwise each pixel repeated.
+// the picture itself when it already is that fine, otherwise each pixel repeated (a snapshot of
+// a screen at another ratio is resampled smoothly).
 QImage atDensity(const QImage &picture, const QImage &twin, int density);
 
 } // namespace nuyo

@@ -300,7 +300,7 @@ void PictureBox::record(Op op)
 {
     followDensity();
     fitImage();
-    if (m_history.size() < MaxHistory) {
+    if (m_historyComplete && m_history.size() < MaxHistory) {
         m_history.push_back(op);
     } else {
         m_history.clear();

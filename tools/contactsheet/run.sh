@@ -24,7 +24,7 @@ while [ $# -gt 0 ]; do
         [[ $scale =~ ^[1-9]([.][0-9]+)?$ ]] || { echo "run.sh: --scale takes a ratio such as 2 or 1.5" >&2; exit 2; }
         ;;
     -h | --help)
-        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *) build=$1 ;;
