@@ -1,4 +1,5 @@
 #include "widgets/controls.h"
+#include "widgets/finepictures.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -297,9 +298,11 @@ void ImageBox::paintEvent(QPaintEvent *)
     }
     if (m_picture.isNull())
         return;
-    if (m_stretch) {
+    // On a dense screen the picture's twin at twice the density shows the same shapes finer.
+    const QImage fine = devicePixelRatioF() > 1 ? finePicture(m_picture) : QImage();
+    if (m_stretch || !fine.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(r, m_picture);
+        p.drawImage(m_stretch ? QRectF(r) : QRectF(r.topLeft(), m_picture.size()), fine.isNull() ? m_picture : fine);
     } else {
         p.drawImage(r.topLeft(), m_picture);
     }
