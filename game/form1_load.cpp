@@ -6,9 +6,7 @@
 #include "ranking/rankingfile.h"
 #include "report/form3.h"
 #include "startup/form2.h"
-
-#include <QGuiApplication>
-#include <QScreen>
+#include "startup/placement.h"
 
 namespace nuyo {
 
@@ -96,10 +94,7 @@ void Form1::Form_Load()
 {
     // The window's outer size is 9240 × 6780 twips with a 3-pixel frame and a 22-pixel caption.
     setFixedSize(px(9240) - 6, px(6780) - 25);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        move(avail.x() + (avail.width() - px(9240)) / 2, avail.y() + (avail.height() - px(6780)) / 2);
-    }
+    centreOnWorkArea(this, QSize(px(9240), px(6780)));
     SetMainFonts();
     applyModeDressing(false);
     PicPRE->setOuterSize(300, 353);

@@ -98,7 +98,7 @@ bool MainWindowWatch::nativeEventFilter(const QByteArray &eventType, void *messa
     return false;
 }
 
-void endQuietly(App &app)
+void registerPendingName()
 {
     // A result waiting for its name is kept, as an empty or unfinished entry registers it: the
     // player cannot be asked any more, and losing the game's result would be worse.
@@ -107,6 +107,11 @@ void endQuietly(App &app)
         if (auto *ranking = qobject_cast<Form4 *>(w); ranking && ranking->isVisible())
             ranking->registerName(false);
     }
+}
+
+void endQuietly(App &app)
+{
+    registerPendingName();
     if (app.form1)
         app.form1->stopTimers();
     SoundRelease(app);

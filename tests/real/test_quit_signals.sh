@@ -3,7 +3,8 @@
 # main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock
 # given back, no temporary files left, and Point.dat whole. The window's close box asks the
 # window manager, which asks the game: its goodbye box shows, then the game ends the same way.
-# Temporary files left beside Point.dat by saves that were killed are removed at start.
+# Temporary files left beside Point.dat by saves that were killed are removed at start. A display
+# lost at the ranking's name entry (the X server killed) registers what was typed, status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup openbox # the close box is the window manager's
@@ -76,4 +77,22 @@ wait_window "ぬ よ" 15 "$GAME_PID" >/dev/null || fail "the title window did no
 [ -z "$(find_window " * ぬ よ *" "$GAME_PID")" ] || fail "the new copy says it is already running"
 kill -TERM "$GAME_PID"
 ended_cleanly "$GAME_PID"
+
+check "the X server killed at the name entry: the typed name is registered, the lock given back"
+cp "$NUYO_BUILD_DIR/nuyo-nameentry" "$GAME_DIR/"
+(cd "$GAME_DIR" && unset WAYLAND_DISPLAY && private_desktop_env && exec ./nuyo-nameentry) >"$WORK_DIR/nameentry.log" 2>&1 &
+game_started $! "the ranking window awaits a name"
+wait_until 15 "the ranking window shows" eval '[ -n "$(windows_of $GAME_PID)" ]' || fail "no ranking window"
+ENTRY=$(windows_of "$GAME_PID" | head -n 1)
+LETTER_AREA=(300 246 14 16) # the second letter's place in the name entry, clear of its cursor
+blank=$(region_sum "$ENTRY" "${LETTER_AREA[@]}")
+key_to "$ENTRY" a && key_to "$ENTRY" b
+wait_until 5 "the letters show" region_differs "$ENTRY" "${LETTER_AREA[@]}" "$blank" || fail "typing shows nothing"
+kill -9 "$XVFB_PID"
+wait_exit "$GAME_PID" 10 || fail "the game still runs 10 s after its display was lost"
+[ "$EXIT_STATUS" = 1 ] || fail "the game ended with status $EXIT_STATUS"
+TABLE=$(iconv -f CP932 -t UTF-8 "$GAME_DIR/Point.dat")
+grep -q '^1000,".* AB"' <<<"$TABLE" || fail "Point.dat lacks the result with its name: $TABLE"
+grep -qF "display \"$DISPLAY\" was lost" "$WORK_DIR/nameentry.log" || fail "no word of the lost display"
+[ -z "$(find "$WORK_DIR/xdg" -name '*.lock')" ] || fail "the lock file stays"
 log "PASS"
