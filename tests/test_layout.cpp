@@ -3,7 +3,6 @@
 // a glyph for every Japanese character the windows show.
 #include "game/form1.h"
 #include "layouts/fonts.h"
-#include "ranking/form4.h"
 #include "startup/form2.h"
 #include "support/harness.h"
 
@@ -72,8 +71,6 @@ private Q_SLOTS:
     void theTitleWindowIsLaidOutAndPlacedAboveTheMiddle();
     void theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress();
     void everyJapaneseCaptionHasItsGlyphs();
-    void everyLetterShowsBesideTheControlOverIt_data();
-    void everyLetterShowsBesideTheControlOverIt();
     void aDisplayOfTwoHundredFiftySixColoursIsRefused_data();
     void aDisplayOfTwoHundredFiftySixColoursIsRefused();
 };
@@ -292,56 +289,6 @@ void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
         }
     }
     QVERIFY(checked > 100);
-}
-
-void LayoutTest::everyLetterShowsBesideTheControlOverIt_data()
-{
-    QTest::addColumn<bool>("ranking"); // the ranking window, else the real game's main window
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("cover");
-    QTest::newRow("the title line and the emblem") << false << "Label9"
-                                                   << "Image11";
-    QTest::newRow("the ranking indicator and the toggle") << true << "Label2"
-                                                          << "Command2";
-}
-
-void LayoutTest::everyLetterShowsBesideTheControlOverIt()
-{
-    QFETCH(bool, ranking);
-    QFETCH(QString, label);
-    QFETCH(QString, cover);
-    Harness h;
-    h.start(1);
-    std::unique_ptr<Form4> form4;
-    if (ranking) {
-        form4 = std::make_unique<Form4>(*h.app);
-        form4->Form_Load();
-    }
-    const auto &controls = ranking ? form4->controls : h.form().controls;
-    auto *text = qobject_cast<TextLabel *>(controls.value(label));
-    QWidget *over = controls.value(cover);
-    QVERIFY(text && over);
-    // The letters are what the label paints with its text and not without it.
-    const QImage with = text->grab().toImage();
-    const QString caption = text->text();
-    text->setText(QString());
-    const QImage without = text->grab().toImage();
-    text->setText(caption);
-    // The control hides what lies under it; a picture's clear pixels let it show.
-    auto *image = qobject_cast<ImageBox *>(over);
-    const QImage top = image ? image->picture() : QImage(over->size(), QImage::Format_Mono);
-    const QPoint at = text->mapFrom(text->window(), over->mapTo(over->window(), QPoint()));
-    int hidden = 0, before = 0, after = 0;
-    for (int y = 0; y < with.height(); ++y)
-        for (int x = 0; x < with.width(); ++x)
-            if (with.pixel(x, y) != without.pixel(x, y)) {
-                const QPoint under = QPoint(x, y) - at;
-                ++(top.rect().contains(under) && (!image || qAlpha(top.pixel(under))) ? hidden
-                   : x < at.x()                                                       ? before
-                                                                                      : after);
-            }
-    QCOMPARE(hidden, 0);
-    QVERIFY(before > 0 && after > 0);
 }
 
 void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused_data()

@@ -648,16 +648,11 @@ void RankingFileTest::loadTellsWhatItFound()
         QVERIFY(SaveRanking(path, saverTable(0)));
     if (kind == QStringLiteral("mode000"))
         QVERIFY(QFile::setPermissions(path, {}));
-    // Left by saves killed before this run, next to the player's own files, an earlier version's
-    // leftovers and a save of this run that is still going on.
-    const QStringList leftovers{QStringLiteral(".Point.dat.nuyo-save-aB3xY9"),
-                                QStringLiteral(".Point.dat.nuyo-save-Zz0000")};
-    const QStringList kept{QStringLiteral("Point.dat.backup"),
-                           QStringLiteral("Point.dat.Ab12Cd"),
-                           QStringLiteral("Point.dat.201224"),
-                           QStringLiteral(".Point.dat.nuyo-save-1234567"),
-                           QStringLiteral(".Other.dat.nuyo-save-aB3xY9"),
-                           QStringLiteral(".Point.dat.nuyo-save-new000")};
+    // Left by a save killed before this run, beside the player's files, an earlier version's leftover,
+    // a name of another form and the file of a save going on in this run.
+    const QStringList leftovers{QStringLiteral(".Point.dat.nuyo-save-aB3xY9")};
+    const QStringList kept{"Point.dat.backup", "Point.dat.Ab12Cd", ".Point.dat.nuyo-save-1234567",
+                           ".Point.dat.nuyo-save-new000"};
     const QDateTime longAgo = QDateTime::currentDateTime().addDays(-1);
     for (const QString &name : leftovers + kept) {
         QFile f(dir.filePath(name));

@@ -28,6 +28,7 @@ REPORT_H=234
 REPORT_OK_X=182
 REPORT_OK_Y=190
 MAIN_TITLE_PRACTICE=" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞"
+MAIN_TITLE_REAL=" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"
 
 _PIDS=()
 WORK_DIR=""
@@ -405,16 +406,18 @@ wait_main_window()
     return 1
 }
 
-# Starts the game, chooses practice on the title window and waits for the main window.
-# Leaves GAME_PID, TITLE_WIN and MAIN_WIN.
+# Starts the game, chooses practice (`start_practice real`: the real game) on the title window
+# and waits for the main window. Leaves GAME_PID, TITLE_WIN and MAIN_WIN.
 start_practice()
 {
+    local x=124 caption=$MAIN_TITLE_PRACTICE
+    [ "${1:-}" = real ] && x=228 caption=$MAIN_TITLE_REAL
     start_game
     TITLE_WIN=$(wait_window "ぬ よ" 15 "$GAME_PID") || fail "the title window did not appear"
     geometry "$TITLE_WIN"
     [ "$WIN_W" = 357 ] && [ "$WIN_H" = 272 ] || fail "title window is ${WIN_W}x${WIN_H}, not 357x272"
-    click "$TITLE_WIN" 124 232
-    wait_main_window "$MAIN_TITLE_PRACTICE" "$GAME_PID" 20 || fail "the practice main window did not appear"
+    click "$TITLE_WIN" "$x" 232
+    wait_main_window "$caption" "$GAME_PID" 20 || fail "the main window \"$caption\" did not appear"
     geometry "$MAIN_WIN"
     [ "$WIN_W" = 610 ] && [ "$WIN_H" = 427 ] || fail "main window is ${WIN_W}x${WIN_H}, not 610x427"
     wait_action "$MAIN_WIN" "$COLOUR_CAST" 5 || fail "the action button does not show the cast colour"
