@@ -292,11 +292,11 @@ key_to()
     xdotool key --clearmodifiers "$2"
 }
 
-# pixel WID X Y: prints the colour on screen at client coordinates as "R,G,B".
+# pixel WID X Y: prints the colour on screen at client coordinates as "R,G,B". (Read from the window
+# itself: under a window manager xdotool's window position counts the frame twice.)
 pixel()
 {
-    geometry "$1" || return 1
-    import -silent -window root -crop "1x1+$((WIN_X + $2))+$((WIN_Y + $3))" -depth 8 txt:- 2>/dev/null |
+    import -silent -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |
         sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 

@@ -10,7 +10,7 @@ prepare_game_dir # the player's own files, a table that any result enters, a kil
 OWN=(Point.dat.backup Point.dat.bak123 Point.dat.201224 Point.dat.Ab12Cd Point.dat.2024-1)
 for f in "${OWN[@]}"; do echo "the player's $f" | tee "$WORK_DIR/$f" >"$GAME_DIR/$f"; done
 own_kept() { for f in "${OWN[@]}"; do cmp -s "$WORK_DIR/$f" "$GAME_DIR/$f" || fail "$f has changed"; done; }
-printf -- '-30000,"OLD"\r\n%.0s' 1 2 3 4 5 >"$GAME_DIR/Point.dat"
+printf -- '-3000,"OLD"\r\n%.0s' 1 2 3 4 5 >"$GAME_DIR/Point.dat"
 touch -d '1 hour ago' "$GAME_DIR/.Point.dat.nuyo-save-Q1w2E3"
 start_practice real
 [ ! -e "$GAME_DIR/.Point.dat.nuyo-save-Q1w2E3" ] && own_kept || fail "the killed save's file is still there"
@@ -24,7 +24,7 @@ wait_until 10 "the ranking window opens" rank_win || fail "no ranking window"
 screenshot ranking-viewing "$(rank_win)"
 key_to "$(rank_win)" Return
 wait_until 5 "it closes" eval '! rank_win' || fail "Return left the ranking window open"
-pixel_is "$MAIN_WIN" 350 398 "0,192,0" || fail "the ranking button shows $(pixel "$MAIN_WIN" 350 398)"
+wait_until 3 "the button is painted" pixel_is "$MAIN_WIN" 350 398 "0,192,0" || fail "the ranking button shows $(pixel "$MAIN_WIN" 350 398)"
 started=$SECONDS
 casts=0 fights=0 reports=0
 
