@@ -28,7 +28,6 @@ REPORT_H=234
 REPORT_OK_X=182
 REPORT_OK_Y=190
 MAIN_TITLE_PRACTICE=" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞"
-MAIN_TITLE_REAL=" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"
 
 _PIDS=()
 WORK_DIR=""
@@ -411,7 +410,7 @@ wait_main_window()
 start_practice()
 {
     local x=124 caption=$MAIN_TITLE_PRACTICE
-    [ "${1:-}" = real ] && x=228 caption=$MAIN_TITLE_REAL
+    [ "${1:-}" = real ] && x=228 caption=" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"
     start_game
     TITLE_WIN=$(wait_window "ぬ よ" 15 "$GAME_PID") || fail "the title window did not appear"
     geometry "$TITLE_WIN"
