@@ -603,7 +603,7 @@ void RemoveStaleSaves(const QString &path)
         QRegularExpression::anchoredPattern(QRegularExpression::escape(prefix) + TemporaryRandomPattern));
     const QDir dir = info.absoluteDir();
     const QStringList names =
-        dir.entryList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+        dir.entryList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &name : names) {
         if (!own.match(name).hasMatch())
             continue;

@@ -37,9 +37,9 @@ void LoadRanking(App &app);
 void ResetRanking(App &app);
 bool ResetRanking(const QString &path, GameState &g, QString *reason = nullptr);
 
-// Writes the five rows. The new file is written beside the old one (under a hidden temporary name
-// that only this game makes: ".Point.dat.nuyo-save-" and six letters or digits), synced and renamed over it,
-// so that the file holds the old table or the new one, never a mix or nothing. Where the folder
+// Writes the five rows. The new file is written beside the old one, under a hidden temporary name
+// that only this game makes (".Point.dat.nuyo-save-" and six letters or digits), synced and renamed
+// over it, so that the file holds the old table or the new one, never a mix or nothing. Where the folder
 // cannot hold that temporary file but the file itself is writable, it is written in place and
 // the old bytes are put back if that fails. Returns false, with `reason`, on any failure; the old
 // file then stays as it was.
