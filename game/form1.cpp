@@ -72,6 +72,7 @@ void Form1::findControls()
     Image9 = control<ImageBox>(controls, "Image9");
     Image10 = control<ImageBox>(controls, "Image10");
     Image11 = control<ImageBox>(controls, "Image11");
+    Label9->keepClearOf(Image11); // the emblem stands in the title line's gap
     Image12 = control<ImageBox>(controls, "Image12");
     ImgU = control<ImageBox>(controls, "ImgU");
     Shape1 = control<OutlineShape>(controls, "Shape1");

@@ -46,7 +46,9 @@ Form4::Form4(App &a) : QWidget(a.form1, Qt::Dialog | Qt::FramelessWindowHint), a
     Label2 = control<TextLabel>(controls, "Label2");
     Label3 = control<TextLabel>(controls, "Label3");
     Picture1 = control<PictureBox>(controls, "Picture1");
+    Label2->keepClearOf(Command2); // the toggle stands in the indicator's gap
 
+    Command2->setFocusPolicy(Qt::NoFocus); // a mouse control: Return never switches the ranking
     Text1->setMaxLength(8);
     Text1->keyFilter = [this](int code) { return Text1_KeyPress(code); };
     connect(Command1, &ColourButton::clicked, this, &Form4::Command1_Click);
@@ -112,8 +114,11 @@ void Form4::Form_Activate()
 
     showToggleColours();
 
+    // The name entry while a name is awaited, otherwise "ＯＫ": Return closes the window.
     if (Text1->isVisible())
         Text1->setFocus();
+    else
+        Command1->setFocus();
 }
 
 void Form4::showToggleColours()

@@ -26,7 +26,8 @@ enum class RankingLoad {
 };
 
 // Reads the table from the file, or creates the file with five empty rows when it is missing;
-// `reason` says why it failed. Temporary files left by a save that was killed are removed.
+// `reason` says why it failed. Temporary files left by a save that was killed before this run
+// started are removed.
 RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason = nullptr);
 // The same for the game's own file; a file that cannot be read or created is told to the player
 // once, and a file that cannot be read is never overwritten in this run.
@@ -36,8 +37,9 @@ void LoadRanking(App &app);
 void ResetRanking(App &app);
 bool ResetRanking(const QString &path, GameState &g, QString *reason = nullptr);
 
-// Writes the five rows. The new file is written beside the old one, synced and renamed over it,
-// so that the file holds the old table or the new one, never a mix or nothing. Where the folder
+// Writes the five rows. The new file is written beside the old one, under a hidden temporary name
+// that only this game makes (".Point.dat.nuyo-save-" and six letters or digits), synced and renamed
+// over it, so that the file holds the old table or the new one, never a mix or nothing. Where the folder
 // cannot hold that temporary file but the file itself is writable, it is written in place and
 // the old bytes are put back if that fails. Returns false, with `reason`, on any failure; the old
 // file then stays as it was.
@@ -45,7 +47,9 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason = null
 // The same for the game's own file; a failure is told to the player once in a run when `tell`.
 bool SaveRanking(App &app, bool tell = true);
 
-// Removes what saves killed in the middle left beside `path`: only its own temporary files.
+// Removes what saves killed in the middle left beside `path`: only regular files of the exact form
+// of its own temporary name, and only those last written before this run started. Everything
+// else beside the file (the player's copies, an earlier version's leftovers) is left alone.
 void RemoveStaleSaves(const QString &path);
 
 // ---- the file format ----

@@ -229,6 +229,38 @@ void TextLabel::setAlignment(Qt::Alignment a)
     update();
 }
 
+void TextLabel::keepClearOf(QWidget *cover)
+{
+    m_cover = cover;
+    update();
+}
+
+int TextLabel::clearedTail(const QRect &textRect, QString &head, QString &tail) const
+{
+    if (!m_cover || !(m_align & Qt::AlignLeft))
+        return -1;
+    const int gap = int(m_text.indexOf(QLatin1String("  ")));
+    if (gap <= 0)
+        return -1;
+    int after = gap;
+    while (after < m_text.size() && m_text[after] == QLatin1Char(' '))
+        ++after;
+    if (after >= m_text.size())
+        return -1;
+    // The cover's right edge in this label's pixels, and a pixel of room beside it.
+    constexpr int Room = 2;
+    const QWidget *top = window();
+    const int clear = mapFrom(top, m_cover->mapTo(top, QPoint(m_cover->width(), 0))).x() + Room;
+    const QFontMetrics metrics(font());
+    const int bearing = metrics.leftBearing(m_text[after]); // italic ink may start left of the pen
+    const int natural = textRect.left() + metrics.horizontalAdvance(m_text.left(after));
+    if (natural + bearing >= clear)
+        return -1;
+    head = m_text.left(gap);
+    tail = m_text.mid(after);
+    return clear - bearing;
+}
+
 void TextLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -241,14 +273,26 @@ void TextLabel::paintEvent(QPaintEvent *)
         r.adjust(1, 1, -1, -1);
     }
     p.setFont(font());
+    const QRect textRect = r.adjusted(1, 0, -1, 0);
+    QString head, tail;
+    const int tailX = clearedTail(textRect, head, tail);
+    const int flags = int(m_align) | Qt::TextWordWrap;
+    const auto drawCaption = [&](QPoint d) {
+        if (tailX < 0) {
+            p.drawText(textRect.translated(d), flags, m_text);
+            return;
+        }
+        p.drawText(textRect.translated(d), flags, head);
+        p.drawText(QRect(QPoint(tailX, textRect.top()), textRect.bottomRight()).translated(d), flags, tail);
+    };
     if (m_outline.isValid()) {
         // A thin halo keeps a transparent caption readable over a busy picture.
         p.setPen(m_outline);
         for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
-            p.drawText(r.adjusted(1, 0, -1, 0).translated(d), int(m_align) | Qt::TextWordWrap, m_text);
+            drawCaption(d);
     }
     p.setPen(isEnabledTo(window()) ? m_fore : QColor(128, 128, 128));
-    p.drawText(r.adjusted(1, 0, -1, 0), int(m_align) | Qt::TextWordWrap, m_text);
+    drawCaption(QPoint());
 }
 
 void TextLabel::mousePressEvent(QMouseEvent *e)

@@ -78,6 +78,10 @@ public:
     Qt::Alignment alignment() const { return m_align; }
     // A halo around the text in this colour (invalid: none).
     void setOutline(const QColor &c);
+    // A control of the same window that lies over the text, in the room its first run of spaces
+    // leaves: where that room is too narrow for it in the label's font, the words after the run
+    // start right of the control, so that every letter shows. The text itself stays as it is.
+    void keepClearOf(QWidget *cover);
 
 Q_SIGNALS:
     void clicked();
@@ -88,6 +92,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    // Where the words after the first run of spaces start, when they must move right of the
+    // cover; -1 when the text is drawn as one piece. `head` and `tail` are the two pieces.
+    int clearedTail(const QRect &textRect, QString &head, QString &tail) const;
+
+    QPointer<QWidget> m_cover;
     QString m_text;
     QColor m_back{Qt::white};
     QColor m_fore{Qt::black};

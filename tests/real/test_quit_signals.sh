@@ -25,7 +25,7 @@ ended_cleanly()
     [ -z "$left" ] || fail "the lock file stays: $left"
     left=$(find "$TMPDIR" -mindepth 1 | head -n 3)
     [ -z "$left" ] || fail "files stay in TMPDIR: $left"
-    left=$(find "$GAME_DIR" -name 'Point.dat.*' | head -n 3)
+    left=$(find "$GAME_DIR" -name '*Point.dat.*' | head -n 3)
     [ -z "$left" ] || fail "temporary ranking files stay: $left"
     if [ -e "$GAME_DIR/Point.dat" ]; then
         [ "$(stat -c %s "$GAME_DIR/Point.dat")" = "$EMPTY_TABLE_BYTES" ] ||
@@ -41,10 +41,10 @@ kill -HUP "$GAME_PID"
 ended_cleanly "$GAME_PID"
 
 check "a temporary file of a killed save is removed when the main window loads; SIGINT ends the game"
-: >"$GAME_DIR/Point.dat.Ab12Cd"
+touch -d '1 hour ago' "$GAME_DIR/.Point.dat.nuyo-save-Ab12Cd"
 : >"$GAME_DIR/Point.dat.keep"
 start_practice
-[ ! -e "$GAME_DIR/Point.dat.Ab12Cd" ] || fail "the killed save's temporary file is still there"
+[ ! -e "$GAME_DIR/.Point.dat.nuyo-save-Ab12Cd" ] || fail "the killed save's temporary file is still there"
 [ -e "$GAME_DIR/Point.dat.keep" ] || fail "a file that is not a temporary ranking file was removed"
 rm "$GAME_DIR/Point.dat.keep"
 kill -INT "$GAME_PID"
