@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <iconv.h>
 #include <pwd.h>
@@ -378,8 +379,33 @@ QString rankingFilePath(const App &app)
 
 namespace {
 
-// A save's temporary file: the file's own name, a dot and six letters or digits.
-const QString TemporarySuffixPattern = QStringLiteral("\\.[A-Za-z0-9]{6}");
+// A save's temporary file is hidden and named so that no person would choose it:
+// ".Point.dat.nuyo-save-" and six letters or digits, in the file's own folder.
+const QString TemporaryPrefix = QStringLiteral(".");
+const QString TemporaryMark = QStringLiteral(".nuyo-save-");
+const QString TemporaryRandomPattern = QStringLiteral("[A-Za-z0-9]{6}");
+const QByteArray TemporaryRandomTemplate = QByteArrayLiteral("XXXXXX");
+
+QString temporaryPath(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.dir().filePath(TemporaryPrefix + info.fileName() + TemporaryMark);
+}
+
+// When this run started: only files older than that can be left by a save that was killed.
+struct timespec startOfRun()
+{
+    struct timespec now {
+    };
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now); // the clock file times are taken from
+    return now;
+}
+const struct timespec StartOfRun = startOfRun();
+
+bool before(const struct timespec &a, const struct timespec &b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
 
 bool fail(QString *reason, int error, FileAction action = FileAction::Write)
 {
@@ -554,7 +580,7 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
     if (exists && !S_ISREG(old.st_mode))
         return fail(reason, EISDIR);
 
-    QByteArray temp = target + ".XXXXXX";
+    QByteArray temp = QFile::encodeName(temporaryPath(path)) + TemporaryRandomTemplate;
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
@@ -594,13 +620,22 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
 void RemoveStaleSaves(const QString &path)
 {
     const QFileInfo info(path);
+    const QString prefix = QFileInfo(temporaryPath(path)).fileName();
     const QRegularExpression own(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(info.fileName()) + TemporarySuffixPattern));
-    QDir dir = info.absoluteDir();
-    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : names)
-        if (own.match(name).hasMatch())
-            dir.remove(name);
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(prefix) + TemporaryRandomPattern));
+    const QDir dir = info.absoluteDir();
+    const QStringList names =
+        dir.entryList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (!own.match(name).hasMatch())
+            continue;
+        // A file written since this run started may be another save's, still going on.
+        const QByteArray file = QFile::encodeName(dir.filePath(name));
+        struct stat st {
+        };
+        if (::lstat(file.constData(), &st) == 0 && S_ISREG(st.st_mode) && before(st.st_mtim, StartOfRun))
+            ::unlink(file.constData());
+    }
 }
 
 bool SaveRanking(App &app, bool tell)

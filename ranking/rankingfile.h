@@ -31,7 +31,8 @@ enum class RankingLoad {
 
 // Reads the table from the file, or creates the file with five empty rows when it is missing
 // (through a link to a missing file, the file it names). Only a regular file is ever opened;
-// `reason` says why it failed. Temporary files left by a save that was killed are removed.
+// `reason` says why it failed. Temporary files left by a save that was killed before this run
+// started are removed.
 RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason = nullptr);
 // The same for the game's own file; a file that cannot be read or created is told to the player
 // once, and a file that cannot be read is never overwritten in this run.
@@ -41,7 +42,8 @@ void LoadRanking(App &app);
 void ResetRanking(App &app);
 bool ResetRanking(const QString &path, GameState &g, QString *reason = nullptr);
 
-// Writes the five rows. The new file is written beside the old one, synced and renamed over it,
+// Writes the five rows. The new file is written beside the old one (under a hidden temporary name
+// that only this game makes: ".Point.dat.nuyo-save-" and six letters or digits), synced and renamed over it,
 // so that the file holds the old table or the new one, never a mix or nothing. Where the folder
 // cannot hold that temporary file but the file itself is writable, it is written in place and
 // the old bytes are put back if that fails. Returns false, with `reason`, on any failure; the old
@@ -66,7 +68,9 @@ Registration RegisterResult(const QString &path, GameState &g, int points, const
 // The same for the game's own file; a result not saved is told to the player once when `tell`.
 Registration RegisterResult(App &app, int points, const QString &record, bool tell);
 
-// Removes what saves killed in the middle left beside `path`: only its own temporary files.
+// Removes what saves killed in the middle left beside `path`: only regular files of the exact form
+// of its own temporary name, and only those last written before this run started. Everything
+// else beside the file (the player's copies, an earlier version's leftovers) is left alone.
 void RemoveStaleSaves(const QString &path);
 
 // ---- the file format ----

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -647,13 +648,22 @@ void RankingFileTest::loadTellsWhatItFound()
         QVERIFY(SaveRanking(path, saverTable(0)));
     if (kind == QStringLiteral("mode000"))
         QVERIFY(QFile::setPermissions(path, {}));
-    // Left by saves killed in the middle, next to files that only look alike.
-    const QStringList leftovers{QStringLiteral("Point.dat.aB3xY9"), QStringLiteral("Point.dat.Zz0000")};
-    const QStringList kept{QStringLiteral("Point.dat.bak"), QStringLiteral("Point.dat.1234567"),
-                           QStringLiteral("Other.dat.aB3xY9")};
+    // Left by saves killed before this run, next to the player's own files, an earlier version's
+    // leftovers and a save of this run that is still going on.
+    const QStringList leftovers{QStringLiteral(".Point.dat.nuyo-save-aB3xY9"),
+                                QStringLiteral(".Point.dat.nuyo-save-Zz0000")};
+    const QStringList kept{QStringLiteral("Point.dat.backup"),
+                           QStringLiteral("Point.dat.Ab12Cd"),
+                           QStringLiteral("Point.dat.201224"),
+                           QStringLiteral(".Point.dat.nuyo-save-1234567"),
+                           QStringLiteral(".Other.dat.nuyo-save-aB3xY9"),
+                           QStringLiteral(".Point.dat.nuyo-save-new000")};
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-1);
     for (const QString &name : leftovers + kept) {
         QFile f(dir.filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
+        if (!name.endsWith(QStringLiteral("new000")))
+            QVERIFY(f.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
 
     GameState g = table({1, 2, 3, 4, 5});
