@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -457,13 +458,41 @@ void syncFolder(const QByteArray &dir)
     ::close(fd);
 }
 
+// The name a chain of links ends at (`path` itself when it is no link); that name need not exist.
+// Returns 0, or ELOOP for a chain that does not end.
+int followLinks(const QString &path, QString &file)
+{
+    constexpr int MaxLinks = 40; // as the system follows them
+    file = path;
+    for (int hop = 0; hop < MaxLinks; ++hop) {
+        const QByteArray name = QFile::encodeName(file);
+        struct stat st {
+        };
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return 0;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(name.constData(), target.data(), size_t(target.size()));
+        if (n < 0)
+            return errno;
+        target.truncate(int(n));
+        file = QDir(QFileInfo(file).absolutePath()).absoluteFilePath(QFile::decodeName(target));
+    }
+    return ELOOP;
+}
+
 // Where the folder cannot hold a temporary file but the file itself may be written: the new bytes
 // go over the old ones, which are kept in memory and put back if the writing fails.
 bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *reason)
 {
-    const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return fail(reason, errno);
+    struct stat st {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) { // replaced by a pipe or a device meanwhile
+        ::close(fd);
+        return fail(reason, RankingReason::NotAFile);
+    }
     QByteArray old;
     char chunk[4096];
     for (;;) {
@@ -498,7 +527,8 @@ bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *rea
 
 RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason)
 {
-    RemoveStaleSaves(path);
+    QString target; // a save through a link leaves its temporary file beside the link's target
+    RemoveStaleSaves(followLinks(path, target) == 0 ? target : path);
     const QByteArray name = QFile::encodeName(path);
     struct stat st {
     };
@@ -569,18 +599,28 @@ void ResetRanking(App &app)
 
 bool SaveRanking(const QString &path, const GameState &g, QString *reason)
 {
+    // A link stays a link: the file it names is the one written, by the same rules.
+    QString file;
+    const int linkError = followLinks(path, file);
+    if (linkError != 0)
+        return fail(reason, linkError);
+    if (file != path && !QFileInfo(QFileInfo(file).absolutePath()).isDir())
+        return fail(reason, RankingReason::LinkTargetGone);
     // Written beside the old file, synced, and renamed over it, so that a crash, a kill or a
     // full disk in the middle leaves either table whole.
     const QByteArray bytes = encodeRanking(g);
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QByteArray target = QFile::encodeName(file);
+    const QByteArray dir = QFile::encodeName(QFileInfo(file).absolutePath());
     struct stat old {
     };
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode))
-        return fail(reason, EISDIR);
+        return S_ISDIR(old.st_mode) ? fail(reason, EISDIR) : fail(reason, RankingReason::NotAFile);
+    // A file the player may not write (read-only, or somebody else's) is not replaced either.
+    if (exists && ::access(target.constData(), W_OK) != 0)
+        return fail(reason, errno);
 
-    QByteArray temp = QFile::encodeName(temporaryPath(path)) + TemporaryRandomTemplate;
+    QByteArray temp = QFile::encodeName(temporaryPath(file)) + TemporaryRandomTemplate;
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
@@ -608,6 +648,11 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
     if (ok && ::rename(temp.constData(), target.constData()) != 0) {
         ok = false;
         error = errno;
+        // A file that cannot be replaced (mounted on its own) may still be written in place.
+        if (exists && (error == EXDEV || error == EBUSY)) {
+            ::unlink(temp.constData());
+            return saveInPlace(target, bytes, reason);
+        }
     }
     if (!ok) {
         ::unlink(temp.constData());
