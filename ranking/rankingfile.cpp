@@ -527,8 +527,10 @@ bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *rea
 
 RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason)
 {
+    RemoveStaleSaves(path);
     QString target; // a save through a link leaves its temporary file beside the link's target
-    RemoveStaleSaves(followLinks(path, target) == 0 ? target : path);
+    if (followLinks(path, target) == 0 && target != path)
+        RemoveStaleSaves(target);
     const QByteArray name = QFile::encodeName(path);
     struct stat st {
     };
@@ -617,7 +619,7 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
     if (exists && !S_ISREG(old.st_mode))
         return S_ISDIR(old.st_mode) ? fail(reason, EISDIR) : fail(reason, RankingReason::NotAFile);
     // A file the player may not write (read-only, or somebody else's) is not replaced either.
-    if (exists && ::access(target.constData(), W_OK) != 0)
+    if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
         return fail(reason, errno);
 
     QByteArray temp = QFile::encodeName(temporaryPath(file)) + TemporaryRandomTemplate;
@@ -626,7 +628,7 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
         const int error = errno;
         // Only a folder that refuses new files: a full disk is not written over in place.
         const bool refused = error == EACCES || error == EPERM;
-        if (refused && exists && ::access(target.constData(), W_OK) == 0)
+        if (refused && exists) // and writable, as found above
             return saveInPlace(target, bytes, reason);
         return fail(reason, error);
     }
