@@ -71,7 +71,7 @@ key_to "$BYE" Return
 ended_cleanly "$GAME_PID"
 
 check "a pipe as Point.dat: its message within 5 s, then the main window; SIGTERM ends the game within 3 s"
-mkfifo "$GAME_DIR/Point.dat"
+rm -f "$GAME_DIR/Point.dat" && mkfifo "$GAME_DIR/Point.dat"
 start_game
 click "$(wait_window "ぬ よ" 15 "$GAME_PID")" 124 232 || fail "the title window did not appear"
 sound_box() { find_window ぬよ "$GAME_PID" | head -n 1; } # a missing sound device's box comes first
