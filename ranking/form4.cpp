@@ -109,9 +109,7 @@ void Form4::Form_Activate()
         Command2->setVisible(false); // no toggling while a result is on show
     }
 
-    for (int row = 0; row < 5; ++row)
-        lblP[row]->setText(PointsText(g.RankPoints[row]) + g.RankRecords[row]);
-
+    showRows();
     showToggleColours();
 
     // The name entry while a name is awaited, otherwise "ＯＫ": Return closes the window.
@@ -159,7 +157,21 @@ bool Form4::registerName(bool tell)
     name = fileSafeText(name);
     g.RankRecords[RankNo] += name;
     lblP[RankNo]->setText(lblP[RankNo]->text() + name);
-    return SaveRanking(app, tell);
+    // Another game sharing the file may have registered meanwhile: the table shows what was saved.
+    const Registration done = RegisterResult(app, g.Points, g.RankRecords[RankNo], tell);
+    if (done.row >= 0) {
+        showRows();
+        lblP[RankNo]->setBackColor(lblP[RankNo == 0 ? 1 : 0]->backColor());
+        if (done.row < 5)
+            lblP[done.row]->setBackColor(Highlight);
+    }
+    return done.saved;
+}
+
+void Form4::showRows()
+{
+    for (int row = 0; row < 5; ++row)
+        lblP[row]->setText(PointsText(g.RankPoints[row]) + g.RankRecords[row]);
 }
 
 void Form4::Command2_Click()

@@ -22,8 +22,9 @@ public:
     void Command2_Click();            // ranking of results on or off
     int Text1_KeyPress(int KeyAscii); // the name entry's filter: the code to insert, 0 drops it
     void SetRankFonts();              // display-scaled font sizes
-    // While a name is awaited: appends the entry (or "- - -") to the new row and saves the table;
-    // a failed save is told to the player when `tell`. Returns whether the file holds it.
+    // While a name is awaited: appends the entry (or "- - -") to the new row and registers it in
+    // the file as it is now; a failed save is told to the player when `tell`. Returns whether the
+    // file holds it.
     bool registerName(bool tell);
 
     App &app;
@@ -47,6 +48,7 @@ protected:
 private:
     void placeOverMainWindow(); // 480 and 560 twips from the main window's corner
     void showToggleColours();   // Label2 and Command2 as RankingOff says
+    void showRows();            // the five rows as the table holds them
     bool m_activated = false;   // Form_Activate has run for this showing
     bool m_registered = false;  // the pending result's name has been registered
 };

@@ -3,8 +3,9 @@
 # main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock
 # given back, no temporary files left, and Point.dat whole. The window's close box asks the
 # window manager, which asks the game: its goodbye box shows, then the game ends the same way.
-# Temporary files left beside Point.dat by saves that were killed are removed at start. A display
-# lost at the ranking's name entry (the X server killed) registers what was typed, status 1.
+# Temporary files left beside Point.dat by saves that were killed are removed at start; a pipe in
+# its place is told. A display lost at the ranking's name entry (the X server killed) registers
+# what was typed, status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup openbox # the close box is the window manager's
@@ -70,6 +71,21 @@ xdotool windowactivate --sync "$MAIN_WIN" key alt+F4
 BYE=$(wait_window " ぬ よ" 10 "$GAME_PID") || fail "no goodbye box titled ' ぬ よ' after the close box"
 key_to "$BYE" Return
 ended_cleanly "$GAME_PID"
+
+check "a pipe as Point.dat: its message within 5 s, then the main window; SIGTERM ends the game within 3 s"
+rm -f "$GAME_DIR/Point.dat" && mkfifo "$GAME_DIR/Point.dat"
+start_game
+click "$(wait_window "ぬ よ" 15 "$GAME_PID")" 124 232 || fail "the title window did not appear"
+sound_box() { find_window ぬよ "$GAME_PID" | head -n 1; } # a missing sound device's box comes first
+ranking_box() { [ -z "$(sound_box)" ] || key_to "$(sound_box)" Return; [ -n "$(find_window " * ぬ よ *" "$GAME_PID")" ]; }
+wait_until 5 "the ranking's message" ranking_box || fail "no message about the ranking file within 5 s"
+grep -q "読めません.*ふつうの ファイルでは ありません" "$WORK_DIR"/game-*.log || fail "the message gives no reason"
+key_to "$(find_window " * ぬ よ *" "$GAME_PID")" Return
+wait_main_window "$MAIN_TITLE_PRACTICE" "$GAME_PID" 5 || fail "the main window did not appear"
+kill -TERM "$GAME_PID"
+wait_exit "$GAME_PID" 3 || fail "the game is still running 3 s after SIGTERM"
+[ "$EXIT_STATUS" = 0 ] && [ -p "$GAME_DIR/Point.dat" ] || fail "status $EXIT_STATUS, or the pipe was replaced"
+rm "$GAME_DIR/Point.dat"
 
 check "after the signals a new start is not refused"
 start_game
