@@ -6,6 +6,7 @@
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"
 #include "startup/form2.h"
+#include "startup/language.h"
 #include "startup/platform.h"
 #include "startup/quitsignals.h"
 #include "startup/singleinstance.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(nuyo::loadPicture(QStringLiteral("form1/icon.ico")))));
     nuyo::installFontSubstitutions();
     QApplication::setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
+    nuyo::installLanguage(qapp); // before any window: the windows take their texts as they are built
 
     nuyo::SingleInstance instance;
     nuyo::RealHost host;

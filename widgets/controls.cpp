@@ -1,5 +1,6 @@
 #include "widgets/controls.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -25,6 +26,24 @@ int vbButton(Qt::MouseButton b)
         return 0;
     }
 }
+
+// Tells a screen reader that a control's caption, and so its accessible name, changed.
+void announceNameChange(QWidget *w)
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// True when `text` drawn with `flags` in `area` needs no more room than the area has.
+bool fitsIn(const QFontMetrics &metrics, const QRect &area, int flags, const QString &text)
+{
+    const QRect needed = metrics.boundingRect(area, flags, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 } // namespace
 
@@ -62,6 +81,17 @@ void ColourButton::setText(const QString &text)
         return;
     m_text = text;
     update();
+    announceNameChange(this);
+}
+
+QRect ColourButton::textArea() const
+{
+    return rect().adjusted(3, 3, -3, -3);
+}
+
+bool ColourButton::textFits() const
+{
+    return fitsIn(fontMetrics(), textArea(), CaptionFlags, m_text);
 }
 
 void ColourButton::setBackColor(const QColor &c)
@@ -101,17 +131,17 @@ void ColourButton::paintEvent(QPaintEvent *)
     }
     if (!m_text.isEmpty()) {
         p.setFont(font());
-        const QRect tr = r.adjusted(3, 3, -3, -3).translated(shift);
+        const QRect tr = textArea().translated(shift);
         // A window disabled for a moment (an animation) keeps its controls' looks; only a
         // control disabled itself greys its text.
         if (isEnabledTo(window())) {
             p.setPen(Qt::black);
-            p.drawText(tr, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr, CaptionFlags, m_text);
         } else {
             p.setPen(Qt::white);
-            p.drawText(tr.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr.translated(1, 1), CaptionFlags, m_text);
             p.setPen(QColor(128, 128, 128));
-            p.drawText(tr, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr, CaptionFlags, m_text);
         }
     }
     if (hasFocus()) {
@@ -190,6 +220,18 @@ void TextLabel::setText(const QString &text)
         return;
     m_text = text;
     update();
+    announceNameChange(this);
+}
+
+QRect TextLabel::textArea() const
+{
+    const QRect inside = m_border ? rect().adjusted(1, 1, -1, -1) : rect();
+    return inside.adjusted(1, 0, -1, 0);
+}
+
+bool TextLabel::textFits() const
+{
+    return fitsIn(fontMetrics(), textArea(), int(m_align) | Qt::TextWordWrap, m_text);
 }
 
 void TextLabel::setBackColor(const QColor &c)
@@ -231,23 +273,23 @@ void TextLabel::setAlignment(Qt::Alignment a)
 void TextLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    QRect r = rect();
+    const QRect r = rect();
     if (!m_transparent)
         p.fillRect(r, m_back);
     if (m_border) {
         p.setPen(QColor(0, 0, 0));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
     }
+    const QRect area = textArea();
     p.setFont(font());
     if (m_outline.isValid()) {
         // A thin halo keeps a transparent caption readable over a busy picture.
         p.setPen(m_outline);
         for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
-            p.drawText(r.adjusted(1, 0, -1, 0).translated(d), int(m_align) | Qt::TextWordWrap, m_text);
+            p.drawText(area.translated(d), int(m_align) | Qt::TextWordWrap, m_text);
     }
     p.setPen(isEnabledTo(window()) ? m_fore : QColor(128, 128, 128));
-    p.drawText(r.adjusted(1, 0, -1, 0), int(m_align) | Qt::TextWordWrap, m_text);
+    p.drawText(area, int(m_align) | Qt::TextWordWrap, m_text);
 }
 
 void TextLabel::mousePressEvent(QMouseEvent *e)

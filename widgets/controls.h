@@ -35,6 +35,8 @@ public:
 
     // Presses the button with mouse button 1 (left) or 2 (right), as a click would.
     void press(int button = 1);
+    // True when the caption shows whole in the button's font: no line or word cut off.
+    bool textFits() const;
 
 Q_SIGNALS:
     void mouseDown(int button); // any mouse button went down on the enabled button
@@ -50,6 +52,7 @@ protected:
 
 private:
     void setDown(bool down); // the sunken look of a left press in progress
+    QRect textArea() const;  // where the caption is drawn, inside the bevel
 
     QString m_text;
     QColor m_back;
@@ -78,6 +81,8 @@ public:
     Qt::Alignment alignment() const { return m_align; }
     // A halo around the text in this colour (invalid: none).
     void setOutline(const QColor &c);
+    // True when the text shows whole in the label's font: no line or word cut off.
+    bool textFits() const;
 
 Q_SIGNALS:
     void clicked();
@@ -88,6 +93,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    QRect textArea() const; // where the text is drawn, inside the frame
+
     QString m_text;
     QColor m_back{Qt::white};
     QColor m_fore{Qt::black};
