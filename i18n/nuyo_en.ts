@@ -5,459 +5,459 @@
     <name>Action</name>
     <message>
         <source>振り込み</source>
-        <translation type="vanished">Cast</translation>
+        <translation>Cast</translation>
     </message>
     <message>
         <source>合わせ</source>
-        <translation type="vanished">Strike!</translation>
+        <translation>Strike!</translation>
     </message>
     <message>
         <source>取り込み</source>
-        <translation type="vanished">Reel in</translation>
+        <translation>Reel in</translation>
     </message>
     <message>
         <source>エサ落ち</source>
-        <translation type="vanished">Bait lost</translation>
+        <translation>Bait lost</translation>
     </message>
     <message>
         <source>終了</source>
-        <translation type="vanished">End</translation>
+        <translation>End</translation>
     </message>
 </context>
 <context>
     <name>AppInfo</name>
     <message>
         <source> * ぬ よ *</source>
-        <translation type="vanished"> * Nuyo *</translation>
+        <translation> * Nuyo *</translation>
     </message>
 </context>
 <context>
     <name>Grades</name>
     <message>
         <source>＜ 太公望！＞&#x3000;あなたは天才です！</source>
-        <translation type="vanished">&lt; Grand master! &gt;  You are a genius!</translation>
+        <translation>&lt; Grand master! &gt;  You are a genius!</translation>
     </message>
     <message>
         <source>＜ 名人！＞&#x3000;次は「太公望！」！</source>
-        <translation type="vanished">&lt; Master! &gt;  Next: &quot;Grand master!&quot;</translation>
+        <translation>&lt; Master! &gt;  Next: &quot;Grand master!&quot;</translation>
     </message>
     <message>
         <source>＜ 上級 ＞&#x3000;アンタはうまい！</source>
-        <translation type="vanished">&lt; Advanced &gt;  You are good!</translation>
+        <translation>&lt; Advanced &gt;  You are good!</translation>
     </message>
     <message>
         <source>＜ 上級 ＞&#x3000;よく やったね！</source>
-        <translation type="vanished">&lt; Advanced &gt;  Well done!</translation>
+        <translation>&lt; Advanced &gt;  Well done!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;次は 上級！</source>
-        <translation type="vanished">&lt; Intermediate &gt;  Advanced next!</translation>
+        <translation>&lt; Intermediate &gt;  Advanced next!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;まあまあ やね！</source>
-        <translation type="vanished">&lt; Intermediate &gt;  Not bad!</translation>
+        <translation>&lt; Intermediate &gt;  Not bad!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;練習あるのみ！</source>
-        <translation type="vanished">&lt; Intermediate &gt;  Keep practising!</translation>
+        <translation>&lt; Intermediate &gt;  Keep practising!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;辛抱が足らん！</source>
-        <translation type="vanished">&lt; Intermediate &gt;  More patience!</translation>
+        <translation>&lt; Intermediate &gt;  More patience!</translation>
     </message>
     <message>
         <source>＜ 初級 ＞&#x3000;ヘタクソ！</source>
-        <translation type="vanished">&lt; Beginner &gt;  Clumsy!</translation>
+        <translation>&lt; Beginner &gt;  Clumsy!</translation>
     </message>
     <message>
         <source>・・・・！</source>
-        <translation type="vanished">....!</translation>
+        <translation>....!</translation>
     </message>
 </context>
 <context>
     <name>Introduction</name>
     <message>
         <source>はじめに.txt</source>
-        <translation type="vanished">introduction.txt</translation>
+        <translation>introduction.txt</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source> 釣りゲーム&#x3000;&#x3000;「 ぬ よ 」</source>
-        <translation type="vanished"> Fishing game  &quot;Nuyo&quot;</translation>
+        <translation> Fishing game  &quot;Nuyo&quot;</translation>
     </message>
     <message>
         <source>成績ランキング</source>
-        <translation type="vanished">Ranking</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>硬め</source>
-        <translation type="vanished">Firm</translation>
+        <translation>Firm</translation>
     </message>
     <message>
         <source>ふつう</source>
-        <translation type="vanished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>ワンポイント * 1</source>
-        <translation type="vanished">Tip * 1</translation>
+        <translation>Tip * 1</translation>
     </message>
     <message>
         <source>柔らかめ</source>
-        <translation type="vanished">Soft</translation>
+        <translation>Soft</translation>
     </message>
     <message>
         <source>振り込み</source>
-        <translation type="vanished">Cast</translation>
+        <translation>Cast</translation>
     </message>
     <message>
         <source>－   納&#x3000;竿   －</source>
-        <translation type="vanished">-   Game over   -</translation>
+        <translation>-   Game over   -</translation>
     </message>
     <message>
         <source>新規ゲーム</source>
-        <translation type="vanished">New game</translation>
+        <translation>New game</translation>
     </message>
     <message>
         <source>ウキ：太</source>
-        <translation type="vanished">Thick</translation>
+        <translation>Thick</translation>
     </message>
     <message>
         <source>エサ合わせ</source>
-        <translation type="vanished">Bait type</translation>
+        <translation>Bait type</translation>
     </message>
     <message>
         <source>エサの数</source>
-        <translation type="vanished">Baits</translation>
+        <translation>Baits</translation>
     </message>
     <message>
         <source>尾</source>
-        <translation type="vanished">fish</translation>
+        <translation>fish</translation>
     </message>
     <message>
         <source>コメント</source>
-        <translation type="vanished">Comment</translation>
+        <translation>Comment</translation>
     </message>
     <message>
         <source>キー入力</source>
-        <translation type="vanished">Keyboard</translation>
+        <translation>Keyboard</translation>
     </message>
     <message>
         <source>釣果の数</source>
-        <translation type="vanished">Fish caught</translation>
+        <translation>Fish caught</translation>
     </message>
     <message>
         <source>糸の張り</source>
-        <translation type="vanished">Line tension</translation>
+        <translation>Line tension</translation>
     </message>
     <message>
         <source>釣果</source>
-        <translation type="vanished">Catch log</translation>
+        <translation>Catch log</translation>
     </message>
     <message>
         <source>釣り場</source>
-        <translation type="vanished">Pond</translation>
+        <translation>Pond</translation>
     </message>
     <message>
         <source>ウキの拡大図</source>
-        <translation type="vanished">Float close-up</translation>
+        <translation>Float close-up</translation>
     </message>
     <message>
         <source>大きさの印</source>
-        <translation type="vanished">Size stamp</translation>
+        <translation>Size stamp</translation>
     </message>
     <message>
         <source>大きさの文字（赤）</source>
-        <translation type="vanished">Size text (red)</translation>
+        <translation>Size text (red)</translation>
     </message>
     <message>
         <source>大きさの文字（黄）</source>
-        <translation type="vanished">Size text (yellow)</translation>
+        <translation>Size text (yellow)</translation>
     </message>
     <message>
         <source>大きさの文字の型</source>
-        <translation type="vanished">Size text mask</translation>
+        <translation>Size text mask</translation>
     </message>
     <message>
         <source>大きさの文字の下地</source>
-        <translation type="vanished">Size text blank</translation>
+        <translation>Size text blank</translation>
     </message>
     <message>
         <source>作業用の絵</source>
-        <translation type="vanished">Work picture</translation>
+        <translation>Work picture</translation>
     </message>
     <message>
         <source>カワセミ</source>
-        <translation type="vanished">Kingfisher</translation>
+        <translation>Kingfisher</translation>
     </message>
     <message>
         <source>カワセミの通り道</source>
-        <translation type="vanished">Kingfisher&apos;s pass</translation>
+        <translation>Kingfisher&apos;s pass</translation>
     </message>
     <message>
         <source>釣り人 1</source>
-        <translation type="vanished">Angler 1</translation>
+        <translation>Angler 1</translation>
     </message>
     <message>
         <source>釣り人 2</source>
-        <translation type="vanished">Angler 2</translation>
+        <translation>Angler 2</translation>
     </message>
     <message>
         <source>釣り人 3</source>
-        <translation type="vanished">Angler 3</translation>
+        <translation>Angler 3</translation>
     </message>
     <message>
         <source>釣り人 4</source>
-        <translation type="vanished">Angler 4</translation>
+        <translation>Angler 4</translation>
     </message>
     <message>
         <source>釣り人 5</source>
-        <translation type="vanished">Angler 5</translation>
+        <translation>Angler 5</translation>
     </message>
     <message>
         <source>釣り人 6</source>
-        <translation type="vanished">Angler 6</translation>
+        <translation>Angler 6</translation>
     </message>
     <message>
         <source>釣り人 7</source>
-        <translation type="vanished">Angler 7</translation>
+        <translation>Angler 7</translation>
     </message>
     <message>
         <source>釣り人 8</source>
-        <translation type="vanished">Angler 8</translation>
+        <translation>Angler 8</translation>
     </message>
     <message>
         <source>釣れた ぬよ</source>
-        <translation type="vanished">Landed nuyo</translation>
+        <translation>Landed nuyo</translation>
     </message>
     <message>
         <source>魚籠（はじめに）</source>
-        <translation type="vanished">Basket (introduction)</translation>
+        <translation>Basket (introduction)</translation>
     </message>
     <message>
         <source>水しぶき</source>
-        <translation type="vanished">Splash</translation>
+        <translation>Splash</translation>
     </message>
     <message>
         <source>結果の印</source>
-        <translation type="vanished">Result marks</translation>
+        <translation>Result marks</translation>
     </message>
     <message>
         <source>練習の池</source>
-        <translation type="vanished">Practice pond</translation>
+        <translation>Practice pond</translation>
     </message>
     <message>
         <source>大物の印</source>
-        <translation type="vanished">Big-catch marks</translation>
+        <translation>Big-catch marks</translation>
     </message>
     <message>
         <source>飛ぶカワセミ</source>
-        <translation type="vanished">Flying kingfisher</translation>
+        <translation>Flying kingfisher</translation>
     </message>
     <message>
         <source>止まったカワセミ</source>
-        <translation type="vanished">Perched kingfisher</translation>
+        <translation>Perched kingfisher</translation>
     </message>
     <message>
         <source>本番の印</source>
-        <translation type="vanished">Real game mark</translation>
+        <translation>Real game mark</translation>
     </message>
     <message>
         <source>本番の池</source>
-        <translation type="vanished">Real game pond</translation>
+        <translation>Real game pond</translation>
     </message>
     <message>
         <source>ウキ</source>
-        <translation type="vanished">Float</translation>
+        <translation>Float</translation>
     </message>
     <message>
         <source>大物の枠</source>
-        <translation type="vanished">Big-catch frame</translation>
+        <translation>Big-catch frame</translation>
     </message>
     <message>
         <source>釣り場の枠</source>
-        <translation type="vanished">Pond frame</translation>
+        <translation>Pond frame</translation>
     </message>
     <message>
         <source>練 習</source>
-        <translation type="vanished">Practice</translation>
+        <translation>Practice</translation>
     </message>
     <message>
         <source>本 番</source>
-        <translation type="vanished">Real game</translation>
+        <translation>Real game</translation>
     </message>
     <message>
         <source>  只今、準備中 ・・・</source>
-        <translation type="vanished">  Getting ready ...</translation>
+        <translation>  Getting ready ...</translation>
     </message>
     <message>
         <source>タイトル</source>
-        <translation type="vanished">Title</translation>
+        <translation>Title</translation>
     </message>
     <message>
         <source>スレアタリ</source>
-        <translation type="vanished">False bite</translation>
+        <translation>False bite</translation>
     </message>
     <message>
         <source>結果</source>
-        <translation type="vanished">Result</translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>釣果の絵</source>
-        <translation type="vanished">Catch picture</translation>
+        <translation>Catch picture</translation>
     </message>
     <message>
         <source>釣り上げの絵</source>
-        <translation type="vanished">Landing picture</translation>
+        <translation>Landing picture</translation>
     </message>
     <message>
         <source>大物の絵</source>
-        <translation type="vanished">Big-catch picture</translation>
+        <translation>Big-catch picture</translation>
     </message>
     <message>
         <source>ぬよの絵</source>
-        <translation type="vanished">Nuyo pictures</translation>
+        <translation>Nuyo pictures</translation>
     </message>
     <message>
         <source>ハリス切れの絵</source>
-        <translation type="vanished">Line-break picture</translation>
+        <translation>Line-break picture</translation>
     </message>
     <message>
         <source>外れの絵</source>
-        <translation type="vanished">Miss picture</translation>
+        <translation>Miss picture</translation>
     </message>
     <message>
         <source>名前入力は半角 ８文字まで</source>
-        <translation type="vanished">Name: up to 8 letters</translation>
+        <translation>Name: up to 8 letters</translation>
     </message>
     <message>
         <source>１．</source>
-        <translation type="vanished">1.</translation>
+        <translation>1.</translation>
     </message>
     <message>
         <source>    ポイント： 60cm：尺半上： 尾数：  Ｋｇ：  釣り師</source>
-        <translation type="vanished">      Points： 60cm： 50cm+： Fish：    Kg：  Angler</translation>
+        <translation>      Points： 60cm： 50cm+： Fish：    Kg：  Angler</translation>
     </message>
     <message>
         <source>２．</source>
-        <translation type="vanished">2.</translation>
+        <translation>2.</translation>
     </message>
     <message>
         <source>３．</source>
-        <translation type="vanished">3.</translation>
+        <translation>3.</translation>
     </message>
     <message>
         <source>４．</source>
-        <translation type="vanished">4.</translation>
+        <translation>4.</translation>
     </message>
     <message>
         <source>５．</source>
-        <translation type="vanished">5.</translation>
+        <translation>5.</translation>
     </message>
     <message>
         <source>＜  成績 ： ポイント ＊ ランキング  ＞</source>
-        <translation type="vanished">&lt;  Results : Points * Ranking  &gt;</translation>
+        <translation>&lt;  Results : Points * Ranking  &gt;</translation>
     </message>
     <message>
         <source>ランキング</source>
-        <translation type="vanished">Ranking</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>ランキングに登録</source>
-        <translation type="vanished">Rank results</translation>
+        <translation>Rank results</translation>
     </message>
     <message>
         <source>名前</source>
-        <translation type="vanished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>枠</source>
-        <translation type="vanished">Frame</translation>
+        <translation>Frame</translation>
     </message>
     <message>
         <source>区切り線</source>
-        <translation type="vanished">Divider</translation>
+        <translation>Divider</translation>
     </message>
     <message>
         <source>1位</source>
-        <translation type="vanished">1st</translation>
+        <translation>1st</translation>
     </message>
     <message>
         <source>2位</source>
-        <translation type="vanished">2nd</translation>
+        <translation>2nd</translation>
     </message>
     <message>
         <source>3位</source>
-        <translation type="vanished">3rd</translation>
+        <translation>3rd</translation>
     </message>
     <message>
         <source>4位</source>
-        <translation type="vanished">4th</translation>
+        <translation>4th</translation>
     </message>
     <message>
         <source>5位</source>
-        <translation type="vanished">5th</translation>
+        <translation>5th</translation>
     </message>
     <message>
         <source>今回の成績</source>
-        <translation type="vanished">This game&apos;s result</translation>
+        <translation>This game&apos;s result</translation>
     </message>
     <message>
         <source>今回の順位</source>
-        <translation type="vanished">This game&apos;s place</translation>
+        <translation>This game&apos;s place</translation>
     </message>
 </context>
 <context>
     <name>ResultText</name>
     <message>
         <source>エサ落ち</source>
-        <translation type="vanished">Bait lost</translation>
+        <translation>Bait lost</translation>
     </message>
     <message>
         <source>スレアタリ</source>
-        <translation type="vanished">False bite</translation>
+        <translation>False bite</translation>
     </message>
     <message>
         <source>空アワセ</source>
-        <translation type="vanished">Empty strike</translation>
+        <translation>Empty strike</translation>
     </message>
     <message>
         <source>ハリス切れ</source>
-        <translation type="vanished">Line broke</translation>
+        <translation>Line broke</translation>
     </message>
     <message>
         <source>ぬよ&#x3000;%1 ㎝</source>
-        <translation type="vanished">Nuyo %1 cm</translation>
+        <translation>Nuyo %1 cm</translation>
     </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>Direct Soundインターフェースが作成できません。&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation type="vanished">The sound output cannot be opened.    </translation>
+        <translation>The sound output cannot be opened.    </translation>
     </message>
     <message>
         <source>ぬよ</source>
-        <translation type="vanished">Nuyo</translation>
+        <translation>Nuyo</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>%1． %2</source>
-        <translation type="vanished">%1. %2</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;計&#x3000; %1．%2 Ｋｇ</source>
-        <translation type="vanished">   Total %1.%2 kg</translation>
+        <translation>   Total %1.%2 kg</translation>
     </message>
 </context>
 <context>
     <name>Tips</name>
     <message>
         <source>&#x3000;自然を 大切に！&#x3000;&#x3000;&#x3000;</source>
-        <translation type="vanished">  Take care of nature!   </translation>
+        <translation>  Take care of nature!   </translation>
     </message>
     <message>
         <source> * 空アワセ ----- 食いアタリではありません。<byte value="xd"/>
@@ -465,7 +465,7 @@
  * スレアタリ ---- エサ合わせが合っていないので食いません。 &#x3000;<byte value="xd"/>
 <byte value="xd"/>
  * ハリス切れ --- ぬよの引きが強いので糸が切れました。</source>
-        <translation type="vanished"> * Empty strike --- that was not a real bite.<byte value="xd"/>
+        <translation> * Empty strike --- that was not a real bite.<byte value="xd"/>
 <byte value="xd"/>
  * False bite ----- wrong bait: the fish will not take it.  <byte value="xd"/>
 <byte value="xd"/>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>&#x3000;ゴミは 持ち帰ろう！&#x3000;&#x3000;&#x3000;</source>
-        <translation type="vanished">  Take your litter home!   </translation>
+        <translation>  Take your litter home!   </translation>
     </message>
     <message>
         <source>&#x3000;* 硬めは 食い上げアタリ<byte value="xd"/>
@@ -484,7 +484,7 @@
 <byte value="xd"/>
 &#x3000;* ６０㎝は 消し込みアタリ<byte value="xd"/>
 &#x3000;&#x3000; &#x3000;&#x3000;（ ウキが完全に潜る ）</source>
-        <translation type="vanished">  * Firm bait: a lift bite<byte value="xd"/>
+        <translation>  * Firm bait: a lift bite<byte value="xd"/>
           ( the float rises )<byte value="xd"/>
 <byte value="xd"/>
   * Soft bait: a shoulder bite<byte value="xd"/>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>&#x3000;釣魚は リリース！&#x3000;&#x3000;&#x3000;</source>
-        <translation type="vanished">  Release what you catch!   </translation>
+        <translation>  Release what you catch!   </translation>
     </message>
     <message>
         <source>&#x3000;＜ 尺半上      &#x3000; (50cm以上)&#x3000;＞&#x3000;&#x3000;&#x3000;<byte value="xd"/>
@@ -503,7 +503,7 @@
 &#x3000;＜ 名人&#x3000;&#x3000;&#x3000;&#x3000; &#x3000;６０㎝ (弐尺)&#x3000;＞<byte value="xd"/>
 <byte value="xd"/>
 &#x3000;＜ 太公望&#x3000;(60cmを２尾以上)&#x3000;＞</source>
-        <translation type="vanished">  &lt; 50 cm+           (50 cm or more) &gt;   <byte value="xd"/>
+        <translation>  &lt; 50 cm+           (50 cm or more) &gt;   <byte value="xd"/>
 <byte value="xd"/>
   &lt; Master            60 cm &gt;<byte value="xd"/>
 <byte value="xd"/>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>&#x3000;伸ばした 竿の先に 注意！&#x3000;&#x3000;&#x3000;</source>
-        <translation type="vanished">  Mind the tip of your rod!   </translation>
+        <translation>  Mind the tip of your rod!   </translation>
     </message>
     <message>
         <source> * 「ウキ：」の下の黒枠内を<byte value="xd"/>
@@ -522,7 +522,7 @@
    &#x3000;   右クリック --- 数字送り<byte value="xd"/>
 <byte value="xd"/>
  * 臨時終了はタイトルバー「×」クリック&#x3000;&#x3000;</source>
-        <translation type="vanished"> * Click inside the black box under &quot;Thick&quot;<byte value="xd"/>
+        <translation> * Click inside the black box under &quot;Thick&quot;<byte value="xd"/>
         --- changes the float&apos;s width<byte value="xd"/>
 <byte value="xd"/>
  * &quot;Tip&quot;:<byte value="xd"/>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>&#x3000;あっ！ カワセミ だ！&#x3000;&#x3000;&#x3000;</source>
-        <translation type="vanished">  Look! A kingfisher!   </translation>
+        <translation>  Look! A kingfisher!   </translation>
     </message>
 </context>
 </TS>
