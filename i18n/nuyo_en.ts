@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>尾</source>
-        <translation>fish</translation>
+        <translation>pc</translation>
     </message>
     <message>
         <source>コメント</source>

@@ -32,19 +32,45 @@ void LanguageTest::theDesktopChoosesTheLanguage_data()
     QTest::addColumn<QString>("lcAll");
     QTest::addColumn<QString>("lang");
     QTest::addColumn<bool>("japanese");
-    QTest::newRow("nothing set") << "" << "" << "" << true;
-    QTest::newRow("C") << "" << "" << "C" << true;
-    QTest::newRow("C.UTF-8 under LANGUAGE=en") << "en" << "" << "C.UTF-8" << true;
-    QTest::newRow("LC_ALL=POSIX over English") << "" << "POSIX" << "en_US.UTF-8" << true;
-    QTest::newRow("Japanese desktop") << "" << "" << "ja_JP.UTF-8" << true;
-    QTest::newRow("English desktop") << "" << "" << "en_US.UTF-8" << false;
-    QTest::newRow("German desktop") << "" << "" << "de_DE.UTF-8" << false;
-    QTest::newRow("LANGUAGE=ja on English") << "ja" << "" << "en_GB.UTF-8" << true;
-    QTest::newRow("LANGUAGE=fr:ja") << "fr:ja" << "" << "ja_JP.UTF-8" << false;
-    QTest::newRow("LC_ALL=ja over English") << "" << "ja_JP.UTF-8" << "en_US.UTF-8" << true;
-    QTest::newRow("LC_ALL=en over Japanese") << "" << "en_US.UTF-8" << "ja_JP.UTF-8" << false;
-    QTest::newRow("Japanese without a codeset") << "" << "" << "ja_JP" << true;
-    QTest::newRow("Javanese") << "" << "" << "jv_ID.UTF-8" << false;
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << "" << true;
+    QTest::newRow("C") << ""
+                       << ""
+                       << "C" << true;
+    QTest::newRow("C.UTF-8 under LANGUAGE=en") << "en"
+                                               << ""
+                                               << "C.UTF-8" << true;
+    QTest::newRow("LC_ALL=POSIX over English") << ""
+                                               << "POSIX"
+                                               << "en_US.UTF-8" << true;
+    QTest::newRow("Japanese desktop") << ""
+                                      << ""
+                                      << "ja_JP.UTF-8" << true;
+    QTest::newRow("English desktop") << ""
+                                     << ""
+                                     << "en_US.UTF-8" << false;
+    QTest::newRow("German desktop") << ""
+                                    << ""
+                                    << "de_DE.UTF-8" << false;
+    QTest::newRow("LANGUAGE=ja on English") << "ja"
+                                            << ""
+                                            << "en_GB.UTF-8" << true;
+    QTest::newRow("LANGUAGE=fr:ja") << "fr:ja"
+                                    << ""
+                                    << "ja_JP.UTF-8" << false;
+    QTest::newRow("LC_ALL=ja over English") << ""
+                                            << "ja_JP.UTF-8"
+                                            << "en_US.UTF-8" << true;
+    QTest::newRow("LC_ALL=en over Japanese") << ""
+                                             << "en_US.UTF-8"
+                                             << "ja_JP.UTF-8" << false;
+    QTest::newRow("Japanese without a codeset") << ""
+                                                << ""
+                                                << "ja_JP" << true;
+    QTest::newRow("Javanese") << ""
+                              << ""
+                              << "jv_ID.UTF-8" << false;
 }
 
 void LanguageTest::theDesktopChoosesTheLanguage()
@@ -83,8 +109,8 @@ void LanguageTest::everyTextHasItsEnglish_data()
         else if (xml.isCharacters() && text)
             text->append(xml.text());
         else if (xml.isEndElement() && name == u"message")
-            QTest::addRow("%s: %s", qPrintable(context), qPrintable(source.left(24))) << context << source << english
-                                                                                     << state;
+            QTest::addRow("%s: %s", qPrintable(context), qPrintable(source.left(24)))
+                << context << source << english << state;
         if (xml.isEndElement() && name != u"byte")
             text = nullptr;
     }

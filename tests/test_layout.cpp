@@ -1,13 +1,21 @@
 // The windows as created: every control where it was designed, with its colours, texts and
 // visibility; the title window's placement, fonts, focus order and wait; and fonts that have
-// a glyph for every Japanese character the windows show.
+// a glyph for every Japanese character the windows show; in Japanese and in English, captions
+// that fit their controls and controls a screen reader can name.
 #include "game/form1.h"
 #include "layouts/fonts.h"
+#include "ranking/form4.h"
+#include "report/form3.h"
 #include "startup/form2.h"
+#include "startup/language.h"
 #include "support/harness.h"
+#include "window/grades.h"
 
+#include <QAccessible>
 #include <QRawFont>
+#include <QTranslator>
 #include <QtTest>
+#include <memory>
 
 using namespace nuyo;
 
@@ -49,6 +57,34 @@ Shape1       16   8 457 377 hidden -
 Shape3       16   8 457 377 shown  -
 )";
 
+// The four windows as built in one language, by index.
+struct Windows {
+    explicit Windows(bool english)
+    {
+        if (english)
+            QVERIFY(translator.load(QStringLiteral(":/i18n/nuyo_en.qm")) && qApp->installTranslator(&translator));
+        forms.emplace_back(new Form1(*h.app));
+        forms.emplace_back(new Form2(*h.app));
+        forms.emplace_back(new Form3(*h.app));
+        forms.emplace_back(new Form4(*h.app));
+        controls = {&form<Form1>(0).controls, &form<Form2>(1).controls, &form<Form3>(2).controls,
+                    &form<Form4>(3).controls};
+    }
+    template <typename T> T &form(int i) { return *static_cast<T *>(forms[i].get()); }
+    QTranslator translator; // outlives the windows, so it is removed after them
+    Harness h;
+    std::vector<std::unique_ptr<QWidget>> forms;
+    std::vector<const QHash<QString, QWidget *> *> controls;
+};
+
+QString textOf(QWidget *w)
+{
+    if (auto *b = qobject_cast<ColourButton *>(w))
+        return b->text();
+    auto *l = qobject_cast<TextLabel *>(w);
+    return l ? l->text() : QString();
+}
+
 struct Colours {
     const char *name;
     QRgb back;
@@ -71,6 +107,10 @@ private Q_SLOTS:
     void theTitleWindowIsLaidOutAndPlacedAboveTheMiddle();
     void theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress();
     void everyJapaneseCaptionHasItsGlyphs();
+    void everyCaptionFitsItsControl_data();
+    void everyCaptionFitsItsControl();
+    void everyControlHasANameAndARole_data();
+    void everyControlHasANameAndARole();
     void aDisplayOfTwoHundredFiftySixColoursIsRefused_data();
     void aDisplayOfTwoHundredFiftySixColoursIsRefused();
 };
@@ -289,6 +329,83 @@ void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
         }
     }
     QVERIFY(checked > 100);
+}
+
+void LayoutTest::everyCaptionFitsItsControl_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    for (const bool english : {false, true}) {
+        Windows built(english);
+        const char *language = english ? "en" : "ja";
+        for (int i = 0; i < 4; ++i)
+            for (auto c = built.controls[i]->cbegin(); c != built.controls[i]->cend(); ++c)
+                if (!textOf(c.value()).isEmpty() && c.key() != QLatin1String("Command5")) // off-screen
+                    QTest::addRow("%s Form%d %s", language, i + 1, qPrintable(c.key()))
+                        << english << i << c.key() << textOf(c.value());
+        // The texts the game puts on controls later: the action button's states, the report's
+        // results, the practice game's grades on the comment line.
+        for (const auto s : {Action::Cast, Action::Strike, Action::Fight, Action::BaitLost, Action::End})
+            QTest::addRow("%s Command1 %d", language, int(s)) << english << 0 << "Command1" << Action::caption(s);
+        for (const QString &r : {ResultText::baitLost(), ResultText::falseBite(), ResultText::miss(),
+                                 ResultText::lineBreak(), ResultText::hooked(60)})
+            QTest::addRow("%s report %s", language, qPrintable(r)) << english << 2 << "Label2" << r;
+        for (const auto &[big, catches] :
+             std::vector<std::pair<int, int>>{{3, 0}, {2, 0}, {1, 0}, {0, 8}, {0, 7}, {0, 6}, {0, 5}, {0, 4}, {0, 3}})
+            QTest::addRow("%s grade %d %d", language, big, catches)
+                << english << 0 << "Label3" << gradeText(big, catches);
+    }
+}
+
+void LayoutTest::everyCaptionFitsItsControl()
+{
+    QFETCH(bool, english);
+    QFETCH(int, window);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    Windows built(english);
+    QWidget *w = built.controls[window]->value(control);
+    if (auto *b = qobject_cast<ColourButton *>(w))
+        b->setText(text);
+    else if (auto *l = qobject_cast<TextLabel *>(w))
+        l->setText(text);
+    else
+        QFAIL("not a control with a caption");
+    QVERIFY2(qobject_cast<ColourButton *>(w) ? static_cast<ColourButton *>(w)->textFits()
+                                             : static_cast<TextLabel *>(w)->textFits(),
+             qPrintable(QStringLiteral("%1 is clipped in %2x%3 (%4)")
+                            .arg(text)
+                            .arg(w->width())
+                            .arg(w->height())
+                            .arg(QFontInfo(w->font()).family() + QString::number(QFontInfo(w->font()).pixelSize()))));
+}
+
+void LayoutTest::everyControlHasANameAndARole_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<int>("window");
+    for (const bool english : {false, true})
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("%s Form%d", english ? "en" : "ja", i + 1) << english << i;
+}
+
+void LayoutTest::everyControlHasANameAndARole()
+{
+    QFETCH(bool, english);
+    QFETCH(int, window);
+    Windows built(english);
+    static const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"));
+    for (auto c = built.controls[window]->cbegin(); c != built.controls[window]->cend(); ++c) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c.value());
+        QVERIFY2(a && a->role() != QAccessible::Client, qPrintable(c.key()));
+        const QString name = a->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(c.key()));
+        if (c.value()->accessibleName().isEmpty()) // a caption names its control
+            QCOMPARE(name, textOf(c.value()).simplified());
+        QVERIFY2(!english || !name.contains(japanese), qPrintable(c.key() + QLatin1Char(' ') + name));
+    }
 }
 
 void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused_data()

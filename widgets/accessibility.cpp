@@ -8,9 +8,9 @@ namespace nuyo {
 
 namespace {
 
-// The accessible name: the one the window gave the control, else its caption; a count or a
-// value shown in a named label is read after the name.
-QString nameOf(const QWidget *w, const QString &caption)
+// A label's accessible name: its caption, or the name the window gave it with the count or
+// value it shows read after the name.
+QString labelName(const QWidget *w, const QString &caption)
 {
     const QString given = w->accessibleName();
     if (given.isEmpty())
@@ -26,7 +26,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return nameOf(widget(), button()->text().simplified());
+            return widget()->accessibleName().isEmpty() ? button()->text().simplified() : widget()->accessibleName();
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
@@ -50,7 +50,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return nameOf(widget(), static_cast<TextLabel *>(widget())->text().simplified());
+            return labelName(widget(), static_cast<TextLabel *>(widget())->text().simplified());
         return QAccessibleWidget::text(t);
     }
 };

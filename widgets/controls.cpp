@@ -36,11 +36,30 @@ void announceNameChange(QWidget *w)
     }
 }
 
-// True when `text` drawn with `flags` in `area` needs no more room than the area has.
-bool fitsIn(const QFontMetrics &metrics, const QRect &area, int flags, const QString &text)
+// True when `text` drawn in `font` with `flags` in `area` (which clips it) loses no ink: drawn
+// unclipped on a canvas with room all round, its ink stays inside the area, give or take the
+// one pixel of a glyph's smoothed edge.
+bool inkFits(const QFont &font, const QRect &area, int flags, const QString &text)
 {
-    const QRect needed = metrics.boundingRect(area, flags, text);
-    return needed.width() <= area.width() && needed.height() <= area.height();
+    const QFontMetrics metrics(font);
+    const int room = metrics.height();
+    const QRect kept = area.adjusted(-1, -1, 1, 1);
+    const QRect canvasRect = metrics.boundingRect(area, flags, text).united(area).adjusted(-room, -room, room, room);
+    QImage canvas(canvasRect.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter p(&canvas);
+    p.translate(-canvasRect.topLeft());
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(area, flags | Qt::TextDontClip, text);
+    p.end();
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(line[x]) && !kept.contains(canvasRect.topLeft() + QPoint(x, y)))
+                return false;
+    }
+    return true;
 }
 
 constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
@@ -91,7 +110,7 @@ QRect ColourButton::textArea() const
 
 bool ColourButton::textFits() const
 {
-    return fitsIn(fontMetrics(), textArea(), CaptionFlags, m_text);
+    return inkFits(font(), textArea(), CaptionFlags, m_text);
 }
 
 void ColourButton::setBackColor(const QColor &c)
@@ -231,7 +250,7 @@ QRect TextLabel::textArea() const
 
 bool TextLabel::textFits() const
 {
-    return fitsIn(fontMetrics(), textArea(), int(m_align) | Qt::TextWordWrap, m_text);
+    return inkFits(font(), textArea(), int(m_align) | Qt::TextWordWrap, m_text);
 }
 
 void TextLabel::setBackColor(const QColor &c)

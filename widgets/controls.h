@@ -35,7 +35,7 @@ public:
 
     // Presses the button with mouse button 1 (left) or 2 (right), as a click would.
     void press(int button = 1);
-    // True when the caption shows whole in the button's font: no line or word cut off.
+    // True when the caption shows whole in the button's font: no stroke of it cut off.
     bool textFits() const;
 
 Q_SIGNALS:
@@ -81,7 +81,7 @@ public:
     Qt::Alignment alignment() const { return m_align; }
     // A halo around the text in this colour (invalid: none).
     void setOutline(const QColor &c);
-    // True when the text shows whole in the label's font: no line or word cut off.
+    // True when the text shows whole in the label's font: no stroke of it cut off.
     bool textFits() const;
 
 Q_SIGNALS:
