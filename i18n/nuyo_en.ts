@@ -407,6 +407,10 @@
         <source>今回の順位</source>
         <translation>This game&apos;s place</translation>
     </message>
+    <message>
+        <source>釣果の報告</source>
+        <translation>Catch report</translation>
+    </message>
 </context>
 <context>
     <name>ResultText</name>

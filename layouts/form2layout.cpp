@@ -20,6 +20,7 @@ const WindowTable &form2Layout()
             {"Image1", -1, Kind::Image, 120, 120, 5100, 3825, true, nullptr, Default, Default, nullptr, 0, 0, nullptr, "form2/Image1.gif"},
         },
         {
+            {"", QT_TRANSLATE_NOOP("Layout", "タイトル")},
             {"Command3", QT_TRANSLATE_NOOP("Layout", "キー入力")},
             {"Image1", QT_TRANSLATE_NOOP("Layout", "タイトル")},
         },

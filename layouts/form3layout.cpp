@@ -24,6 +24,7 @@ const WindowTable &form3Layout()
             {"Img1", -1, Kind::Image, 3960, 120, 1020, 1125, true, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form3/Img1.gif"},
         },
         {
+            {"", QT_TRANSLATE_NOOP("Layout", "釣果の報告")},
             {"Pic1", QT_TRANSLATE_NOOP("Layout", "結果")},
             {"Image1", QT_TRANSLATE_NOOP("Layout", "釣果の絵")},
             {"Image2", QT_TRANSLATE_NOOP("Layout", "釣り上げの絵")},

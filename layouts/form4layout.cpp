@@ -43,6 +43,7 @@ const WindowTable &form4Layout()
             {"Label1", 0, Kind::Label, 1080, 120, 4215, 255, true, QT_TRANSLATE_NOOP("Layout", "＜  成績 ： ポイント ＊ ランキング  ＞"), Default, rgb(255, 255, 0), PGothic, 12, Bold | Transparent, nullptr, nullptr},
         },
         {
+            {"", QT_TRANSLATE_NOOP("Layout", "ランキング")},
             {"Picture1", QT_TRANSLATE_NOOP("Layout", "ランキング")},
             {"Command2", QT_TRANSLATE_NOOP("Layout", "ランキングに登録")},
             {"Text1", QT_TRANSLATE_NOOP("Layout", "名前")},

@@ -176,7 +176,7 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
         order.push_back({w, &c});
     }
     for (const AccessibleName &n : table.names)
-        if (QWidget *w = made.value(QString::fromUtf8(n.control)))
+        if (QWidget *w = *n.control ? made.value(QString::fromUtf8(n.control)) : form)
             w->setAccessibleName(shown(n.name));
     // Stacking, bottom to top: outlines, pictures, texts, then the windowed controls; within
     // each layer a later row lies above an earlier one. Texts lie above pictures so that a

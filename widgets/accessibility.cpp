@@ -55,8 +55,14 @@ public:
     }
 };
 
-QAccessibleInterface *kitInterface(const QString &, QObject *object)
+QAccessibleInterface *kitInterface(const QString &className, QObject *object)
 {
+    // The game's own windows are read as windows and dialogs, by their title or given name.
+    if (object && object->isWidgetType() && static_cast<QWidget *>(object)->isWindow() &&
+        className.startsWith(QLatin1String("nuyo::"))) {
+        auto *w = static_cast<QWidget *>(object);
+        return new QAccessibleWidget(w, w->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
+    }
     if (auto *b = qobject_cast<ColourButton *>(object))
         return new ButtonAccessible(b);
     if (auto *l = qobject_cast<TextLabel *>(object))
