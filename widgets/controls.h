@@ -23,6 +23,8 @@ void drawBevel(QPainter &p, const QRect &r, bool sunken);
 class ColourButton : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(bool textFits READ textFits)
 public:
     explicit ColourButton(QWidget *parent = nullptr);
 
@@ -64,6 +66,8 @@ private:
 class TextLabel : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(bool textFits READ textFits)
 public:
     explicit TextLabel(QWidget *parent = nullptr);
 
