@@ -36,6 +36,10 @@ QStringList desktopLanguages(const LocaleEnvironment &env)
         messages = QStringLiteral("C");
     if (isPlainC(messages))
         return {QStringLiteral("C")};
+    // A Japanese locale, the game's own language, is taken as the player's word: LANGUAGE, often
+    // set by an English desktop session, does not override "LANG=ja_JP.UTF-8 nuyo".
+    if (languageFor({withoutCodeset(messages)}) == Language::Japanese)
+        return {withoutCodeset(messages)};
     QStringList languages;
     for (const QString &entry : env.language.split(QLatin1Char(':'), Qt::SkipEmptyParts))
         languages.append(withoutCodeset(entry));

@@ -22,7 +22,7 @@ struct LocaleEnvironment {
 
 // The desktop's interface languages, first choice first: the messages locale (LC_ALL, else
 // LC_MESSAGES, else LANG; "C" when none is set), preceded by LANGUAGE's list unless that locale
-// is C or POSIX, which always keeps the program's own texts.
+// is C or POSIX, which always keeps the program's own texts, or Japanese, the game's own.
 QStringList desktopLanguages(const LocaleEnvironment &env);
 
 // Japanese when the first language is Japanese, C or POSIX; English for any other.

@@ -15,16 +15,17 @@ using namespace nuyo;
 namespace {
 // LANGUAGE, LC_ALL and LANG ("-" unset), and the language the game speaks.
 const char *const Desktops = R"(
--      -           -           ja
-en     -           C.UTF-8     ja
--      POSIX       en_US.UTF-8 ja
--      -           ja_JP       ja
--      -           en_US.UTF-8 en
--      -           jv_ID.UTF-8 en
-ja     -           en_GB.UTF-8 ja
-fr:ja  -           ja_JP.UTF-8 en
--      ja_JP.UTF-8 en_US.UTF-8 ja
--      en_US.UTF-8 ja_JP.UTF-8 en
+-        -           -           ja
+en       -           C.UTF-8     ja
+-        POSIX       en_US.UTF-8 ja
+-        -           ja_JP       ja
+-        -           en_US.UTF-8 en
+-        -           jv_ID.UTF-8 en
+ja       -           en_GB.UTF-8 ja
+en_US:en -           ja_JP.UTF-8 ja
+fr:ja    -           de_DE.UTF-8 en
+-        ja_JP.UTF-8 en_US.UTF-8 ja
+-        en_US.UTF-8 ja_JP.UTF-8 en
 )";
 } // namespace
 
