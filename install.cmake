@@ -2,6 +2,7 @@
 #
 #   bin/nuyo                                             the game
 #   share/nuyo/はじめに.txt                               the introduction text the game opens
+#   share/nuyo/introduction.txt                          its English version, opened on other desktops
 #   share/applications/io.github.nuyo.Nuyo.desktop       the menu entry
 #   share/icons/hicolor/NxN/apps/io.github.nuyo.Nuyo.png the icon at 32, 48, 64 and 128 pixels
 #   share/icons/hicolor/NxN@2/apps/io.github.nuyo.Nuyo.png the same sizes for screens of twice the
@@ -15,7 +16,7 @@ set(NUYO_APP_ID io.github.nuyo.Nuyo)
 
 install(TARGETS nuyo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES docs/はじめに.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/nuyo)
+install(FILES docs/はじめに.txt docs/introduction.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/nuyo)
 
 install(FILES dist/${NUYO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/${NUYO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

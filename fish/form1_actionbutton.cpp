@@ -99,7 +99,7 @@ void Form1::loseBait()
     g.Baits -= 1;
     Label1->setText(QString::number(g.Baits));
     g.BaitsUsed += 1;
-    g.LastResult = ResultText::BaitLost;
+    g.LastResult = ResultText::baitLost();
     appendResultLine();
     SoundPlay(app, g.Snd105);
     Label3->setText(g.LastResult + QStringLiteral(" ！"));

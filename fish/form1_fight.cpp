@@ -102,7 +102,7 @@ void Form1::breakLine()
     g.SplashFrame = 0;
     CmCopy(Stamp::LineBreak);
     AWASE();
-    g.LastResult = ResultText::LineBreak;
+    g.LastResult = ResultText::lineBreak();
     SoundPlay(app, g.Snd105);
     showReport(app);
     if (g.FishType == 5)

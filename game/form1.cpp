@@ -2,6 +2,7 @@
 
 #include "layouts/layout.h"
 #include "layouts/pictures.h"
+#include "window/standardkeys.h"
 
 #include <QCloseEvent>
 
@@ -90,6 +91,7 @@ void Form1::connectControls()
     connect(Image3, &ImageBox::clicked, this, &Form1::Image3_Click);
     connect(Label1, &TextLabel::clicked, this, &Form1::Label1_Click);
     connect(Text1, &LogBox::gotFocus, this, &Form1::Text1_GotFocus);
+    addStandardKeys(this, Image3);
 }
 
 Form1::~Form1()

@@ -98,11 +98,11 @@ void Form3::Form_Activate()
     Command1->setEnabled(true);
     Pic1->cls();
 
-    if (g.LastResult == ResultText::Miss || g.LastResult == ResultText::FalseBite) {
+    if (g.LastResult == ResultText::miss() || g.LastResult == ResultText::falseBite()) {
         Pic1->setPicture(Img3->picture());
         return;
     }
-    if (g.LastResult == ResultText::LineBreak) {
+    if (g.LastResult == ResultText::lineBreak()) {
         Pic1->setPicture(Img2->picture());
         return;
     }
@@ -147,7 +147,7 @@ void Form3::Command1_Click()
     g.Hooked = 0;
     if (Form1 *f = app.form1) {
         f->readyForNextCast();
-        if (g.LastResult == ResultText::FalseBite)
+        if (g.LastResult == ResultText::falseBite())
             f->showWantedBaitHint(); // the fish want another bait
     }
     hide();

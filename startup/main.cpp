@@ -8,6 +8,7 @@
 #include "startup/displaycheck.h"
 #include "startup/displayloss.h"
 #include "startup/form2.h"
+#include "startup/language.h"
 #include "startup/platform.h"
 #include "startup/quitsignals.h"
 #include "startup/singleinstance.h"
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(nuyo::loadPicture(QStringLiteral("form1/icon.ico")))));
     nuyo::installFontSubstitutions();
     QApplication::setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
+    nuyo::installLanguage(qapp); // before any window: the windows take their texts as they are built
 
     nuyo::SingleInstance instance;
     if (!instance.problem().isEmpty()) {

@@ -1,6 +1,7 @@
 #include "widgets/controls.h"
 #include "widgets/finepictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -26,6 +27,43 @@ int vbButton(Qt::MouseButton b)
         return 0;
     }
 }
+
+// Tells a screen reader that a control's caption, and so its accessible name, changed.
+void announceNameChange(QWidget *w)
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// True when `text` drawn in `font` with `flags` in `area` (which clips it) loses no ink: drawn
+// unclipped on a canvas with room all round, its ink stays inside the area, give or take the
+// one pixel of a glyph's smoothed edge.
+bool inkFits(const QFont &font, const QRect &area, int flags, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    const int room = metrics.height();
+    const QRect kept = area.adjusted(-1, -1, 1, 1);
+    const QRect canvasRect = metrics.boundingRect(area, flags, text).united(area).adjusted(-room, -room, room, room);
+    QImage canvas(canvasRect.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter p(&canvas);
+    p.translate(-canvasRect.topLeft());
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(area, flags | Qt::TextDontClip, text);
+    p.end();
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(line[x]) && !kept.contains(canvasRect.topLeft() + QPoint(x, y)))
+                return false;
+    }
+    return true;
+}
+
+constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 } // namespace
 
@@ -63,6 +101,17 @@ void ColourButton::setText(const QString &text)
         return;
     m_text = text;
     update();
+    announceNameChange(this);
+}
+
+QRect ColourButton::textArea() const
+{
+    return rect().adjusted(3, 3, -3, -3);
+}
+
+bool ColourButton::textFits() const
+{
+    return inkFits(font(), textArea(), CaptionFlags, m_text);
 }
 
 void ColourButton::setBackColor(const QColor &c)
@@ -102,17 +151,17 @@ void ColourButton::paintEvent(QPaintEvent *)
     }
     if (!m_text.isEmpty()) {
         p.setFont(font());
-        const QRect tr = r.adjusted(3, 3, -3, -3).translated(shift);
+        const QRect tr = textArea().translated(shift);
         // A window disabled for a moment (an animation) keeps its controls' looks; only a
         // control disabled itself greys its text.
         if (isEnabledTo(window())) {
             p.setPen(Qt::black);
-            p.drawText(tr, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr, CaptionFlags, m_text);
         } else {
             p.setPen(Qt::white);
-            p.drawText(tr.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr.translated(1, 1), CaptionFlags, m_text);
             p.setPen(QColor(128, 128, 128));
-            p.drawText(tr, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr, CaptionFlags, m_text);
         }
     }
     if (hasFocus()) {
@@ -191,6 +240,18 @@ void TextLabel::setText(const QString &text)
         return;
     m_text = text;
     update();
+    announceNameChange(this);
+}
+
+QRect TextLabel::textArea() const
+{
+    const QRect inside = m_border ? rect().adjusted(1, 1, -1, -1) : rect();
+    return inside.adjusted(1, 0, -1, 0);
+}
+
+bool TextLabel::textFits() const
+{
+    return inkFits(font(), textArea(), int(m_align) | Qt::TextWordWrap, m_text);
 }
 
 void TextLabel::setBackColor(const QColor &c)
@@ -264,16 +325,15 @@ int TextLabel::clearedTail(const QRect &textRect, QString &head, QString &tail) 
 void TextLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    QRect r = rect();
+    const QRect r = rect();
     if (!m_transparent)
         p.fillRect(r, m_back);
     if (m_border) {
         p.setPen(QColor(0, 0, 0));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
     }
     p.setFont(font());
-    const QRect textRect = r.adjusted(1, 0, -1, 0);
+    const QRect textRect = textArea();
     QString head, tail;
     const int tailX = clearedTail(textRect, head, tail);
     const int flags = int(m_align) | Qt::TextWordWrap;

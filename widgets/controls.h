@@ -23,6 +23,8 @@ void drawBevel(QPainter &p, const QRect &r, bool sunken);
 class ColourButton : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(bool textFits READ textFits)
 public:
     explicit ColourButton(QWidget *parent = nullptr);
 
@@ -35,6 +37,8 @@ public:
 
     // Presses the button with mouse button 1 (left) or 2 (right), as a click would.
     void press(int button = 1);
+    // True when the caption shows whole in the button's font: no stroke of it cut off.
+    bool textFits() const;
 
 Q_SIGNALS:
     void mouseDown(int button); // any mouse button went down on the enabled button
@@ -50,6 +54,7 @@ protected:
 
 private:
     void setDown(bool down); // the sunken look of a left press in progress
+    QRect textArea() const;  // where the caption is drawn, inside the bevel
 
     QString m_text;
     QColor m_back;
@@ -61,6 +66,8 @@ private:
 class TextLabel : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(bool textFits READ textFits)
 public:
     explicit TextLabel(QWidget *parent = nullptr);
 
@@ -82,6 +89,8 @@ public:
     // leaves: where that room is too narrow for it in the label's font, the words after the run
     // start right of the control, so that every letter shows. The text itself stays as it is.
     void keepClearOf(QWidget *cover);
+    // True when the text shows whole in the label's font: no stroke of it cut off.
+    bool textFits() const;
 
 Q_SIGNALS:
     void clicked();
@@ -97,6 +106,8 @@ private:
     int clearedTail(const QRect &textRect, QString &head, QString &tail) const;
 
     QPointer<QWidget> m_cover;
+    QRect textArea() const; // where the text is drawn, inside the frame
+
     QString m_text;
     QColor m_back{Qt::white};
     QColor m_fore{Qt::black};

@@ -207,6 +207,7 @@ private_desktop_env()
 {
     export XDG_RUNTIME_DIR="$WORK_DIR/xdg" XDG_DATA_HOME="$WORK_DIR/data" \
         XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
+    unset LANGUAGE LC_ALL LC_MESSAGES && export LANG=C.UTF-8 # the game's own Japanese, whatever the desktop's
 }
 
 # game_started PID WHAT: keeps the game's PID in GAME_PID and among those the cleanup stops.
