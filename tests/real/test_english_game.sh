@@ -10,6 +10,7 @@ for t in dbus-daemon /usr/libexec/at-spi-bus-launcher; do
 done
 "$PYTHON" -c 'import dbus' 2>/dev/null || { echo "SKIP: no python3-dbus"; exit 77; }
 setup
+exec 3>&1 4>&2 # what the checks inside wait_until's polls say
 
 # The desktop speaks English: the game is started as lib.sh starts it, in English.
 eval "japanese_$(declare -f private_desktop_env)"
@@ -60,7 +61,7 @@ main_or_box() # the main window, after dismissing the box of a missing sound dev
     MAIN_WIN=$(window_of_size "$GAME_PID" 610 427) && return 0
     local box
     box=$(find_window Nuyo "$GAME_PID" | head -n 1) && [ -n "$box" ] || return 1
-    title_check sound-box "$box"
+    title_check sound-box "$box" >&3 2>&4
     key_to "$box" Return
     return 1
 }
@@ -111,7 +112,7 @@ next_box()
     local box
     box=$(windows_of "$GAME_PID" | grep -vxF "$ANSWERED" | head -n 1) && [ -n "$box" ] || return 1
     ANSWERED+=$'\n'$box
-    title_check "end box" "$box"
+    title_check "end box" "$box" >&3 2>&4
     key_to "$box" Return
     return 1
 }
