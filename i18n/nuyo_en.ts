@@ -413,6 +413,85 @@
     </message>
 </context>
 <context>
+    <name>RankingReason</name>
+    <message>
+        <source>ふつうの ファイルでは ありません</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
+        <source>リンク先の フォルダーが ありません</source>
+        <translation>The link&apos;s target folder does not exist</translation>
+    </message>
+    <message>
+        <source>ほかの ゲームが 使って います</source>
+        <translation>Another game is using it</translation>
+    </message>
+    <message>
+        <source>ほかの ゲームの 成績で ５位から 外れました</source>
+        <translation>Other games&apos; results pushed this one out of the top five</translation>
+    </message>
+    <message>
+        <source>読めなかった ファイルは 上書きしません</source>
+        <translation>A file that could not be read is not overwritten</translation>
+    </message>
+    <message>
+        <source>ディスクに 空きが ありません</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <source>読み込みが 許可されて いません</source>
+        <translation>Reading is not permitted</translation>
+    </message>
+    <message>
+        <source>書き込みが 許可されて いません</source>
+        <translation>Writing is not permitted</translation>
+    </message>
+    <message>
+        <source>読み取り専用の 場所です</source>
+        <translation>The place is read-only</translation>
+    </message>
+    <message>
+        <source>同じ名前の フォルダーが あります</source>
+        <translation>A folder has the same name</translation>
+    </message>
+    <message>
+        <source>フォルダーが ありません</source>
+        <translation>The folder does not exist</translation>
+    </message>
+    <message>
+        <source>ファイルの 大きさの 上限を 超えます</source>
+        <translation>The file would exceed the size limit</translation>
+    </message>
+    <message>
+        <source>リンクが 輪に なって います</source>
+        <translation>The links form a loop</translation>
+    </message>
+    <message>
+        <source>ディスクの 読み書きに 失敗しました</source>
+        <translation>The disk could not be read or written</translation>
+    </message>
+    <message>
+        <source>ファイルを 置き換えられません</source>
+        <translation>The file cannot be replaced</translation>
+    </message>
+    <message>
+        <source>名前が 長すぎます</source>
+        <translation>The name is too long</translation>
+    </message>
+    <message>
+        <source>メモリが 足りません</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>開いて いる ファイルが 多すぎます</source>
+        <translation>Too many files are open</translation>
+    </message>
+    <message>
+        <source>思わぬ エラーです（ 番号 %1 ）</source>
+        <translation>Unexpected error (number %1)</translation>
+    </message>
+</context>
+<context>
     <name>ResultText</name>
     <message>
         <source>エサ落ち</source>

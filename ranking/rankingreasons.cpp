@@ -1,5 +1,7 @@
 #include "ranking/rankingreasons.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace nuyo {
@@ -8,17 +10,17 @@ QString rankingReason(RankingReason reason)
 {
     switch (reason) {
     case RankingReason::NotAFile:
-        return QStringLiteral("ふつうの ファイルでは ありません");
+        return QCoreApplication::translate("RankingReason", "ふつうの ファイルでは ありません");
     case RankingReason::LinkTargetGone:
-        return QStringLiteral("リンク先の フォルダーが ありません");
+        return QCoreApplication::translate("RankingReason", "リンク先の フォルダーが ありません");
     case RankingReason::InUse:
-        return QStringLiteral("ほかの ゲームが 使って います");
+        return QCoreApplication::translate("RankingReason", "ほかの ゲームが 使って います");
     case RankingReason::Outranked:
-        return QStringLiteral("ほかの ゲームの 成績で ５位から 外れました");
+        return QCoreApplication::translate("RankingReason", "ほかの ゲームの 成績で ５位から 外れました");
     case RankingReason::RefusedOverwrite:
         break;
     }
-    return QStringLiteral("読めなかった ファイルは 上書きしません");
+    return QCoreApplication::translate("RankingReason", "読めなかった ファイルは 上書きしません");
 }
 
 QString rankingReason(int error, FileAction action)
@@ -26,42 +28,43 @@ QString rankingReason(int error, FileAction action)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("ディスクに 空きが ありません");
+        return QCoreApplication::translate("RankingReason", "ディスクに 空きが ありません");
     case EACCES:
     case EPERM:
-        return action == FileAction::Read ? QStringLiteral("読み込みが 許可されて いません")
-                                          : QStringLiteral("書き込みが 許可されて いません");
+        return action == FileAction::Read
+                   ? QCoreApplication::translate("RankingReason", "読み込みが 許可されて いません")
+                   : QCoreApplication::translate("RankingReason", "書き込みが 許可されて いません");
     case EROFS:
-        return QStringLiteral("読み取り専用の 場所です");
+        return QCoreApplication::translate("RankingReason", "読み取り専用の 場所です");
     case EISDIR:
-        return QStringLiteral("同じ名前の フォルダーが あります");
+        return QCoreApplication::translate("RankingReason", "同じ名前の フォルダーが あります");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("フォルダーが ありません");
+        return QCoreApplication::translate("RankingReason", "フォルダーが ありません");
     case EFBIG:
-        return QStringLiteral("ファイルの 大きさの 上限を 超えます");
+        return QCoreApplication::translate("RankingReason", "ファイルの 大きさの 上限を 超えます");
     case ELOOP:
-        return QStringLiteral("リンクが 輪に なって います");
+        return QCoreApplication::translate("RankingReason", "リンクが 輪に なって います");
     case EIO:
-        return QStringLiteral("ディスクの 読み書きに 失敗しました");
+        return QCoreApplication::translate("RankingReason", "ディスクの 読み書きに 失敗しました");
     case EXDEV:
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("ファイルを 置き換えられません");
+        return QCoreApplication::translate("RankingReason", "ファイルを 置き換えられません");
     case ENAMETOOLONG:
-        return QStringLiteral("名前が 長すぎます");
+        return QCoreApplication::translate("RankingReason", "名前が 長すぎます");
     case ENOMEM:
-        return QStringLiteral("メモリが 足りません");
+        return QCoreApplication::translate("RankingReason", "メモリが 足りません");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("開いて いる ファイルが 多すぎます");
+        return QCoreApplication::translate("RankingReason", "開いて いる ファイルが 多すぎます");
     case ENXIO:
     case ENODEV:
         return rankingReason(RankingReason::NotAFile);
     case EAGAIN:
         return rankingReason(RankingReason::InUse);
     default:
-        return QStringLiteral("思わぬ エラーです（ 番号 %1 ）").arg(error);
+        return QCoreApplication::translate("RankingReason", "思わぬ エラーです（ 番号 %1 ）").arg(error);
     }
 }
 

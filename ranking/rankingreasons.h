@@ -1,5 +1,5 @@
-// Why the ranking file could not be read or saved, in the game's own words: every reason the
-// player may read about the ranking file is in this one table.
+// Why the ranking file could not be read or saved, in the player's language (translation context
+// "RankingReason"): every reason the player may read about the ranking file is in this one table.
 #pragma once
 
 #include <QString>

@@ -11,6 +11,7 @@ test_pkgs=(xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils imagemagick 
 # The Wayland session tests and the Debian package test.
 test_pkgs+=(weston xwayland qt6-wayland build-essential debhelper dpkg-dev fakeroot lintian)
 test_pkgs+=(openbox) # a window manager for the real-window tests that need one
+test_pkgs+=(dbus at-spi2-core python3-dbus) # what a screen reader reads, for the English game's test
 
 case "${1:-build}" in
     build) want=("${build_pkgs[@]}") ;;
