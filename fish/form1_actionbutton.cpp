@@ -4,7 +4,6 @@
 #include "fish/school.h"
 #include "fish/strike.h"
 #include "game/form1.h"
-#include "report/form3.h"
 #include "report/summary.h"
 #include "sound/vbdsound.h"
 
@@ -22,6 +21,7 @@ void Form1::appendResultLine()
 
 void Form1::showAction(Action::State state)
 {
+    g.ActionState = state;
     Command1->setBackColor(Action::colour(state));
     Command1->setText(Action::caption(state));
 }
@@ -31,26 +31,42 @@ void Form1::Command1_MouseDown(int Button, int Shift, float X, float Y)
     Q_UNUSED(Shift);
     Q_UNUSED(X);
     Q_UNUSED(Y);
-    const QString caption = Command1->text();
-    if (caption == Action::caption(Action::Cast))
+    switch (g.ActionState) {
+    case Action::Cast:
         castPressed();
-    else if (caption == Action::caption(Action::BaitLost))
+        break;
+    case Action::BaitLost:
         baitLostPressed();
-    else if (caption == Action::caption(Action::Fight))
+        break;
+    case Action::Fight:
         fightPressed(Button);
-    else if (caption == Action::caption(Action::Strike))
+        break;
+    case Action::Strike:
         strikePressed();
-    else if (caption == Action::caption(Action::End))
+        break;
+    case Action::End:
         endPressed();
+        break;
+    }
 }
 
 void Form1::castPressed()
 {
     throwLine();
-    watchFloat();
-    if (g.FishStop == FishStop::Struck)
-        return; // the strike's press has played the rest of the cast
-    loseBait();
+}
+
+void Form1::after(float seconds, void (Form1::*step)())
+{
+    m_castStep = app.host.schedule(seconds, [this, step] {
+        m_castStep = 0;
+        (this->*step)();
+    });
+}
+
+void Form1::stopCastSteps()
+{
+    app.host.cancel(m_castStep);
+    m_castStep = 0;
 }
 
 void Form1::throwLine()
@@ -61,7 +77,11 @@ void Form1::throwLine()
     Label3->setText(QString());
     Command1->setEnabled(false);
     Timer1->setEnabled(true);
-    Wait(app, 3.0f);
+    after(3.0, &Form1::floatOut); // the angler casts
+}
+
+void Form1::floatOut()
+{
     g.Distance = 7;
     PicUKI->setVisible(true);
     g.BaitTime = 60;
@@ -70,28 +90,59 @@ void Form1::throwLine()
     g.FloatSrcW = 5;
     g.FloatH = 156;
     Timer2->setEnabled(true);
-    Wait(app, 5.5f);
+    after(5.5, &Form1::watchFloat); // the float settles
+}
+
+void Form1::watchFloat()
+{
     showAction(Action::Strike);
     Command1->setEnabled(true);
     g.ResultMark = ResultMark::None;
     PicPRE->cls();
     drawAnglerFrame(0);
     Label3->setText(WatchHint);
+    m_fish = 1;
+    fishStep();
 }
 
-void Form1::watchFloat()
+void Form1::fishStep()
 {
-    // The school steps in turn until a strike or the bait's end stops it.
-    do {
-        for (int i = 1; i <= 4; ++i) {
-            fishAt(app, i).Task(app);
-            Wait(app, 0.5f);
-            app.host.doEvents();
-            if (g.FishStop != FishStop::Moving)
-                break;
-        }
-        app.host.doEvents();
-    } while (g.FishStop == FishStop::Moving);
+    // The school steps in turn, fish 1 to 4, until a strike or the bait's end stops it.
+    NUYOObject &fish = fishAt(app, m_fish);
+    const int kind = fish.Task(app.host);
+    m_pullingUnder = kind == 1 ? FloatBite(kind, fish.SIZ, fish.FAC, fish.VEC) : FloatBite(kind, 0, 0, 0);
+    if (m_pullingUnder)
+        after(0.1f, &Form1::floatGoneUnder); // the float shows half its height for a moment
+    else
+        after(0.2f, &Form1::fishPause);
+}
+
+void Form1::floatGoneUnder()
+{
+    m_pullingUnder = false;
+    floatUnderWater();
+    after(0.2f, &Form1::fishPause);
+}
+
+void Form1::fishPause()
+{
+    after(0.5f, &Form1::nextFish);
+}
+
+void Form1::nextFish()
+{
+    m_fish = m_fish % 4 + 1;
+    fishStep();
+}
+
+bool Form1::stopWatching()
+{
+    // A float on its way under finishes going under, whatever stopped the watch: the caller
+    // lets it, once it has done its own work.
+    const bool goingUnder = m_pullingUnder;
+    stopCastSteps();
+    m_pullingUnder = false;
+    return goingUnder;
 }
 
 void Form1::loseBait()
@@ -127,6 +178,7 @@ void Form1::fightPressed(int Button)
 
 void Form1::strikePressed()
 {
+    const bool goingUnder = stopWatching();
     g.FishStop = FishStop::Struck;
     if (PicUKI->isVisible())
         PicUKI->setVisible(false);
@@ -136,10 +188,14 @@ void Form1::strikePressed()
     if (g.Hooked == 0) {
         AWASE();
         SoundPlay(app, g.Snd105);
-        showReport(app);
-        stopTimers();
-        g.CastStage = CastStage::Cast;
-        endCast();
+        showReport([this, goingUnder] {
+            stopTimers();
+            g.CastStage = CastStage::Cast;
+            endCast([this, goingUnder] {
+                if (goingUnder)
+                    floatUnderWater();
+            });
+        });
         return;
     }
     SoundPlay(app, g.Snd102);
@@ -147,15 +203,16 @@ void Form1::strikePressed()
     g.Distance = 7;
     g.Fighting = 1;
     Timer3->setEnabled(true);
-    Command1_MouseDown(Mouse::Left, 0, 0, 0);
+    fightPressed(Mouse::Left); // the strike itself is the first pull
+    if (goingUnder)
+        floatUnderWater();
 }
 
 void Form1::endPressed()
 {
     stopTimers();
     SoundRelease(app);
-    delete app.form3;
-    app.form3 = nullptr;
+    Q_EMIT unloadReport();
     g.SoundOff = SoundOff::Silent;
     const QString grade = g.BigLevel > 1 ? QStringLiteral("　　＜ 成績 ：！ ") : QStringLiteral("　　＜ 成績 ：　 ");
     app.host.msgBox(QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n") + grade + QString::number(g.Points) +
@@ -175,15 +232,20 @@ void Form1::StrikeResult()
     }
 }
 
-void Form1::endCast()
+void Form1::endCast(const std::function<void()> &then)
 {
     if (g.Baits <= 0) {
         PicPRE->cls();
-        CM();
-        showAction(Action::End);
+        CM([this, then] {
+            showAction(Action::End);
+            if (then)
+                then();
+        });
     } else {
         AWASE();
         showAction(Action::Cast);
+        if (then)
+            then();
     }
 }
 

@@ -2,7 +2,6 @@
 #include "fish/fight.h"
 #include "fish/school.h"
 #include "game/form1.h"
-#include "report/form3.h"
 #include "sound/vbdsound.h"
 
 namespace nuyo {
@@ -45,6 +44,9 @@ void Form1::baitTick()
         if (g.FloatY <= 20) {
             g.FishStop = FishStop::BaitGone;
             Timer3->setEnabled(false);
+            if (stopWatching())
+                floatUnderWater();
+            loseBait();
         }
     }
 }
@@ -104,15 +106,17 @@ void Form1::breakLine()
     AWASE();
     g.LastResult = ResultText::LineBreak;
     SoundPlay(app, g.Snd105);
-    showReport(app);
-    if (g.FishType == 5)
-        NewFish4(app, g.BiteFish);
-    else if (g.FishType == 6)
-        NewFish5(app, g.BiteFish);
-    endCast();
-    Command1->setEnabled(true);
-    if (g.Baits > 0)
-        Label3->setText(g.LastResult + QStringLiteral(" ！"));
+    showReport([this] {
+        if (g.FishType == 5)
+            NewFish4(app, g.BiteFish);
+        else if (g.FishType == 6)
+            NewFish5(app, g.BiteFish);
+        endCast([this] {
+            Command1->setEnabled(true);
+            if (g.Baits > 0)
+                Label3->setText(g.LastResult + QStringLiteral(" ！"));
+        });
+    });
 }
 
 void Form1::landFish()

@@ -9,23 +9,31 @@ void Form1::drawFloat()
     PicUKI->paintPicture(ImgU->picture(), g.FloatX, g.FloatY, g.FloatWidth, g.FloatH, 0, 0, g.FloatSrcW, g.FloatH);
 }
 
-void Form1::FloatBite(int kind, int type, int slot, int heading)
+bool Form1::FloatBite(int kind, int type, int slot, int heading)
 {
     if (floatAnswer(g, kind, type, slot, heading) == FloatMove::PulledUnder) {
+        // Half the float shows for a moment; then floatUnderWater takes it out of sight.
         g.FloatH = g.FloatH / 2;
         g.FloatY = g.FloatY + g.FloatH;
         PicUKI->cls();
         drawFloat();
-        Wait(app, 0.1f);
-        g.FloatY = 120;
+        return true;
     }
     PicUKI->cls();
     if (g.FloatY == 120) {
-        // Pulled under: nothing shows until the next step draws the float at rest.
         floatAtRest(g);
-        return;
+        return false;
     }
     drawFloat();
+    return false;
+}
+
+void Form1::floatUnderWater()
+{
+    // Pulled under: nothing shows until the next step draws the float at rest.
+    g.FloatY = 120;
+    PicUKI->cls();
+    floatAtRest(g);
 }
 
 void Form1::Timer2_Timer()

@@ -12,7 +12,6 @@ Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
     controls = buildControls(this, form1Layout());
     setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("form1/icon.ico")))));
     findControls();
-    app.floatBite = [this](int kind, int type, int slot, int heading) { FloatBite(kind, type, slot, heading); };
     // The end-of-game banner stands over dark evening water as well as a bright day.
     Label6->setOutline(Colour::BannerOutline);
 
@@ -93,7 +92,10 @@ void Form1::connectControls()
 
 Form1::~Form1()
 {
-    app.floatBite = nullptr;
+    for (Host::StepId step : {m_castStep, m_birdStep, m_reportStep, m_titleStep})
+        app.host.cancel(step);
+    if (m_minimised)
+        app.host.resumeClock();
 }
 
 void Form1::closeEvent(QCloseEvent *e)
@@ -112,6 +114,10 @@ void Form1::changeEvent(QEvent *e)
     // visible control shows a focus mark the player did not ask for.
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
         Command5->setFocus();
+    if (e->type() == QEvent::WindowStateChange && isMinimized() != m_minimised) {
+        m_minimised = isMinimized();
+        Q_EMIT minimisedChanged(m_minimised);
+    }
     QWidget::changeEvent(e);
 }
 

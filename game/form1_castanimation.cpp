@@ -1,7 +1,6 @@
 // Timer1: the cast animation and the landing display.
 #include "fish/school.h"
 #include "game/form1.h"
-#include "report/form3.h"
 #include "sound/vbdsound.h"
 
 namespace nuyo {
@@ -92,27 +91,36 @@ void Form1::landed()
     if (g.FishSize >= 50)
         SoundPlay(app, g.Snd104);
     g.Catches += 1;
-    showReport(app);
+    showReport([this] { afterLandingReport(); });
+}
+
+void Form1::afterLandingReport()
+{
     AWASE();
     refillAfterLanding(app, g.BiteFish, g.FishSize);
     Label4->setText(QString::number(g.Catches));
     if (g.FishType >= 3) {
-        g.BaitWanted = app.rnd.below(3) + 1;
+        g.BaitWanted = Bait::Value(app.rnd.below(3) + 1);
         showWantedBaitHint();
-        if (Command3[g.BaitWanted - 1]->backColor() != Colour::ChosenBait)
+        if (g.BaitWanted != g.BaitSetting)
             Label2[1]->setForeColor(Colour::BaitMismatch);
     }
-    const bool lastBait = g.Baits <= 0;
-    if (lastBait && g.FishSize == 60)
-        KingfisherVisit();
-    endCast();
-    if (!lastBait) {
-        if (g.FishSize < 20)
-            KingfisherPass();
-        else if (g.FishSize == 60)
-            KingfisherVisit();
+    const auto ready = [this] { Command1->setEnabled(true); };
+    if (g.Baits <= 0) {
+        // The last fish: a 60 cm one brings the kingfisher before the game closes.
+        if (g.FishSize == 60)
+            KingfisherVisit([this, ready] { endCast(ready); });
+        else
+            endCast(ready);
+        return;
     }
-    Command1->setEnabled(true);
+    endCast();
+    if (g.FishSize < 20)
+        KingfisherPass(ready);
+    else if (g.FishSize == 60)
+        KingfisherVisit(ready);
+    else
+        ready();
 }
 
 void Form1::showWantedBaitHint()

@@ -2,10 +2,7 @@
 #include "fish/school.h"
 #include "game/form1.h"
 #include "layouts/layout.h"
-#include "ranking/form4.h"
 #include "ranking/rankingfile.h"
-#include "report/form3.h"
-#include "startup/form2.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -104,25 +101,19 @@ void Form1::Form_Load()
     applyModeDressing(false);
     PicPRE->setOuterSize(300, 353);
     PrepareAngler();
-    Command1->setBackColor(Action::colour(Action::Cast));
-    Command1->setText(Action::caption(Action::Cast));
+    showAction(Action::Cast);
     Label1->setText(QString::number(g.Baits));
     Label3->setText(HintAtStart);
     Label4->setForeColor(Colour::CatchCount);
     PicS[1]->setForeColor(Colour::CatchCount);
     Text1->setText(LogHeading);
     SetupSound();
-    app.host.doEvents();
     app.rnd.seed(app.host.clockSeed());
     SetupSchool(app);
     g.BaitSetting = Bait::Normal;
     g.BaitWanted = Bait::Normal;
     g.RankOn = RankOn::NothingPending;
     LoadRanking(app);
-    if (!app.form3) {
-        app.form3 = new Form3(app);
-        app.form3->Form_Load();
-    }
     show();
     Command5->setFocus();
 }
@@ -131,13 +122,31 @@ void Form1::NewGame()
 {
     g.TitleCall = TitleCall::NewGameChoice;
     hide();
-    {
-        Form2 title(app);
-        // A display the game cannot use ends it here too, after the refusal.
-        if (!title.Form_Load())
-            app.host.endApplication();
-        app.host.showModal(&title);
-    }
+    Q_EMIT titleRequested();
+}
+
+void Form1::modeChosen(int mode)
+{
+    g.GameMode = mode;
+    // The title says it is getting ready for a moment before the game is reset.
+    m_titleStep = app.host.schedule(1.5, [this] {
+        m_titleStep = 0;
+        Q_EMIT titleDone();
+    });
+}
+
+void Form1::titleClosed()
+{
+    if (g.TitleCall != TitleCall::NewGameChoice)
+        return;
+    // Closed by its frame before the pause was over, the title lets the reset go on at once.
+    app.host.cancel(m_titleStep);
+    m_titleStep = 0;
+    newGameChosen();
+}
+
+void Form1::newGameChosen()
+{
     g.TitleCall = TitleCall::NewGameChosen;
     applyModeDressing(true);
     PrepareAngler();
@@ -146,8 +155,7 @@ void Form1::NewGame()
     Shape1->setVisible(false);
     Shape3->setBorderColor(Colour::SceneFrame);
     Shape3->setBorderWidth(2);
-    Command1->setText(Action::caption(Action::Cast));
-    Command1->setBackColor(Action::colour(Action::Cast));
+    showAction(Action::Cast);
     Label1->setText(QString::number(g.Baits));
     Label3->setText(HintAtStart);
     Label4->setText(QStringLiteral("0"));

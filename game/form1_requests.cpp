@@ -1,6 +1,10 @@
 // What the other windows and the rules ask of the main window: they say what they want, and the
 // main window alone touches its controls.
 #include "game/form1.h"
+#include "report/summary.h"
+#include "sound/vbdsound.h"
+
+#include <utility>
 
 namespace nuyo {
 
@@ -49,6 +53,68 @@ void Form1::showRankingToggle()
 void Form1::showMasterColour()
 {
     setBackColor(Colour::MasterBack);
+}
+
+void Form1::showReport(std::function<void()> then)
+{
+    m_afterReport = std::move(then);
+    const bool landed = g.LastResult != ResultText::Miss && g.LastResult != ResultText::FalseBite &&
+                        g.LastResult != ResultText::LineBreak;
+    if (landed && g.FishSize >= 60) {
+        // The 60 cm fish: its picture first, the master's two seconds later.
+        if (g.BigLevel == 3)
+            showMasterColour();
+        m_reportStep = app.host.schedule(2.0, [this] {
+            m_reportStep = 0;
+            SoundPlay(app, g.Snd104);
+            Q_EMIT reportMaster();
+        });
+    }
+    Q_EMIT reportRequested();
+}
+
+void Form1::reportOk()
+{
+    if (g.FishSize != 0)
+        g.TotalCm += g.FishSize;
+    ++g.BaitsUsed;
+    appendLog(resultLine(g.BaitsUsed, g.LastResult));
+    g.Hooked = 0;
+    readyForNextCast();
+    if (g.LastResult == ResultText::FalseBite)
+        showWantedBaitHint(); // the fish want another bait
+    if (g.BaitsUsed == g.BaitsAtStart)
+        appendLog(gameEndSummary(g));
+    if (auto then = std::exchange(m_afterReport, nullptr))
+        then();
+}
+
+void Form1::showRanking(std::function<void()> then)
+{
+    m_afterRanking = std::move(then);
+    Q_EMIT rankingRequested();
+}
+
+void Form1::rankingClosed()
+{
+    g.RankOn = RankOn::NothingPending;
+    if (auto then = std::exchange(m_afterRanking, nullptr))
+        then();
+}
+
+void Form1::toggleRanking()
+{
+    const QString caption = QStringLiteral(" * ぬ よ *");
+    if (g.RankingOff == RankingOff::Ranked) {
+        app.host.msgBox(
+            QStringLiteral("ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）"),
+            MsgBox::OkOnly, caption);
+        g.RankingOff = RankingOff::NotRanked;
+    } else {
+        app.host.msgBox(QStringLiteral("ゲーム結果を ランキングに 登録します。"), MsgBox::OkOnly, caption);
+        g.RankingOff = RankingOff::Ranked;
+    }
+    showRankingToggle();
 }
 
 } // namespace nuyo

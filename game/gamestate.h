@@ -26,6 +26,8 @@ struct GameState {
     int RankOn = 0;     // 1 = nothing pending for the ranking window; 2 = a finished game waits
     int RankingOff = 0; // 0 = results go into the ranking; 1 = they do not
     int CastStage = 0;  // what Timer1 animates: 0 = the cast, 1 = the landing
+    // What a press on the action button Command1 does now; its caption and colour show it.
+    Action::State ActionState = Action::Cast;
 
     // Bait and float.
     int BaitsAtStart = 0; // casts in this game: 10 practice, 20 real

@@ -19,7 +19,8 @@ public:
     void Form_Load();                 // places the window over the main window, sets its fonts
     void Form_Activate();             // fills the table and handles a pending result
     void Command1_Click();            // "ＯＫ" closes; "登録" registers the name
-    void Command2_Click();            // ranking of results on or off
+    void Command2_Click();            // asks for the ranking of results on or off
+    void showToggleColours();         // Label2 and Command2 as RankingOff says
     int Text1_KeyPress(int KeyAscii); // the name entry's filter: the code to insert, 0 drops it
     void SetRankFonts();              // display-scaled font sizes
     // While a name is awaited: appends the entry (or "- - -") to the new row and saves the table;
@@ -39,19 +40,23 @@ public:
     PictureBox *Picture1;              // the panel holding the table
     QHash<QString, QWidget *> controls;
 
+Q_SIGNALS:
+    void toggleRequested(); // the toggle was pressed: results ranked or not
+    void closed();          // "ＯＫ" closed the window
+
 protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    // What "Command1" does now: it reads "登録" while a name is awaited, "ＯＫ" otherwise.
+    enum class Button { Ok, Register };
+    void showButton(Button b);
     void placeOverMainWindow(); // 480 and 560 twips from the main window's corner
-    void showToggleColours();   // Label2 and Command2 as RankingOff says
-    bool m_activated = false;   // Form_Activate has run for this showing
-    bool m_registered = false;  // the pending result's name has been registered
+    Button m_button = Button::Ok;
+    bool m_activated = false;  // Form_Activate has run for this showing
+    bool m_registered = false; // the pending result's name has been registered
 };
-
-// Loads the ranking window, shows it modally and unloads it when it closes.
-void showRankingWindow(App &app);
 
 } // namespace nuyo

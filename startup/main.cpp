@@ -5,7 +5,6 @@
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"
-#include "startup/form2.h"
 #include "startup/platform.h"
 #include "startup/quitsignals.h"
 #include "startup/singleinstance.h"

@@ -37,8 +37,4 @@ private:
     App &m_app;
 };
 
-// Ends the game at once and quietly: a name being entered is registered as it stands, the
-// timers stop, the sounds are released, and the host ends the process.
-void endQuietly(App &app);
-
 } // namespace nuyo

@@ -18,9 +18,9 @@ void hook(Harness &h, int type, int size, int tension, int distance)
 {
     Form1 &f = h.form();
     GameState &g = h.g();
-    h.host.onModal = [&h](QWidget *w) {
+    h.host.onDialog = [&h](QWidget *w) {
         if (auto *report = qobject_cast<Form3 *>(w))
-            h.host.after(1.0, [report] { report->Command1->press(1); });
+            whenReadyForOk(report, [&h, report] { h.host.after(1.0, [report] { report->Command1->press(1); }); });
     };
     g.FishStop = FishStop::Struck;
     g.FishType = type;
@@ -31,8 +31,7 @@ void hook(Harness &h, int type, int size, int tension, int distance)
     g.Distance = distance;
     g.Fighting = 1;
     g.Baits -= 1;
-    f.Command1->setText(Action::caption(Action::Fight));
-    f.Command1->setBackColor(QColor(255, 128, 64));
+    f.showAction(Action::Fight);
     f.Timer3->setEnabled(true);
 }
 
@@ -89,6 +88,8 @@ void FightTest::aPressEndsTheFightOnlyAtTheRightTension()
     hook(h, type, type * 10 + 4, tension, distance);
     Form1 &f = h.form();
     f.Command1->press(button);
+    if (h.app->form3->isVisible()) // a broken line's report: read, then OK
+        h.host.runUntil(h.host.now() + 3, [&h] { return !h.app->form3->isVisible(); });
     GameState &g = h.g();
     if (outcome == QLatin1String("landed")) {
         QCOMPARE(g.CastStage, int(CastStage::Landing));
@@ -131,6 +132,7 @@ void FightTest::bigFishStartInTheRedAndTheFirstTickMayBreakTheLine()
         ++ticks;
         if (g.LastResult == QStringLiteral("ハリス切れ")) {
             ++breaks;
+            h.host.runUntil(h.host.now() + 3, [&h] { return !h.app->form3->isVisible(); });
             // The 60 cm fish that escaped is replaced by a type-5 fish.
             QCOMPARE(h.app->Fish[1]->SIZ, 5);
         } else {

@@ -244,7 +244,7 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
     Harness h;
     h.start(0);
     double pressedAt = -1;
-    h.host.onModal = [&](QWidget *w) {
+    h.host.onDialog = [&](QWidget *w) {
         if (auto *title = qobject_cast<Form2 *>(w))
             h.host.after(2.0, [&, title] {
                 pressedAt = h.host.now();
@@ -253,6 +253,7 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
     };
     const double before = h.host.now();
     h.form().NewGame();
+    h.runUntilNewGame();
     QVERIFY(pressedAt > before);
     QVERIFY(qAbs(h.host.now() - pressedAt - 1.5) < 1e-9);
     QCOMPARE(h.g().GameMode, int(GameMode::Real));
@@ -318,11 +319,15 @@ void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
         h.start(0);
         h.host.messages.clear();
         h.app->displayDepth = [depth] { return depth; };
-        h.host.onModal = [&](QWidget *w) {
+        h.host.onDialog = [&](QWidget *w) {
             if (auto *title = qobject_cast<Form2 *>(w))
                 h.host.after(1.0, [title] { title->Command1[0]->press(1); });
         };
-        QCOMPARE(endsGame([&] { h.form().NewGame(); }), refused);
+        QCOMPARE(endsGame([&] {
+                     h.form().NewGame();
+                     h.runUntilNewGame();
+                 }),
+                 refused);
     } else {
         h.app->displayDepth = [depth] { return depth; };
         QCOMPARE(Main(*h.app, false), !refused);

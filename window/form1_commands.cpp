@@ -1,7 +1,5 @@
 // The main window's small controls: bait settings, hints, ranking, new game, help, closing.
 #include "game/form1.h"
-#include "ranking/form4.h"
-#include "report/form3.h"
 #include "sound/vbdsound.h"
 #include "window/introduction.h"
 #include "window/tips.h"
@@ -28,8 +26,12 @@ void Form1::Command4_MouseDown(int Button)
         app.host.msgBox(tipText(TipNo), MsgBox::Information, QStringLiteral(" * ぬ よ *"));
         TipNo += 1;
         if (TipNo >= 9) {
-            KingfisherVisit();
-            TipNo = 0;
+            KingfisherVisit([this] {
+                TipNo = 0;
+                Command4->setText(QStringLiteral("ワンポイント * ") + QString::number(TipNo + 1));
+                Command5->setFocus();
+            });
+            return;
         }
         Command4->setText(QStringLiteral("ワンポイント * ") + QString::number(TipNo + 1));
     } else if (Button == 2) {
@@ -43,8 +45,7 @@ void Form1::Command4_MouseDown(int Button)
 
 void Form1::Command6_Click()
 {
-    showRankingWindow(app);
-    Command5->setFocus();
+    showRanking([this] { Command5->setFocus(); });
 }
 
 void Form1::Command7_Click()
@@ -59,8 +60,7 @@ void Form1::Form_QueryUnload()
 {
     if (g.SoundOff == SoundOff::Available)
         SoundRelease(app);
-    delete app.form3;
-    app.form3 = nullptr;
+    Q_EMIT unloadReport();
     stopTimers();
     app.host.msgBox(QStringLiteral("終了します！  　　"), MsgBox::Exclamation, QStringLiteral(" ぬ よ"));
     app.host.endApplication();

@@ -1,6 +1,5 @@
 // The size stamp of the fish just played, and the close of a game.
 #include "game/form1.h"
-#include "ranking/form4.h"
 #include "window/grades.h"
 
 namespace nuyo {
@@ -16,7 +15,7 @@ void Form1::CmCopy(int kind)
     PicCm->keepDrawing();
 }
 
-void Form1::CM()
+void Form1::CM(const std::function<void()> &then)
 {
     Label2[1]->setForeColor(Colour::BaitLabel);
     Command1->setBackColor(Action::colour(Action::End));
@@ -32,10 +31,14 @@ void Form1::CM()
     g.RankOn = RankOn::ResultPending;
     if (g.GameMode == GameMode::Real) {
         if (g.RankingOff == RankingOff::Ranked)
-            showRankingWindow(app);
+            showRanking(then);
+        else if (then)
+            then();
         return;
     }
     Label3->setText(gradeText(g.BigLevel, g.Catches));
+    if (then)
+        then();
 }
 
 } // namespace nuyo

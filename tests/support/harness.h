@@ -21,6 +21,8 @@ public:
 
     // Start-up and a press on the title's mode button: 0 practice, 1 the real game.
     void start(int mode);
+    // Runs the game's clock until a new game's title has been answered and the game reset.
+    void runUntilNewGame();
 
     SimHost host;
     RecordingSound *sound = nullptr; // owned by the app
@@ -33,5 +35,9 @@ public:
 
 // Runs `act` and says whether the game ended inside it (the simulated host's end of the process).
 bool endsGame(const std::function<void()> &act);
+
+class Form3;
+// Runs `act` once the report's OK can be pressed (at once, or after the 60 cm fish's pause).
+void whenReadyForOk(Form3 *report, const std::function<void()> &act);
 
 } // namespace nuyo

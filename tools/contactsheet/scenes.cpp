@@ -68,9 +68,9 @@ public:
     {
         h.host.pumpQt = true; // the windows paint as they would on the screen
         cam.attach(h.host);
-        h.host.onModal = [this](QWidget *w) { onModal(w); };
+        h.host.onDialog = [this](QWidget *w) { onDialog(w); };
     }
-    ~Game() { h.host.onModal = nullptr; }
+    ~Game() { h.host.onDialog = nullptr; }
 
     Camera &cam;
     Harness h;
@@ -214,7 +214,7 @@ public:
         });
     }
 
-    void onModal(QWidget *w)
+    void onDialog(QWidget *w)
     {
         if (auto *report = qobject_cast<Form3 *>(w)) {
             if (!reportShot.isEmpty()) {
@@ -446,7 +446,7 @@ void report59(Camera &cam, QStringList &problems)
     g.LastResult = QStringLiteral("ぬよ　59 ㎝");
     game.reportShot = QStringLiteral("report-59");
     App &app = *game.h.app;
-    game.h.host.after(0.5, [&app] { showReport(app); });
+    game.h.host.after(0.5, [&app] { app.form1->showReport(); });
     game.h.host.runUntil(game.h.host.now() + 10,
                          [&] { return cam.has(QStringLiteral("report-59")) && !app.form3->isVisible(); });
     problems << game.problems;
