@@ -1,7 +1,7 @@
 #include "game/app.h"
 
 #include "fish/nuyoobject.h"
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "ranking/form4.h"
 #include "report/form3.h"
 #include "sound/soundlibrary.h"
@@ -67,7 +67,7 @@ void App::titleChose(int mode)
         form1->modeChosen(mode);
         return;
     }
-    g.GameMode = mode;
+    g.GameMode = mode == GameMode::Real ? GameMode::Real : GameMode::Practice;
     loadMainWindow();
     form1->raise();
     // Unloads the title of start-up: it is deleted when closed.

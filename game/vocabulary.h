@@ -41,7 +41,20 @@ enum Value { None = 0, LineBreak = 1, Landed = 2, BigLanded = 3 };
 
 namespace Bait { // BaitSetting and BaitWanted: the bait buttons Command3(0..2), counted from 1
 enum Value { Hard = 1, Normal = 2, Soft = 3 };
+// The bait buttons' captions, as the hints name them.
+inline QString caption(int bait)
+{
+    switch (bait) {
+    case Hard:
+        return QStringLiteral("硬め");
+    case Normal:
+        return QStringLiteral("ふつう");
+    case Soft:
+        return QStringLiteral("柔らかめ");
+    }
+    return QString();
 }
+} // namespace Bait
 
 namespace Stamp { // the kinds of size stamp CmCopy composes
 enum Value { Blank = 0, LineBreak = 1, Landed = 2 };

@@ -1,8 +1,8 @@
 // The windows as created: every control where it was designed, with its colours, texts and
 // visibility; the title window's placement, fonts, focus order and wait; and fonts that have
 // a glyph for every Japanese character the windows show.
-#include "game/form1.h"
 #include "layouts/fonts.h"
+#include "mainwindow/form1.h"
 #include "startup/form2.h"
 #include "support/harness.h"
 

@@ -1,6 +1,6 @@
 // The ranking window under the simulated host: its states, the name entry and the toggle.
 #include "game/app.h"
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "ranking/form4.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
@@ -129,8 +129,8 @@ void RankingWindowTest::activationShowsTheState()
     GameState &g = h.g();
     setTable(g, {50, 40, 30, 20, 10});
     setResult(g, points);
-    g.RankOn = rankOn;
-    g.RankingOff = rankingOff;
+    g.RankOn = RankOn::Value(rankOn);
+    g.RankingOff = RankingOff::Value(rankingOff);
     const GameState before = g;
 
     bool checked = false;
@@ -471,7 +471,7 @@ void RankingWindowTest::toggleSwitchesRankingAndColours()
     h.app->form1 = new Form1(*h.app);
     GameState &g = h.g();
     g.RankOn = RankOn::NothingPending;
-    g.RankingOff = before;
+    g.RankingOff = RankingOff::Value(before);
     QColor label, button;
     runWindow(h, [&](Form4 &f) {
         f.Command2->press();

@@ -2,8 +2,8 @@
 // place and size of its length, holds a 60 cm fish's OK back for two seconds, and its OK writes
 // the log line, keeps the counters and, at the last cast, the weight and the points.
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
 #include "report/form3.h"
 #include "support/recordingsound.h"
 

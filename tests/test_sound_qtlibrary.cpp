@@ -2,8 +2,8 @@
 // and every later call harmless.
 
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
 #include "sound/qtsoundlibrary.h"
 #include "sound/vbdsound.h"
 

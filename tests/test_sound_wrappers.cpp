@@ -2,8 +2,8 @@
 // the buffers, the single message when there is no device, the SoundOff guard and the release.
 
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
 #include "sound/vbdsound.h"
 #include "support/recordingsound.h"
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
 #include "support/recordingsound.h"
 
 #include <QTemporaryDir>

@@ -9,9 +9,9 @@
 // The bait-timer runs go on side by side, one main window each, started a little apart; the
 // other two are run one after another on the first window.
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/realhost.h"
 #include "layouts/fonts.h"
+#include "mainwindow/form1.h"
 #include "silentsound.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // What the other windows and the rules ask of the main window: they say what they want, and the
 // main window alone touches its controls.
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "report/summary.h"
 #include "sound/vbdsound.h"
 

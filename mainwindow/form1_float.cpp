@@ -1,6 +1,6 @@
 // The float in PicUKI: its answer to each fish step and its settling after a cast.
 #include "fish/floatrules.h"
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 
 namespace nuyo {
 

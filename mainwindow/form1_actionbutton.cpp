@@ -3,7 +3,7 @@
 #include "fish/nuyoobject.h"
 #include "fish/school.h"
 #include "fish/strike.h"
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "report/summary.h"
 #include "sound/vbdsound.h"
 

@@ -1,4 +1,4 @@
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 
 #include "layouts/layout.h"
 #include "layouts/pictures.h"

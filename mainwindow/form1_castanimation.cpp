@@ -1,6 +1,6 @@
 // Timer1: the cast animation and the landing display.
 #include "fish/school.h"
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "sound/vbdsound.h"
 
 namespace nuyo {
@@ -127,7 +127,7 @@ void Form1::showWantedBaitHint()
 {
     if (g.BaitWanted < Bait::Hard || g.BaitWanted > Bait::Soft)
         return;
-    Label3->setText(QStringLiteral("エサ合わせは『 ") + Command3[g.BaitWanted - 1]->text() +
+    Label3->setText(QStringLiteral("エサ合わせは『 ") + Bait::caption(g.BaitWanted) +
                     QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
 }
 

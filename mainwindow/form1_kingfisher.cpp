@@ -1,6 +1,6 @@
 // The kingfisher's surprises: a pass over the scene, and a visit to the whole window.
-#include "game/form1.h"
 #include "layouts/fonts.h"
+#include "mainwindow/form1.h"
 #include "sound/vbdsound.h"
 
 #include <QPainter>

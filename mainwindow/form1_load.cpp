@@ -1,7 +1,7 @@
 // The main window's load, the mode's dressing and the new-game reset.
 #include "fish/school.h"
-#include "game/form1.h"
 #include "layouts/layout.h"
+#include "mainwindow/form1.h"
 #include "ranking/rankingfile.h"
 
 #include <QGuiApplication>
@@ -127,7 +127,7 @@ void Form1::NewGame()
 
 void Form1::modeChosen(int mode)
 {
-    g.GameMode = mode;
+    g.GameMode = mode == GameMode::Real ? GameMode::Real : GameMode::Practice;
     // The title says it is getting ready for a moment before the game is reset.
     m_titleStep = app.host.schedule(1.5, [this] {
         m_titleStep = 0;

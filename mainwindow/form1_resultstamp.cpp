@@ -1,5 +1,5 @@
 // The size stamp of the fish just played, and the close of a game.
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "window/grades.h"
 
 namespace nuyo {

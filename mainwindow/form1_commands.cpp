@@ -1,5 +1,5 @@
 // The main window's small controls: bait settings, hints, ranking, new game, help, closing.
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "sound/vbdsound.h"
 #include "window/introduction.h"
 #include "window/tips.h"

@@ -1,7 +1,7 @@
 // The end-of-cast picture, the bait timer, and the fight with its landing and line break.
 #include "fish/fight.h"
 #include "fish/school.h"
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 #include "sound/vbdsound.h"
 
 namespace nuyo {
