@@ -91,6 +91,9 @@ void App::loadMainWindow()
 
 void App::wireMainWindow()
 {
+    if (!form1 || m_wired == form1)
+        return;
+    m_wired = form1;
     QObject::connect(form1, &Form1::reportRequested, form1, [this] { openReport(); });
     QObject::connect(form1, &Form1::rankingRequested, form1, [this] { openRanking(); });
     QObject::connect(form1, &Form1::unloadReport, form1, [this] { unloadReport(); });
@@ -129,8 +132,10 @@ void App::openRanking()
     // Loaded for one showing; unloaded when it closes.
     auto *form = new Form4(*this);
     form4 = form;
-    if (form1)
+    if (form1) {
         QObject::connect(form, &Form4::toggleRequested, form1, &Form1::toggleRanking);
+        QObject::connect(form, &Form4::nameEntered, form1, &Form1::registerRankingName);
+    }
     QObject::connect(form, &Form4::closed, form, [this, form] {
         form->deleteLater();
         if (form1)

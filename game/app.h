@@ -64,8 +64,8 @@ struct App {
     bool openTitle();
     // Loads the main window and the hidden report, and shows the main window.
     void loadMainWindow();
-    // Wires the main window's and the report's signals (loadMainWindow does, for the windows it
-    // creates).
+    // Wires the main window's (once) and the report's signals (loadMainWindow does, for the
+    // windows it creates).
     void wireMainWindow();
     void wireReport();
     void openReport();  // shows the catch report for the cast just ended
@@ -80,6 +80,7 @@ struct App {
 
 private:
     void titleChose(int mode);
+    QPointer<QObject> m_wired; // the main window whose signals are wired
 };
 
 // Main: refuses a second game, sizes the fonts and shows the title window. False when the

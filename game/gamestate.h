@@ -81,6 +81,8 @@ struct RankingState {
     RankOn::Value RankOn = RankOn::Unset;
     std::array<int, 6> RankPoints{};    // points of each row
     std::array<QString, 6> RankRecords; // the rest of each row's text
+    int RankNo = 5;                     // the row the pending result went into, 5 = not entered
+    bool RankingSaved = false;          // the ranking file holds the last name registered
 };
 
 // The sound device and its five buffers.

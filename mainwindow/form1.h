@@ -89,9 +89,12 @@ public:
     // ---- what the other windows tell the main window (wired by App) ----
     // The catch report for the cast just ended; `then` goes on after its OK.
     void showReport(std::function<void()> then = {});
+    // The ranking window, with a finished game's result entered; `then` once it closes.
+    void showRanking(std::function<void()> then = {});
     void reportOk();      // the report's OK: the log line, the counters, then the cast goes on
     void rankingClosed(); // the ranking window's "ＯＫ": whatever waited for it goes on
-    void toggleRanking(); // the ranking window's toggle: results ranked or not
+    void registerRankingName(const QString &name, bool tell); // the new row's name, then saved
+    void toggleRanking();                                     // the ranking window's toggle: results ranked or not
 
 Q_SIGNALS:
     void reportRequested();                // show the catch report for the cast just ended
@@ -202,8 +205,8 @@ private:
     void breakLine();
     void landFish();
     void showBigCatch(const BigCatchChange &change);
-    void afterLandingReport();                    // the landing's bookkeeping once its report is closed
-    void showRanking(std::function<void()> then); // the ranking window; `then` once it closes
+    void afterLandingReport(); // the landing's bookkeeping once its report is closed
+
     // The kingfisher's frames.
     void birdAfter(double seconds, void (Form1::*step)());
     void birdDone();

@@ -1,6 +1,8 @@
 // What the other windows and the rules ask of the main window: they say what they want, and the
 // main window alone touches its controls.
 #include "mainwindow/form1.h"
+#include "ranking/rankingfile.h"
+#include "ranking/rankingtable.h"
 #include "report/summary.h"
 #include "sound/vbdsound.h"
 
@@ -92,7 +94,23 @@ void Form1::reportOk()
 void Form1::showRanking(std::function<void()> then)
 {
     m_afterRanking = std::move(then);
+    // A finished game's result goes into the table before the window shows it.
+    g.RankNo = 5;
+    if (g.RankOn == RankOn::ResultPending && g.RankingOff == RankingOff::Ranked) {
+        const QString result = ResultRow(g);
+        g.RankNo = RankInsert(g);
+        if (g.RankNo < 5)
+            g.RankRecords[g.RankNo] = result;
+    }
     Q_EMIT rankingRequested();
+}
+
+void Form1::registerRankingName(const QString &name, bool tell)
+{
+    if (g.RankNo < 0 || g.RankNo > 4)
+        return;
+    g.RankRecords[g.RankNo] += name;
+    g.RankingSaved = SaveRanking(app, tell);
 }
 
 void Form1::rankingClosed()

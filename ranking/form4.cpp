@@ -2,7 +2,6 @@
 
 #include "layouts/fonts.h"
 #include "layouts/layout.h"
-#include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
 
 #include <QCloseEvent>
@@ -84,11 +83,11 @@ void Form4::Form_Activate()
             lblP[5]->setText(PointsText(g.Points) + result);
             lblP[5]->setBackColor(Highlight);
         } else {
-            RankNo = RankInsert(g);
+            // The main window has entered the result into the table (RankNo 5: not good enough).
+            RankNo = g.RankNo;
             if (RankNo == 5) {
                 lblP[5]->setText(PointsText(g.Points) + result);
             } else {
-                g.RankRecords[RankNo] = result;
                 Label1[7]->setVisible(false);
                 lblP[5]->setVisible(false);
                 Label1[8]->setVisible(true);
@@ -150,9 +149,9 @@ bool Form4::registerName(bool tell)
         name = NoName;
     // The name goes into the row as the file will give it back (a double quote becomes "＂").
     name = fileSafeText(name);
-    g.RankRecords[RankNo] += name;
     lblP[RankNo]->setText(lblP[RankNo]->text() + name);
-    return SaveRanking(app, tell);
+    Q_EMIT nameEntered(name, tell);
+    return g.RankingSaved;
 }
 
 void Form4::Command2_Click()

@@ -23,12 +23,13 @@ public:
     void showToggleColours();         // Label2 and Command2 as RankingOff says
     int Text1_KeyPress(int KeyAscii); // the name entry's filter: the code to insert, 0 drops it
     void SetRankFonts();              // display-scaled font sizes
-    // While a name is awaited: appends the entry (or "- - -") to the new row and saves the table;
-    // a failed save is told to the player when `tell`. Returns whether the file holds it.
+    // While a name is awaited: shows the entry (or "- - -") in the new row and hands it on to be
+    // kept and saved (a failed save is told to the player when `tell`). Returns whether the
+    // file holds it.
     bool registerName(bool tell);
 
     App &app;
-    GameState &g;
+    const GameState &g;
     int RankNo = 5;                    // the row of the pending result, 5 = not ranked
     std::array<TextLabel *, 9> Label1; // title, header, rank numbers, name prompt
     std::array<TextLabel *, 6> lblP;   // the five rows and the sixth line
@@ -42,7 +43,9 @@ public:
 
 Q_SIGNALS:
     void toggleRequested(); // the toggle was pressed: results ranked or not
-    void closed();          // "ＯＫ" closed the window
+    // The name for the new row, as the file will give it back; `tell`: a failed save is told.
+    void nameEntered(const QString &name, bool tell);
+    void closed(); // "ＯＫ" closed the window
 
 protected:
     void showEvent(QShowEvent *e) override;
