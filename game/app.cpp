@@ -2,6 +2,7 @@
 
 #include "fish/nuyoobject.h"
 #include "mainwindow/form1.h"
+#include "model/game.h"
 #include "ranking/form4.h"
 #include "report/form3.h"
 #include "sound/soundlibrary.h"
@@ -50,8 +51,8 @@ bool App::openTitle()
     title = form;
     QObject::connect(form, &Form2::modeChosen, form, [this](int mode) { titleChose(mode); });
     if (form1) {
-        // A new game's choice: the main window waits for it, hidden.
-        QObject::connect(form, &Form2::closed, form1, &Form1::titleClosed);
+        // A new game's choice: the game waits for it, its window hidden.
+        QObject::connect(form, &Form2::closed, game, &Game::titleClosed);
         host.showDialog(form);
         return true;
     }
@@ -63,25 +64,24 @@ bool App::openTitle()
 
 void App::titleChose(int mode)
 {
-    if (form1) {
-        form1->modeChosen(mode);
+    if (game) {
+        game->modeChosen(mode);
         return;
     }
-    g.GameMode = mode == GameMode::Real ? GameMode::Real : GameMode::Practice;
-    loadMainWindow();
+    loadMainWindow(mode);
     form1->raise();
     // Unloads the title of start-up: it is deleted when closed.
     if (title)
         title->close();
 }
 
-void App::loadMainWindow()
+void App::loadMainWindow(int mode)
 {
     if (form1)
         return;
     form1 = new Form1(*this);
     wireMainWindow();
-    form1->Form_Load();
+    game->load(mode);
     if (!form3) {
         form3 = new Form3(*this);
         wireReport();
@@ -94,31 +94,28 @@ void App::wireMainWindow()
     if (!form1 || m_wired == form1)
         return;
     m_wired = form1;
-    QObject::connect(form1, &Form1::reportRequested, form1, [this] { openReport(); });
-    QObject::connect(form1, &Form1::rankingRequested, form1, [this] { openRanking(); });
-    QObject::connect(form1, &Form1::unloadReport, form1, [this] { unloadReport(); });
-    QObject::connect(form1, &Form1::titleRequested, form1, [this] {
+    delete game;
+    game = new Game(*this, *form1);
+    QObject::connect(form1, &Form1::pressed, game, &Game::press);
+    QObject::connect(form1, &Form1::minimisedChanged, game, &Game::setMinimised);
+    QObject::connect(game, &Game::reportRequested, game, [this] { openReport(); });
+    QObject::connect(game, &Game::rankingRequested, game, [this] { openRanking(); });
+    QObject::connect(game, &Game::unloadReport, game, [this] { unloadReport(); });
+    QObject::connect(game, &Game::titleRequested, game, [this] {
         // A display the game cannot use ends it here too, after the refusal.
         if (!openTitle())
             host.endApplication();
     });
-    QObject::connect(form1, &Form1::titleDone, form1, [this] {
+    QObject::connect(game, &Game::titleDone, game, [this] {
         if (title)
             title->close();
-    });
-    // The game's clock stands still while the main window is minimised.
-    QObject::connect(form1, &Form1::minimisedChanged, form1, [this](bool minimised) {
-        if (minimised)
-            host.pauseClock();
-        else
-            host.resumeClock();
     });
 }
 
 void App::wireReport()
 {
-    QObject::connect(form3, &Form3::okPressed, form1, &Form1::reportOk);
-    QObject::connect(form1, &Form1::reportMaster, form3, &Form3::ShowMaster);
+    QObject::connect(form3, &Form3::okPressed, game, &Game::reportOk);
+    QObject::connect(game, &Game::reportMaster, form3, &Form3::ShowMaster);
 }
 
 void App::openReport()
@@ -132,14 +129,14 @@ void App::openRanking()
     // Loaded for one showing; unloaded when it closes.
     auto *form = new Form4(*this);
     form4 = form;
-    if (form1) {
-        QObject::connect(form, &Form4::toggleRequested, form1, &Form1::toggleRanking);
-        QObject::connect(form, &Form4::nameEntered, form1, &Form1::registerRankingName);
+    if (game) {
+        QObject::connect(form, &Form4::toggleRequested, game, &Game::toggleRanking);
+        QObject::connect(form, &Form4::nameEntered, game, &Game::registerRankingName);
     }
     QObject::connect(form, &Form4::closed, form, [this, form] {
         form->deleteLater();
-        if (form1)
-            form1->rankingClosed();
+        if (game)
+            game->rankingClosed();
     });
     form->Form_Load();
     host.showDialog(form);
@@ -155,6 +152,8 @@ void App::unloadWindows()
 {
     delete form4;
     unloadReport();
+    delete game;
+    game = nullptr;
     delete form1;
     form1 = nullptr;
 }
@@ -165,8 +164,8 @@ void App::endQuietly()
     // player cannot be asked any more, and losing the game's result would be worse.
     if (form4 && form4->isVisible())
         form4->registerName(false);
-    if (form1)
-        form1->stopTimers();
+    if (game)
+        game->stopTimers();
     SoundRelease(*this);
     host.endApplication();
 }

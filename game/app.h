@@ -20,6 +20,7 @@ class Form1;
 class Form2;
 class Form3;
 class Form4;
+class Game;
 class NUYOObject;
 
 // The composition root: it owns the state, the random generator and the sound library, creates
@@ -37,6 +38,7 @@ struct App {
     // Fish: the school, slots 1..4 (index 0 unused); created on first use.
     std::unique_ptr<NUYOObject> Fish[5];
 
+    Game *game = nullptr;        // the game itself, loaded with the main window
     Form1 *form1 = nullptr;      // the main window, once loaded
     Form3 *form3 = nullptr;      // the catch report, loaded with the main window
     QPointer<Form4> form4;       // the ranking window while it is open
@@ -62,10 +64,10 @@ struct App {
     // Shows the title window: at start-up (its choice loads the main window) or for a new game.
     // False when the display cannot be used.
     bool openTitle();
-    // Loads the main window and the hidden report, and shows the main window.
-    void loadMainWindow();
-    // Wires the main window's (once) and the report's signals (loadMainWindow does, for the
-    // windows it creates).
+    // Loads the main window for the game of `mode` and the hidden report, and shows the main window.
+    void loadMainWindow(int mode);
+    // Creates the game for the main window `form1` and wires their signals (once); loadMainWindow
+    // does, and so do tests that create the main window themselves.
     void wireMainWindow();
     void wireReport();
     void openReport();  // shows the catch report for the cast just ended

@@ -15,13 +15,6 @@ Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
     // The end-of-game banner stands over dark evening water as well as a bright day.
     Label6->setOutline(Colour::BannerOutline);
 
-    Timer1 = app.host.createTimer(Timer1Ms);
-    Timer2 = app.host.createTimer(Timer2Ms);
-    Timer3 = app.host.createTimer(Timer3Ms);
-    Timer1->onTick = [this] { Timer1_Timer(); };
-    Timer2->onTick = [this] { Timer2_Timer(); };
-    Timer3->onTick = [this] { Timer3_Timer(); };
-
     // The log never takes the keyboard focus: the off-screen button does. The two buttons
     // worked by a mouse button alone never take it either, so a key cannot press them and no
     // focus mark moves to a neighbour when the action button is disabled for a cast.
@@ -79,24 +72,18 @@ void Form1::findControls()
 
 void Form1::connectControls()
 {
-    connect(Command1, &ColourButton::mouseDown, this, [this](int b) { Command1_MouseDown(b); });
+    connect(Command1, &ColourButton::mouseDown, this, [this](int b) { Q_EMIT pressed(Control::Command1, b); });
     for (int i = 0; i < 3; ++i)
-        connect(Command3[i], &ColourButton::clicked, this, [this, i] { Command3_Click(i); });
-    connect(Command4, &ColourButton::mouseDown, this, [this](int b) { Command4_MouseDown(b); });
-    connect(Command6, &ColourButton::clicked, this, &Form1::Command6_Click);
-    connect(Command7, &ColourButton::clicked, this, &Form1::Command7_Click);
-    connect(Image3, &ImageBox::clicked, this, &Form1::Image3_Click);
-    connect(Label1, &TextLabel::clicked, this, &Form1::Label1_Click);
+        connect(Command3[i], &ColourButton::clicked, this, [this, i] { Q_EMIT pressed(Control::Command3, i); });
+    connect(Command4, &ColourButton::mouseDown, this, [this](int b) { Q_EMIT pressed(Control::Command4, b); });
+    connect(Command6, &ColourButton::clicked, this, [this] { Q_EMIT pressed(Control::Command6, Mouse::Left); });
+    connect(Command7, &ColourButton::clicked, this, [this] { Q_EMIT pressed(Control::Command7, Mouse::Left); });
+    connect(Image3, &ImageBox::clicked, this, [this] { Q_EMIT pressed(Control::Image3, Mouse::Left); });
+    connect(Label1, &TextLabel::clicked, this, [this] { Q_EMIT pressed(Control::Label1, Mouse::Left); });
     connect(Text1, &LogBox::gotFocus, this, &Form1::Text1_GotFocus);
 }
 
-Form1::~Form1()
-{
-    for (Host::StepId step : {m_castStep, m_birdStep, m_reportStep, m_titleStep})
-        app.host.cancel(step);
-    if (m_minimised)
-        app.host.resumeClock();
-}
+Form1::~Form1() = default;
 
 void Form1::closeEvent(QCloseEvent *e)
 {
@@ -105,7 +92,7 @@ void Form1::closeEvent(QCloseEvent *e)
     if (m_closing)
         return;
     m_closing = true;
-    Form_QueryUnload();
+    Q_EMIT pressed(Control::CloseBox, Mouse::Left);
 }
 
 void Form1::changeEvent(QEvent *e)

@@ -69,8 +69,8 @@ void FloatTest::afterSettlingTheFloatStandsAt96_83AndTheBaitTimerRuns()
         seen = f.PicUKI->image().copy();
         y = h.g().FloatY;
         height = h.g().FloatH;
-        baitTimer = f.Timer3->isEnabled();
-        settling = f.Timer2->isEnabled();
+        baitTimer = h.game().Timer3->isEnabled();
+        settling = h.game().Timer2->isEnabled();
     });
     h.host.runUntil(1.0 + 3.0 + 4.2 + 0.1);
     QCOMPARE(y, 83);
@@ -101,7 +101,7 @@ void FloatTest::atRestTheFloatTopFollowsTheBaitTime()
     g.FloatWidth = width;
     g.FloatX = 96;
     g.FloatSrcW = 5;
-    f.FloatBite(0, 0, 0, 0);
+    h.game().FloatBite(0, 0, 0, 0);
     QCOMPARE(g.FloatY, baitTime + 20);
     QCOMPARE(g.FloatH, 156 - baitTime);
     QCOMPARE(f.PicUKI->image(), expectedFloat(f, 96, baitTime + 20, width, 156 - baitTime));
@@ -119,9 +119,9 @@ void FloatTest::theSixtyCentimetreFishPullsTheFloatUnder()
     g.FloatSrcW = 5;
     g.FloatY = 80;
     g.FloatH = 96;
-    QVERIFY(f.FloatBite(1, 6, 3, 2)); // half of it shows for a moment...
+    QVERIFY(h.game().FloatBite(1, 6, 3, 2)); // half of it shows for a moment...
     QCOMPARE(f.PicUKI->image(), expectedFloat(f, 96, 80 + 48, g.FloatWidth, 48));
-    f.floatUnderWater();                                       // ...then it is gone
+    h.game().floatUnderWater();                                // ...then it is gone
     QCOMPARE(f.PicUKI->image(), expectedFloat(f, 0, 0, 0, 0)); // nothing left to see
     QCOMPARE(g.FishType, 6);
     QCOMPARE(g.BiteFish, 3);
@@ -138,11 +138,11 @@ void FloatTest::twoNeighbourStepsMoveTheFloatFourPixelsLeftUntilTheNextCast()
     g.BaitTime = 30;
     g.FloatX = 96;
     g.FloatSrcW = 5;
-    f.FloatBite(0, 0, 0, 0);
-    f.FloatBite(2, 0, 0, 0);
-    f.FloatBite(2, 0, 0, 0);
-    f.FloatBite(0, 0, 0, 0);
-    f.FloatBite(4, 0, 0, 0);
+    h.game().FloatBite(0, 0, 0, 0);
+    h.game().FloatBite(2, 0, 0, 0);
+    h.game().FloatBite(2, 0, 0, 0);
+    h.game().FloatBite(0, 0, 0, 0);
+    h.game().FloatBite(4, 0, 0, 0);
     QCOMPARE(g.FloatX, 92);
     QCOMPARE(f.PicUKI->image(), expectedFloat(f, 92, 50, g.FloatWidth, 126));
 }
@@ -153,7 +153,7 @@ void FloatTest::theEndOfCastPictureWithNoResultIsTheAnglerAlone()
     h.start(1);
     Form1 &f = h.form();
     h.g().ResultMark = ResultMark::None;
-    f.AWASE();
+    h.game().AWASE();
     QCOMPARE(f.PicPRE->image(), expectedAngler(f, 5));
 }
 

@@ -159,12 +159,13 @@ void LayoutTest::mainWindowTimersAreDisabledAtCreation()
 {
     Harness h;
     Form1 form(*h.app);
-    QCOMPARE(form.Timer1->interval(), 100);
-    QCOMPARE(form.Timer2->interval(), 200);
-    QCOMPARE(form.Timer3->interval(), 1000);
-    QVERIFY(!form.Timer1->isEnabled());
-    QVERIFY(!form.Timer2->isEnabled());
-    QVERIFY(!form.Timer3->isEnabled());
+    Game game(*h.app, form);
+    QCOMPARE(game.Timer1->interval(), 100);
+    QCOMPARE(game.Timer2->interval(), 200);
+    QCOMPARE(game.Timer3->interval(), 1000);
+    QVERIFY(!game.Timer1->isEnabled());
+    QVERIFY(!game.Timer2->isEnabled());
+    QVERIFY(!game.Timer3->isEnabled());
 }
 
 void LayoutTest::picturesHaveTheirDesignedSizes_data()
@@ -252,7 +253,7 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
             });
     };
     const double before = h.host.now();
-    h.form().NewGame();
+    h.game().NewGame();
     h.runUntilNewGame();
     QVERIFY(pressedAt > before);
     QVERIFY(qAbs(h.host.now() - pressedAt - 1.5) < 1e-9);
@@ -324,7 +325,7 @@ void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
                 h.host.after(1.0, [title] { title->Command1[0]->press(1); });
         };
         QCOMPARE(endsGame([&] {
-                     h.form().NewGame();
+                     h.game().NewGame();
                      h.runUntilNewGame();
                  }),
                  refused);

@@ -185,7 +185,7 @@ void MainWindowTest::theKingfisherPassDrawsNineFramesRightToLeft()
             enabled.push_back(f.isEnabled());
         });
     const QImage scene = f.PicPRE->image().copy();
-    f.KingfisherPass();
+    h.game().KingfisherPass();
     h.host.runUntil(t0 + 10, [&f] { return f.isEnabled(); });
     QCOMPARE(frames.size(), size_t(9));
     for (int k = 0; k < 9; ++k) {
@@ -218,7 +218,7 @@ void MainWindowTest::theKingfisherVisitPerchesThenFliesOffCutAtTheScenesEdge()
     });
     h.host.at(t0 + 1.05 + 0.1 * clipFrame, [&] { clipped = f.PicKF->image().copy(); });
     const QImage snapshot = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    f.KingfisherVisit();
+    h.game().KingfisherVisit();
     h.host.runUntil(t0 + 10, [&f] { return f.isEnabled(); });
 
     QVERIFY(f.isEnabled());
@@ -241,7 +241,7 @@ void MainWindowTest::aFailingVisitEndsInItsMessageWithTheWindowEnabled()
     h.start(0);
     Form1 &f = h.form();
     f.windowSnapshot = [] { return QImage(); };
-    f.KingfisherVisit();
+    h.game().KingfisherVisit();
     QVERIFY(f.isEnabled());
     QVERIFY(!f.PicKF->isVisibleTo(&f));
     QCOMPARE(h.host.messages.size(), size_t(1));
@@ -330,10 +330,10 @@ void MainWindowTest::theFloatBoxTogglesTheThickness()
     h.start(1);
     Form1 &f = h.form();
     QCOMPARE(h.g().FloatWidth, 4);
-    f.Label1_Click();
+    h.game().Label1_Click();
     QCOMPARE(h.g().FloatWidth, 5);
     QCOMPARE(f.Label8->text(), QStringLiteral("ウキ：太"));
-    f.Label1_Click();
+    h.game().Label1_Click();
     QCOMPARE(h.g().FloatWidth, 4);
     QCOMPARE(f.Label8->text(), QStringLiteral("ウキ：細"));
 }
@@ -367,7 +367,7 @@ void MainWindowTest::theHelpPictureOffersTheIntroductionText()
     h.app->exeDir = dir;
     h.start(0);
     h.host.onMessage = [answer](const SimHost::Message &) { return answer; };
-    h.form().Image3_Click();
+    h.game().Image3_Click();
     QCOMPARE(h.host.messages.size(), size_t(1));
     if (present) {
         QCOMPARE(h.host.messages[0].text, QStringLiteral("「 はじめに.txt 」を 表示しますか？"));
@@ -392,7 +392,7 @@ void MainWindowTest::theHelpPictureDoesNothingAfterTheGameHasEnded()
     Player p(h, Player::Style::NeverStrikes);
     QVERIFY(p.playGame());
     h.host.messages.clear();
-    h.form().Image3_Click();
+    h.game().Image3_Click();
     QVERIFY(h.host.messages.empty());
     QVERIFY(h.host.openedDocuments.isEmpty());
 }
@@ -418,10 +418,11 @@ void MainWindowTest::closingDuringAFightStopsEverythingAndSaysGoodbye()
     watch = [&] {
         if (f.Command1->text() == Action::caption(Action::Fight)) {
             try {
-                f.Form_QueryUnload();
+                h.game().Form_QueryUnload();
             } catch (const ApplicationEnded &) {
                 ended = true;
-                timersStopped = !f.Timer1->isEnabled() && !f.Timer2->isEnabled() && !f.Timer3->isEnabled();
+                timersStopped =
+                    !h.game().Timer1->isEnabled() && !h.game().Timer2->isEnabled() && !h.game().Timer3->isEnabled();
             }
             throw ApplicationEnded{};
         }

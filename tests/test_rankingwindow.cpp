@@ -97,7 +97,7 @@ static void runWindow(Harness &h, const std::function<void(Form4 &)> &during)
     if (!h.app->form1)
         h.app->form1 = new Form1(*h.app); // the ranking sits over the main window
     h.app->wireMainWindow();
-    h.app->form1->showRanking();
+    h.app->game->showRanking();
     h.host.runUntil(h.host.now() + 600, [&h] { return !h.app->form4 || !h.app->form4->isVisible(); });
     h.host.onDialog = nullptr;
 }

@@ -55,7 +55,7 @@ struct Rig {
     // Shows the report and runs the game's clock until it is closed.
     void show()
     {
-        f1->showReport();
+        app.game->showReport();
         host.runUntil(host.now() + 60, [this] { return !f3->isVisible(); });
     }
 

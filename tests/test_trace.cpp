@@ -216,7 +216,7 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
         trace.add(h, QStringLiteral("bait lost | ") + mainWindowState(h));
         trace.add(h, QStringLiteral("log ") + escaped(h.form().Text1->text()));
         QCOMPARE(h.g().Baits, 8);
-        QVERIFY(endsGame([&] { h.form().Form_QueryUnload(); }));
+        QVERIFY(endsGame([&] { h.game().Form_QueryUnload(); }));
     }
     for (int game = 0; game < (style == RecastAfterMiss ? 0 : secondMode < 0 ? 1 : 2); ++game) {
         if (game == 1) {

@@ -4,6 +4,7 @@
 #include "game/app.h"
 #include "host/simhost.h"
 #include "mainwindow/form1.h"
+#include "model/game.h"
 #include "support/recordingsound.h"
 
 #include <QTemporaryDir>
@@ -30,6 +31,7 @@ public:
     QTemporaryDir dir;
 
     Form1 &form() { return *app->form1; }
+    Game &game() { return *app->game; }
     GameState &g() { return app->g; }
 };
 

@@ -66,7 +66,7 @@ void Player::fight()
     if (m_h.host.now() - m_lastPress < 0.3)
         return;
     Form1 &f = m_h.form();
-    const QColor line = f.lineColour;
+    const QColor line = m_h.game().lineColour;
     if (m_style == Style::Greedy) {
         ++pulls;
         m_lastPress = m_h.host.now();

@@ -172,7 +172,7 @@ public:
             pressAt = h.host.now() + 0.5;
         h.host.at(pressAt, [&f] { f.Command1->press(1); });
         h.host.runUntil(h.host.now() + 300, [&] {
-            return g.BaitsUsed > used && f.isEnabled() && f.Command1->isEnabled() && !f.Timer1->isEnabled();
+            return g.BaitsUsed > used && f.isEnabled() && f.Command1->isEnabled() && !h.game().Timer1->isEnabled();
         });
         if (g.BaitsUsed == used)
             problems << QStringLiteral("cast %1 did not end").arg(used + 1);
@@ -295,7 +295,7 @@ void practiceGame(Camera &cam, QStringList &problems)
         host.at(t0 + 0.1 * k + 0.05, [&game, k] { game.cam.take(QStringLiteral("cast-%1").arg(k), game.main()); });
     host.at(t0 + 3.0 + 0.2 * 10 + 0.1, [&game] { game.cam.take(QStringLiteral("settling"), game.main()); });
     game.reportShot = QStringLiteral("report-fish");
-    cam.when([&] { return g.CastStage == CastStage::Landing && f.Tick >= 10; },
+    cam.when([&] { return g.CastStage == CastStage::Landing && game.h.app->game->Tick >= 10; },
              [&] { cam.take(QStringLiteral("landing"), game.main()); });
     game.playCast(
         [&] {
@@ -312,7 +312,7 @@ void practiceGame(Camera &cam, QStringList &problems)
                     g.Distance = s.distance;
                     g.Tension = s.tension;
                     f.Label7->setText(QString::number(s.tension));
-                    f.WORK();
+                    game.h.app->game->WORK();
                     cam.take(fightName(s), game.main(), fightNote(s, g.FishSize));
                 }
                 game.land();
@@ -446,7 +446,7 @@ void report59(Camera &cam, QStringList &problems)
     g.LastResult = QStringLiteral("ぬよ　59 ㎝");
     game.reportShot = QStringLiteral("report-59");
     App &app = *game.h.app;
-    game.h.host.after(0.5, [&app] { app.form1->showReport(); });
+    game.h.host.after(0.5, [&app] { app.game->showReport(); });
     game.h.host.runUntil(game.h.host.now() + 10,
                          [&] { return cam.has(QStringLiteral("report-59")) && !app.form3->isVisible(); });
     problems << game.problems;
