@@ -10,8 +10,8 @@ namespace nuyo {
 
 // What outlives a single event, split by its owner. Numbers start at 0, strings empty; the
 // per-game and per-cast steps give them their real starting values. The values of the state
-// numbers have names in game/vocabulary.h (GameMode::Real, FishStop::Struck, ...). The main
-// window's game steps and the rules they call write these; the other windows only read them.
+// numbers have names in game/vocabulary.h (GameMode::Real, FishStop::Struck, ...). The game
+// (model/) and the rules it calls write these; the windows only read them.
 
 // Display-scaled font sizes in points, computed once at start-up.
 struct DisplayFonts {

@@ -19,14 +19,14 @@ struct BigCatchChange;
 
 // The controls a player presses, by their names in the main window.
 enum class Control {
-    Command1,  // the action button
-    Command3,  // a bait button (the argument is its index)
-    Command4,  // the hint button
-    Command6,  // the ranking button
-    Command7,  // the new-game button
-    Label1,    // the float-thickness box
-    Image3,    // the help picture
-    CloseBox,  // the window's close box
+    Command1, // the action button
+    Command3, // a bait button (the argument is its index)
+    Command4, // the hint button
+    Command6, // the ranking button
+    Command7, // the new-game button
+    Label1,   // the float-thickness box
+    Image3,   // the help picture
+    CloseBox, // the window's close box
 };
 
 class Game : public QObject
@@ -41,14 +41,14 @@ public:
     // ---- inputs ----
     // A press on `control`: `arg` is the mouse button (1 left, 2 right) or a bait button's index.
     void press(Control control, int arg = Mouse::Left);
-    void load(int mode);           // the main window's load: the game of `mode` starts
-    void reportOk();               // the report's OK
-    void rankingClosed();          // the ranking window's "ＯＫ"
-    void toggleRanking();          // the ranking window's toggle
+    void load(int mode);                                      // the main window's load: the game of `mode` starts
+    void reportOk();                                          // the report's OK
+    void rankingClosed();                                     // the ranking window's "ＯＫ"
+    void toggleRanking();                                     // the ranking window's toggle
     void registerRankingName(const QString &name, bool tell); // the new row's name
-    void modeChosen(int mode);     // the title's choice for a new game
-    void titleClosed();            // the title window closed
-    void setMinimised(bool minimised); // the game's clock stops while the window is minimised
+    void modeChosen(int mode);                                // the title's choice for a new game
+    void titleClosed();                                       // the title window closed
+    void setMinimised(bool minimised);                        // the game's clock stops while the window is minimised
 
     // The handlers by their documented names (press() calls them).
     void Command1_MouseDown(int Button); // the action button: what it does depends on ActionState
@@ -61,18 +61,18 @@ public:
     void Form_QueryUnload();             // the window is closing: release, say goodbye, end
 
     // Steps and pieces the tests and tools drive directly.
-    void NewGame();               // hides the main window and asks for the mode again
+    void NewGame(); // hides the main window and asks for the mode again
     void showAction(Action::State state);
-    void showReport(std::function<void()> then = {});  // the report; `then` after its OK
-    void showRanking(std::function<void()> then = {}); // the ranking; `then` after its "ＯＫ"
+    void showReport(std::function<void()> then = {});          // the report; `then` after its OK
+    void showRanking(std::function<void()> then = {});         // the ranking; `then` after its "ＯＫ"
     bool FloatBite(int kind, int type, int slot, int heading); // the float's answer to a fish step
-    void floatUnderWater(); // the float pulled under: nothing shows until the next step
+    void floatUnderWater();                                // the float pulled under: nothing shows until the next step
     void KingfisherPass(std::function<void()> then = {});  // flies across the scene
     void KingfisherVisit(std::function<void()> then = {}); // perches on the window, flies off
-    void stopTimers();                                      // Timer1, Timer2 and Timer3 off
-    void AWASE();       // the angler after a cast has ended, with the last result's mark
-    void WORK();        // redraws the fight and decides landing or line break
-    void SetupSound();  // the device, the five buffers and the background loop
+    void stopTimers();                                     // Timer1, Timer2 and Timer3 off
+    void AWASE();      // the angler after a cast has ended, with the last result's mark
+    void WORK();       // redraws the fight and decides landing or line break
+    void SetupSound(); // the device, the five buffers and the background loop
 
     std::unique_ptr<HostTimer> Timer1; // 100 ms: cast animation and landing display
     std::unique_ptr<HostTimer> Timer2; // 200 ms: float settling
@@ -146,8 +146,8 @@ private:
     App &app;
     GameState &g;
     Scene &scene;
-    int Timer2Count = 0; // Timer2's settling tick counter
-    bool m_furniture = true;       // the hint button (and with it the help picture) takes presses
+    int Timer2Count = 0;     // Timer2's settling tick counter
+    bool m_furniture = true; // the hint button (and with it the help picture) takes presses
     bool m_minimised = false;
     Host::StepId m_castStep = 0;   // the cast's pending step
     Host::StepId m_birdStep = 0;   // the kingfisher's next frame

@@ -19,15 +19,15 @@ public:
     virtual ~Scene() = default;
 
     // ---- the window ----
-    virtual void loadWindow() = 0;                // sizes, places and dresses it for the mode
-    virtual void dressForMode(bool newGame) = 0;  // caption, colours and pictures of the mode
-    virtual void resetForNewGame() = 0;           // every control as a new game starts
-    virtual void reopenForNewGame() = 0;          // the closed game's banner and buttons go
-    virtual void showWindow(bool newGame) = 0;    // shown (and raised, for a new game)
+    virtual void loadWindow() = 0;               // sizes, places and dresses it for the mode
+    virtual void dressForMode(bool newGame) = 0; // caption, colours and pictures of the mode
+    virtual void resetForNewGame() = 0;          // every control as a new game starts
+    virtual void reopenForNewGame() = 0;         // the closed game's banner and buttons go
+    virtual void showWindow(bool newGame) = 0;   // shown (and raised, for a new game)
     virtual void hideWindow() = 0;
-    virtual void setInputEnabled(bool on) = 0;    // the whole window takes clicks or not
-    virtual quintptr windowHandle() = 0;          // for the sound library
-    virtual void focusSink() = 0;                 // the off-screen button takes the keyboard
+    virtual void setInputEnabled(bool on) = 0; // the whole window takes clicks or not
+    virtual quintptr windowHandle() = 0;       // for the sound library
+    virtual void focusSink() = 0;              // the off-screen button takes the keyboard
 
     // ---- controls ----
     virtual void showAction(Action::State state) = 0; // Command1's caption and colour
@@ -53,14 +53,14 @@ public:
 
     // ---- the pond scene PicPRE ----
     virtual void clearScene() = 0;
-    virtual void drawAnglerFrame(int k) = 0;   // angler frame k of Image1 (mask, then sprite)
-    virtual void drawResultMark() = 0;         // the last result's mark and stamp under him
-    virtual void drawSizeText(int colour) = 0; // PicS(colour)'s size text over the water
-    virtual void drawLandedFish(int tick) = 0; // the fish coming up the line, and the line
-    virtual void drawMark(int image, int row) = 0; // Image4, 5 or 7's 100 x 24 cell `row` under him
+    virtual void drawAnglerFrame(int k) = 0;                       // angler frame k of Image1 (mask, then sprite)
+    virtual void drawResultMark() = 0;                             // the last result's mark and stamp under him
+    virtual void drawSizeText(int colour) = 0;                     // PicS(colour)'s size text over the water
+    virtual void drawLandedFish(int tick) = 0;                     // the fish coming up the line, and the line
+    virtual void drawMark(int image, int row) = 0;                 // Image4, 5 or 7's 100 x 24 cell `row` under him
     virtual void drawLine(const QPoint &end, const QColor &c) = 0; // from the rod tip
-    virtual void drawRodTip(const QColor &c) = 0; // the short mark of a fish far out
-    virtual void composeStamp(int kind) = 0;      // CmCopy: the size stamp in PicCm
+    virtual void drawRodTip(const QColor &c) = 0;                  // the short mark of a fish far out
+    virtual void composeStamp(int kind) = 0;                       // CmCopy: the size stamp in PicCm
     virtual void showBigCatch(const BigCatchChange &change) = 0;
     virtual void printSizeStamps(const QString &text) = 0; // the struck fish's size
     // After a report: the size stamps wiped, the button in the cast's colour, the hint and

@@ -217,11 +217,14 @@ public:
     void onDialog(QWidget *w)
     {
         if (auto *report = qobject_cast<Form3 *>(w)) {
-            if (!reportShot.isEmpty()) {
-                // A landed fish's length is worth reading; the other results are the caption.
-                cam.take(reportShot, Camera::grabOver(&f(), report), g().FishSize > 0 ? g().LastResult : QString());
-                reportShot.clear();
-            }
+            // Photographed once all of it is there (the 60 cm fish's master after its pause).
+            whenReadyForOk(report, [this, report] {
+                if (!reportShot.isEmpty()) {
+                    // A landed fish's length is worth reading; the other results are the caption.
+                    cam.take(reportShot, Camera::grabOver(&f(), report), g().FishSize > 0 ? g().LastResult : QString());
+                    reportShot.clear();
+                }
+            });
             pressWhenEnabled(report->Command1, 0.5);
         } else if (auto *ranking = qobject_cast<Form4 *>(w)) {
             if (ranking->Text1->isVisible()) {
@@ -423,6 +426,8 @@ void realGame(Camera &cam, QStringList &problems)
     game.castAndLand(5);
     while (g.Baits > 0 && game.problems.isEmpty())
         game.castEmpty();
+    // The last cast's close opens the ranking window; the game ends once it is closed.
+    host.runUntil(host.now() + 30, [&] { return f.Command1->text() == EndCaption; });
     if (f.Command1->text() == EndCaption)
         cam.take(QStringLiteral("end-real"), game.main(),
                  cam.has(QStringLiteral("ranking-registered"))
