@@ -81,9 +81,10 @@ public:
     static constexpr int Timer2Ms = 200;
     static constexpr int Timer3Ms = 1000;
 
-    QColor lineColour; // the fishing line's colour in the fight, from the danger
-    int TipNo = 0;     // the tip the next left click on the hint button shows
-    int Tick = 0;      // Timer1's tick counter, shared by both animations
+    QColor lineColour;   // the fishing line's colour in the fight, from the danger
+    int TipNo = 0;       // the tip the next left click on the hint button shows
+    int Tick = 0;        // Timer1's tick counter, shared by both animations
+    int Timer2Count = 0; // Timer2's settling tick counter
 
 Q_SIGNALS:
     void reportRequested();  // show the catch report for the cast just ended
@@ -146,7 +147,6 @@ private:
     App &app;
     GameState &g;
     Scene &scene;
-    int Timer2Count = 0;     // Timer2's settling tick counter
     bool m_furniture = true; // the hint button (and with it the help picture) takes presses
     bool m_minimised = false;
     Host::StepId m_castStep = 0;   // the cast's pending step
