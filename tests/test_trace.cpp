@@ -96,8 +96,9 @@ QString mainWindowState(Harness &h)
     return s.join(QStringLiteral(" | "));
 }
 
-// The style of the scripted recast row (not a Player's).
+// The styles of the scripted rows (not a Player's).
 constexpr int RecastAfterMiss = -1;
+constexpr int MinimisedWatch = -2;
 
 struct Trace {
     QStringList lines;
@@ -162,6 +163,8 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace_data()
     QTest::newRow("real game, lazy, seed 3") << 3u << 1 << lazy << -1 << true << -1;
     // Scripted: an empty strike, OK, a recast 0.2 s later, and that cast's bait runs out.
     QTest::newRow("practice, recast after an empty strike") << 2u << 0 << RecastAfterMiss << -1 << true << -1;
+    // Scripted: the window minimised for 100 s during a watch; the bait then lasts 100 s longer.
+    QTest::newRow("practice, minimised during a watch") << 2u << 0 << MinimisedWatch << -1 << true << -1;
 }
 
 void TraceTest::wholeGamesLeaveTheRecordedTrace()
@@ -218,7 +221,21 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
         QCOMPARE(h.g().Baits, 8);
         QVERIFY(endsGame([&] { h.game().Form_QueryUnload(); }));
     }
-    for (int game = 0; game < (style == RecastAfterMiss ? 0 : secondMode < 0 ? 1 : 2); ++game) {
+    if (style == MinimisedWatch) {
+        Form1 &f = h.form();
+        h.host.at(1.0, [&f] { f.Command1->press(1); });
+        h.host.at(20.0, [&f] { f.showMinimized(); });
+        h.host.at(120.0, [&h, &trace, &f] {
+            trace.add(h, QStringLiteral("restored | ") + mainWindowState(h));
+            f.showNormal();
+        });
+        h.host.runUntil(400, [&h] { return h.g().ActionState == Action::BaitLost; });
+        trace.add(h, QStringLiteral("bait lost | ") + mainWindowState(h));
+        QVERIFY(h.host.now() > 160);
+        QVERIFY(endsGame([&] { h.game().Form_QueryUnload(); }));
+    }
+    const bool scripted = style == RecastAfterMiss || style == MinimisedWatch;
+    for (int game = 0; game < (scripted ? 0 : secondMode < 0 ? 1 : 2); ++game) {
         if (game == 1) {
             h.form().Command7->press(1);
             h.runUntilNewGame();
@@ -230,7 +247,7 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
     }
 
     // "終了" releases the sounds, shows the points and ends the game.
-    if (style != RecastAfterMiss)
+    if (!scripted)
         QVERIFY(endsGame([&] { h.form().Command1->press(1); }));
 
     QStringList sounds;
