@@ -9,4 +9,4 @@ werror=OFF
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DNUYO_WERROR="$werror" >/dev/null
 cmake --build build -j"$(nproc)"
 cd build
-ctest --output-on-failure --timeout 600 "$@"
+ctest --output-on-failure --timeout 600 -j"$(nproc)" "$@"

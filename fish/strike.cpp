@@ -21,9 +21,9 @@ void judgeStrike(GameState &g, Random &rnd)
 {
     g.Hooked = 0;
     if (g.BaitSetting != g.BaitWanted) {
-        g.LastResult = ResultText::FalseBite;
+        g.LastResult = ResultText::falseBite();
     } else if (g.FishType == 0) {
-        g.LastResult = ResultText::Miss;
+        g.LastResult = ResultText::miss();
     } else {
         const int r = rnd.below(9);
         g.FishSize = hookedLength(g.FishType, r);

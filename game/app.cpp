@@ -10,6 +10,7 @@
 #include "startup/fontsizes.h"
 #include "startup/form2.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -160,10 +161,7 @@ void App::unloadWindows()
 
 void App::endQuietly()
 {
-    // A result waiting for its name is kept, as an empty or unfinished entry registers it: the
-    // player cannot be asked any more, and losing the game's result would be worse.
-    if (form4 && form4->isVisible())
-        form4->registerName(false);
+    registerPendingName();
     if (game)
         game->stopTimers();
     SoundRelease(*this);
@@ -173,6 +171,17 @@ void App::endQuietly()
 void endQuietly(App &app)
 {
     app.endQuietly();
+}
+
+void registerPendingName()
+{
+    // A result waiting for its name is kept, as an empty or unfinished entry registers it: the
+    // player cannot be asked any more, and losing the game's result would be worse.
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (auto *ranking = qobject_cast<Form4 *>(w); ranking && ranking->isVisible())
+            ranking->registerName(false);
+    }
 }
 
 bool Main(App &app, bool anotherGameRuns)

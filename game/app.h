@@ -92,4 +92,8 @@ bool Main(App &app, bool anotherGameRuns);
 // Ends the game at once and quietly (see App::endQuietly).
 void endQuietly(App &app);
 
+// Registers a result waiting for its name with what was typed (or the empty entry's name), without
+// telling the player anything.
+void registerPendingName();
+
 } // namespace nuyo

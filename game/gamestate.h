@@ -83,6 +83,7 @@ struct RankingState {
     std::array<QString, 6> RankRecords; // the rest of each row's text
     int RankNo = 5;                     // the row the pending result went into, 5 = not entered
     bool RankingSaved = false;          // the ranking file holds the last name registered
+    int RankSavedRow = -1;              // that result's row as the file now holds it (5: outranked; -1: unread)
 };
 
 // The sound device and its five buffers.

@@ -1,8 +1,11 @@
 // The game's vocabulary: every caption, colour, state number, message style and sprite cell has
-// its one name here. The game, its tests and its tools say them by these names.
+// its one name here. The game, its tests and its tools say them by these names. The texts are
+// written in Japanese, the game's own language, and translated when they are asked for, so they
+// follow the translator installed at start-up.
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 
@@ -41,16 +44,16 @@ enum Value { None = 0, LineBreak = 1, Landed = 2, BigLanded = 3 };
 
 namespace Bait { // BaitSetting and BaitWanted: the bait buttons Command3(0..2), counted from 1
 enum Value { Hard = 1, Normal = 2, Soft = 3 };
-// The bait buttons' captions, as the hints name them.
+// The bait buttons' captions (as their layout has them), as the hints name them.
 inline QString caption(int bait)
 {
     switch (bait) {
     case Hard:
-        return QStringLiteral("硬め");
+        return QCoreApplication::translate("Layout", "硬め");
     case Normal:
-        return QStringLiteral("ふつう");
+        return QCoreApplication::translate("Layout", "ふつう");
     case Soft:
-        return QStringLiteral("柔らかめ");
+        return QCoreApplication::translate("Layout", "柔らかめ");
     }
     return QString();
 }
@@ -83,15 +86,15 @@ inline QString caption(State s)
 {
     switch (s) {
     case Cast:
-        return QStringLiteral("振り込み");
+        return QCoreApplication::translate("Action", "振り込み");
     case Strike:
-        return QStringLiteral("合わせ");
+        return QCoreApplication::translate("Action", "合わせ");
     case Fight:
-        return QStringLiteral("取り込み");
+        return QCoreApplication::translate("Action", "取り込み");
     case BaitLost:
-        return QStringLiteral("エサ落ち");
+        return QCoreApplication::translate("Action", "エサ落ち");
     case End:
-        return QStringLiteral("終了");
+        return QCoreApplication::translate("Action", "終了");
     }
     return QString();
 }
@@ -117,14 +120,26 @@ inline QColor colour(State s)
 // ---- The results of a cast, as the log, the comment line and the report write them.
 
 namespace ResultText {
-inline const QString BaitLost = QStringLiteral("エサ落ち");
-inline const QString FalseBite = QStringLiteral("スレアタリ");
-inline const QString Miss = QStringLiteral("空アワセ");
-inline const QString LineBreak = QStringLiteral("ハリス切れ");
+inline QString baitLost()
+{
+    return QCoreApplication::translate("ResultText", "エサ落ち");
+}
+inline QString falseBite()
+{
+    return QCoreApplication::translate("ResultText", "スレアタリ");
+}
+inline QString miss()
+{
+    return QCoreApplication::translate("ResultText", "空アワセ");
+}
+inline QString lineBreak()
+{
+    return QCoreApplication::translate("ResultText", "ハリス切れ");
+}
 // "ぬよ　n ㎝": a hooked fish of n centimetres.
 inline QString hooked(int cm)
 {
-    return QStringLiteral("ぬよ　") + QString::number(cm) + QStringLiteral(" ㎝");
+    return QCoreApplication::translate("ResultText", "ぬよ　%1 ㎝").arg(cm);
 }
 } // namespace ResultText
 

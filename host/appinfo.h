@@ -1,6 +1,7 @@
 // Names the application shows and goes by.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace nuyo {
@@ -8,7 +9,7 @@ namespace nuyo {
 // The title of a message box that has no caption of its own.
 inline QString appDefaultTitle()
 {
-    return QStringLiteral(" * ぬ よ *");
+    return QCoreApplication::translate("AppInfo", " * ぬ よ *");
 }
 
 // The desktop entry's id, also the name under which the game keeps its data.

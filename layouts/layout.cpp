@@ -2,8 +2,10 @@
 
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
+#include "widgets/accessibility.h"
 #include "widgets/controls.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace nuyo {
@@ -15,6 +17,12 @@ QString controlKey(const char *name, int index)
 }
 
 namespace {
+
+// A table's text as the player reads it.
+QString shown(const char *text)
+{
+    return text && *text ? QCoreApplication::translate("Layout", text) : QString();
+}
 
 bool isWindowed(Kind k)
 {
@@ -41,7 +49,7 @@ QFont fontOf(const ControlRow &c, const QFont &windowFont)
 QWidget *create(const ControlRow &c, QWidget *parent)
 {
     const QColor systemBack(255, 255, 255), systemText(0, 0, 0);
-    const QString text = c.text ? QString::fromUtf8(c.text) : QString();
+    const QString text = shown(c.text);
     const QImage picture = c.picture ? loadPicture(QString::fromUtf8(c.picture)) : QImage();
     switch (c.kind) {
     case Kind::Button: {
@@ -117,8 +125,9 @@ QWidget *create(const ControlRow &c, QWidget *parent)
 
 QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
 {
+    installKitAccessibility();
     QHash<QString, QWidget *> made;
-    form->setWindowTitle(QString::fromUtf8(table.caption));
+    form->setWindowTitle(shown(table.caption));
     form->setFixedSize(px(table.clientWidth), px(table.clientHeight));
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(table.back));
@@ -166,6 +175,9 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
         made.insert(w->objectName(), w);
         order.push_back({w, &c});
     }
+    for (const AccessibleName &n : table.names)
+        if (QWidget *w = *n.control ? made.value(QString::fromUtf8(n.control)) : form)
+            w->setAccessibleName(shown(n.name));
     // Stacking, bottom to top: outlines, pictures, texts, then the windowed controls; within
     // each layer a later row lies above an earlier one. Texts lie above pictures so that a
     // transparent caption shows over the picture behind it.

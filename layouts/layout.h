@@ -58,11 +58,21 @@ constexpr QRgb rgb(int r, int g, int b)
 }
 constexpr QRgb Default = 0;
 
+// The name a screen reader gives a control that shows no caption of its own (a picture, a
+// frame, a count), in the tables' translation context.
+struct AccessibleName {
+    const char *control; // the control's key: "PicPRE", "Image1(0)"; "" names the window
+    const char *name;
+};
+
+// The tables' texts are the game's own Japanese, marked QT_TRANSLATE_NOOP("Layout", ...): the
+// builder shows them translated.
 struct WindowTable {
     const char *caption;
     int clientWidth, clientHeight; // twips
     QRgb back;
     std::vector<ControlRow> controls; // in creation order
+    std::vector<AccessibleName> names;
 };
 
 // The key of a control in the built map: "Command3(1)" for arrays, "Label3" for singles.
@@ -74,9 +84,9 @@ template <typename T> T *control(const QHash<QString, QWidget *> &made, const ch
     return qobject_cast<T *>(made.value(controlKey(name, index)));
 }
 
-// Creates every control of `table` on `form` with its geometry, colours, font, text, picture
-// and visibility, stacked as the rows say: later rows above earlier ones, windowed controls
-// (buttons, text boxes, picture boxes) above graphical ones (labels, images, shapes).
+// Creates every control of `table` on `form` with its geometry, colours, font, text (in the
+// current language), picture, accessible name and visibility, stacked as the rows say: later rows above earlier ones,
+// windowed controls (buttons, text boxes, picture boxes) above graphical ones (labels, images, shapes).
 QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table);
 
 const WindowTable &form1Layout(); // the main window

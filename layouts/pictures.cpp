@@ -1,5 +1,7 @@
 #include "layouts/pictures.h"
 
+#include "widgets/finepictures.h"
+
 #include <QHash>
 
 namespace nuyo {
@@ -19,6 +21,9 @@ QImage loadPicture(const QString &name)
             img = indexed;
     }
     cache.insert(name, img);
+    // Dense screens show the same shapes drawn at twice the pixels, from "name@2x.gif" beside it.
+    QString fine = QStringLiteral(":/pictures/") + name;
+    rememberFinePicture(img, fine.insert(fine.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x")));
     return img;
 }
 

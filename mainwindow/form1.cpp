@@ -2,6 +2,7 @@
 
 #include "layouts/layout.h"
 #include "layouts/pictures.h"
+#include "window/standardkeys.h"
 
 #include <QCloseEvent>
 
@@ -64,6 +65,7 @@ void Form1::findControls()
     Image9 = control<ImageBox>(controls, "Image9");
     Image10 = control<ImageBox>(controls, "Image10");
     Image11 = control<ImageBox>(controls, "Image11");
+    Label9->keepClearOf(Image11); // the emblem stands in the title line's gap
     Image12 = control<ImageBox>(controls, "Image12");
     ImgU = control<ImageBox>(controls, "ImgU");
     Shape1 = control<OutlineShape>(controls, "Shape1");
@@ -81,6 +83,7 @@ void Form1::connectControls()
     connect(Image3, &ImageBox::clicked, this, [this] { Q_EMIT pressed(Control::Image3, Mouse::Left); });
     connect(Label1, &TextLabel::clicked, this, [this] { Q_EMIT pressed(Control::Label1, Mouse::Left); });
     connect(Text1, &LogBox::gotFocus, this, &Form1::Text1_GotFocus);
+    addStandardKeys(this, Image3);
 }
 
 Form1::~Form1() = default;

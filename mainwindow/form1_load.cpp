@@ -1,11 +1,7 @@
 // The main window's load, the mode's dressing and the new-game reset, as the game asks.
-#include "fish/school.h"
 #include "layouts/layout.h"
 #include "mainwindow/form1.h"
-#include "ranking/rankingfile.h"
-
-#include <QGuiApplication>
-#include <QScreen>
+#include "startup/placement.h"
 
 namespace nuyo {
 
@@ -65,10 +61,7 @@ void Form1::loadWindow()
 {
     // The window's outer size is 9240 × 6780 twips with a 3-pixel frame and a 22-pixel caption.
     setFixedSize(px(9240) - 6, px(6780) - 25);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        move(avail.x() + (avail.width() - px(9240)) / 2, avail.y() + (avail.height() - px(6780)) / 2);
-    }
+    centreOnWorkArea(this, QSize(px(9240), px(6780)));
     SetMainFonts();
     dressForMode(false);
     PicPRE->setOuterSize(300, 353);

@@ -251,7 +251,7 @@ void Game::loseBait()
     g.Baits -= 1;
     scene.showBaits(g.Baits);
     g.BaitsUsed += 1;
-    g.LastResult = ResultText::BaitLost;
+    g.LastResult = ResultText::baitLost();
     appendResultLine();
     SoundPlay(app, g.Snd105);
     scene.showComment(g.LastResult + QStringLiteral(" ！"));

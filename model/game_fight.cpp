@@ -194,7 +194,7 @@ void Game::breakLine()
     g.SplashFrame = 0;
     CmCopy(Stamp::LineBreak);
     AWASE();
-    g.LastResult = ResultText::LineBreak;
+    g.LastResult = ResultText::lineBreak();
     SoundPlay(app, g.Snd105);
     showReport([this] {
         if (g.FishType == 5)

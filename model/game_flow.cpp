@@ -145,8 +145,8 @@ void Game::SetupSound()
 void Game::showReport(std::function<void()> then)
 {
     m_afterReport = std::move(then);
-    const bool landed = g.LastResult != ResultText::Miss && g.LastResult != ResultText::FalseBite &&
-                        g.LastResult != ResultText::LineBreak;
+    const bool landed = g.LastResult != ResultText::miss() && g.LastResult != ResultText::falseBite() &&
+                        g.LastResult != ResultText::lineBreak();
     if (landed && g.FishSize >= 60) {
         // The 60 cm fish: its picture first, the master's two seconds later.
         if (g.BigLevel == 3)
@@ -174,7 +174,7 @@ void Game::reportOk()
     appendResultLine();
     g.Hooked = 0;
     readyForNextCast();
-    if (g.LastResult == ResultText::FalseBite)
+    if (g.LastResult == ResultText::falseBite())
         showWantedBaitHint(); // the fish want another bait
     if (g.BaitsUsed == g.BaitsAtStart)
         scene.appendLog(gameEndSummary(g));
@@ -201,7 +201,10 @@ void Game::registerRankingName(const QString &name, bool tell)
     if (g.RankNo < 0 || g.RankNo > 4)
         return;
     g.RankRecords[g.RankNo] += name;
-    g.RankingSaved = SaveRanking(app, tell);
+    // Another game sharing the file may have registered meanwhile: the table becomes what was saved.
+    const Registration done = RegisterResult(app, g.Points, g.RankRecords[g.RankNo], tell);
+    g.RankingSaved = done.saved;
+    g.RankSavedRow = done.row;
 }
 
 void Game::rankingClosed()

@@ -39,7 +39,9 @@ Form4::Form4(App &a) : QWidget(a.mainWidget(), Qt::Dialog | Qt::FramelessWindowH
     Label2 = control<TextLabel>(controls, "Label2");
     Label3 = control<TextLabel>(controls, "Label3");
     Picture1 = control<PictureBox>(controls, "Picture1");
+    Label2->keepClearOf(Command2); // the toggle stands in the indicator's gap
 
+    Command2->setFocusPolicy(Qt::NoFocus); // a mouse control: Return never switches the ranking
     Text1->setMaxLength(8);
     Text1->keyFilter = [this](int code) { return Text1_KeyPress(code); };
     connect(Command1, &ColourButton::clicked, this, &Form4::Command1_Click);
@@ -99,13 +101,14 @@ void Form4::Form_Activate()
         Command2->setVisible(false); // no toggling while a result is on show
     }
 
-    for (int row = 0; row < 5; ++row)
-        lblP[row]->setText(PointsText(g.RankPoints[row]) + g.RankRecords[row]);
-
+    showRows();
     showToggleColours();
 
+    // The name entry while a name is awaited, otherwise "ＯＫ": Return closes the window.
     if (Text1->isVisible())
         Text1->setFocus();
+    else
+        Command1->setFocus();
 }
 
 void Form4::showToggleColours()
@@ -151,7 +154,20 @@ bool Form4::registerName(bool tell)
     name = fileSafeText(name);
     lblP[RankNo]->setText(lblP[RankNo]->text() + name);
     Q_EMIT nameEntered(name, tell);
+    // Another game sharing the file may have registered meanwhile: the table shows what was saved.
+    if (g.RankSavedRow >= 0) {
+        showRows();
+        lblP[RankNo]->setBackColor(lblP[RankNo == 0 ? 1 : 0]->backColor());
+        if (g.RankSavedRow < 5)
+            lblP[g.RankSavedRow]->setBackColor(Highlight);
+    }
     return g.RankingSaved;
+}
+
+void Form4::showRows()
+{
+    for (int row = 0; row < 5; ++row)
+        lblP[row]->setText(PointsText(g.RankPoints[row]) + g.RankRecords[row]);
 }
 
 void Form4::Command2_Click()

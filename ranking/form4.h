@@ -24,8 +24,8 @@ public:
     int Text1_KeyPress(int KeyAscii); // the name entry's filter: the code to insert, 0 drops it
     void SetRankFonts();              // display-scaled font sizes
     // While a name is awaited: shows the entry (or "- - -") in the new row and hands it on to be
-    // kept and saved (a failed save is told to the player when `tell`). Returns whether the
-    // file holds it.
+    // registered in the file as it is now (a failed save is told to the player when `tell`), then
+    // shows the table as saved. Returns whether the file holds it.
     bool registerName(bool tell);
 
     App &app;
@@ -57,6 +57,7 @@ private:
     enum class Button { Ok, Register };
     void showButton(Button b);
     void placeOverMainWindow(); // 480 and 560 twips from the main window's corner
+    void showRows();            // the five rows as the table holds them
     Button m_button = Button::Ok;
     bool m_activated = false;  // Form_Activate has run for this showing
     bool m_registered = false; // the pending result's name has been registered

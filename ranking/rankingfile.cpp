@@ -1,20 +1,27 @@
 #include "ranking/rankingfile.h"
 
+#include "ranking/rankingreasons.h"
 #include "ranking/rankingtable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <iconv.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace nuyo {
@@ -28,7 +35,6 @@ const QString ProblemCaption = QStringLiteral(" * ぬ よ *");
 const QString RankingUnreadableText = QStringLiteral("ランキングの ファイルを 読めません！");
 const QString RankingUnsavedText = QStringLiteral("ランキングを 保存できません！");
 const QString ProblemFooter = QStringLiteral("（ 今回の 成績は ランキングに 残りません ）");
-const QString RefusedOverwriteText = QStringLiteral("読めなかった ファイルは 上書きしません");
 
 void tellRankingProblem(App &app, const QString &headline, const QString &path, const QString &reason)
 {
@@ -50,6 +56,16 @@ QString installedDataFolder()
         return configured;
 #endif
     return QStringLiteral("share/nuyo");
+}
+
+// The user's home: HOME when it names a folder, else the password database's entry.
+QString homeFolder()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    if (!home.isEmpty() && QDir::isAbsolutePath(home))
+        return home;
+    const passwd *user = ::getpwuid(::getuid());
+    return user && user->pw_dir && user->pw_dir[0] == '/' ? QFile::decodeName(user->pw_dir) : QString();
 }
 
 // ---- code page 932 through the C library's iconv ----
@@ -329,17 +345,31 @@ int readRanking(QIODevice &device, GameState &g)
     return read;
 }
 
+QString userDataFolder()
+{
+    // A relative XDG_DATA_HOME is not a place: the base directory rules say to ignore it.
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || QDir::isRelativePath(data)) {
+        const QString home = homeFolder();
+        if (home.isEmpty())
+            return {};
+        data = home + QStringLiteral("/.local/share");
+    }
+    for (const QString &part : {QCoreApplication::organizationName(), QCoreApplication::applicationName()})
+        if (!part.isEmpty())
+            data += QLatin1Char('/') + part;
+    return QDir::cleanPath(data);
+}
+
 QString rankingFilePath(const QString &exeDir, const QString &userDataDir)
 {
     const QDir exe(exeDir);
     const bool installed = QFileInfo(exe.filePath(QStringLiteral("../") + installedDataFolder())).isDir();
     if (!installed)
         return exe.filePath(FileName);
-    const QString dir =
-        userDataDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : userDataDir;
+    const QString dir = userDataDir.isEmpty() ? userDataFolder() : userDataDir;
     if (dir.isEmpty())
         return exe.filePath(FileName);
-    QDir().mkpath(dir);
     return QDir(dir).filePath(FileName);
 }
 
@@ -350,37 +380,45 @@ QString rankingFilePath(const App &app)
 
 namespace {
 
-// A save's temporary file: the file's own name, a dot and six letters or digits.
-const QString TemporarySuffixPattern = QStringLiteral("\\.[A-Za-z0-9]{6}");
+// A save's temporary file is hidden and named so that no person would choose it:
+// ".Point.dat.nuyo-save-" and six letters or digits, in the file's own folder.
+const QString TemporaryPrefix = QStringLiteral(".");
+const QString TemporaryMark = QStringLiteral(".nuyo-save-");
+const QString TemporaryRandomPattern = QStringLiteral("[A-Za-z0-9]{6}");
+const QByteArray TemporaryRandomTemplate = QByteArrayLiteral("XXXXXX");
 
-// The reason of a failed file operation, in the player's words.
-QString reasonText(int error)
+QString temporaryPath(const QString &path)
 {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("ディスクに 空きが ありません");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("書き込みが 許可されて いません");
-    case EROFS:
-        return QStringLiteral("読み取り専用の 場所です");
-    case EISDIR:
-        return QStringLiteral("同じ名前の フォルダーが あります");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("フォルダーが ありません");
-    case EFBIG:
-        return QStringLiteral("ファイルの 大きさの 上限を 超えます");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
+    const QFileInfo info(path);
+    return info.dir().filePath(TemporaryPrefix + info.fileName() + TemporaryMark);
 }
 
-bool fail(QString *reason, int error)
+// When this run started: only files older than that can be left by a save that was killed.
+struct timespec startOfRun()
+{
+    struct timespec now {
+    };
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now); // the clock file times are taken from
+    return now;
+}
+const struct timespec StartOfRun = startOfRun();
+
+bool before(const struct timespec &a, const struct timespec &b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+bool fail(QString *reason, int error, FileAction action = FileAction::Write)
 {
     if (reason)
-        *reason = reasonText(error);
+        *reason = rankingReason(error, action);
+    return false;
+}
+
+bool fail(QString *reason, RankingReason why)
+{
+    if (reason)
+        *reason = rankingReason(why);
     return false;
 }
 
@@ -420,13 +458,41 @@ void syncFolder(const QByteArray &dir)
     ::close(fd);
 }
 
+// The name a chain of links ends at (`path` itself when it is no link); that name need not exist.
+// Returns 0, or ELOOP for a chain that does not end.
+int followLinks(const QString &path, QString &file)
+{
+    constexpr int MaxLinks = 40; // as the system follows them
+    file = path;
+    for (int hop = 0; hop < MaxLinks; ++hop) {
+        const QByteArray name = QFile::encodeName(file);
+        struct stat st {
+        };
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return 0;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(name.constData(), target.data(), size_t(target.size()));
+        if (n < 0)
+            return errno;
+        target.truncate(int(n));
+        file = QDir(QFileInfo(file).absolutePath()).absoluteFilePath(QFile::decodeName(target));
+    }
+    return ELOOP;
+}
+
 // Where the folder cannot hold a temporary file but the file itself may be written: the new bytes
 // go over the old ones, which are kept in memory and put back if the writing fails.
 bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *reason)
 {
-    const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return fail(reason, errno);
+    struct stat st {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) { // replaced by a pipe or a device meanwhile
+        ::close(fd);
+        return fail(reason, RankingReason::NotAFile);
+    }
     QByteArray old;
     char chunk[4096];
     for (;;) {
@@ -462,25 +528,39 @@ bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *rea
 RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason)
 {
     RemoveStaleSaves(path);
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return ResetRanking(path, g, reason) ? RankingLoad::Created : RankingLoad::NotCreated;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        fail(reason, errno);
-        return RankingLoad::Unreadable;
-    }
+    QString target; // a save through a link leaves its temporary file beside the link's target
+    if (followLinks(path, target) == 0 && target != path)
+        RemoveStaleSaves(target);
+    const QByteArray name = QFile::encodeName(path);
     struct stat st {
     };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        fail(reason, EISDIR);
+    if (::stat(name.constData(), &st) != 0) {
+        const int error = errno;
+        if (error != ENOENT && error != ENOTDIR) { // a link that loops, a folder that refuses us...
+            fail(reason, error, FileAction::Read);
+            return RankingLoad::Unreadable;
+        }
+        // Missing (a link to a missing file included): created, through the link.
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return ResetRanking(path, g, reason) ? RankingLoad::Created : RankingLoad::NotCreated;
+    }
+    // Only a regular file is opened: a pipe or a device could block the game for good.
+    int fd = -1;
+    if (S_ISREG(st.st_mode))
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    else
+        errno = S_ISDIR(st.st_mode) ? EISDIR : ENXIO;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = fd < 0 ? errno : ENXIO; // replaced by something else meanwhile
+        if (fd >= 0)
+            ::close(fd);
+        fail(reason, error, FileAction::Read);
         return RankingLoad::Unreadable;
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        fail(reason, EIO);
+        fail(reason, EIO, FileAction::Read);
         return RankingLoad::Unreadable;
     }
     readRanking(file, g);
@@ -521,24 +601,34 @@ void ResetRanking(App &app)
 
 bool SaveRanking(const QString &path, const GameState &g, QString *reason)
 {
+    // A link stays a link: the file it names is the one written, by the same rules.
+    QString file;
+    const int linkError = followLinks(path, file);
+    if (linkError != 0)
+        return fail(reason, linkError);
+    if (file != path && !QFileInfo(QFileInfo(file).absolutePath()).isDir())
+        return fail(reason, RankingReason::LinkTargetGone);
     // Written beside the old file, synced, and renamed over it, so that a crash, a kill or a
     // full disk in the middle leaves either table whole.
     const QByteArray bytes = encodeRanking(g);
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QByteArray target = QFile::encodeName(file);
+    const QByteArray dir = QFile::encodeName(QFileInfo(file).absolutePath());
     struct stat old {
     };
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode))
-        return fail(reason, EISDIR);
+        return S_ISDIR(old.st_mode) ? fail(reason, EISDIR) : fail(reason, RankingReason::NotAFile);
+    // A file the player may not write (read-only, or somebody else's) is not replaced either.
+    if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+        return fail(reason, errno);
 
-    QByteArray temp = target + ".XXXXXX";
+    QByteArray temp = QFile::encodeName(temporaryPath(file)) + TemporaryRandomTemplate;
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         // Only a folder that refuses new files: a full disk is not written over in place.
         const bool refused = error == EACCES || error == EPERM;
-        if (refused && exists && ::access(target.constData(), W_OK) == 0)
+        if (refused && exists) // and writable, as found above
             return saveInPlace(target, bytes, reason);
         return fail(reason, error);
     }
@@ -560,6 +650,11 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
     if (ok && ::rename(temp.constData(), target.constData()) != 0) {
         ok = false;
         error = errno;
+        // A file that cannot be replaced (mounted on its own) may still be written in place.
+        if (exists && (error == EXDEV || error == EBUSY)) {
+            ::unlink(temp.constData());
+            return saveInPlace(target, bytes, reason);
+        }
     }
     if (!ok) {
         ::unlink(temp.constData());
@@ -572,23 +667,146 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason)
 void RemoveStaleSaves(const QString &path)
 {
     const QFileInfo info(path);
+    const QString prefix = QFileInfo(temporaryPath(path)).fileName();
     const QRegularExpression own(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(info.fileName()) + TemporarySuffixPattern));
-    QDir dir = info.absoluteDir();
-    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : names)
-        if (own.match(name).hasMatch())
-            dir.remove(name);
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(prefix) + TemporaryRandomPattern));
+    const QDir dir = info.absoluteDir();
+    const QStringList names =
+        dir.entryList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (!own.match(name).hasMatch())
+            continue;
+        // A file written since this run started may be another save's, still going on.
+        const QByteArray file = QFile::encodeName(dir.filePath(name));
+        struct stat st {
+        };
+        if (::lstat(file.constData(), &st) == 0 && S_ISREG(st.st_mode) && before(st.st_mtim, StartOfRun))
+            ::unlink(file.constData());
+    }
 }
 
 bool SaveRanking(App &app, bool tell)
 {
     const QString path = rankingFilePath(app);
-    QString reason = RefusedOverwriteText;
+    QString reason = rankingReason(RankingReason::RefusedOverwrite);
     const bool saved = !app.rankingUnreadable && SaveRanking(path, app.g, &reason);
     if (!saved && tell)
         tellRankingProblem(app, RankingUnsavedText, path, reason);
     return saved;
+}
+
+namespace {
+
+// How long a registration waits for another game's, and how often it looks again.
+constexpr std::chrono::milliseconds LockWait(3000);
+constexpr std::chrono::milliseconds LockRetry(20);
+
+// The ranking file held open for reading under its lock; closing it gives the lock back.
+struct LockedFile {
+    int fd = -1;
+    LockedFile() = default;
+    LockedFile(const LockedFile &) = delete;
+    LockedFile &operator=(const LockedFile &) = delete;
+    ~LockedFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Opens the regular file at `name` and takes its lock, waiting for another game's registration
+// at most LockWait. A save replaces the file: a lock won on a file replaced meanwhile is taken
+// again on the file that stands there now. Returns 0, or the error (ENOENT: no file).
+int lockRanking(const QByteArray &name, LockedFile &file)
+{
+    const auto deadline = std::chrono::steady_clock::now() + LockWait;
+    for (;;) {
+        struct stat st {
+        };
+        if (::stat(name.constData(), &st) != 0)
+            return errno;
+        if (!S_ISREG(st.st_mode))
+            return S_ISDIR(st.st_mode) ? EISDIR : ENXIO;
+        file.fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (file.fd < 0)
+            return errno;
+        struct stat opened {
+        };
+        if (::fstat(file.fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+            return ENXIO;
+        while (::flock(file.fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == ENOLCK) // a folder without locks (some network folders): as before, unlocked
+                return 0;
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return errno;
+            if (std::chrono::steady_clock::now() >= deadline)
+                return EWOULDBLOCK;
+            std::this_thread::sleep_for(LockRetry);
+        }
+        if (::stat(name.constData(), &st) == 0 && st.st_dev == opened.st_dev && st.st_ino == opened.st_ino)
+            return 0;
+        ::close(file.fd);
+        file.fd = -1;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return EWOULDBLOCK;
+    }
+}
+
+} // namespace
+
+Registration RegisterResult(const QString &path, GameState &g, int points, const QString &record)
+{
+    Registration result;
+    LockedFile locked;
+    const int error = lockRanking(QFile::encodeName(path), locked);
+    // The table as the file holds it now: another game may have registered since it was loaded.
+    GameState now;
+    for (int row = 0; row < 5; ++row) {
+        now.RankPoints[row] = 0;
+        now.RankRecords[row] = error == 0 ? QString() : EmptyRecord; // read as at load, or as created
+    }
+    if (error == 0) {
+        QFile file;
+        if (!file.open(locked.fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+            result.reason = rankingReason(EIO, FileAction::Read);
+            return result;
+        }
+        readRanking(file, now);
+    } else if (error != ENOENT && error != ENOTDIR) {
+        result.reason = rankingReason(error, FileAction::Read);
+        return result;
+    } else {
+        QDir().mkpath(QFileInfo(path).absolutePath()); // removed during the game: made again
+    }
+    now.Points = points;
+    const int row = RankInsert(now);
+    if (row == 5) {
+        result.reason = rankingReason(RankingReason::Outranked);
+    } else {
+        now.RankRecords[row] = record;
+        if (!SaveRanking(path, now, &result.reason))
+            return result;
+        result.saved = true;
+    }
+    // The window shows the table as the file holds it.
+    result.row = row;
+    for (int r = 0; r < 5; ++r) {
+        g.RankPoints[r] = now.RankPoints[r];
+        g.RankRecords[r] = now.RankRecords[r];
+    }
+    return result;
+}
+
+Registration RegisterResult(App &app, int points, const QString &record, bool tell)
+{
+    const QString path = rankingFilePath(app);
+    Registration result;
+    result.reason = rankingReason(RankingReason::RefusedOverwrite);
+    if (!app.rankingUnreadable)
+        result = RegisterResult(path, app.g, points, record);
+    if (!result.saved && tell)
+        tellRankingProblem(app, RankingUnsavedText, path, result.reason);
+    return result;
 }
 
 } // namespace nuyo

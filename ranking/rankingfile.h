@@ -13,20 +13,26 @@ namespace nuyo {
 // The one rule for where Point.dat lives. A game run from its build folder or from a portable
 // copy keeps it beside the executable. An installed game (its data folder ../share/nuyo lies
 // beside the executable's folder) keeps it in the user's data folder, because the system's
-// folders are not writable; that folder is created when missing.
+// folders are not writable; loading creates that folder when it is missing.
 QString rankingFilePath(const QString &exeDir, const QString &userDataDir);
 QString rankingFilePath(const App &app);
+// The user's data folder for this application: $XDG_DATA_HOME, or ~/.local/share when that is
+// unset or relative; the home is $HOME, or the password database's when HOME is unset or relative.
+// Empty when there is no home at all.
+QString userDataFolder();
 
 // What loading found.
 enum class RankingLoad {
     Read,       // the file was there and was read (a malformed row keeps what it had)
     Created,    // it was missing: five empty rows, now written
     NotCreated, // it was missing and could not be created
-    Unreadable, // it is there but cannot be read (no permission, a folder, ...)
+    Unreadable, // it is there but cannot be read (no permission, a folder, a pipe, a device...)
 };
 
-// Reads the table from the file, or creates the file with five empty rows when it is missing;
-// `reason` says why it failed. Temporary files left by a save that was killed are removed.
+// Reads the table from the file, or creates the file with five empty rows when it is missing
+// (through a link to a missing file, the file it names). Only a regular file is ever opened;
+// `reason` says why it failed. Temporary files left by a save that was killed before this run
+// started are removed.
 RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason = nullptr);
 // The same for the game's own file; a file that cannot be read or created is told to the player
 // once, and a file that cannot be read is never overwritten in this run.
@@ -36,8 +42,9 @@ void LoadRanking(App &app);
 void ResetRanking(App &app);
 bool ResetRanking(const QString &path, GameState &g, QString *reason = nullptr);
 
-// Writes the five rows. The new file is written beside the old one, synced and renamed over it,
-// so that the file holds the old table or the new one, never a mix or nothing. Where the folder
+// Writes the five rows. The new file is written beside the old one, under a hidden temporary name
+// that only this game makes (".Point.dat.nuyo-save-" and six letters or digits), synced and renamed
+// over it, so that the file holds the old table or the new one, never a mix or nothing. Where the folder
 // cannot hold that temporary file but the file itself is writable, it is written in place and
 // the old bytes are put back if that fails. Returns false, with `reason`, on any failure; the old
 // file then stays as it was.
@@ -45,7 +52,25 @@ bool SaveRanking(const QString &path, const GameState &g, QString *reason = null
 // The same for the game's own file; a failure is told to the player once in a run when `tell`.
 bool SaveRanking(App &app, bool tell = true);
 
-// Removes what saves killed in the middle left beside `path`: only its own temporary files.
+// What a registration did.
+struct Registration {
+    bool saved = false; // the file holds the result
+    int row = -1;       // the result's row in the table as the file holds it now (5: outranked);
+                        // -1: the file could not be read, the table in memory is unchanged
+    QString reason;     // why it was not saved
+};
+
+// Registers a finished game's result: under the file's lock (another game's registration is
+// waited for a few seconds), reads the table the file holds now, places `points` with `record`
+// in it and saves it before the lock is given back, so that two games sharing one file both
+// keep their results. `g`'s table becomes the file's.
+Registration RegisterResult(const QString &path, GameState &g, int points, const QString &record);
+// The same for the game's own file; a result not saved is told to the player once when `tell`.
+Registration RegisterResult(App &app, int points, const QString &record, bool tell);
+
+// Removes what saves killed in the middle left beside `path`: only regular files of the exact form
+// of its own temporary name, and only those last written before this run started. Everything
+// else beside the file (the player's copies, an earlier version's leftovers) is left alone.
 void RemoveStaleSaves(const QString &path);
 
 // ---- the file format ----

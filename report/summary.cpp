@@ -2,6 +2,7 @@
 
 #include "game/gamestate.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace nuyo {
@@ -9,7 +10,7 @@ namespace nuyo {
 QString resultLine(int number, const QString &result)
 {
     const QString n = (QStringLiteral("  ") + QString::number(number)).right(2);
-    return QStringLiteral("\r\n  ") + n + QStringLiteral("． ") + result;
+    return QStringLiteral("\r\n  ") + QCoreApplication::translate("Summary", "%1． %2").arg(n, result);
 }
 
 QString weightText(int totalCm)
@@ -22,9 +23,11 @@ QString weightText(int totalCm)
 
 QString totalLine(int totalCm)
 {
-    // The log writes the weight with a full-width point.
-    const QString shown = weightText(totalCm).replace(QLatin1Char('.'), QStringLiteral("．"));
-    return QStringLiteral("\r\n  \r\n　　計　 ") + shown + QStringLiteral(" Ｋｇ");
+    // The Japanese log writes the weight with a full-width point.
+    const QString weight = weightText(totalCm);
+    const int point = weight.indexOf(QLatin1Char('.'));
+    return QStringLiteral("\r\n  \r\n") + QCoreApplication::translate("Summary", "　　計　 %1．%2 Ｋｇ")
+                                              .arg(weight.left(point), weight.mid(point + 1));
 }
 
 int gamePoints(const QString &weightKg, int catches, int bigLevel)

@@ -4,6 +4,7 @@
 #include "host/host.h"
 #include "sound/soundlibrary.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 // The recordings are compiled into the core library; referencing them here keeps the linker
@@ -25,7 +26,7 @@ void SoundInit(App &app, quintptr windowHandle)
     if (app.g.DsHandle != 0) {
         app.g.SoundOff = SoundOff::Available;
     } else {
-        SoundMsg(app, QStringLiteral("Direct Soundインターフェースが作成できません。　　　　"));
+        SoundMsg(app, QCoreApplication::translate("Sound", "Direct Soundインターフェースが作成できません。　　　　"));
         app.g.SoundOff = SoundOff::Silent;
     }
 }
@@ -43,7 +44,7 @@ long SoundCreate(App &app, const QByteArray &wave, int number)
 
 void SoundMsg(App &app, const QString &text)
 {
-    app.host.msgBox(text, MsgBox::Exclamation, QStringLiteral("ぬよ"));
+    app.host.msgBox(text, MsgBox::Exclamation, QCoreApplication::translate("Sound", "ぬよ"));
 }
 
 void SoundPlay(App &app, long buffer)

@@ -2,11 +2,10 @@
 
 #include "layouts/fonts.h"
 #include "layouts/layout.h"
+#include "startup/placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace nuyo {
 
@@ -36,12 +35,7 @@ bool Form2::Form_Load()
         return false;
     }
     // Centred on the work area, as the main window is, so that no panel covers either.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->availableGeometry();
-        const int left = (s.width() - width()) / 2;
-        const int top = (s.height() - height()) / 2 - px(200);
-        move(s.x() + left, s.y() + top);
-    }
+    centreOnWorkArea(this, size(), px(200));
     SetTitleFonts();
     return true;
 }

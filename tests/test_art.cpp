@@ -19,7 +19,15 @@ namespace {
 
 QImage picture(const QString &name)
 {
-    return QImage(QStringLiteral(":/pictures/") + name).convertToFormat(QImage::Format_RGB32);
+    QImage img = QImage(QStringLiteral(":/pictures/") + name).convertToFormat(QImage::Format_RGB32);
+    img.setDevicePixelRatio(1); // an "@2x" file is read as twice as dense: here every pixel counts
+    return img;
+}
+
+// The picture drawn at twice the density: "form1/Image2.gif" gives "form1/Image2@2x.gif".
+QString doubled(QString name)
+{
+    return name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
 }
 
 QImage cell(const QImage &img, int x, int w)
@@ -135,6 +143,8 @@ void TestArt::everyPictureHasItsFormatAndSize()
     const QImage img = reader.read();
     QVERIFY2(!img.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(img.size(), size);
+    if (format == "gif") // the same shapes at twice the density, beside it
+        QCOMPARE(QImageReader(QStringLiteral(":/pictures/") + doubled(name)).read().size(), size * 2);
 }
 
 void TestArt::iconsHaveAtMostSixteenColours_data()
@@ -172,13 +182,19 @@ void TestArt::spritePairs_data()
     QTest::addColumn<int>("cellWidth");
     QTest::addColumn<int>("spriteX");
     QTest::addColumn<int>("maskX");
-    for (int k = 0; k < 8; ++k)
-        QTest::addRow("angler %d", k) << QStringLiteral("form1/Image1_%1.gif").arg(k) << 160 << 0 << 160;
-    QTest::newRow("landed fish") << "form1/Image2.gif" << 48 << 0 << 48;
-    QTest::newRow("flying kingfisher") << "form1/Image8.gif" << 52 << 0 << 52;
-    QTest::newRow("perched, facing left") << "form1/Image9.gif" << 88 << 0 << 88;
-    QTest::newRow("perched, facing right (mask first)") << "form1/Image10.gif" << 88 << 88 << 0;
-    QTest::newRow("report fish") << "form3/Img1.gif" << 220 << 0 << 220;
+    for (int s : {1, 2}) {
+        auto row = [s](const QString &tag, const QString &name, int cellWidth, int spriteX, int maskX) {
+            QTest::newRow(qPrintable(s == 1 ? tag : tag + QStringLiteral(" @2x")))
+                << (s == 1 ? name : doubled(name)) << cellWidth * s << spriteX * s << maskX * s;
+        };
+        for (int k = 0; k < 8; ++k)
+            row(QStringLiteral("angler %1").arg(k), QStringLiteral("form1/Image1_%1.gif").arg(k), 160, 0, 160);
+        row(QStringLiteral("landed fish"), QStringLiteral("form1/Image2.gif"), 48, 0, 48);
+        row(QStringLiteral("flying kingfisher"), QStringLiteral("form1/Image8.gif"), 52, 0, 52);
+        row(QStringLiteral("perched, facing left"), QStringLiteral("form1/Image9.gif"), 88, 0, 88);
+        row(QStringLiteral("perched, facing right (mask first)"), QStringLiteral("form1/Image10.gif"), 88, 88, 0);
+        row(QStringLiteral("report fish"), QStringLiteral("form3/Img1.gif"), 220, 0, 220);
+    }
 }
 
 void TestArt::masksArePureBlackAndWhiteAndSpritesWhiteOutside()

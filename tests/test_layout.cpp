@@ -1,13 +1,19 @@
 // The windows as created: every control where it was designed, with its colours, texts and
 // visibility; the title window's placement, fonts, focus order and wait; and fonts that have
-// a glyph for every Japanese character the windows show.
+// a glyph for every Japanese character the windows show; in Japanese and in English, captions
+// that fit their controls and controls a screen reader can name.
 #include "layouts/fonts.h"
 #include "mainwindow/form1.h"
+#include "ranking/form4.h"
+#include "report/form3.h"
 #include "startup/form2.h"
 #include "support/harness.h"
 
+#include <QAccessible>
 #include <QRawFont>
+#include <QTranslator>
 #include <QtTest>
+#include <memory>
 
 using namespace nuyo;
 
@@ -49,6 +55,30 @@ Shape1       16   8 457 377 hidden -
 Shape3       16   8 457 377 shown  -
 )";
 
+// The four windows as built in one language; each window and its controls by "Form3 Label2".
+struct Windows {
+    explicit Windows(bool english)
+    {
+        if (english)
+            QVERIFY(translator.load(QStringLiteral(":/i18n/nuyo_en.qm")) && qApp->installTranslator(&translator));
+        add(new Form1(*h.app), new Form2(*h.app), new Form3(*h.app), new Form4(*h.app));
+    }
+    template <typename... Form> void add(Form *...form)
+    {
+        for (const auto &[w, controls] : {std::make_pair<QWidget *>(form, &form->controls)...}) {
+            const QString window = QString::fromLatin1(w->metaObject()->className()).mid(6); // without "nuyo::"
+            forms.emplace_back(w);
+            all.insert(window, w);
+            for (auto c = controls->cbegin(); c != controls->cend(); ++c)
+                all.insert(window + QLatin1Char(' ') + c.key(), c.value());
+        }
+    }
+    QTranslator translator; // outlives the windows, so it is removed after them
+    Harness h;
+    std::vector<std::unique_ptr<QWidget>> forms;
+    QHash<QString, QWidget *> all;
+};
+
 struct Colours {
     const char *name;
     QRgb back;
@@ -71,6 +101,8 @@ private Q_SLOTS:
     void theTitleWindowIsLaidOutAndPlacedAboveTheMiddle();
     void theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress();
     void everyJapaneseCaptionHasItsGlyphs();
+    void everyControlIsNamedAndItsCaptionFits_data();
+    void everyControlIsNamedAndItsCaptionFits();
     void aDisplayOfTwoHundredFiftySixColoursIsRefused_data();
     void aDisplayOfTwoHundredFiftySixColoursIsRefused();
 };
@@ -291,6 +323,47 @@ void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
         }
     }
     QVERIFY(checked > 100);
+}
+
+void LayoutTest::everyControlIsNamedAndItsCaptionFits_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    for (const bool english : {false, true}) {
+        Windows built(english);
+        const char *language = english ? "en" : "ja";
+        for (auto c = built.all.cbegin(); c != built.all.cend(); ++c)
+            QTest::addRow("%s %s", language, qPrintable(c.key()))
+                << english << c.key()
+                << (c.key().endsWith(QLatin1String("Command5")) ? QString() : c.value()->property("text").toString());
+        // The texts the game puts on controls later: the action button's states, the report's results.
+        for (const auto s : {Action::Cast, Action::Strike, Action::Fight, Action::BaitLost, Action::End})
+            QTest::addRow("%s Command1 %d", language, int(s)) << english << "Form1 Command1" << Action::caption(s);
+        for (const QString &r : {ResultText::baitLost(), ResultText::falseBite(), ResultText::miss(),
+                                 ResultText::lineBreak(), ResultText::hooked(60)})
+            QTest::addRow("%s report %s", language, qPrintable(r)) << english << "Form3 Label2" << r;
+    }
+}
+
+void LayoutTest::everyControlIsNamedAndItsCaptionFits()
+{
+    QFETCH(bool, english);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    Windows built(english);
+    QWidget *w = built.all.value(control);
+    QVERIFY(text.isEmpty() || w->setProperty("text", text));
+    QVERIFY2(text.isEmpty() || w->property("textFits").toBool(),
+             qPrintable(QStringLiteral("clipped in %1x%2").arg(w->width()).arg(w->height())));
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(a && a->role() != QAccessible::Client &&
+            !(w->isWindow() && a->role() != QAccessible::Window && a->role() != QAccessible::Dialog));
+    static const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"));
+    const QString name = a->text(QAccessible::Name);
+    QVERIFY2(!name.isEmpty() && !(english && name.contains(japanese)), qPrintable(name));
+    if (w->accessibleName().isEmpty() && !w->isWindow()) // a caption names its control
+        QCOMPARE(name, text.simplified());
 }
 
 void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused_data()

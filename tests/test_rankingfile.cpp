@@ -1,24 +1,32 @@
 // The ranking table and its file: row texts, insertion, the Shift-JIS file and its safety.
 #include "ranking/rankingfile.h"
+#include "ranking/rankingreasons.h"
 #include "ranking/rankingtable.h"
 #include "support/harness.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <thread>
 
 #include <csignal>
 #include <cstdio>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace nuyo;
@@ -223,6 +231,12 @@ private Q_SLOTS:
     // overwrites that file in the run; a file it cannot create is told the same way.
     void theGameTellsOnceAndKeepsAnUnreadableFile_data();
     void theGameTellsOnceAndKeepsAnUnreadableFile();
+
+    // A registration reads the file as it is now, under its lock: another game's results stay.
+    void registrationKeepsOtherGamesResults();
+
+    // Every reason a failure can give is the game's own sentence, never the system's English.
+    void everyReasonIsTheGamesOwn();
 
     // Beside the executable in a build folder or portable copy, in the user's folder when installed.
     void pathFollowsTheLayout_data();
@@ -582,13 +596,15 @@ void RankingFileTest::failedSaveKeepsTheOldFile_data()
     QTest::addColumn<bool>("readOnlyFolder");
     QTest::addColumn<int>("sizeLimit"); // 0: none
     QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("foreign"); // the file is somebody else's, 0444
     const int oldSize = int(encodeRanking(saverTable(0)).size());
     Q_ASSERT(encodeRanking(largerTable()).size() > oldSize);
-    QTest::newRow("disk full during the write") << false << 64 << false;
-    QTest::newRow("disk full at the last bytes") << false << oldSize << false;
-    QTest::newRow("read-only folder, writable file") << true << 0 << true;
+    QTest::newRow("disk full during the write") << false << 64 << false << false;
+    QTest::newRow("disk full at the last bytes") << false << oldSize << false << false;
+    QTest::newRow("read-only folder, writable file") << true << 0 << true << false;
     // The in-place write fails after overwriting the old bytes: they are put back.
-    QTest::newRow("read-only folder, disk full") << true << oldSize << false;
+    QTest::newRow("read-only folder, disk full") << true << oldSize << false << false;
+    QTest::newRow("a read-only file of another owner") << false << 0 << false << true;
 }
 
 void RankingFileTest::failedSaveKeepsTheOldFile()
@@ -596,6 +612,7 @@ void RankingFileTest::failedSaveKeepsTheOldFile()
     QFETCH(bool, readOnlyFolder);
     QFETCH(int, sizeLimit);
     QFETCH(bool, saved);
+    QFETCH(bool, foreign);
     if (readOnlyFolder && runAsOrdinaryUser())
         return;
 
@@ -605,6 +622,8 @@ void RankingFileTest::failedSaveKeepsTheOldFile()
     const QByteArray old = readAll(path);
     if (readOnlyFolder)
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    if (foreign)
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
     bool result = false;
     QString reason;
@@ -612,12 +631,20 @@ void RankingFileTest::failedSaveKeepsTheOldFile()
         std::unique_ptr<FileSizeLimit> limit;
         if (sizeLimit > 0)
             limit = std::make_unique<FileSizeLimit>(rlim_t(sizeLimit));
+        // Root saves as the user nobody into a folder nobody owns: the file stays root's, another owner's.
+        const passwd *nobody = foreign && !::geteuid() ? ::getpwnam("nobody") : nullptr;
+        if (nobody)
+            QVERIFY(!::chown(QFile::encodeName(dir.path()), nobody->pw_uid, 0) && !::seteuid(nobody->pw_uid));
         result = SaveRanking(path, largerTable(), &reason);
+        if (nobody)
+            QVERIFY(!::seteuid(0));
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QCOMPARE(result, saved);
     QCOMPARE(reason.isEmpty(), saved);
+    if (foreign)
+        QCOMPARE(reason, QStringLiteral("書き込みが 許可されて いません"));
     QCOMPARE(readAll(path), saved ? encodeRanking(largerTable()) : old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Point.dat")});
 }
@@ -626,40 +653,61 @@ void RankingFileTest::loadTellsWhatItFound_data()
 {
     QTest::addColumn<QString>("kind"); // what stands at the file's place
     QTest::addColumn<int>("found");
-    QTest::newRow("a good file") << "file" << int(RankingLoad::Read);
-    QTest::newRow("missing") << "none" << int(RankingLoad::Created);
-    QTest::newRow("a folder of that name") << "folder" << int(RankingLoad::Unreadable);
-    QTest::newRow("no permission to read") << "mode000" << int(RankingLoad::Unreadable);
+    QTest::addColumn<QString>("reason");
+    const int unreadable = int(RankingLoad::Unreadable);
+    const QString notAFile = QStringLiteral("ふつうの ファイルでは ありません");
+    QTest::newRow("a good file") << "file" << int(RankingLoad::Read) << "";
+    QTest::newRow("missing") << "none" << int(RankingLoad::Created) << "";
+    QTest::newRow("a folder of that name") << "folder" << unreadable << "同じ名前の フォルダーが あります";
+    QTest::newRow("no permission to read") << "mode000" << unreadable << "読み込みが 許可されて いません";
+    QTest::newRow("a pipe, never waited on") << "pipe" << unreadable << notAFile;
+    QTest::newRow("a link to a device") << "link:/dev/null" << unreadable << notAFile;
+    QTest::newRow("a link to a missing file: made there") << "link:made.dat" << int(RankingLoad::Created) << "";
+    QTest::newRow("a link into a missing folder")
+        << "link:gone/Point.dat" << int(RankingLoad::NotCreated) << "リンク先の フォルダーが ありません";
 }
 
 void RankingFileTest::loadTellsWhatItFound()
 {
     QFETCH(QString, kind);
     QFETCH(int, found);
+    QFETCH(QString, reason);
     if (kind == QStringLiteral("mode000") && runAsOrdinaryUser())
         return;
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Point.dat"));
+    if (kind.startsWith(QStringLiteral("link:")))
+        QVERIFY(QFile::link(kind.mid(5), path));
+    if (kind == QStringLiteral("pipe"))
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
     if (kind == QStringLiteral("folder"))
         QVERIFY(QDir().mkpath(path));
     if (kind == QStringLiteral("file") || kind == QStringLiteral("mode000"))
         QVERIFY(SaveRanking(path, saverTable(0)));
     if (kind == QStringLiteral("mode000"))
         QVERIFY(QFile::setPermissions(path, {}));
-    // Left by saves killed in the middle, next to files that only look alike.
-    const QStringList leftovers{QStringLiteral("Point.dat.aB3xY9"), QStringLiteral("Point.dat.Zz0000")};
-    const QStringList kept{QStringLiteral("Point.dat.bak"), QStringLiteral("Point.dat.1234567"),
-                           QStringLiteral("Other.dat.aB3xY9")};
+    // Left by a save killed before this run, beside the player's files, an earlier version's leftover,
+    // a name of another form and the file of a save going on in this run.
+    const QStringList leftovers{QStringLiteral(".Point.dat.nuyo-save-aB3xY9")};
+    const QStringList kept{"Point.dat.backup", "Point.dat.Ab12Cd", ".Point.dat.nuyo-save-1234567",
+                           ".Point.dat.nuyo-save-new000"};
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-1);
     for (const QString &name : leftovers + kept) {
         QFile f(dir.filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
+        if (!name.endsWith(QStringLiteral("new000")))
+            QVERIFY(f.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
 
     GameState g = table({1, 2, 3, 4, 5});
-    QString reason;
-    QCOMPARE(int(LoadRanking(path, g, &reason)), found);
-    QCOMPARE(reason.isEmpty(), found != int(RankingLoad::Unreadable));
+    QString told;
+    QCOMPARE(int(LoadRanking(path, g, &told)), found);
+    QCOMPARE(told, reason);
+    if (kind.startsWith(QStringLiteral("link:"))) // a link stays a link
+        QVERIFY(QFileInfo(path).isSymLink());
+    if (found == int(RankingLoad::Created))
+        QCOMPARE(readAll(path), emptyLine().repeated(5));
     if (found == int(RankingLoad::Unreadable))
         QVERIFY(sameTable(g, table({1, 2, 3, 4, 5})));
     if (found == int(RankingLoad::Read))
@@ -722,11 +770,43 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
     }
 }
 
+void RankingFileTest::registrationKeepsOtherGamesResults()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Point.dat"));
+    QVERIFY(SaveRanking(path, table({50, 40, 30, 20, 10})));
+    GameState a, b, now; // both games loaded the file; A registers under its lock, B waits for it
+    LoadRanking(path, a);
+    LoadRanking(path, b);
+    const int lock = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC), opens = ::inotify_init1(0);
+    bool aSaved = ::flock(lock, LOCK_EX) == 0 && ::inotify_add_watch(opens, QFile::encodeName(path), IN_OPEN) >= 0;
+    Registration last;
+    std::thread other([&] { last = RegisterResult(path, b, 35, QStringLiteral("BBB")); });
+    char event[sizeof(inotify_event) + NAME_MAX + 1];
+    a.Points = 45;
+    a.RankRecords[RankInsert(a)] = QStringLiteral("AAA");
+    aSaved = aSaved && ::read(opens, event, sizeof event) > 0 && SaveRanking(path, a); // replaces the file
+    ::close(lock);
+    other.join();
+    ::close(opens);
+    QVERIFY(aSaved);
+    LoadRanking(path, now);
+    QVERIFY(sameTable(now, table({50, 45, 40, 35, 30}, {"row0", "AAA", "row1", "BBB", "row2"})));
+    QVERIFY(last.saved && last.row == 3);
+    QVERIFY(sameTable(b, now)); // B's window shows the table as saved
+}
+
+void RankingFileTest::everyReasonIsTheGamesOwn()
+{
+    for (int error = 1; error < 134; ++error)
+        QVERIFY2(!rankingReason(error).contains(QRegularExpression("[A-Za-z]")), qPrintable(rankingReason(error)));
+}
+
 void RankingFileTest::pathFollowsTheLayout_data()
 {
-    QTest::addColumn<QStringList>("folders"); // made under a fresh root
+    QTest::addColumn<QStringList>("folders"); // made under a fresh root; $VAR=value sets the environment (@: root)
     QTest::addColumn<QString>("exeDir");
-    QTest::addColumn<QString>("expected"); // relative to the root
+    QTest::addColumn<QString>("expected"); // relative to the root (~: the password database's home)
 
     QTest::newRow("build folder") << QStringList{"build"} << "build"
                                   << "build/Point.dat";
@@ -738,6 +818,12 @@ void RankingFileTest::pathFollowsTheLayout_data()
                                            << "home/data/Point.dat";
     QTest::newRow("prefix without the game's data") << QStringList{"opt/bin", "opt/share/other"} << "opt/bin"
                                                     << "opt/bin/Point.dat";
+    QTest::newRow("a relative XDG_DATA_HOME is ignored")
+        << QStringList{"usr/bin", "usr/share/nuyo", "$XDG_DATA_HOME=xdg", "$HOME=@/home"} << "usr/bin"
+        << "home/.local/share/%1/Point.dat";
+    QTest::newRow("no HOME: the password database's")
+        << QStringList{"usr/bin", "usr/share/nuyo", "$XDG_DATA_HOME=", "$HOME="} << "usr/bin"
+        << "~/.local/share/%1/Point.dat";
 }
 
 void RankingFileTest::pathFollowsTheLayout()
@@ -748,10 +834,19 @@ void RankingFileTest::pathFollowsTheLayout()
 
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    for (const QString &f : folders)
-        QVERIFY(QDir(root.path()).mkpath(f));
-    const QString userData = root.filePath(QStringLiteral("home/data"));
+    const QByteArray data = qgetenv("XDG_DATA_HOME"), home = qgetenv("HOME"); // empty counts as unset
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", data) && qputenv("HOME", home); });
+    for (QString f : folders)
+        QVERIFY(f.startsWith('$') ? qputenv(qPrintable(f.section('=', 0, 0).mid(1)),
+                                            f.section('=', 1).replace('@', root.path()).toUtf8())
+                                  : QDir(root.path()).mkpath(f));
+    const QString userData = folders.filter(QStringLiteral("$")).isEmpty() ? root.filePath("home/data") : QString();
     const QString path = rankingFilePath(root.filePath(exeDir), userData);
+    expected.replace(QStringLiteral("%1"), QCoreApplication::applicationName());
+    if (expected.startsWith(QLatin1Char('~'))) { // outside the root: nothing is made there
+        QCOMPARE(path, QFile::decodeName(::getpwuid(::getuid())->pw_dir) + expected.mid(1));
+        return;
+    }
     QCOMPARE(QDir::cleanPath(path), QDir::cleanPath(root.filePath(expected)));
 
     // Loading creates the file there (the user's folder included) and nowhere else.

@@ -146,8 +146,8 @@ void RankingWindowTest::activationShowsTheState()
         QCOMPARE(f.lblP[5]->isVisible(), !awaiting);
         QCOMPARE(f.Label1[7]->isVisible(), !awaiting);
         QCOMPARE(f.Command2->isVisible(), s == State::Viewing);
-        if (awaiting)
-            QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.Text1));
+        QCOMPARE(f.focusWidget(), awaiting ? static_cast<QWidget *>(f.Text1) : f.Command1);
+        QCOMPARE(f.Command2->focusPolicy(), Qt::NoFocus);
         QCOMPARE(f.Label1[8]->text(), QStringLiteral("名前入力は半角 ８文字まで"));
 
         // The sixth line shows a result that is not entered, on yellow.

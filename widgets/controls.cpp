@@ -1,5 +1,7 @@
 #include "widgets/controls.h"
+#include "widgets/finepictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -25,6 +27,43 @@ int vbButton(Qt::MouseButton b)
         return 0;
     }
 }
+
+// Tells a screen reader that a control's caption, and so its accessible name, changed.
+void announceNameChange(QWidget *w)
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// True when `text` drawn in `font` with `flags` in `area` (which clips it) loses no ink: drawn
+// unclipped on a canvas with room all round, its ink stays inside the area, give or take the
+// one pixel of a glyph's smoothed edge.
+bool inkFits(const QFont &font, const QRect &area, int flags, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    const int room = metrics.height();
+    const QRect kept = area.adjusted(-1, -1, 1, 1);
+    const QRect canvasRect = metrics.boundingRect(area, flags, text).united(area).adjusted(-room, -room, room, room);
+    QImage canvas(canvasRect.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter p(&canvas);
+    p.translate(-canvasRect.topLeft());
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(area, flags | Qt::TextDontClip, text);
+    p.end();
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(line[x]) && !kept.contains(canvasRect.topLeft() + QPoint(x, y)))
+                return false;
+    }
+    return true;
+}
+
+constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 } // namespace
 
@@ -62,6 +101,17 @@ void ColourButton::setText(const QString &text)
         return;
     m_text = text;
     update();
+    announceNameChange(this);
+}
+
+QRect ColourButton::textArea() const
+{
+    return rect().adjusted(3, 3, -3, -3);
+}
+
+bool ColourButton::textFits() const
+{
+    return inkFits(font(), textArea(), CaptionFlags, m_text);
 }
 
 void ColourButton::setBackColor(const QColor &c)
@@ -101,17 +151,17 @@ void ColourButton::paintEvent(QPaintEvent *)
     }
     if (!m_text.isEmpty()) {
         p.setFont(font());
-        const QRect tr = r.adjusted(3, 3, -3, -3).translated(shift);
+        const QRect tr = textArea().translated(shift);
         // A window disabled for a moment (an animation) keeps its controls' looks; only a
         // control disabled itself greys its text.
         if (isEnabledTo(window())) {
             p.setPen(Qt::black);
-            p.drawText(tr, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr, CaptionFlags, m_text);
         } else {
             p.setPen(Qt::white);
-            p.drawText(tr.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr.translated(1, 1), CaptionFlags, m_text);
             p.setPen(QColor(128, 128, 128));
-            p.drawText(tr, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+            p.drawText(tr, CaptionFlags, m_text);
         }
     }
     if (hasFocus()) {
@@ -192,6 +242,18 @@ void TextLabel::setText(const QString &text)
         return;
     m_text = text;
     update();
+    announceNameChange(this);
+}
+
+QRect TextLabel::textArea() const
+{
+    const QRect inside = m_border ? rect().adjusted(1, 1, -1, -1) : rect();
+    return inside.adjusted(1, 0, -1, 0);
+}
+
+bool TextLabel::textFits() const
+{
+    return inkFits(font(), textArea(), int(m_align) | Qt::TextWordWrap, m_text);
 }
 
 void TextLabel::setBackColor(const QColor &c)
@@ -230,26 +292,69 @@ void TextLabel::setAlignment(Qt::Alignment a)
     update();
 }
 
+void TextLabel::keepClearOf(QWidget *cover)
+{
+    m_cover = cover;
+    update();
+}
+
+int TextLabel::clearedTail(const QRect &textRect, QString &head, QString &tail) const
+{
+    if (!m_cover || !(m_align & Qt::AlignLeft))
+        return -1;
+    const int gap = int(m_text.indexOf(QLatin1String("  ")));
+    if (gap <= 0)
+        return -1;
+    int after = gap;
+    while (after < m_text.size() && m_text[after] == QLatin1Char(' '))
+        ++after;
+    if (after >= m_text.size())
+        return -1;
+    // The cover's right edge in this label's pixels, and a pixel of room beside it.
+    constexpr int Room = 2;
+    const QWidget *top = window();
+    const int clear = mapFrom(top, m_cover->mapTo(top, QPoint(m_cover->width(), 0))).x() + Room;
+    const QFontMetrics metrics(font());
+    const int bearing = metrics.leftBearing(m_text[after]); // italic ink may start left of the pen
+    const int natural = textRect.left() + metrics.horizontalAdvance(m_text.left(after));
+    if (natural + bearing >= clear)
+        return -1;
+    head = m_text.left(gap);
+    tail = m_text.mid(after);
+    return clear - bearing;
+}
+
 void TextLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    QRect r = rect();
+    const QRect r = rect();
     if (!m_transparent)
         p.fillRect(r, m_back);
     if (m_border) {
         p.setPen(QColor(0, 0, 0));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
     }
     p.setFont(font());
+    const QRect textRect = textArea();
+    QString head, tail;
+    const int tailX = clearedTail(textRect, head, tail);
+    const int flags = int(m_align) | Qt::TextWordWrap;
+    const auto drawCaption = [&](QPoint d) {
+        if (tailX < 0) {
+            p.drawText(textRect.translated(d), flags, m_text);
+            return;
+        }
+        p.drawText(textRect.translated(d), flags, head);
+        p.drawText(QRect(QPoint(tailX, textRect.top()), textRect.bottomRight()).translated(d), flags, tail);
+    };
     if (m_outline.isValid()) {
         // A thin halo keeps a transparent caption readable over a busy picture.
         p.setPen(m_outline);
         for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
-            p.drawText(r.adjusted(1, 0, -1, 0).translated(d), int(m_align) | Qt::TextWordWrap, m_text);
+            drawCaption(d);
     }
     p.setPen(isEnabledTo(window()) ? m_fore : QColor(128, 128, 128));
-    p.drawText(r.adjusted(1, 0, -1, 0), int(m_align) | Qt::TextWordWrap, m_text);
+    drawCaption(QPoint());
 }
 
 void TextLabel::mousePressEvent(QMouseEvent *e)
@@ -299,9 +404,11 @@ void ImageBox::paintEvent(QPaintEvent *)
     }
     if (m_picture.isNull())
         return;
-    if (m_stretch) {
+    // On a dense screen the picture's twin at twice the density shows the same shapes finer.
+    const QImage fine = devicePixelRatioF() > 1 ? finePicture(m_picture) : QImage();
+    if (m_stretch || !fine.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(r, m_picture);
+        p.drawImage(m_stretch ? QRectF(r) : QRectF(r.topLeft(), m_picture.size()), fine.isNull() ? m_picture : fine);
     } else {
         p.drawImage(r.topLeft(), m_picture);
     }

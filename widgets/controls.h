@@ -23,6 +23,8 @@ void drawBevel(QPainter &p, const QRect &r, bool sunken);
 class ColourButton : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(bool textFits READ textFits)
 public:
     explicit ColourButton(QWidget *parent = nullptr);
 
@@ -35,6 +37,8 @@ public:
 
     // Presses the button with mouse button 1 (left) or 2 (right), as a click would.
     void press(int button = 1);
+    // True when the caption shows whole in the button's font: no stroke of it cut off.
+    bool textFits() const;
 
 Q_SIGNALS:
     void mouseDown(int button); // any mouse button went down on the enabled button
@@ -50,6 +54,7 @@ protected:
 
 private:
     void setDown(bool down); // the sunken look of a left press in progress
+    QRect textArea() const;  // where the caption is drawn, inside the bevel
 
     QString m_text;
     QColor m_back;
@@ -61,6 +66,8 @@ private:
 class TextLabel : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(bool textFits READ textFits)
 public:
     explicit TextLabel(QWidget *parent = nullptr);
 
@@ -78,6 +85,12 @@ public:
     Qt::Alignment alignment() const { return m_align; }
     // A halo around the text in this colour (invalid: none).
     void setOutline(const QColor &c);
+    // A control of the same window that lies over the text, in the room its first run of spaces
+    // leaves: where that room is too narrow for it in the label's font, the words after the run
+    // start right of the control, so that every letter shows. The text itself stays as it is.
+    void keepClearOf(QWidget *cover);
+    // True when the text shows whole in the label's font: no stroke of it cut off.
+    bool textFits() const;
 
 Q_SIGNALS:
     void clicked();
@@ -88,6 +101,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    // Where the words after the first run of spaces start, when they must move right of the
+    // cover; -1 when the text is drawn as one piece. `head` and `tail` are the two pieces.
+    int clearedTail(const QRect &textRect, QString &head, QString &tail) const;
+
+    QPointer<QWidget> m_cover;
+    QRect textArea() const; // where the text is drawn, inside the frame
+
     QString m_text;
     QColor m_back{Qt::white};
     QColor m_fore{Qt::black};

@@ -1,7 +1,9 @@
 #include "widgets/picturebox.h"
 
 #include "widgets/controls.h"
+#include "widgets/finepictures.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -79,11 +81,87 @@ void blit(QImage &dst, const QImage &src, QRect target, QPoint from, Rop rop)
     }
 }
 
+QRect times(const QRect &r, int k)
+{
+    return QRect(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
+}
+
+// Every box alive, so that a picture handed from one box to another finds its fine twin.
+std::vector<PictureBox *> &liveBoxes()
+{
+    static std::vector<PictureBox *> boxes;
+    return boxes;
+}
+
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    liveBoxes().push_back(this);
+}
+
+PictureBox::~PictureBox()
+{
+    auto &boxes = liveBoxes();
+    boxes.erase(std::remove(boxes.begin(), boxes.end(), this), boxes.end());
+}
+
+QImage PictureBox::fineTwin(const QImage &picture)
+{
+    if (picture.isNull())
+        return QImage();
+    const qint64 key = picture.cacheKey();
+    for (const PictureBox *b : liveBoxes()) {
+        if (b->m_density == 1)
+            continue;
+        if (b->m_picture.cacheKey() == key)
+            return b->m_finePicture;
+        if (b->m_image.cacheKey() == key && !b->m_clearPending)
+            return b->m_fineImage;
+    }
+    return finePicture(picture);
+}
+
+void PictureBox::clearFine() const
+{
+    m_fineImage = QImage(m_image.size() * m_density, QImage::Format_RGB32);
+    m_fineImage.fill(m_back);
+}
+
+void PictureBox::followDensity()
+{
+    const int want = densityFor(devicePixelRatioF());
+    if (want == m_density)
+        return;
+    flush();
+    m_density = want;
+    if (want == 1) {
+        m_fineImage = QImage();
+        m_finePicture = QImage();
+        update();
+        return;
+    }
+    m_finePicture = hasPicture() ? atDensity(m_picture, fineTwin(m_pictureOrigin), want) : QImage();
+    if (!m_historyComplete) {
+        // Too much was drawn since the last Cls to draw it again: the pixels are repeated.
+        m_fineImage = atDensity(m_image, QImage(), want);
+    } else {
+        clearFine();
+        if (!m_finePicture.isNull())
+            blit(m_fineImage, m_finePicture, QRect(QPoint(), m_finePicture.size()), QPoint(), Rop::SrcCopy);
+        for (const Op &op : m_history)
+            apply(m_fineImage, op, want);
+    }
+    update();
+}
+
+bool PictureBox::event(QEvent *e)
+{
+    // A window moved to a screen of another density, or shown for the first time.
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show)
+        followDensity();
+    return QWidget::event(e);
 }
 
 void PictureBox::setBorder(Border b)
@@ -110,8 +188,12 @@ void PictureBox::setBackColor(const QColor &c)
     m_back = c;
     if (!hasPicture()) {
         m_pending.clear();
+        m_history.clear();
+        m_historyComplete = true;
         m_clearPending = false;
         m_image.fill(m_back);
+        if (m_density > 1)
+            clearFine();
         update();
     }
 }
@@ -143,12 +225,20 @@ void PictureBox::fitImage()
     if (!m_image.isNull())
         blit(grown, m_image, QRect(QPoint(), m_image.size()), QPoint(), Rop::SrcCopy);
     m_image = grown;
+    if (m_density > 1) {
+        const QImage old = m_fineImage;
+        clearFine();
+        blit(m_fineImage, old, QRect(QPoint(), old.size()), QPoint(), Rop::SrcCopy);
+    }
 }
 
 void PictureBox::cls()
 {
+    followDensity();
     fitImage();
     m_pending.clear();
+    m_history.clear();
+    m_historyComplete = true;
     m_clearPending = true;
     currentX = 0;
     currentY = 0;
@@ -157,13 +247,32 @@ void PictureBox::cls()
 
 void PictureBox::setPicture(const QImage &picture)
 {
-    m_picture = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    followDensity();
+    m_pictureOrigin = picture;
+    if (picture.isNull()) {
+        m_picture = QImage();
+    } else if (picture.devicePixelRatio() > 1) {
+        // A snapshot of a dense screen: the game's pixels are its own, smoothly scaled down.
+        m_picture =
+            picture.scaled(picture.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(1);
+    } else {
+        m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    }
+    m_finePicture = QImage();
+    if (m_density > 1 && !m_picture.isNull()) {
+        m_finePicture = atDensity(m_picture, fineTwin(picture), m_density).convertToFormat(QImage::Format_RGB32);
+        m_finePicture.setDevicePixelRatio(1);
+    }
     cls();
 }
 
 void PictureBox::clearPicture()
 {
     m_picture = QImage();
+    m_finePicture = QImage();
+    m_pictureOrigin = QImage();
     update();
 }
 
@@ -171,6 +280,8 @@ void PictureBox::keepDrawing()
 {
     flush();
     m_picture = m_image;
+    m_pictureOrigin = m_image;
+    m_finePicture = m_fineImage;
 }
 
 const QImage &PictureBox::image() const
@@ -179,9 +290,22 @@ const QImage &PictureBox::image() const
     return m_image;
 }
 
+const QImage &PictureBox::fineImage() const
+{
+    flush();
+    return m_density > 1 ? m_fineImage : m_image;
+}
+
 void PictureBox::record(Op op)
 {
+    followDensity();
     fitImage();
+    if (m_historyComplete && m_history.size() < MaxHistory) {
+        m_history.push_back(op);
+    } else {
+        m_history.clear();
+        m_historyComplete = false;
+    }
     m_pending.push_back(std::move(op));
     update();
 }
@@ -209,19 +333,20 @@ void PictureBox::paintPicture(const QImage &src, int x, int y, int w, int h, int
           rop,
           {},
           {},
-          {}};
+          {},
+          m_density > 1 ? fineTwin(src) : QImage()};
     record(std::move(op));
 }
 
 void PictureBox::line(int x1, int y1, int x2, int y2, const QColor &color)
 {
-    record(Op{Op::Line, {}, QRect(QPoint(x1, y1), QPoint(x2, y2)), {}, Rop::SrcCopy, color, {}, {}});
+    record(Op{Op::Line, {}, QRect(QPoint(x1, y1), QPoint(x2, y2)), {}, Rop::SrcCopy, color, {}, {}, {}});
 }
 
 void PictureBox::print(const QString &text)
 {
     const QFontMetrics fm(font());
-    record(Op{Op::Text, {}, QRect(currentX, currentY + fm.ascent(), 0, 0), {}, Rop::SrcCopy, m_fore, font(), text});
+    record(Op{Op::Text, {}, QRect(currentX, currentY + fm.ascent(), 0, 0), {}, Rop::SrcCopy, m_fore, font(), text, {}});
     currentX = 0;
     currentY += fm.height();
 }
@@ -237,44 +362,82 @@ void PictureBox::flush() const
             if (hasPicture())
                 blit(m_image, m_picture, QRect(QPoint(), m_picture.size()), QPoint(), Rop::SrcCopy);
         }
+        if (m_density > 1) {
+            if (m_finePicture.size() == m_fineImage.size()) {
+                m_fineImage = m_finePicture;
+            } else {
+                clearFine();
+                if (!m_finePicture.isNull())
+                    blit(m_fineImage, m_finePicture, QRect(QPoint(), m_finePicture.size()), QPoint(), Rop::SrcCopy);
+            }
+        }
     }
     if (m_pending.empty())
         return;
     std::vector<Op> ops;
     ops.swap(m_pending);
     for (const Op &op : ops) {
-        if (op.kind == Op::Blit && op.target.size() == op.source.size()) {
-            blit(m_image, op.src, op.target, op.source.topLeft(), op.rop);
-            continue;
-        }
-        QPainter p(&m_image);
-        switch (op.kind) {
-        case Op::Blit:
-            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            p.setCompositionMode(compositionOf(op.rop));
-            p.drawImage(op.target, op.src.convertToFormat(QImage::Format_RGB32), op.source);
-            break;
-        case Op::Line:
-            p.setRenderHint(QPainter::Antialiasing, false);
+        apply(m_image, op, 1);
+        if (m_density > 1)
+            apply(m_fineImage, op, m_density);
+    }
+}
+
+void PictureBox::apply(QImage &target, const Op &op, int density)
+{
+    // At a finer density every pixel of the drawing is density x density device pixels: the
+    // pictures' twins are copied pixel for pixel, and lines and text are drawn at that size.
+    QImage src = op.src;
+    if (op.kind == Op::Blit && density > 1)
+        src = atDensity(op.src, op.fineSrc.isNull() ? fineTwin(op.src) : op.fineSrc, density);
+    if (op.kind == Op::Blit && op.target.size() == op.source.size()) {
+        blit(target, src, times(op.target, density), op.source.topLeft() * density, op.rop);
+        return;
+    }
+    QPainter p(&target);
+    switch (op.kind) {
+    case Op::Blit:
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.setCompositionMode(compositionOf(op.rop));
+        p.drawImage(times(op.target, density), src.convertToFormat(QImage::Format_RGB32), times(op.source, density));
+        break;
+    case Op::Line:
+        p.setRenderHint(QPainter::Antialiasing, false);
+        if (density == 1) {
             p.setPen(QPen(op.colour, 1));
             // A line's target holds its two end points as corners.
             p.drawLine(op.target.topLeft(), op.target.bottomRight());
-            break;
-        case Op::Text:
-            p.setFont(op.font);
-            p.setPen(op.colour);
-            p.drawText(op.target.topLeft(), op.text);
-            break;
+        } else {
+            // The same pixels' centres, the pen as wide as one pixel, both ends drawn.
+            p.setPen(QPen(op.colour, density, Qt::SolidLine, Qt::SquareCap));
+            const QPointF half(0.5, 0.5);
+            p.drawLine((QPointF(op.target.topLeft()) + half) * density,
+                       (QPointF(op.target.bottomRight()) + half) * density);
         }
+        break;
+    case Op::Text:
+        if (density > 1)
+            p.scale(density, density);
+        p.setFont(op.font);
+        p.setPen(op.colour);
+        p.drawText(op.target.topLeft(), op.text);
+        break;
     }
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    followDensity();
     flush();
     QPainter p(this);
     const int b = borderWidth();
-    p.drawImage(b, b, m_image);
+    if (m_density > 1) {
+        // Exact at the density itself; smoothly scaled to a fractional ratio.
+        p.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() != m_density);
+        p.drawImage(QRectF(b, b, m_image.width(), m_image.height()), m_fineImage);
+    } else {
+        p.drawImage(b, b, m_image);
+    }
     const QRect r = rect();
     if (m_border == Border::ThreeD)
         drawBevel(p, r, true);

@@ -22,12 +22,19 @@ enum class Rop {
 // Drawing is recorded and carried out when somebody looks: when the box is painted, its image
 // is read, or its drawing is kept. A scene redrawn many times before anybody sees it (as in a
 // simulated game) costs almost nothing; what is seen is always the same pixels.
+//
+// On a dense screen (more than one device pixel per pixel) the box also keeps a fine drawing:
+// the same operations at twice the pixels, from the pictures' twins drawn at that density, and
+// shows it instead, scaled down smoothly on a fractional ratio. The image the game reads stays at
+// its own pixels. Moving to a screen of another density draws the fine drawing again from the
+// operations since the last Cls.
 class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
     enum class Border { None, Flat, ThreeD };
     explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     void setBorder(Border b);
     Border border() const { return m_border; }
@@ -56,6 +63,10 @@ public:
 
     // What is on show now.
     const QImage &image() const;
+    // Device pixels per pixel of the fine drawing: 1 (none), or 2 on a dense screen.
+    int density() const { return m_density; }
+    // What is on show now at density() device pixels per pixel.
+    const QImage &fineImage() const;
 
     // PaintPicture: draws `src`'s rectangle (sx, sy, sw, sh) at (x, y) sized w × h.
     void paintPicture(const QImage &src, int x, int y, int w, int h, int sx, int sy, int sw, int sh,
@@ -83,6 +94,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *) override;
+    bool event(QEvent *e) override;
 
 private:
     struct Op {
@@ -93,14 +105,31 @@ private:
         QColor colour;
         QFont font;
         QString text;
+        QImage fineSrc; // the source's twin at twice the density, when it had one
     };
     void fitImage();
     void flush() const;
     void record(Op op);
+    static void apply(QImage &target, const Op &op, int density);
+    // The twin at twice the density of a picture the game hands over: a loaded picture's, or
+    // another box's fine drawing of the same image.
+    static QImage fineTwin(const QImage &picture);
+    // Follows the screen's density; a change draws the fine drawing again.
+    void followDensity();
+    void clearFine() const;
 
     mutable QImage m_image;
     mutable std::vector<Op> m_pending;
     mutable bool m_clearPending = false;
+    // The operations since the last Cls, to draw them again at another density; at most
+    // MaxHistory, after which a change of density repeats the pixels until the next Cls.
+    static constexpr size_t MaxHistory = 256;
+    std::vector<Op> m_history;
+    bool m_historyComplete = true;
+    int m_density = 1;
+    mutable QImage m_fineImage;
+    QImage m_finePicture;
+    QImage m_pictureOrigin; // what Picture was set from, to find its twin again
     QImage m_picture;
     QColor m_back{Qt::white};
     QColor m_fore{Qt::black};

@@ -1,32 +1,34 @@
 #include "window/grades.h"
 
+#include <QCoreApplication>
+
 namespace nuyo {
 
 QString gradeText(int bigLevel, int catches)
 {
     if (bigLevel >= 3)
-        return QStringLiteral("＜ 太公望！＞　あなたは天才です！");
+        return QCoreApplication::translate("Grades", "＜ 太公望！＞　あなたは天才です！");
     if (bigLevel == 2 || catches == 10)
-        return QStringLiteral("＜ 名人！＞　次は「太公望！」！");
+        return QCoreApplication::translate("Grades", "＜ 名人！＞　次は「太公望！」！");
     if (bigLevel == 1 || catches == 9)
-        return QStringLiteral("＜ 上級 ＞　アンタはうまい！");
+        return QCoreApplication::translate("Grades", "＜ 上級 ＞　アンタはうまい！");
     switch (catches) {
     case 8:
-        return QStringLiteral("＜ 上級 ＞　よく やったね！");
+        return QCoreApplication::translate("Grades", "＜ 上級 ＞　よく やったね！");
     case 7:
-        return QStringLiteral("＜ 中級 ＞　次は 上級！");
+        return QCoreApplication::translate("Grades", "＜ 中級 ＞　次は 上級！");
     case 6:
-        return QStringLiteral("＜ 中級 ＞　まあまあ やね！");
+        return QCoreApplication::translate("Grades", "＜ 中級 ＞　まあまあ やね！");
     case 5:
-        return QStringLiteral("＜ 中級 ＞　練習あるのみ！");
+        return QCoreApplication::translate("Grades", "＜ 中級 ＞　練習あるのみ！");
     case 4:
-        return QStringLiteral("＜ 中級 ＞　辛抱が足らん！");
+        return QCoreApplication::translate("Grades", "＜ 中級 ＞　辛抱が足らん！");
     default:
         break;
     }
     if (catches < 4)
-        return QStringLiteral("＜ 初級 ＞　ヘタクソ！");
-    return QStringLiteral("・・・・！");
+        return QCoreApplication::translate("Grades", "＜ 初級 ＞　ヘタクソ！");
+    return QCoreApplication::translate("Grades", "・・・・！");
 }
 
 } // namespace nuyo

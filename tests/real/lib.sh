@@ -207,6 +207,7 @@ private_desktop_env()
 {
     export XDG_RUNTIME_DIR="$WORK_DIR/xdg" XDG_DATA_HOME="$WORK_DIR/data" \
         XDG_CONFIG_HOME="$WORK_DIR/config" XDG_CACHE_HOME="$WORK_DIR/cache"
+    unset LANGUAGE LC_ALL LC_MESSAGES && export LANG=C.UTF-8 # the game's own Japanese, whatever the desktop's
 }
 
 # game_started PID WHAT: keeps the game's PID in GAME_PID and among those the cleanup stops.
@@ -291,11 +292,11 @@ key_to()
     xdotool key --clearmodifiers "$2"
 }
 
-# pixel WID X Y: prints the colour on screen at client coordinates as "R,G,B".
+# pixel WID X Y: prints the colour on screen at client coordinates as "R,G,B". (Read from the window
+# itself: under a window manager xdotool's window position counts the frame twice.)
 pixel()
 {
-    geometry "$1" || return 1
-    import -silent -window root -crop "1x1+$((WIN_X + $2))+$((WIN_Y + $3))" -depth 8 txt:- 2>/dev/null |
+    import -silent -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |
         sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
@@ -405,16 +406,18 @@ wait_main_window()
     return 1
 }
 
-# Starts the game, chooses practice on the title window and waits for the main window.
-# Leaves GAME_PID, TITLE_WIN and MAIN_WIN.
+# Starts the game, chooses practice (`start_practice real`: the real game) on the title window
+# and waits for the main window. Leaves GAME_PID, TITLE_WIN and MAIN_WIN.
 start_practice()
 {
+    local x=124 caption=$MAIN_TITLE_PRACTICE
+    [ "${1:-}" = real ] && x=228 caption=" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"
     start_game
     TITLE_WIN=$(wait_window "ぬ よ" 15 "$GAME_PID") || fail "the title window did not appear"
     geometry "$TITLE_WIN"
     [ "$WIN_W" = 357 ] && [ "$WIN_H" = 272 ] || fail "title window is ${WIN_W}x${WIN_H}, not 357x272"
-    click "$TITLE_WIN" 124 232
-    wait_main_window "$MAIN_TITLE_PRACTICE" "$GAME_PID" 20 || fail "the practice main window did not appear"
+    click "$TITLE_WIN" "$x" 232
+    wait_main_window "$caption" "$GAME_PID" 20 || fail "the main window \"$caption\" did not appear"
     geometry "$MAIN_WIN"
     [ "$WIN_W" = 610 ] && [ "$WIN_H" = 427 ] || fail "main window is ${WIN_W}x${WIN_H}, not 610x427"
     wait_action "$MAIN_WIN" "$COLOUR_CAST" 5 || fail "the action button does not show the cast colour"

@@ -2,7 +2,8 @@
 # On a display of 256 colours the game refuses to run: its box says so, and so does standard
 # error. Qt cannot paint its windows there, so the box is shown as a picture of itself: its text,
 # icon and OK button must be on the screen, not an empty grey window. Return, a click on OK and
-# Escape each dismiss it, and the game then ends with status 0.
+# Escape each dismiss it, and the game then ends with status 0. A display that cannot be opened at
+# all (no server there, a name that is no display's) is named on standard error, status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 XVFB_DEPTH=8
@@ -76,6 +77,19 @@ open_box()
     BOX=$(wait_window " * ぬ よ *" 15 "$GAME_PID") || fail "the refusal's box did not open"
     [ -z "$(find_window "ぬ よ" "$GAME_PID")" ] || fail "the title window opened on a 256-colour display"
 }
+
+# A display number with no server: well above those that -displayfd hands out.
+NO_SERVER=$((${DISPLAY#:} + 500))
+while [ -e "/tmp/.X11-unix/X$NO_SERVER" ]; do NO_SERVER=$((NO_SERVER + 1)); done
+for unusable in ":$NO_SERVER" "nonsense::x"; do
+    check "DISPLAY=$unusable: the game says it cannot open it and ends with status 1"
+    prepare_game_dir
+    status=0
+    (cd "$GAME_DIR" && private_desktop_env && DISPLAY=$unusable QT_QPA_PLATFORM=xcb exec timeout 10 ./nuyo) 2>"$WORK_DIR/unusable.log" ||
+        status=$?
+    [ "$status" = 1 ] && grep -qF "cannot open the display \"$unusable\"" "$WORK_DIR/unusable.log" ||
+        fail "status $status, the display not named: $(cat "$WORK_DIR/unusable.log")"
+done
 
 check "the refusal is written to standard error and its box opens, readable"
 open_box

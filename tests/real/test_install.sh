@@ -27,11 +27,12 @@ DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
 METAINFO="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
 [ -f "$DESKTOP" ] || fail "no desktop entry $DESKTOP"
 [ -f "$METAINFO" ] || fail "no metainfo $METAINFO"
-for size in 32 48 64 128; do
-    icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
-    [ -f "$icon" ] || fail "no ${size}px icon: $icon"
+for size in 32 48 64 128 32@2:64 48@2:96 64@2:128 128@2:256; do
+    dir=${size%:*} px=${size#*:}
+    icon="$PREFIX/share/icons/hicolor/${dir%@2}x${dir}/apps/$APP_ID.png"
+    [ -f "$icon" ] || fail "no ${dir}px icon: $icon"
     got=$(identify -format '%m %wx%h' "$icon") || fail "not a picture: $icon"
-    [ "$got" = "PNG ${size}x${size}" ] || fail "$icon is '$got', not a ${size}x${size} PNG"
+    [ "$got" = "PNG ${px}x${px}" ] || fail "$icon is '$got', not a ${px}x${px} PNG"
 done
 
 check "the menu entry is valid and names the installed executable and icon"

@@ -3,7 +3,9 @@
 # main window ends the game as "終了" does, without dialogs: status 0, the single-instance lock
 # given back, no temporary files left, and Point.dat whole. The window's close box asks the
 # window manager, which asks the game: its goodbye box shows, then the game ends the same way.
-# Temporary files left beside Point.dat by saves that were killed are removed at start.
+# Temporary files left beside Point.dat by saves that were killed are removed at start; a pipe in
+# its place is told. A display lost at the ranking's name entry (the X server killed) registers
+# what was typed, status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup openbox # the close box is the window manager's
@@ -24,7 +26,7 @@ ended_cleanly()
     [ -z "$left" ] || fail "the lock file stays: $left"
     left=$(find "$TMPDIR" -mindepth 1 | head -n 3)
     [ -z "$left" ] || fail "files stay in TMPDIR: $left"
-    left=$(find "$GAME_DIR" -name 'Point.dat.*' | head -n 3)
+    left=$(find "$GAME_DIR" -name '*Point.dat.*' | head -n 3)
     [ -z "$left" ] || fail "temporary ranking files stay: $left"
     if [ -e "$GAME_DIR/Point.dat" ]; then
         [ "$(stat -c %s "$GAME_DIR/Point.dat")" = "$EMPTY_TABLE_BYTES" ] ||
@@ -40,10 +42,10 @@ kill -HUP "$GAME_PID"
 ended_cleanly "$GAME_PID"
 
 check "a temporary file of a killed save is removed when the main window loads; SIGINT ends the game"
-: >"$GAME_DIR/Point.dat.Ab12Cd"
+touch -d '1 hour ago' "$GAME_DIR/.Point.dat.nuyo-save-Ab12Cd"
 : >"$GAME_DIR/Point.dat.keep"
 start_practice
-[ ! -e "$GAME_DIR/Point.dat.Ab12Cd" ] || fail "the killed save's temporary file is still there"
+[ ! -e "$GAME_DIR/.Point.dat.nuyo-save-Ab12Cd" ] || fail "the killed save's temporary file is still there"
 [ -e "$GAME_DIR/Point.dat.keep" ] || fail "a file that is not a temporary ranking file was removed"
 rm "$GAME_DIR/Point.dat.keep"
 kill -INT "$GAME_PID"
@@ -70,10 +72,43 @@ BYE=$(wait_window " ぬ よ" 10 "$GAME_PID") || fail "no goodbye box titled ' �
 key_to "$BYE" Return
 ended_cleanly "$GAME_PID"
 
+check "a pipe as Point.dat: its message within 5 s, then the main window; SIGTERM ends the game within 3 s"
+rm -f "$GAME_DIR/Point.dat" && mkfifo "$GAME_DIR/Point.dat"
+start_game
+click "$(wait_window "ぬ よ" 15 "$GAME_PID")" 124 232 || fail "the title window did not appear"
+sound_box() { find_window ぬよ "$GAME_PID" | head -n 1; } # a missing sound device's box comes first
+ranking_box() { [ -z "$(sound_box)" ] || key_to "$(sound_box)" Return; [ -n "$(find_window " * ぬ よ *" "$GAME_PID")" ]; }
+wait_until 5 "the ranking's message" ranking_box || fail "no message about the ranking file within 5 s"
+grep -q "読めません.*ふつうの ファイルでは ありません" "$WORK_DIR"/game-*.log || fail "the message gives no reason"
+key_to "$(find_window " * ぬ よ *" "$GAME_PID")" Return
+wait_main_window "$MAIN_TITLE_PRACTICE" "$GAME_PID" 5 || fail "the main window did not appear"
+kill -TERM "$GAME_PID"
+wait_exit "$GAME_PID" 3 || fail "the game is still running 3 s after SIGTERM"
+[ "$EXIT_STATUS" = 0 ] && [ -p "$GAME_DIR/Point.dat" ] || fail "status $EXIT_STATUS, or the pipe was replaced"
+rm "$GAME_DIR/Point.dat"
+
 check "after the signals a new start is not refused"
 start_game
 wait_window "ぬ よ" 15 "$GAME_PID" >/dev/null || fail "the title window did not appear"
 [ -z "$(find_window " * ぬ よ *" "$GAME_PID")" ] || fail "the new copy says it is already running"
 kill -TERM "$GAME_PID"
 ended_cleanly "$GAME_PID"
+
+check "the X server killed at the name entry: the typed name is registered, the lock given back"
+cp "$NUYO_BUILD_DIR/nuyo-nameentry" "$GAME_DIR/"
+(cd "$GAME_DIR" && unset WAYLAND_DISPLAY && private_desktop_env && exec ./nuyo-nameentry) >"$WORK_DIR/nameentry.log" 2>&1 &
+game_started $! "the ranking window awaits a name"
+wait_until 15 "the ranking window shows" eval '[ -n "$(windows_of $GAME_PID)" ]' || fail "no ranking window"
+ENTRY=$(windows_of "$GAME_PID" | head -n 1)
+LETTER_AREA=(300 246 14 16) # the second letter's place in the name entry, clear of its cursor
+blank=$(region_sum "$ENTRY" "${LETTER_AREA[@]}")
+key_to "$ENTRY" a && key_to "$ENTRY" b
+wait_until 5 "the letters show" region_differs "$ENTRY" "${LETTER_AREA[@]}" "$blank" || fail "typing shows nothing"
+kill -9 "$XVFB_PID"
+wait_exit "$GAME_PID" 10 || fail "the game still runs 10 s after its display was lost"
+[ "$EXIT_STATUS" = 1 ] || fail "the game ended with status $EXIT_STATUS"
+TABLE=$(iconv -f CP932 -t UTF-8 "$GAME_DIR/Point.dat")
+grep -q '^1000,".* AB"' <<<"$TABLE" || fail "Point.dat lacks the result with its name: $TABLE"
+grep -qF "display \"$DISPLAY\" was lost" "$WORK_DIR/nameentry.log" || fail "no word of the lost display"
+[ -z "$(find "$WORK_DIR/xdg" -name '*.lock')" ] || fail "the lock file stays"
 log "PASS"

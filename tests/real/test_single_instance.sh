@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A second copy of the game refuses to run while one is running; a copy that died without
-# cleaning up (kill -9) does not block the next start.
+# cleaning up (kill -9) does not block the next start, nor does an empty lock file; a folder in the
+# lock's place is named on standard error, and the game runs.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup
@@ -37,4 +38,18 @@ wait_window "ぬ よ" 15 "$THIRD" >/dev/null || fail "the new copy's title windo
 [ -z "$(find_window " * ぬ よ *" "$THIRD")" ] || fail "the new copy still says it is already running"
 is_running "$THIRD" || fail "the new copy ended"
 screenshot single-instance-restart
+kill -TERM "$THIRD"
+wait_exit "$THIRD" 10 || fail "the new copy did not end on SIGTERM"
+LOCK="$WORK_DIR/xdg/io.github.nuyo.Nuyo.lock"
+for left in "an empty lock file" "a folder in the lock's place"; do
+    check "$left does not stop a start"
+    if [ "$left" = "an empty lock file" ]; then : >"$LOCK"; else mkdir "$LOCK"; fi
+    start_game
+    wait_window "ぬ よ" 15 "$GAME_PID" >/dev/null || fail "no title window after $left"
+    [ -z "$(find_window " * ぬ よ *" "$GAME_PID")" ] || fail "$left reads as another game running"
+    [ ! -d "$LOCK" ] || grep -qF "cannot make the lock file $LOCK" "$WORK_DIR/game-$((${#_PIDS[@]} - 1)).log" ||
+        fail "the lock's trouble is not told on standard error"
+    kill -TERM "$GAME_PID"
+    wait_exit "$GAME_PID" 10 || fail "the copy did not end on SIGTERM"
+done
 log "PASS"

@@ -7,9 +7,31 @@
 
 namespace nuyo::art {
 
+namespace {
+int currentScale = 1;
+}
+
+int drawScale()
+{
+    return currentScale;
+}
+
+AtScale::AtScale(int scale) : previous_(currentScale)
+{
+    currentScale = scale;
+}
+
+AtScale::~AtScale()
+{
+    currentScale = previous_;
+}
+
 QImage canvas(int w, int h, const QColor &fill)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    const int s = drawScale();
+    QImage img(w * s, h * s, QImage::Format_ARGB32_Premultiplied);
+    // The painter then takes drawing coordinates and lands on the finer pixels.
+    img.setDevicePixelRatio(s);
     img.fill(fill);
     return img;
 }
@@ -139,8 +161,12 @@ void outlinedText(QPainter &p, const QRectF &r, const QString &text, const QFont
 
 Cell makeCell(int w, int h, const std::function<void(QPainter &)> &draw, int threshold)
 {
-    QImage layer(w, h, QImage::Format_ARGB32_Premultiplied);
+    const int s = drawScale();
+    QImage layer(w * s, h * s, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(s);
     layer.fill(Qt::transparent);
+    w *= s;
+    h *= s;
     {
         QPainter p(&layer);
         smooth(p);

@@ -59,7 +59,23 @@ private:
     uint32_t state_;
 };
 
-// A fresh picture filled with one colour.
+// The density pictures are drawn at: 1 gives the game's own pixels, 2 the same shapes at twice the
+// pixels for dense screens. Drawings keep their coordinates; canvases and cells grow with it.
+int drawScale();
+// Draws at `scale` while it lives.
+class AtScale
+{
+public:
+    explicit AtScale(int scale);
+    ~AtScale();
+    AtScale(const AtScale &) = delete;
+    AtScale &operator=(const AtScale &) = delete;
+
+private:
+    int previous_;
+};
+
+// A fresh picture filled with one colour, w x h in drawing coordinates (times drawScale() pixels).
 QImage canvas(int w, int h, const QColor &fill = pal::white);
 // A painter with antialiasing on.
 void smooth(QPainter &p);
@@ -84,7 +100,8 @@ void outlinedText(QPainter &p, const QRectF &r, const QString &text, const QFont
 
 // A sprite and its mask, cut from one drawing: pixels the drawing covers at least `threshold`
 // (of 255) belong to the sprite and show their full colour; the mask is black there and white
-// elsewhere, and the sprite is pure white wherever the mask is white.
+// elsewhere, and the sprite is pure white wherever the mask is white. The cells measure w x h
+// times drawScale() pixels.
 struct Cell {
     QImage sprite;
     QImage mask;

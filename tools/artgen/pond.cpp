@@ -1,6 +1,7 @@
 // The pond: the scene behind the angler, the float close-up and the float.
 #include "drawings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace nuyo::art {
@@ -257,10 +258,18 @@ QImage floatPicture()
             return pal::floatRed;
         return pal::floatStem;
     };
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const QColor c = colourAt(y);
-            const double s = shade[x];
+    // At a finer density the rows keep their bands and the shading runs smoothly across the columns.
+    const int scale = drawScale();
+    auto shadeAt = [&](int x) {
+        const double across = std::clamp((x + 0.5) / scale - 0.5, 0.0, W - 1.0);
+        const int left = std::min(int(across), W - 2);
+        const double t = across - left;
+        return shade[left] * (1 - t) + shade[left + 1] * t;
+    };
+    for (int y = 0; y < H * scale; ++y)
+        for (int x = 0; x < W * scale; ++x) {
+            const QColor c = colourAt(y / scale);
+            const double s = scale == 1 ? shade[x] : shadeAt(x);
             img.setPixel(x, y,
                          qRgb(std::min(255, int(c.red() * s + (s > 1 ? 30 : 0))),
                               std::min(255, int(c.green() * s + (s > 1 ? 30 : 0))),

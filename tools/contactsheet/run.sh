@@ -2,8 +2,11 @@
 # Photographs every moment of the game from its real windows on a private X server (Xvfb), into
 # BUILD_DIR/contact/: one PNG per moment, contact-sheet.png with them all, and
 # contact-sheet-small.png. With --docs the small sheet is also copied to docs/screenshots.png.
+# With --scale N the windows are photographed at N device pixels per pixel (QT_SCALE_FACTOR=N),
+# into BUILD_DIR/contact@Nx/; --scale 2 --docs then writes docs/pond-density.png instead: the pond
+# at rest at 1x (each pixel doubled, from an earlier run without --scale) beside the same at 2x.
 #
-#   tools/contactsheet/run.sh [BUILD_DIR] [--docs]
+#   tools/contactsheet/run.sh [BUILD_DIR] [--docs] [--scale N]
 #
 # BUILD_DIR (default: build) must hold the built tool: cmake --build BUILD_DIR --target contactsheet
 set -euo pipefail
@@ -11,19 +14,27 @@ set -euo pipefail
 src=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=""
 docs=0
-for arg in "$@"; do
-    case $arg in
+scale=1
+while [ $# -gt 0 ]; do
+    case $1 in
     --docs) docs=1 ;;
+    --scale)
+        scale=${2:-}
+        shift
+        [[ $scale =~ ^[1-9]([.][0-9]+)?$ ]] || { echo "run.sh: --scale takes a ratio such as 2 or 1.5" >&2; exit 2; }
+        ;;
     -h | --help)
-        sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
-    *) build=$arg ;;
+    *) build=$1 ;;
     esac
+    shift
 done
 build=$(cd "${build:-$src/build}" && pwd)
 tool=$build/tools/contactsheet/contactsheet
 out=$build/contact
+[ "$scale" = 1 ] || out=$build/contact@${scale}x
 
 [ -x "$tool" ] || { echo "run.sh: $tool is not built (cmake --build $build --target contactsheet)" >&2; exit 2; }
 command -v Xvfb >/dev/null || { echo "run.sh: Xvfb is not installed (package xvfb)" >&2; exit 2; }
@@ -60,9 +71,17 @@ chmod 0700 "$work/xdg"
 rm -f "$out"/*.png "$out/moments.txt"
 status=0
 env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/xdg" \
-    "$tool" "$out" || status=$?
+    QT_SCALE_FACTOR="$scale" "$tool" "$out" || status=$?
 
-if [ "$docs" = 1 ] && [ $status = 0 ]; then
+# The pond of the main window at rest: client 34,18, 296 x 348 pixels.
+if [ "$docs" = 1 ] && [ $status = 0 ] && [ "$scale" = 2 ]; then
+    one=$build/contact/rest-real.png
+    [ -f "$one" ] || { echo "run.sh: $one is missing: run without --scale first" >&2; exit 1; }
+    convert \( "$one" -crop 140x120+140+160 +repage -sample 200% \) \
+        \( "$out/rest-real.png" -crop 280x240+280+320 +repage \) -bordercolor white -border 4 +append \
+        "$src/docs/pond-density.png"
+    echo "run.sh: docs/pond-density.png updated ($(stat -c %s "$src/docs/pond-density.png") bytes)"
+elif [ "$docs" = 1 ] && [ $status = 0 ] && [ "$scale" = 1 ]; then
     cp "$out/contact-sheet-small.png" "$src/docs/screenshots.png"
     echo "run.sh: docs/screenshots.png updated ($(stat -c %s "$src/docs/screenshots.png") bytes)"
 fi

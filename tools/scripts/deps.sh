@@ -4,7 +4,8 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools
-            libqt6multimedia6 qt6-qpa-plugins libgl1-mesa-dev libxcb1-dev fonts-ipafont-gothic)
+            libqt6multimedia6 qt6-qpa-plugins libgl1-mesa-dev libxcb1-dev fonts-ipafont-gothic
+            qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools)
 test_pkgs=(xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils imagemagick sox
            desktop-file-utils appstream python3)
 # The Wayland session tests and the Debian package test.

@@ -1,13 +1,30 @@
 #!/usr/bin/env bash
-# A whole practice game played through the window: ten casts, each struck as soon as the strike is
-# offered, fights pulled in, every report closed; then "終了" leaves the game with status 0.
+# A whole real game played through the window: twenty casts, each struck as soon as the strike is
+# offered, fights pulled in, every report closed; the result ranked under a typed name and saved;
+# then "終了" leaves the game with status 0. Nothing beside the ranking but a killed save's file goes.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup openbox # played under a window manager, as on a desktop
 
-start_practice
+prepare_game_dir # the player's own files, a table that any result enters, a killed save's file
+OWN=(Point.dat.backup Point.dat.bak123 Point.dat.201224 Point.dat.Ab12Cd Point.dat.2024-1)
+for f in "${OWN[@]}"; do echo "the player's $f" | tee "$WORK_DIR/$f" >"$GAME_DIR/$f"; done
+own_kept() { for f in "${OWN[@]}"; do cmp -s "$WORK_DIR/$f" "$GAME_DIR/$f" || fail "$f has changed"; done; }
+printf -- '-3000,"OLD"\r\n%.0s' 1 2 3 4 5 >"$GAME_DIR/Point.dat"
+touch -d '1 hour ago' "$GAME_DIR/.Point.dat.nuyo-save-Q1w2E3"
+start_practice real
+[ ! -e "$GAME_DIR/.Point.dat.nuyo-save-Q1w2E3" ] && own_kept || fail "the killed save's file is still there"
 check "the window manager hands the main window the keyboard"
 [ "$(xdotool getactivewindow 2>/dev/null)" = "$MAIN_WIN" ] || fail "the main window is not the active window"
+
+check "Return closes the ranking window opened by its button, and the ranking stays on"
+rank_win() { window_of_size "$GAME_PID" 428 356; }
+click "$MAIN_WIN" 400 404
+wait_until 10 "the ranking window opens" rank_win || fail "no ranking window"
+screenshot ranking-viewing "$(rank_win)"
+key_to "$(rank_win)" Return
+wait_until 5 "it closes" eval '! rank_win' || fail "Return left the ranking window open"
+wait_until 3 "the button is painted" pixel_is "$MAIN_WIN" 350 398 "0,192,0" || fail "the ranking button shows $(pixel "$MAIN_WIN" 350 398)"
 started=$SECONDS
 casts=0 fights=0 reports=0
 
@@ -29,7 +46,7 @@ cast_once()
     fail "cast $((casts + 1)): the strike was never offered"
 }
 
-for cast in $(seq 1 10); do
+for cast in $(seq 1 20); do
     cast_once
     casts=$cast
     click "$MAIN_WIN" "$ACTION_X" "$ACTION_Y"
@@ -50,14 +67,22 @@ for cast in $(seq 1 10); do
     log "cast $cast: report after $pulls pulls"
     [ $cast = 1 ] && screenshot game-report-1 "$MAIN_WIN"
     press_report_ok "$REPORT"
-    if [ $cast -lt 10 ]; then
+    if [ $cast -lt 20 ]; then
         wait_action "$MAIN_WIN" "$COLOUR_CAST" 10 ||
             fail "after report $cast the button shows $(action_colour "$MAIN_WIN")"
     fi
 done
 log "$casts casts, $fights fights, $reports reports in $((SECONDS - started)) s"
 
-check "after the tenth cast the button offers the end"
+check "the result is ranked; the typed name is saved, and Return then closes the window"
+wait_until 10 "the ranking window opens" rank_win || fail "no ranking window after the last cast"
+key_to "$(rank_win)" a && xdotool key b c Return
+wait_until 5 "the name is saved" grep -q ' ABC"' "$GAME_DIR/Point.dat" || fail "Point.dat: $(od -c "$GAME_DIR/Point.dat")"
+[ "$(grep -c OLD "$GAME_DIR/Point.dat")" = 4 ] || fail "Point.dat does not keep four old rows"
+xdotool key Return
+wait_until 5 "it closes" eval '! rank_win' || fail "Return left the ranking window open"
+
+check "after the last cast the button offers the end"
 wait_action "$MAIN_WIN" "$COLOUR_END" 10 || fail "the button shows $(action_colour "$MAIN_WIN") after the last report"
 screenshot game-end "$MAIN_WIN"
 
@@ -71,8 +96,10 @@ screenshot game-goodbye "$BYE"
 key_to "$BYE" Return
 wait_exit "$GAME_PID" 5 || fail "the game still runs 5 s after the goodbye box"
 [ "$EXIT_STATUS" = 0 ] || fail "the game ended with status $EXIT_STATUS"
+own_kept
+[ -z "$(find "$GAME_DIR" -name '*nuyo-save*')" ] || fail "a temporary file is left: $(ls -A "$GAME_DIR")"
 
 total=$((SECONDS - started))
 log "the whole game took $total s"
-[ $total -lt 180 ] || fail "the whole game took $total s, more than 3 minutes"
+[ $total -lt 300 ] || fail "the whole game took $total s, more than 5 minutes"
 log "PASS"

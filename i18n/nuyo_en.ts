@@ -1,0 +1,543 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Action</name>
+    <message>
+        <source>振り込み</source>
+        <translation>Cast</translation>
+    </message>
+    <message>
+        <source>合わせ</source>
+        <translation>Strike!</translation>
+    </message>
+    <message>
+        <source>取り込み</source>
+        <translation>Reel in</translation>
+    </message>
+    <message>
+        <source>エサ落ち</source>
+        <translation>Bait lost</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>AppInfo</name>
+    <message>
+        <source> * ぬ よ *</source>
+        <translation> * Nuyo *</translation>
+    </message>
+</context>
+<context>
+    <name>Grades</name>
+    <message>
+        <source>＜ 太公望！＞&#x3000;あなたは天才です！</source>
+        <translation>&lt; Grand master! &gt;  You are a genius!</translation>
+    </message>
+    <message>
+        <source>＜ 名人！＞&#x3000;次は「太公望！」！</source>
+        <translation>&lt; Master! &gt;  Next: &quot;Grand master!&quot;</translation>
+    </message>
+    <message>
+        <source>＜ 上級 ＞&#x3000;アンタはうまい！</source>
+        <translation>&lt; Advanced &gt;  You are good!</translation>
+    </message>
+    <message>
+        <source>＜ 上級 ＞&#x3000;よく やったね！</source>
+        <translation>&lt; Advanced &gt;  Well done!</translation>
+    </message>
+    <message>
+        <source>＜ 中級 ＞&#x3000;次は 上級！</source>
+        <translation>&lt; Intermediate &gt;  Advanced next!</translation>
+    </message>
+    <message>
+        <source>＜ 中級 ＞&#x3000;まあまあ やね！</source>
+        <translation>&lt; Intermediate &gt;  Not bad!</translation>
+    </message>
+    <message>
+        <source>＜ 中級 ＞&#x3000;練習あるのみ！</source>
+        <translation>&lt; Intermediate &gt;  Keep practising!</translation>
+    </message>
+    <message>
+        <source>＜ 中級 ＞&#x3000;辛抱が足らん！</source>
+        <translation>&lt; Intermediate &gt;  More patience!</translation>
+    </message>
+    <message>
+        <source>＜ 初級 ＞&#x3000;ヘタクソ！</source>
+        <translation>&lt; Beginner &gt;  Clumsy!</translation>
+    </message>
+    <message>
+        <source>・・・・！</source>
+        <translation>....!</translation>
+    </message>
+</context>
+<context>
+    <name>Introduction</name>
+    <message>
+        <source>はじめに.txt</source>
+        <translation>introduction.txt</translation>
+    </message>
+</context>
+<context>
+    <name>Layout</name>
+    <message>
+        <source> 釣りゲーム&#x3000;&#x3000;「 ぬ よ 」</source>
+        <translation> Fishing game  &quot;Nuyo&quot;</translation>
+    </message>
+    <message>
+        <source>成績ランキング</source>
+        <translation>Ranking</translation>
+    </message>
+    <message>
+        <source>硬め</source>
+        <translation>Firm</translation>
+    </message>
+    <message>
+        <source>ふつう</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>ワンポイント * 1</source>
+        <translation>Tip * 1</translation>
+    </message>
+    <message>
+        <source>柔らかめ</source>
+        <translation>Soft</translation>
+    </message>
+    <message>
+        <source>振り込み</source>
+        <translation>Cast</translation>
+    </message>
+    <message>
+        <source>－   納&#x3000;竿   －</source>
+        <translation>-   Game over   -</translation>
+    </message>
+    <message>
+        <source>新規ゲーム</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>ウキ：太</source>
+        <translation>Thick</translation>
+    </message>
+    <message>
+        <source>エサ合わせ</source>
+        <translation>Bait type</translation>
+    </message>
+    <message>
+        <source>エサの数</source>
+        <translation>Baits</translation>
+    </message>
+    <message>
+        <source>尾</source>
+        <translation>pc</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>キー入力</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>釣果の数</source>
+        <translation>Fish caught</translation>
+    </message>
+    <message>
+        <source>糸の張り</source>
+        <translation>Line tension</translation>
+    </message>
+    <message>
+        <source>釣果</source>
+        <translation>Catch log</translation>
+    </message>
+    <message>
+        <source>釣り場</source>
+        <translation>Pond</translation>
+    </message>
+    <message>
+        <source>ウキの拡大図</source>
+        <translation>Float close-up</translation>
+    </message>
+    <message>
+        <source>大きさの印</source>
+        <translation>Size stamp</translation>
+    </message>
+    <message>
+        <source>大きさの文字（赤）</source>
+        <translation>Size text (red)</translation>
+    </message>
+    <message>
+        <source>大きさの文字（黄）</source>
+        <translation>Size text (yellow)</translation>
+    </message>
+    <message>
+        <source>大きさの文字の型</source>
+        <translation>Size text mask</translation>
+    </message>
+    <message>
+        <source>大きさの文字の下地</source>
+        <translation>Size text blank</translation>
+    </message>
+    <message>
+        <source>作業用の絵</source>
+        <translation>Work picture</translation>
+    </message>
+    <message>
+        <source>カワセミ</source>
+        <translation>Kingfisher</translation>
+    </message>
+    <message>
+        <source>カワセミの通り道</source>
+        <translation>Kingfisher&apos;s pass</translation>
+    </message>
+    <message>
+        <source>釣り人 1</source>
+        <translation>Angler 1</translation>
+    </message>
+    <message>
+        <source>釣り人 2</source>
+        <translation>Angler 2</translation>
+    </message>
+    <message>
+        <source>釣り人 3</source>
+        <translation>Angler 3</translation>
+    </message>
+    <message>
+        <source>釣り人 4</source>
+        <translation>Angler 4</translation>
+    </message>
+    <message>
+        <source>釣り人 5</source>
+        <translation>Angler 5</translation>
+    </message>
+    <message>
+        <source>釣り人 6</source>
+        <translation>Angler 6</translation>
+    </message>
+    <message>
+        <source>釣り人 7</source>
+        <translation>Angler 7</translation>
+    </message>
+    <message>
+        <source>釣り人 8</source>
+        <translation>Angler 8</translation>
+    </message>
+    <message>
+        <source>釣れた ぬよ</source>
+        <translation>Landed nuyo</translation>
+    </message>
+    <message>
+        <source>魚籠（はじめに）</source>
+        <translation>Basket (introduction)</translation>
+    </message>
+    <message>
+        <source>水しぶき</source>
+        <translation>Splash</translation>
+    </message>
+    <message>
+        <source>結果の印</source>
+        <translation>Result marks</translation>
+    </message>
+    <message>
+        <source>練習の池</source>
+        <translation>Practice pond</translation>
+    </message>
+    <message>
+        <source>大物の印</source>
+        <translation>Big-catch marks</translation>
+    </message>
+    <message>
+        <source>飛ぶカワセミ</source>
+        <translation>Flying kingfisher</translation>
+    </message>
+    <message>
+        <source>止まったカワセミ</source>
+        <translation>Perched kingfisher</translation>
+    </message>
+    <message>
+        <source>本番の印</source>
+        <translation>Real game mark</translation>
+    </message>
+    <message>
+        <source>本番の池</source>
+        <translation>Real game pond</translation>
+    </message>
+    <message>
+        <source>ウキ</source>
+        <translation>Float</translation>
+    </message>
+    <message>
+        <source>大物の枠</source>
+        <translation>Big-catch frame</translation>
+    </message>
+    <message>
+        <source>釣り場の枠</source>
+        <translation>Pond frame</translation>
+    </message>
+    <message>
+        <source>練 習</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>本 番</source>
+        <translation>Real game</translation>
+    </message>
+    <message>
+        <source>  只今、準備中 ・・・</source>
+        <translation>  Getting ready ...</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>スレアタリ</source>
+        <translation>False bite</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>釣果の絵</source>
+        <translation>Catch picture</translation>
+    </message>
+    <message>
+        <source>釣り上げの絵</source>
+        <translation>Landing picture</translation>
+    </message>
+    <message>
+        <source>大物の絵</source>
+        <translation>Big-catch picture</translation>
+    </message>
+    <message>
+        <source>ぬよの絵</source>
+        <translation>Nuyo pictures</translation>
+    </message>
+    <message>
+        <source>ハリス切れの絵</source>
+        <translation>Line-break picture</translation>
+    </message>
+    <message>
+        <source>外れの絵</source>
+        <translation>Miss picture</translation>
+    </message>
+    <message>
+        <source>名前入力は半角 ８文字まで</source>
+        <translation>Name: up to 8 letters</translation>
+    </message>
+    <message>
+        <source>１．</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>    ポイント： 60cm：尺半上： 尾数：  Ｋｇ：  釣り師</source>
+        <translation>      Points： 60cm： 50cm+： Fish：    Kg：  Angler</translation>
+    </message>
+    <message>
+        <source>２．</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>３．</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>４．</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>５．</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>＜  成績 ： ポイント ＊ ランキング  ＞</source>
+        <translation>&lt;  Results : Points * Ranking  &gt;</translation>
+    </message>
+    <message>
+        <source>ランキング</source>
+        <translation>Ranking</translation>
+    </message>
+    <message>
+        <source>ランキングに登録</source>
+        <translation>Rank results</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>枠</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>区切り線</source>
+        <translation>Divider</translation>
+    </message>
+    <message>
+        <source>1位</source>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>2位</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>3位</source>
+        <translation>3rd</translation>
+    </message>
+    <message>
+        <source>4位</source>
+        <translation>4th</translation>
+    </message>
+    <message>
+        <source>5位</source>
+        <translation>5th</translation>
+    </message>
+    <message>
+        <source>今回の成績</source>
+        <translation>This game&apos;s result</translation>
+    </message>
+    <message>
+        <source>今回の順位</source>
+        <translation>This game&apos;s place</translation>
+    </message>
+    <message>
+        <source>釣果の報告</source>
+        <translation>Catch report</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <source>エサ落ち</source>
+        <translation>Bait lost</translation>
+    </message>
+    <message>
+        <source>スレアタリ</source>
+        <translation>False bite</translation>
+    </message>
+    <message>
+        <source>空アワセ</source>
+        <translation>Empty strike</translation>
+    </message>
+    <message>
+        <source>ハリス切れ</source>
+        <translation>Line broke</translation>
+    </message>
+    <message>
+        <source>ぬよ&#x3000;%1 ㎝</source>
+        <translation>Nuyo %1 cm</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Direct Soundインターフェースが作成できません。&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>The sound output cannot be opened.    </translation>
+    </message>
+    <message>
+        <source>ぬよ</source>
+        <translation>Nuyo</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>%1． %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;計&#x3000; %1．%2 Ｋｇ</source>
+        <translation>   Total %1.%2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>&#x3000;自然を 大切に！&#x3000;&#x3000;&#x3000;</source>
+        <translation>  Take care of nature!   </translation>
+    </message>
+    <message>
+        <source> * 空アワセ ----- 食いアタリではありません。<byte value="xd"/>
+<byte value="xd"/>
+ * スレアタリ ---- エサ合わせが合っていないので食いません。 &#x3000;<byte value="xd"/>
+<byte value="xd"/>
+ * ハリス切れ --- ぬよの引きが強いので糸が切れました。</source>
+        <translation> * Empty strike --- that was not a real bite.<byte value="xd"/>
+<byte value="xd"/>
+ * False bite ----- wrong bait: the fish will not take it.  <byte value="xd"/>
+<byte value="xd"/>
+ * Line broke ----- the nuyo pulled too hard and broke the line.</translation>
+    </message>
+    <message>
+        <source>&#x3000;ゴミは 持ち帰ろう！&#x3000;&#x3000;&#x3000;</source>
+        <translation>  Take your litter home!   </translation>
+    </message>
+    <message>
+        <source>&#x3000;* 硬めは 食い上げアタリ<byte value="xd"/>
+&#x3000;&#x3000; &#x3000;&#x3000;（ ウキが上がる ）<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;* 柔らかめは 肩アタリ<byte value="xd"/>
+&#x3000;&#x3000; &#x3000;&#x3000;（ ウキが斜めに下がる ）&#x3000;&#x3000;<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;* ６０㎝は 消し込みアタリ<byte value="xd"/>
+&#x3000;&#x3000; &#x3000;&#x3000;（ ウキが完全に潜る ）</source>
+        <translation>  * Firm bait: a lift bite<byte value="xd"/>
+          ( the float rises )<byte value="xd"/>
+<byte value="xd"/>
+  * Soft bait: a shoulder bite<byte value="xd"/>
+          ( the float sinks at a slant )   <byte value="xd"/>
+<byte value="xd"/>
+  * 60 cm: a plunge<byte value="xd"/>
+          ( the float goes right under )</translation>
+    </message>
+    <message>
+        <source>&#x3000;釣魚は リリース！&#x3000;&#x3000;&#x3000;</source>
+        <translation>  Release what you catch!   </translation>
+    </message>
+    <message>
+        <source>&#x3000;＜ 尺半上      &#x3000; (50cm以上)&#x3000;＞&#x3000;&#x3000;&#x3000;<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;＜ 名人&#x3000;&#x3000;&#x3000;&#x3000; &#x3000;６０㎝ (弐尺)&#x3000;＞<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;＜ 太公望&#x3000;(60cmを２尾以上)&#x3000;＞</source>
+        <translation>  &lt; 50 cm+           (50 cm or more) &gt;   <byte value="xd"/>
+<byte value="xd"/>
+  &lt; Master            60 cm &gt;<byte value="xd"/>
+<byte value="xd"/>
+  &lt; Grand master  (two of 60 cm) &gt;</translation>
+    </message>
+    <message>
+        <source>&#x3000;伸ばした 竿の先に 注意！&#x3000;&#x3000;&#x3000;</source>
+        <translation>  Mind the tip of your rod!   </translation>
+    </message>
+    <message>
+        <source> * 「ウキ：」の下の黒枠内を<byte value="xd"/>
+    &#x3000;  クリック --- ウキ巾を変える<byte value="xd"/>
+<byte value="xd"/>
+ * 「ワンポイント」を<byte value="xd"/>
+   &#x3000;   左クリック --- 表示<byte value="xd"/>
+   &#x3000;   右クリック --- 数字送り<byte value="xd"/>
+<byte value="xd"/>
+ * 臨時終了はタイトルバー「×」クリック&#x3000;&#x3000;</source>
+        <translation> * Click inside the black box under &quot;Thick&quot;<byte value="xd"/>
+        --- changes the float&apos;s width<byte value="xd"/>
+<byte value="xd"/>
+ * &quot;Tip&quot;:<byte value="xd"/>
+        left click --- shows the tip<byte value="xd"/>
+        right click --- the next number<byte value="xd"/>
+<byte value="xd"/>
+ * To stop early, click the title bar&apos;s &quot;x&quot;  </translation>
+    </message>
+    <message>
+        <source>&#x3000;あっ！ カワセミ だ！&#x3000;&#x3000;&#x3000;</source>
+        <translation>  Look! A kingfisher!   </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,15 @@
+// Ending the game when its display is lost: the X server dies or the connection to it breaks.
+// Qt would end the process on the spot, and a result whose name was being typed would be gone.
+#pragma once
+
+#include <functional>
+
+namespace nuyo {
+
+// From now on a lost display ends the game the way a quit signal does, as far as a game without
+// a display can: a result waiting for its name is registered with what was typed, `release`
+// runs (the lock is given back), a line on standard error says why, and the process ends with
+// status 1. Nothing on the dead display is touched.
+void endOnLostDisplay(std::function<void()> release);
+
+} // namespace nuyo
