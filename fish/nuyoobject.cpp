@@ -1,6 +1,6 @@
 #include "fish/nuyoobject.h"
 
-#include "game/app.h"
+#include "host/host.h"
 
 namespace nuyo {
 
@@ -54,24 +54,11 @@ int cellKind(int x, int y)
     return 0;
 }
 
-void NUYOObject::Task(App &app)
+int NUYOObject::Task(Host &host)
 {
-    GameState &g = app.g;
-    if (g.FishStop != FishStop::Moving)
-        return;
     if (!move())
-        app.host.msgBox(QStringLiteral("Vec = ERROR!"), MsgBox::OkOnly, QString());
-    app.host.doEvents();
-    if (g.FishStop > FishStop::Moving)
-        return;
-    const int kind = cellKind(PosX, PosY);
-    if (app.floatBite) {
-        if (kind == 1)
-            app.floatBite(kind, SIZ, FAC, VEC);
-        else
-            app.floatBite(kind, 0, 0, 0);
-    }
-    Wait(app, 0.2f);
+        host.msgBox(QStringLiteral("Vec = ERROR!"), MsgBox::OkOnly, QString());
+    return cellKind(PosX, PosY);
 }
 
 } // namespace nuyo

@@ -3,7 +3,7 @@
 
 namespace nuyo {
 
-struct App;
+class Host;
 
 class NUYOObject
 {
@@ -18,8 +18,10 @@ public:
     // (the fish then stays where it is).
     bool move();
 
-    // Task: one step of this fish while the float is in the water.
-    void Task(App &app);
+    // Task: one step of this fish while the float is in the water: it moves (a heading outside
+    // 1..4 shows "Vec = ERROR!" and leaves it where it is) and says where it now stands from
+    // the bait (cellKind).
+    int Task(Host &host);
 };
 
 // Where a cell lies from the bait cell (3, 3): 1 on it, 2 left of it, 3 right of it,

@@ -44,7 +44,20 @@ enum Value { None = 0, LineBreak = 1, Landed = 2, BigLanded = 3 };
 
 namespace Bait { // BaitSetting and BaitWanted: the bait buttons Command3(0..2), counted from 1
 enum Value { Hard = 1, Normal = 2, Soft = 3 };
+// The bait buttons' captions (as their layout has them), as the hints name them.
+inline QString caption(int bait)
+{
+    switch (bait) {
+    case Hard:
+        return QCoreApplication::translate("Layout", "硬め");
+    case Normal:
+        return QCoreApplication::translate("Layout", "ふつう");
+    case Soft:
+        return QCoreApplication::translate("Layout", "柔らかめ");
+    }
+    return QString();
 }
+} // namespace Bait
 
 namespace Stamp { // the kinds of size stamp CmCopy composes
 enum Value { Blank = 0, LineBreak = 1, Landed = 2 };

@@ -24,8 +24,9 @@ enum Style {
 enum Answer { Ok = 1, Yes = 6, No = 7 };
 } // namespace MsgBox
 
-// A periodic timer owned by a window. Its tick never re-enters itself: while one tick
-// runs (it may wait or show a dialog), further ticks of the same timer are skipped.
+// A periodic timer on the game's clock. Its tick never re-enters itself: while one tick runs
+// (a message box may be up), further ticks of the same timer are skipped. While the clock is
+// paused it does not tick; it goes on with the part of its interval that was left.
 class HostTimer
 {
 public:
@@ -46,19 +47,32 @@ public:
     // Seconds on a clock that never jumps back.
     virtual double now() const = 0;
 
-    // Runs every pending event once and returns.
-    virtual void doEvents() = 0;
-
-    // Runs events until `seconds` have passed or `stop` holds; `stop` is tested after every
-    // round of events. Returns at once when `seconds` is not positive.
+    // For the programs that drive a game (tools, tests), never for the game itself: runs events
+    // until `seconds` have passed or `stop` holds; `stop` is tested after every event. Returns
+    // at once when `seconds` is not positive.
     virtual void waitFor(double seconds, const std::function<bool()> &stop = {}) = 0;
 
     virtual std::unique_ptr<HostTimer> createTimer(int intervalMs) = 0;
 
-    // Shows `window` modally and runs events until it is hidden.
-    virtual void showModal(QWidget *window) = 0;
+    // A step of the game that runs once, `seconds` from now on the game's clock, from the event
+    // loop (never inside another step). Cancelling a step that has run or was cancelled does
+    // nothing. Steps due at the same moment as a timer tick or an input run after them.
+    using StepId = quint64;
+    virtual StepId schedule(double seconds, std::function<void()> step) = 0;
+    virtual void cancel(StepId step) = 0;
 
-    // A message box with the game's style value; returns the button pressed.
+    // The game's clock: while it is paused (a minimised window, an open message box), no timer
+    // ticks and no step runs; afterwards each goes on with the time it had left. Pauses nest.
+    virtual void pauseClock() = 0;
+    virtual void resumeClock() = 0;
+    virtual bool clockPaused() const = 0;
+
+    // Shows `window` over the others, taking the input from them until it is hidden, and
+    // returns at once: the window says by a signal when it is done.
+    virtual void showDialog(QWidget *window) = 0;
+
+    // A message box with the game's style value; returns the button pressed. The game's clock
+    // is paused while it is up.
     virtual int msgBox(const QString &text, int style, const QString &caption) = 0;
 
     // A seed for the random generator, taken from the clock by the real host.

@@ -31,51 +31,134 @@ int execBox(QMessageBox &box)
     return box.exec();
 }
 
+} // namespace
+
 class RealTimer : public HostTimer
 {
 public:
-    explicit RealTimer(int intervalMs)
+    RealTimer(RealHost &host, int intervalMs) : m_host(host), m_interval(intervalMs)
     {
         m_timer.setInterval(intervalMs);
         m_timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (m_timer.interval() != m_interval) // the rest of an interval cut by a pause
+                m_timer.start(m_interval);
             if (m_inTick || !onTick)
                 return;
             m_inTick = true;
             onTick();
             m_inTick = false;
         });
+        m_host.m_timers.insert(this);
     }
+    ~RealTimer() override { m_host.m_timers.erase(this); }
+
     void setEnabled(bool on) override
     {
-        if (on && !m_timer.isActive())
-            m_timer.start();
-        else if (!on)
+        if (on == m_enabled)
+            return;
+        m_enabled = on;
+        m_msLeft = m_interval;
+        if (!on)
             m_timer.stop();
+        else if (!m_host.clockPaused())
+            m_timer.start(m_interval);
     }
-    bool isEnabled() const override { return m_timer.isActive(); }
-    int interval() const override { return m_timer.interval(); }
+    bool isEnabled() const override { return m_enabled; }
+    int interval() const override { return m_interval; }
+
+    void pause()
+    {
+        if (!m_enabled)
+            return;
+        m_msLeft = std::max(0, m_timer.remainingTime());
+        m_timer.stop();
+    }
+    void resume()
+    {
+        if (m_enabled)
+            m_timer.start(m_msLeft);
+    }
 
 private:
+    RealHost &m_host;
     QTimer m_timer;
+    int m_interval;
+    int m_msLeft = 0;
+    bool m_enabled = false;
     bool m_inTick = false;
 };
-
-} // namespace
 
 RealHost::RealHost()
 {
     m_clock.start();
 }
 
+RealHost::~RealHost()
+{
+    for (auto &[id, step] : m_steps)
+        delete step.timer;
+}
+
+Host::StepId RealHost::schedule(double seconds, std::function<void()> run)
+{
+    const StepId id = ++m_lastStep;
+    auto *timer = new QTimer;
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+    const int ms = std::max(0, static_cast<int>(std::lround(seconds * 1000.0)));
+    QObject::connect(timer, &QTimer::timeout, [this, id] {
+        auto it = m_steps.find(id);
+        if (it == m_steps.end())
+            return;
+        std::function<void()> run = std::move(it->second.run);
+        it->second.timer->deleteLater();
+        m_steps.erase(it);
+        run();
+    });
+    m_steps.emplace(id, Step{timer, std::move(run), ms});
+    if (m_pauses == 0)
+        timer->start(ms);
+    return id;
+}
+
+void RealHost::cancel(StepId id)
+{
+    auto it = m_steps.find(id);
+    if (it == m_steps.end())
+        return;
+    it->second.timer->deleteLater();
+    it->second.timer->stop();
+    m_steps.erase(it);
+}
+
+void RealHost::pauseClock()
+{
+    if (m_pauses++ > 0)
+        return;
+    for (RealTimer *t : m_timers)
+        t->pause();
+    for (auto &[id, step] : m_steps) {
+        if (step.timer->isActive()) {
+            step.msLeft = std::max(0, step.timer->remainingTime());
+            step.timer->stop();
+        }
+    }
+}
+
+void RealHost::resumeClock()
+{
+    if (m_pauses == 0 || --m_pauses > 0)
+        return;
+    for (RealTimer *t : m_timers)
+        t->resume();
+    for (auto &[id, step] : m_steps)
+        step.timer->start(step.msLeft);
+}
+
 double RealHost::now() const
 {
     return m_clock.nsecsElapsed() / 1e9;
-}
-
-void RealHost::doEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void RealHost::waitFor(double seconds, const std::function<bool()> &stop)
@@ -103,16 +186,15 @@ void RealHost::waitFor(double seconds, const std::function<bool()> &stop)
 
 std::unique_ptr<HostTimer> RealHost::createTimer(int intervalMs)
 {
-    return std::make_unique<RealTimer>(intervalMs);
+    return std::make_unique<RealTimer>(*this, intervalMs);
 }
 
-void RealHost::showModal(QWidget *window)
+void RealHost::showDialog(QWidget *window)
 {
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
     window->raise();
     window->activateWindow();
-    waitFor(Forever, [window] { return !window->isVisible(); });
 }
 
 int RealHost::msgBox(const QString &text, int style, const QString &caption)
@@ -136,13 +218,19 @@ int RealHost::msgBox(const QString &text, int style, const QString &caption)
     default:
         break;
     }
+    // The box is modal and runs its own event loop: the game's clock stands still meanwhile, so
+    // no tick or step of the game runs under it.
+    pauseClock();
+    int answer = MsgBox::Ok;
     if ((style & 0x7) == MsgBox::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        return execBox(box) == QMessageBox::Yes ? MsgBox::Yes : MsgBox::No;
+        answer = execBox(box) == QMessageBox::Yes ? MsgBox::Yes : MsgBox::No;
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        execBox(box);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    execBox(box);
-    return MsgBox::Ok;
+    resumeClock();
+    return answer;
 }
 
 quint32 RealHost::clockSeed()

@@ -4,6 +4,10 @@
 #include "host/host.h"
 
 #include <QElapsedTimer>
+#include <map>
+#include <set>
+
+class QTimer;
 
 namespace nuyo {
 
@@ -12,11 +16,17 @@ class RealHost : public Host
 public:
     RealHost();
 
+    ~RealHost() override;
+
     double now() const override;
-    void doEvents() override;
     void waitFor(double seconds, const std::function<bool()> &stop = {}) override;
     std::unique_ptr<HostTimer> createTimer(int intervalMs) override;
-    void showModal(QWidget *window) override;
+    StepId schedule(double seconds, std::function<void()> step) override;
+    void cancel(StepId step) override;
+    void pauseClock() override;
+    void resumeClock() override;
+    bool clockPaused() const override { return m_pauses > 0; }
+    void showDialog(QWidget *window) override;
     int msgBox(const QString &text, int style, const QString &caption) override;
     quint32 clockSeed() override;
     bool openDocument(const QString &path) override;
@@ -26,7 +36,17 @@ public:
     std::function<void()> beforeExit;
 
 private:
+    friend class RealTimer;
+    struct Step {
+        QTimer *timer;
+        std::function<void()> run;
+        int msLeft = -1; // while paused: the time it had left
+    };
     QElapsedTimer m_clock;
+    StepId m_lastStep = 0;
+    std::map<StepId, Step> m_steps;
+    std::set<class RealTimer *> m_timers;
+    int m_pauses = 0;
 };
 
 } // namespace nuyo

@@ -20,7 +20,7 @@ public:
         if (on)
             arm();
         else if (m_pending) {
-            m_host.cancel(m_pendingKey);
+            m_host.remove(m_pendingSeq);
             m_pending = false;
         }
     }
@@ -30,7 +30,7 @@ public:
 private:
     void arm()
     {
-        m_pendingKey = m_host.schedule(m_host.now() + m_interval / 1000.0, [this] { fire(); });
+        m_pendingSeq = m_host.enqueue(m_host.now() + m_interval / 1000.0, false, true, [this] { fire(); });
         m_pending = true;
     }
     void fire()
@@ -51,22 +51,75 @@ private:
     bool m_enabled = false;
     bool m_inTick = false;
     bool m_pending = false;
-    SimHost::Key m_pendingKey{0, 0};
+    quint64 m_pendingSeq = 0;
 };
 
 SimHost::SimHost() = default;
 SimHost::~SimHost() = default;
 
-SimHost::Key SimHost::schedule(double t, std::function<void()> action)
+quint64 SimHost::enqueue(double t, bool step, bool clocked, std::function<void()> action)
 {
-    const Key key{std::max(t, m_clock), ++m_seq};
-    m_queue.emplace(key, std::move(action));
-    return key;
+    const Key key{std::max(t, m_clock), step, ++m_seq};
+    if (clocked && m_pauses > 0) {
+        m_held.emplace(key.seq, std::make_pair(Key{key.t - m_clock, step, key.seq}, Entry{std::move(action), true}));
+        return key.seq;
+    }
+    m_queue.emplace(key, Entry{std::move(action), clocked});
+    m_keys.emplace(key.seq, key);
+    return key.seq;
+}
+
+void SimHost::remove(quint64 seq)
+{
+    if (auto it = m_keys.find(seq); it != m_keys.end()) {
+        m_queue.erase(it->second);
+        m_keys.erase(it);
+    }
+    m_held.erase(seq);
 }
 
 void SimHost::at(double t, std::function<void()> action)
 {
-    schedule(t, std::move(action));
+    enqueue(t, false, false, std::move(action));
+}
+
+Host::StepId SimHost::schedule(double seconds, std::function<void()> step)
+{
+    return enqueue(m_clock + std::max(0.0, seconds), true, true, std::move(step));
+}
+
+void SimHost::cancel(StepId step)
+{
+    remove(step);
+}
+
+void SimHost::pauseClock()
+{
+    if (m_pauses++ > 0)
+        return;
+    for (auto it = m_queue.begin(); it != m_queue.end();) {
+        if (!it->second.clocked) {
+            ++it;
+            continue;
+        }
+        const Key &k = it->first;
+        m_held.emplace(k.seq, std::make_pair(Key{k.t - m_clock, k.step, k.seq}, std::move(it->second)));
+        m_keys.erase(k.seq);
+        it = m_queue.erase(it);
+    }
+}
+
+void SimHost::resumeClock()
+{
+    if (m_pauses == 0 || --m_pauses > 0)
+        return;
+    // Back in the queue in their old order, each with the time it had left.
+    for (auto &[seq, held] : m_held) {
+        const Key key{m_clock + held.first.t, held.first.step, seq};
+        m_queue.emplace(key, std::move(held.second));
+        m_keys.emplace(seq, key);
+    }
+    m_held.clear();
 }
 
 bool SimHost::runNext(double limit)
@@ -77,25 +130,13 @@ bool SimHost::runNext(double limit)
     if (it->first.t > limit)
         return false;
     m_clock = std::max(m_clock, it->first.t);
-    auto action = std::move(it->second);
+    auto action = std::move(it->second.action);
+    m_keys.erase(it->first.seq);
     m_queue.erase(it);
-    ++m_depth;
     action();
-    --m_depth;
     if (pumpQt)
         QCoreApplication::processEvents();
     return true;
-}
-
-void SimHost::doEvents()
-{
-    // Everything due by now, but nothing scheduled by these actions for now as well:
-    // one round, as one pass of a real event loop.
-    const quint64 last = m_seq;
-    while (!m_queue.empty() && m_queue.begin()->first.t <= m_clock && m_queue.begin()->first.seq <= last)
-        runNext(m_clock);
-    if (pumpQt)
-        QCoreApplication::processEvents();
 }
 
 void SimHost::waitFor(double seconds, const std::function<bool()> &stop)
@@ -132,17 +173,17 @@ std::unique_ptr<HostTimer> SimHost::createTimer(int intervalMs)
     return std::make_unique<SimTimer>(*this, intervalMs);
 }
 
-void SimHost::showModal(QWidget *window)
+void SimHost::showDialog(QWidget *window)
 {
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
-    if (onModal)
-        onModal(window);
-    waitFor(Forever, [window] { return !window->isVisible(); });
+    if (onDialog)
+        onDialog(window);
 }
 
 int SimHost::msgBox(const QString &text, int style, const QString &caption)
 {
+    // Answered at once: the game's clock has no time to pause for.
     Message m{text, style, caption, m_clock};
     messages.push_back(m);
     if (onMessage)

@@ -34,16 +34,21 @@ public:
     ~SimHost() override;
 
     double now() const override { return m_clock; }
-    void doEvents() override;
     void waitFor(double seconds, const std::function<bool()> &stop = {}) override;
     std::unique_ptr<HostTimer> createTimer(int intervalMs) override;
-    void showModal(QWidget *window) override;
+    StepId schedule(double seconds, std::function<void()> step) override;
+    void cancel(StepId step) override;
+    void pauseClock() override;
+    void resumeClock() override;
+    bool clockPaused() const override { return m_pauses > 0; }
+    void showDialog(QWidget *window) override;
     int msgBox(const QString &text, int style, const QString &caption) override;
     quint32 clockSeed() override { return seed; }
     bool openDocument(const QString &path) override;
     [[noreturn]] void endApplication() override;
 
-    // Scripted input: `action` runs when the clock reaches `t`, inside whatever wait is running.
+    // Scripted input: `action` runs when the clock reaches `t` (a paused game clock does not
+    // hold it back).
     void at(double t, std::function<void()> action);
     void after(double dt, std::function<void()> action) { at(m_clock + dt, std::move(action)); }
 
@@ -56,8 +61,8 @@ public:
     quint32 seed = 1;
     // Also pumps Qt's own events between actions (keeps widgets painted for screenshots).
     bool pumpQt = false;
-    // Called whenever a modal window is shown, before its wait begins.
-    std::function<void(QWidget *)> onModal;
+    // Called whenever a dialog window is shown.
+    std::function<void(QWidget *)> onDialog;
     // Answers a message box; by default OK, and Yes to a question.
     std::function<int(const Message &)> onMessage;
 
@@ -67,19 +72,35 @@ public:
 
 private:
     friend class SimTimer;
+    // Due time, then inputs and timer ticks before the game's steps of the same moment, then
+    // the order of scheduling.
     struct Key {
         double t;
+        bool step;
         quint64 seq;
-        bool operator<(const Key &o) const { return t < o.t || (t == o.t && seq < o.seq); }
+        bool operator<(const Key &o) const
+        {
+            if (t != o.t)
+                return t < o.t;
+            if (step != o.step)
+                return !step;
+            return seq < o.seq;
+        }
     };
-    Key schedule(double t, std::function<void()> action);
-    void cancel(const Key &key) { m_queue.erase(key); }
+    struct Entry {
+        std::function<void()> action;
+        bool clocked = false; // a timer's tick or a step: held while the game's clock is paused
+    };
+    quint64 enqueue(double t, bool step, bool clocked, std::function<void()> action);
+    void remove(quint64 seq);
     bool runNext(double limit);
 
     double m_clock = 0;
     quint64 m_seq = 0;
-    std::map<Key, std::function<void()>> m_queue;
-    int m_depth = 0;
+    std::map<Key, Entry> m_queue;
+    std::map<quint64, Key> m_keys;                   // every queued entry by its sequence number
+    std::map<quint64, std::pair<Key, Entry>> m_held; // paused entries; Key::t is the time left
+    int m_pauses = 0;
 };
 
 } // namespace nuyo

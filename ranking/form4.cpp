@@ -1,14 +1,11 @@
 #include "ranking/form4.h"
 
-#include "game/form1.h"
 #include "layouts/fonts.h"
 #include "layouts/layout.h"
-#include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
-#include <memory>
 
 namespace nuyo {
 
@@ -19,10 +16,6 @@ const QString RegisterCaption = QStringLiteral("登録");
 const QString Registered = QStringLiteral("＜　登録完了！ ＞");
 // The save failed: the result stays only for this run.
 const QString NotSaved = QStringLiteral("＜　保存できません！ ＞");
-const QString BoxCaption = QStringLiteral(" * ぬ よ *");
-const QString RankingOffText =
-    QStringLiteral("ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）");
-const QString RankingOnText = QStringLiteral("ゲーム結果を ランキングに 登録します。");
 
 const QColor Highlight(255, 255, 0);    // the new row, or a result that is not entered
 const QColor OkBack(192, 192, 0);       // Command1 reading "ＯＫ"
@@ -32,7 +25,7 @@ const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
 
 } // namespace
 
-Form4::Form4(App &a) : QWidget(a.form1, Qt::Dialog | Qt::FramelessWindowHint), app(a), g(a.g)
+Form4::Form4(App &a) : QWidget(a.mainWidget(), Qt::Dialog | Qt::FramelessWindowHint), app(a), g(a.g)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     controls = buildControls(this, form4Layout());
@@ -58,8 +51,8 @@ Form4::Form4(App &a) : QWidget(a.form1, Qt::Dialog | Qt::FramelessWindowHint), a
 void Form4::placeOverMainWindow()
 {
     // 480 and 560 twips right of and below the main window's top-left corner.
-    if (app.form1)
-        move(app.form1->x() + px(480), app.form1->y() + px(560));
+    if (const QWidget *main = app.mainWidget())
+        move(main->x() + px(480), main->y() + px(560));
 }
 
 void Form4::Form_Load()
@@ -92,17 +85,16 @@ void Form4::Form_Activate()
             lblP[5]->setText(PointsText(g.Points) + result);
             lblP[5]->setBackColor(Highlight);
         } else {
-            RankNo = RankInsert(g);
+            // The main window has entered the result into the table (RankNo 5: not good enough).
+            RankNo = g.RankNo;
             if (RankNo == 5) {
                 lblP[5]->setText(PointsText(g.Points) + result);
             } else {
-                g.RankRecords[RankNo] = result;
                 Label1[7]->setVisible(false);
                 lblP[5]->setVisible(false);
                 Label1[8]->setVisible(true);
                 Text1->setVisible(true);
-                Command1->setBackColor(RegisterBack);
-                Command1->setText(RegisterCaption);
+                showButton(Button::Register);
             }
             lblP[RankNo]->setBackColor(Highlight);
         }
@@ -126,28 +118,33 @@ void Form4::showToggleColours()
     Command2->setBackColor(off ? Colour::NotRanked : Colour::Ranked);
 }
 
+void Form4::showButton(Button b)
+{
+    m_button = b;
+    Command1->setBackColor(b == Button::Ok ? OkBack : RegisterBack);
+    Command1->setText(b == Button::Ok ? OkCaption : RegisterCaption);
+}
+
 void Form4::Command1_Click()
 {
-    const QString caption = Command1->text();
-    if (caption == OkCaption) {
-        g.RankOn = RankOn::NothingPending;
-        hide(); // unloads: the modal showing ends, and the window is deleted after it
+    if (m_button == Button::Ok) {
+        hide(); // unloads: App deletes the window once it has said so
+        Q_EMIT closed();
         return;
     }
-    if (caption != RegisterCaption || RankNo < 0 || RankNo > 4)
+    if (RankNo < 0 || RankNo > 4)
         return;
 
     Text1->setVisible(false);
     // "Registered" only when the file really holds it; a failure was told in a message box.
     Label1[8]->setText(registerName(true) ? Registered : NotSaved);
-    Command1->setBackColor(OkBack);
-    Command1->setText(OkCaption);
+    showButton(Button::Ok);
     Command1->setFocus();
 }
 
 bool Form4::registerName(bool tell)
 {
-    if (m_registered || Command1->text() != RegisterCaption || RankNo < 0 || RankNo > 4)
+    if (m_registered || m_button != Button::Register || RankNo < 0 || RankNo > 4)
         return false;
     m_registered = true; // once, also when the game is ended while the save's message is up
     QString name = Text1->text();
@@ -155,17 +152,16 @@ bool Form4::registerName(bool tell)
         name = NoName;
     // The name goes into the row as the file will give it back (a double quote becomes "＂").
     name = fileSafeText(name);
-    g.RankRecords[RankNo] += name;
     lblP[RankNo]->setText(lblP[RankNo]->text() + name);
+    Q_EMIT nameEntered(name, tell);
     // Another game sharing the file may have registered meanwhile: the table shows what was saved.
-    const Registration done = RegisterResult(app, g.Points, g.RankRecords[RankNo], tell);
-    if (done.row >= 0) {
+    if (g.RankSavedRow >= 0) {
         showRows();
         lblP[RankNo]->setBackColor(lblP[RankNo == 0 ? 1 : 0]->backColor());
-        if (done.row < 5)
-            lblP[done.row]->setBackColor(Highlight);
+        if (g.RankSavedRow < 5)
+            lblP[g.RankSavedRow]->setBackColor(Highlight);
     }
-    return done.saved;
+    return g.RankingSaved;
 }
 
 void Form4::showRows()
@@ -176,16 +172,8 @@ void Form4::showRows()
 
 void Form4::Command2_Click()
 {
-    if (g.RankingOff == RankingOff::Ranked) {
-        app.host.msgBox(RankingOffText, MsgBox::OkOnly, BoxCaption);
-        g.RankingOff = RankingOff::NotRanked;
-    } else {
-        app.host.msgBox(RankingOnText, MsgBox::OkOnly, BoxCaption);
-        g.RankingOff = RankingOff::Ranked;
-    }
+    Q_EMIT toggleRequested();
     showToggleColours();
-    if (app.form1)
-        app.form1->showRankingToggle();
     Command1->setFocus();
 }
 
@@ -227,17 +215,8 @@ void Form4::closeEvent(QCloseEvent *e)
     // The window closes only as "ＯＫ" does; while a name is awaited a close request is refused,
     // so that a pending result is never inserted a second time.
     e->ignore();
-    if (Command1->text() == OkCaption)
+    if (m_button == Button::Ok)
         Command1_Click();
-}
-
-void showRankingWindow(App &app)
-{
-    // Unloaded when the modal showing ends, also when it ends by the application ending.
-    std::unique_ptr<Form4> form(new Form4(app));
-    form->Form_Load();
-    app.host.showModal(form.get());
-    form->hide();
 }
 
 } // namespace nuyo

@@ -19,16 +19,17 @@ public:
     void Form_Load();                 // places the window over the main window, sets its fonts
     void Form_Activate();             // fills the table and handles a pending result
     void Command1_Click();            // "ＯＫ" closes; "登録" registers the name
-    void Command2_Click();            // ranking of results on or off
+    void Command2_Click();            // asks for the ranking of results on or off
+    void showToggleColours();         // Label2 and Command2 as RankingOff says
     int Text1_KeyPress(int KeyAscii); // the name entry's filter: the code to insert, 0 drops it
     void SetRankFonts();              // display-scaled font sizes
-    // While a name is awaited: appends the entry (or "- - -") to the new row and registers it in
-    // the file as it is now; a failed save is told to the player when `tell`. Returns whether the
-    // file holds it.
+    // While a name is awaited: shows the entry (or "- - -") in the new row and hands it on to be
+    // registered in the file as it is now (a failed save is told to the player when `tell`), then
+    // shows the table as saved. Returns whether the file holds it.
     bool registerName(bool tell);
 
     App &app;
-    GameState &g;
+    const GameState &g;
     int RankNo = 5;                    // the row of the pending result, 5 = not ranked
     std::array<TextLabel *, 9> Label1; // title, header, rank numbers, name prompt
     std::array<TextLabel *, 6> lblP;   // the five rows and the sixth line
@@ -40,20 +41,26 @@ public:
     PictureBox *Picture1;              // the panel holding the table
     QHash<QString, QWidget *> controls;
 
+Q_SIGNALS:
+    void toggleRequested(); // the toggle was pressed: results ranked or not
+    // The name for the new row, as the file will give it back; `tell`: a failed save is told.
+    void nameEntered(const QString &name, bool tell);
+    void closed(); // "ＯＫ" closed the window
+
 protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    // What "Command1" does now: it reads "登録" while a name is awaited, "ＯＫ" otherwise.
+    enum class Button { Ok, Register };
+    void showButton(Button b);
     void placeOverMainWindow(); // 480 and 560 twips from the main window's corner
-    void showToggleColours();   // Label2 and Command2 as RankingOff says
     void showRows();            // the five rows as the table holds them
-    bool m_activated = false;   // Form_Activate has run for this showing
-    bool m_registered = false;  // the pending result's name has been registered
+    Button m_button = Button::Ok;
+    bool m_activated = false;  // Form_Activate has run for this showing
+    bool m_registered = false; // the pending result's name has been registered
 };
-
-// Loads the ranking window, shows it modally and unloads it when it closes.
-void showRankingWindow(App &app);
 
 } // namespace nuyo

@@ -1,15 +1,10 @@
-// The catch report window: the picture and text of a cast's result, and its OK button, which
-// writes the catch log line and keeps the game's counters.
+// The catch report window: the picture and text of a cast's result, and its OK button.
 #include "report/form3.h"
 
-#include "game/form1.h"
 #include "layouts/fonts.h"
 #include "layouts/layout.h"
-#include "report/summary.h"
-#include "sound/vbdsound.h"
 
 #include <QCloseEvent>
-#include <QPointer>
 #include <QWindow>
 
 namespace nuyo {
@@ -61,8 +56,8 @@ QRect Form3::fishRect(int cm)
 
 void Form3::placeOverMainWindow()
 {
-    if (app.form1)
-        move(app.form1->pos() + QPoint(OffsetX, OffsetY));
+    if (const QWidget *main = app.mainWidget())
+        move(main->pos() + QPoint(OffsetX, OffsetY));
 }
 
 void Form3::Form_Load()
@@ -80,11 +75,11 @@ void Form3::SetReportFonts()
 void Form3::setVisible(bool visible)
 {
     const bool wasVisible = isVisible();
-    if (visible && !wasVisible && app.form1) {
+    if (visible && !wasVisible && app.mainWidget()) {
         // Stacked over the main window by the window manager, as a dialog of it.
         create();
-        if (windowHandle() && app.form1->windowHandle())
-            windowHandle()->setTransientParent(app.form1->windowHandle());
+        if (windowHandle() && app.mainWidget()->windowHandle())
+            windowHandle()->setTransientParent(app.mainWidget()->windowHandle());
     }
     QWidget::setVisible(visible);
     if (visible && !wasVisible)
@@ -100,74 +95,41 @@ void Form3::Form_Activate()
 
     if (g.LastResult == ResultText::miss() || g.LastResult == ResultText::falseBite()) {
         Pic1->setPicture(Img3->picture());
-        return;
-    }
-    if (g.LastResult == ResultText::lineBreak()) {
+    } else if (g.LastResult == ResultText::lineBreak()) {
         Pic1->setPicture(Img2->picture());
-        return;
-    }
-    // A landed fish.
-    if (g.FishSize < 60) {
+    } else if (g.FishSize < 60) {
+        // A landed fish, drawn by its length.
         Pic1->setPicture(Image2->picture());
         const QRect r = fishRect(g.FishSize);
         const QImage &fish = Img1->picture();
         Pic1->paintMasked(fish, QRect(CellW, 0, CellW, CellH), fish, QRect(0, 0, CellW, CellH), r);
+    } else {
+        // The 60 cm fish: OK waits for the master's picture, two seconds on (ShowMaster).
+        Pic1->setPicture(Image3->picture());
+        Command1->setEnabled(false);
         return;
     }
-    Pic1->setPicture(Image3->picture());
-    if (g.BigLevel == 3 && app.form1)
-        app.form1->showMasterColour();
-    ShowMaster();
+    Q_EMIT readyForOk();
 }
 
 void Form3::ShowMaster()
 {
-    Command1->setEnabled(false);
-    QPointer<Form3> alive(this);
-    app.host.waitFor(2.0);
-    if (!alive)
-        return; // the game was left during the pause
-    SoundPlay(app, g.Snd104);
     Pic1->setPicture(Image1->picture());
     Command1->setEnabled(true);
+    Q_EMIT readyForOk();
 }
 
 void Form3::Command1_Click()
 {
     Command1->setEnabled(false);
-    if (g.FishSize != 0)
-        g.TotalCm += g.FishSize;
-    ++g.BaitsUsed;
-    if (app.form1)
-        app.form1->appendLog(resultLine(g.BaitsUsed, g.LastResult));
-    QPointer<Form3> alive(this);
-    app.host.doEvents();
-    if (!alive)
-        return;
-    g.Hooked = 0;
-    if (Form1 *f = app.form1) {
-        f->readyForNextCast();
-        if (g.LastResult == ResultText::falseBite())
-            f->showWantedBaitHint(); // the fish want another bait
-    }
     hide();
-    if (g.BaitsUsed == g.BaitsAtStart) {
-        const QString total = gameEndSummary(g);
-        if (app.form1)
-            app.form1->appendLog(total);
-    }
+    Q_EMIT okPressed();
 }
 
 void Form3::closeEvent(QCloseEvent *e)
 {
     // Only the OK button closes the report.
     e->ignore();
-}
-
-void showReport(App &app)
-{
-    if (app.form3)
-        app.host.showModal(app.form3);
 }
 
 } // namespace nuyo

@@ -18,15 +18,15 @@ public:
 
     void Form_Load();      // places the window over the main window, sets its fonts
     void Form_Activate();  // the picture and text of the result
-    void Command1_Click(); // OK: the log line, the counters, the end-of-game summary
+    void Command1_Click(); // OK: hides the report and says so
     void SetReportFonts(); // display-scaled fonts of the button and the text
-    void ShowMaster();     // the 60 cm fish: the master's picture two seconds later
+    void ShowMaster();     // the 60 cm fish: the master's picture, and OK usable
 
     // Where and how large a landed fish of `cm` centimetres is drawn in Pic1 (below 60 cm).
     static QRect fishRect(int cm);
 
     App &app;
-    GameState &g;
+    const GameState &g;
     PictureBox *Pic1;       // the report's picture
     ColourButton *Command1; // "OK"
     TextLabel *Label2;      // the result text
@@ -42,14 +42,15 @@ public:
     // so that the 60 cm pause runs with the window on the screen).
     void setVisible(bool visible) override;
 
+Q_SIGNALS:
+    void okPressed();  // the player has read the report
+    void readyForOk(); // OK can be pressed (at once, or after the 60 cm fish's pause)
+
 protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
     void placeOverMainWindow();
 };
-
-// Shows the report modally and returns once its OK button has hidden it.
-void showReport(App &app);
 
 } // namespace nuyo

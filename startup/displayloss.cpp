@@ -1,6 +1,6 @@
 #include "startup/displayloss.h"
 
-#include "startup/quitsignals.h"
+#include "game/app.h"
 #include "startup/startupmessages.h"
 
 #include <QCoreApplication>

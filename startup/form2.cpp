@@ -1,9 +1,7 @@
 #include "startup/form2.h"
 
-#include "game/form1.h"
 #include "layouts/fonts.h"
 #include "layouts/layout.h"
-#include "startup/fontsizes.h"
 #include "startup/placement.h"
 
 #include <QCloseEvent>
@@ -51,21 +49,12 @@ void Form2::SetTitleFonts()
 
 void Form2::Command1_Click(int Index)
 {
-    g.GameMode = Index;
+    // The buttons go, uncovering "  只今、準備中 ・・・", painted before the slow work that
+    // follows: at start-up the main window loads, for a new game the game is reset.
     Command1[0]->setVisible(false);
     Command1[1]->setVisible(false);
-    app.host.doEvents();
-    if (g.TitleCall == TitleCall::StartUp) {
-        if (!app.form1) {
-            app.form1 = new Form1(app);
-            app.form1->Form_Load();
-        }
-        app.form1->raise();
-    } else {
-        app.host.waitFor(1.5);
-    }
-    // Unloads the title: the start-up one is deleted, a new game's modal one returns control.
-    close();
+    repaint();
+    Q_EMIT modeChosen(Index);
 }
 
 void Form2::closeEvent(QCloseEvent *e)
@@ -75,26 +64,7 @@ void Form2::closeEvent(QCloseEvent *e)
     QWidget::closeEvent(e);
     if (g.TitleCall == TitleCall::StartUp && !app.form1)
         QCoreApplication::quit();
-}
-
-bool Main(App &app, bool anotherGameRuns)
-{
-    if (anotherGameRuns) {
-        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), MsgBox::Exclamation,
-                        QStringLiteral(" * ぬ よ *"));
-        return false;
-    }
-    SetFontSizes(app.g, app.twipsPerPixel ? app.twipsPerPixel() : 15.0);
-    auto *title = new Form2(app);
-    title->setAttribute(Qt::WA_DeleteOnClose);
-    if (!title->Form_Load()) {
-        delete title;
-        return false;
-    }
-    title->show();
-    title->raise();
-    title->repaint();
-    return true;
+    Q_EMIT closed();
 }
 
 } // namespace nuyo

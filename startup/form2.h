@@ -23,19 +23,19 @@ public:
     void SetTitleFonts();           // display-scaled fonts of the buttons and the label
 
     App &app;
-    GameState &g;
+    const GameState &g;
     std::array<ColourButton *, 2> Command1; // the mode buttons
     ColourButton *Command3;                 // off-screen, first in the focus order
     TextLabel *Label1;                      // "  只今、準備中 ・・・" behind the buttons
     ImageBox *Image1;                       // the title picture
     QHash<QString, QWidget *> controls;
 
+Q_SIGNALS:
+    void modeChosen(int mode); // a mode button was pressed
+    void closed();             // the window is unloaded
+
 protected:
     void closeEvent(QCloseEvent *e) override;
 };
-
-// Main: refuses a second game, sizes the fonts and shows the title window. False when the
-// application is to end at once.
-bool Main(App &app, bool anotherGameRuns);
 
 } // namespace nuyo

@@ -7,7 +7,6 @@
 #include "sound/qtsoundlibrary.h"
 #include "startup/displaycheck.h"
 #include "startup/displayloss.h"
-#include "startup/form2.h"
 #include "startup/language.h"
 #include "startup/platform.h"
 #include "startup/quitsignals.h"

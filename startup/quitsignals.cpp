@@ -1,11 +1,7 @@
 #include "startup/quitsignals.h"
 
 #include "game/app.h"
-#include "game/form1.h"
-#include "ranking/form4.h"
-#include "sound/vbdsound.h"
 
-#include <QApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
@@ -90,32 +86,12 @@ bool MainWindowWatch::nativeEventFilter(const QByteArray &eventType, void *messa
         return false;
     // The game's own windows are destroyed only after they are unloaded (form1 is then gone),
     // and a window made afresh has a new id: this is somebody else's doing.
-    QWidget *main = m_app.form1;
+    QWidget *main = m_app.mainWidget();
     if (!main || !main->testAttribute(Qt::WA_WState_Created) || WId(e->window) != main->internalWinId())
         return false;
     App &app = m_app;
     QTimer::singleShot(0, [&app] { endQuietly(app); });
     return false;
-}
-
-void registerPendingName()
-{
-    // A result waiting for its name is kept, as an empty or unfinished entry registers it: the
-    // player cannot be asked any more, and losing the game's result would be worse.
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *w : windows) {
-        if (auto *ranking = qobject_cast<Form4 *>(w); ranking && ranking->isVisible())
-            ranking->registerName(false);
-    }
-}
-
-void endQuietly(App &app)
-{
-    registerPendingName();
-    if (app.form1)
-        app.form1->stopTimers();
-    SoundRelease(app);
-    app.host.endApplication();
 }
 
 } // namespace nuyo

@@ -37,12 +37,4 @@ private:
     App &m_app;
 };
 
-// Registers a result waiting for its name with what was typed (or the empty entry's name), without
-// telling the player anything.
-void registerPendingName();
-
-// Ends the game at once and quietly: a name being entered is registered as it stands, the
-// timers stop, the sounds are released, and the host ends the process.
-void endQuietly(App &app);
-
 } // namespace nuyo

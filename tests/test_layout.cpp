@@ -2,8 +2,8 @@
 // visibility; the title window's placement, fonts, focus order and wait; and fonts that have
 // a glyph for every Japanese character the windows show; in Japanese and in English, captions
 // that fit their controls and controls a screen reader can name.
-#include "game/form1.h"
 #include "layouts/fonts.h"
+#include "mainwindow/form1.h"
 #include "ranking/form4.h"
 #include "report/form3.h"
 #include "startup/form2.h"
@@ -191,12 +191,13 @@ void LayoutTest::mainWindowTimersAreDisabledAtCreation()
 {
     Harness h;
     Form1 form(*h.app);
-    QCOMPARE(form.Timer1->interval(), 100);
-    QCOMPARE(form.Timer2->interval(), 200);
-    QCOMPARE(form.Timer3->interval(), 1000);
-    QVERIFY(!form.Timer1->isEnabled());
-    QVERIFY(!form.Timer2->isEnabled());
-    QVERIFY(!form.Timer3->isEnabled());
+    Game game(*h.app, form);
+    QCOMPARE(game.Timer1->interval(), 100);
+    QCOMPARE(game.Timer2->interval(), 200);
+    QCOMPARE(game.Timer3->interval(), 1000);
+    QVERIFY(!game.Timer1->isEnabled());
+    QVERIFY(!game.Timer2->isEnabled());
+    QVERIFY(!game.Timer3->isEnabled());
 }
 
 void LayoutTest::picturesHaveTheirDesignedSizes_data()
@@ -276,7 +277,7 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
     Harness h;
     h.start(0);
     double pressedAt = -1;
-    h.host.onModal = [&](QWidget *w) {
+    h.host.onDialog = [&](QWidget *w) {
         if (auto *title = qobject_cast<Form2 *>(w))
             h.host.after(2.0, [&, title] {
                 pressedAt = h.host.now();
@@ -284,7 +285,8 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
             });
     };
     const double before = h.host.now();
-    h.form().NewGame();
+    h.game().NewGame();
+    h.runUntilNewGame();
     QVERIFY(pressedAt > before);
     QVERIFY(qAbs(h.host.now() - pressedAt - 1.5) < 1e-9);
     QCOMPARE(h.g().GameMode, int(GameMode::Real));
@@ -391,11 +393,15 @@ void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
         h.start(0);
         h.host.messages.clear();
         h.app->displayDepth = [depth] { return depth; };
-        h.host.onModal = [&](QWidget *w) {
+        h.host.onDialog = [&](QWidget *w) {
             if (auto *title = qobject_cast<Form2 *>(w))
                 h.host.after(1.0, [title] { title->Command1[0]->press(1); });
         };
-        QCOMPARE(endsGame([&] { h.form().NewGame(); }), refused);
+        QCOMPARE(endsGame([&] {
+                     h.game().NewGame();
+                     h.runUntilNewGame();
+                 }),
+                 refused);
     } else {
         h.app->displayDepth = [depth] { return depth; };
         QCOMPARE(Main(*h.app, false), !refused);

@@ -76,13 +76,14 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     h.g().RankingOff = RankingOff::NotRanked;
     h.g().RankPoints[0] = 77;
     h.g().RankRecords[0] = QStringLiteral("kept");
-    h.host.onModal = [&](QWidget *w) {
+    h.host.onDialog = [&](QWidget *w) {
         if (auto *title = qobject_cast<Form2 *>(w))
             h.host.after(1.0, [title] { title->Command1[1]->press(1); });
     };
     QCOMPARE(f.Command1->text(), Action::caption(Action::End));
     // The action button reads "終了": the player chooses the new-game button instead.
     f.Command7->press(1);
+    h.runUntilNewGame();
     QCOMPARE(h.g().GameMode, int(GameMode::Real));
     QVERIFY(f.windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
     QCOMPARE(f.PicPRE->picture(), f.Image12->picture().convertToFormat(QImage::Format_RGB32));
@@ -135,7 +136,7 @@ void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver()
         QTest::mouseRelease(&elsewhere, Qt::LeftButton);
         return int(MsgBox::Ok);
     };
-    h.host.onModal = [&](QWidget *w) {
+    h.host.onDialog = [&](QWidget *w) {
         if (auto *report = qobject_cast<Form3 *>(w)) {
             QTest::mouseRelease(report, Qt::LeftButton);
             h.host.after(1.0, [report] { report->Command1->press(1); });
@@ -163,6 +164,7 @@ void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver()
         if (path == QStringLiteral("new game")) {
             QCOMPARE(f.Command1->text(), Action::caption(Action::End));
             f.Command7->press(1);
+            h.runUntilNewGame();
         }
         QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
     }
@@ -183,7 +185,8 @@ void MainWindowTest::theKingfisherPassDrawsNineFramesRightToLeft()
             enabled.push_back(f.isEnabled());
         });
     const QImage scene = f.PicPRE->image().copy();
-    f.KingfisherPass();
+    h.game().KingfisherPass();
+    h.host.runUntil(t0 + 10, [&f] { return f.isEnabled(); });
     QCOMPARE(frames.size(), size_t(9));
     for (int k = 0; k < 9; ++k) {
         const int x = 252 - 36 * k, y = 9 + 3 * k;
@@ -215,7 +218,8 @@ void MainWindowTest::theKingfisherVisitPerchesThenFliesOffCutAtTheScenesEdge()
     });
     h.host.at(t0 + 1.05 + 0.1 * clipFrame, [&] { clipped = f.PicKF->image().copy(); });
     const QImage snapshot = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    f.KingfisherVisit();
+    h.game().KingfisherVisit();
+    h.host.runUntil(t0 + 10, [&f] { return f.isEnabled(); });
 
     QVERIFY(f.isEnabled());
     QVERIFY(!f.PicKF->isVisibleTo(&f));
@@ -237,7 +241,7 @@ void MainWindowTest::aFailingVisitEndsInItsMessageWithTheWindowEnabled()
     h.start(0);
     Form1 &f = h.form();
     f.windowSnapshot = [] { return QImage(); };
-    f.KingfisherVisit();
+    h.game().KingfisherVisit();
     QVERIFY(f.isEnabled());
     QVERIFY(!f.PicKF->isVisibleTo(&f));
     QCOMPARE(h.host.messages.size(), size_t(1));
@@ -256,6 +260,8 @@ void MainWindowTest::nineLeftClicksShowEveryTipThenTheKingfisher()
         if (i < 8)
             QCOMPARE(f.Command4->text(), QStringLiteral("ワンポイント * %1").arg(i + 2));
     }
+    QVERIFY(!f.isEnabled()); // the kingfisher is on its way
+    h.host.runUntil(h.host.now() + 10, [&f] { return f.isEnabled(); });
     QCOMPARE(f.Command4->text(), QStringLiteral("ワンポイント * 1"));
     QCOMPARE(h.host.messages.size(), size_t(9));
     QCOMPARE(h.host.messages[0].text, QStringLiteral("　自然を 大切に！　　　"));
@@ -324,10 +330,10 @@ void MainWindowTest::theFloatBoxTogglesTheThickness()
     h.start(1);
     Form1 &f = h.form();
     QCOMPARE(h.g().FloatWidth, 4);
-    f.Label1_Click();
+    h.game().Label1_Click();
     QCOMPARE(h.g().FloatWidth, 5);
     QCOMPARE(f.Label8->text(), QStringLiteral("ウキ：太"));
-    f.Label1_Click();
+    h.game().Label1_Click();
     QCOMPARE(h.g().FloatWidth, 4);
     QCOMPARE(f.Label8->text(), QStringLiteral("ウキ：細"));
 }
@@ -361,7 +367,7 @@ void MainWindowTest::theHelpPictureOffersTheIntroductionText()
     h.app->exeDir = dir;
     h.start(0);
     h.host.onMessage = [answer](const SimHost::Message &) { return answer; };
-    h.form().Image3_Click();
+    h.game().Image3_Click();
     QCOMPARE(h.host.messages.size(), size_t(1));
     if (present) {
         QCOMPARE(h.host.messages[0].text, QStringLiteral("「 はじめに.txt 」を 表示しますか？"));
@@ -386,7 +392,7 @@ void MainWindowTest::theHelpPictureDoesNothingAfterTheGameHasEnded()
     Player p(h, Player::Style::NeverStrikes);
     QVERIFY(p.playGame());
     h.host.messages.clear();
-    h.form().Image3_Click();
+    h.game().Image3_Click();
     QVERIFY(h.host.messages.empty());
     QVERIFY(h.host.openedDocuments.isEmpty());
 }
@@ -412,10 +418,11 @@ void MainWindowTest::closingDuringAFightStopsEverythingAndSaysGoodbye()
     watch = [&] {
         if (f.Command1->text() == Action::caption(Action::Fight)) {
             try {
-                f.Form_QueryUnload();
+                h.game().Form_QueryUnload();
             } catch (const ApplicationEnded &) {
                 ended = true;
-                timersStopped = !f.Timer1->isEnabled() && !f.Timer2->isEnabled() && !f.Timer3->isEnabled();
+                timersStopped =
+                    !h.game().Timer1->isEnabled() && !h.game().Timer2->isEnabled() && !h.game().Timer3->isEnabled();
             }
             throw ApplicationEnded{};
         }

@@ -1,8 +1,9 @@
 // The ranking window under the simulated host: its states, the name entry and the toggle.
+#include "game/app.h"
+#include "mainwindow/form1.h"
 #include "ranking/form4.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
-#include "startup/quitsignals.h"
 #include "support/harness.h"
 
 #include <QApplication>
@@ -80,7 +81,7 @@ private Q_SLOTS:
 // Shows the window modally; `during` runs while it is up, then "ＯＫ" (or a close) ends it.
 static void runWindow(Harness &h, const std::function<void(Form4 &)> &during)
 {
-    h.host.onModal = [&](QWidget *w) {
+    h.host.onDialog = [&](QWidget *w) {
         auto *form = qobject_cast<Form4 *>(w);
         QVERIFY(form);
         h.host.after(0.1, [form, during] {
@@ -93,8 +94,12 @@ static void runWindow(Harness &h, const std::function<void(Form4 &)> &during)
             }
         });
     };
-    showRankingWindow(*h.app);
-    h.host.onModal = nullptr;
+    if (!h.app->form1)
+        h.app->form1 = new Form1(*h.app); // the ranking sits over the main window
+    h.app->wireMainWindow();
+    h.app->game->showRanking();
+    h.host.runUntil(h.host.now() + 600, [&h] { return !h.app->form4 || !h.app->form4->isVisible(); });
+    h.host.onDialog = nullptr;
 }
 
 void RankingWindowTest::activationShowsTheState_data()
@@ -125,8 +130,8 @@ void RankingWindowTest::activationShowsTheState()
     GameState &g = h.g();
     setTable(g, {50, 40, 30, 20, 10});
     setResult(g, points);
-    g.RankOn = rankOn;
-    g.RankingOff = rankingOff;
+    g.RankOn = RankOn::Value(rankOn);
+    g.RankingOff = RankingOff::Value(rankingOff);
     const GameState before = g;
 
     bool checked = false;
@@ -467,7 +472,7 @@ void RankingWindowTest::toggleSwitchesRankingAndColours()
     h.app->form1 = new Form1(*h.app);
     GameState &g = h.g();
     g.RankOn = RankOn::NothingPending;
-    g.RankingOff = before;
+    g.RankingOff = RankingOff::Value(before);
     QColor label, button;
     runWindow(h, [&](Form4 &f) {
         f.Command2->press();

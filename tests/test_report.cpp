@@ -2,8 +2,8 @@
 // place and size of its length, holds a 60 cm fish's OK back for two seconds, and its OK writes
 // the log line, keeps the counters and, at the last cast, the weight and the points.
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
 #include "report/form3.h"
 #include "support/recordingsound.h"
 
@@ -40,6 +40,8 @@ struct Rig {
         app.form1 = f1 = new Form1(app);
         f1->move(100, 80);
         app.form3 = f3 = new Form3(app);
+        app.wireMainWindow();
+        app.wireReport();
         f3->Form_Load();
     }
     RecordingSound &sound() { return static_cast<RecordingSound &>(*app.sound); }
@@ -48,7 +50,13 @@ struct Rig {
     void report(double okAt = 0.5)
     {
         host.after(okAt, [this] { f3->Command1->press(1); });
-        showReport(app);
+        show();
+    }
+    // Shows the report and runs the game's clock until it is closed.
+    void show()
+    {
+        app.game->showReport();
+        host.runUntil(host.now() + 60, [this] { return !f3->isVisible(); });
     }
 
     // What the report shows when its modal wait begins.
@@ -57,7 +65,7 @@ struct Rig {
     bool okEnabled = false;
     void watch()
     {
-        host.onModal = [this](QWidget *) {
+        host.onDialog = [this](QWidget *) {
             shown = f3->Pic1->image();
             shownText = f3->Label2->text();
             okEnabled = f3->Command1->isEnabled();
@@ -247,7 +255,7 @@ void ReportTest::holdsOkTwoSecondsForASixtyCentimetreFish()
         after.sixtyShown = rig.f3->Pic1->image() == master; // now: the master's picture
     });
     rig.host.at(t0 + 2.5, [&] { rig.f3->Command1->press(1); });
-    showReport(rig.app);
+    rig.show();
 
     QVERIFY(early.sixtyShown);
     QVERIFY(!early.okEnabled);

@@ -2,8 +2,8 @@
 // and every later call harmless.
 
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
 #include "sound/qtsoundlibrary.h"
 #include "sound/vbdsound.h"
 
@@ -72,7 +72,8 @@ void TestSoundQtLibrary::theGameLoadsSilentlyWithOneMessage()
     SimHost host;
     App app(host, std::make_unique<QtSoundLibrary>());
     Form1 form(app);
-    form.SetupSound();
+    Game game(app, form);
+    game.SetupSound();
     QCOMPARE(app.g.DsHandle, 0L);
     QCOMPARE(app.g.SoundOff, int(SoundOff::Silent));
     QCOMPARE(host.messages.size(), size_t(1));

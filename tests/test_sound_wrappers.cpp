@@ -2,8 +2,8 @@
 // the buffers, the single message when there is no device, the SoundOff guard and the release.
 
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
 #include "sound/vbdsound.h"
 #include "support/recordingsound.h"
 
@@ -75,7 +75,8 @@ void TestSoundWrappers::setupSoundMakesTheEffectsThenTheLoop()
     Rig rig(device);
     App &app = *rig.app;
     Form1 form(app);
-    form.SetupSound();
+    Game game(app, form);
+    game.SetupSound();
 
     const std::vector<QString> ops = opsOf(*rig.rec);
     QCOMPARE(QStringList(ops.begin(), ops.end()), calls);
@@ -121,7 +122,8 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
     Rig rig(device);
     App &app = *rig.app;
     Form1 form(app);
-    form.SetupSound();
+    Game game(app, form);
+    game.SetupSound();
     rig.rec->calls.clear();
 
     for (long b : {app.g.Snd102, app.g.Snd103, app.g.Snd104, app.g.Snd105})
@@ -158,7 +160,8 @@ void TestSoundWrappers::releaseFreesTheFiveInOrderThenTheDeviceOnce()
     Rig rig(device);
     App &app = *rig.app;
     Form1 form(app);
-    form.SetupSound();
+    Game game(app, form);
+    game.SetupSound();
     rig.rec->calls.clear();
 
     SoundRelease(app);

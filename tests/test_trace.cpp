@@ -5,6 +5,7 @@
 #include "support/harness.h"
 #include "support/player.h"
 
+#include "fish/nuyoobject.h"
 #include "ranking/form4.h"
 #include "report/form3.h"
 #include "startup/form2.h"
@@ -95,6 +96,10 @@ QString mainWindowState(Harness &h)
     return s.join(QStringLiteral(" | "));
 }
 
+// The styles of the scripted rows (not a Player's).
+constexpr int RecastAfterMiss = -1;
+constexpr int MinimisedWatch = -2;
+
 struct Trace {
     QStringList lines;
     void add(Harness &h, const QString &what)
@@ -156,6 +161,10 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace_data()
     QTest::newRow("real game, striking, seed 34, then practice") << 34u << 1 << eyes << -1 << true << 0;
     QTest::newRow("real game, breaking lines, seed 55") << 55u << 1 << greedy << -1 << true << -1;
     QTest::newRow("real game, lazy, seed 3") << 3u << 1 << lazy << -1 << true << -1;
+    // Scripted: an empty strike, OK, a recast 0.2 s later, and that cast's bait runs out.
+    QTest::newRow("practice, recast after an empty strike") << 2u << 0 << RecastAfterMiss << -1 << true << -1;
+    // Scripted: the window minimised for 100 s during a watch; the bait then lasts 100 s longer.
+    QTest::newRow("practice, minimised during a watch") << 2u << 0 << MinimisedWatch << -1 << true << -1;
 }
 
 void TraceTest::wholeGamesLeaveTheRecordedTrace()
@@ -172,11 +181,13 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
     Trace trace;
     Player p(h, Player::Style(style));
     p.followsHints = followsHints;
-    const auto answer = h.host.onModal;
-    h.host.onModal = [&](QWidget *w) {
+    const auto answer = h.host.onDialog;
+    h.host.onDialog = [&](QWidget *w) {
         if (auto *report = qobject_cast<Form3 *>(w))
-            trace.add(h, QStringLiteral("report %1 %2 | %3")
-                             .arg(report->Label2->text(), pictureHash(report->Pic1->image()), mainWindowState(h)));
+            whenReadyForOk(report, [&h, &trace, report] {
+                trace.add(h, QStringLiteral("report %1 %2 | %3")
+                                 .arg(report->Label2->text(), pictureHash(report->Pic1->image()), mainWindowState(h)));
+            });
         else if (qobject_cast<Form4 *>(w))
             trace.add(h, QStringLiteral("ranking | ") + mainWindowState(h));
         else if (auto *title = qobject_cast<Form2 *>(w))
@@ -186,9 +197,48 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
     if (firstBait >= 0)
         h.form().Command3[firstBait]->press(1);
 
-    for (int game = 0; game < (secondMode < 0 ? 1 : 2); ++game) {
+    if (style == RecastAfterMiss) {
+        // The school far from the bait; cast at 1 s, strike in the pause after fish 1's first step.
+        for (int i = 1; i <= 4; ++i) {
+            h.app->Fish[i]->PosX = 0;
+            h.app->Fish[i]->PosY = 2 * i;
+        }
+        Form1 &f = h.form();
+        h.host.onDialog = [&](QWidget *w) {
+            if (auto *report = qobject_cast<Form3 *>(w)) {
+                trace.add(h, QStringLiteral("report %1 | %2").arg(report->Label2->text(), mainWindowState(h)));
+                h.host.after(1.0, [&h, &f, report] {
+                    report->Command1->press(1);
+                    h.host.after(0.2, [&f] { f.Command1->press(1); });
+                });
+            }
+        };
+        h.host.at(1.0, [&f] { f.Command1->press(1); });
+        h.host.at(9.6, [&f] { f.Command1->press(1); });
+        h.host.runUntil(200, [&h] { return h.g().ActionState == Action::BaitLost; });
+        trace.add(h, QStringLiteral("bait lost | ") + mainWindowState(h));
+        trace.add(h, QStringLiteral("log ") + escaped(h.form().Text1->text()));
+        QCOMPARE(h.g().Baits, 8);
+        QVERIFY(endsGame([&] { h.game().Form_QueryUnload(); }));
+    }
+    if (style == MinimisedWatch) {
+        Form1 &f = h.form();
+        h.host.at(1.0, [&f] { f.Command1->press(1); });
+        h.host.at(20.0, [&f] { f.showMinimized(); });
+        h.host.at(120.0, [&h, &trace, &f] {
+            trace.add(h, QStringLiteral("restored | ") + mainWindowState(h));
+            f.showNormal();
+        });
+        h.host.runUntil(400, [&h] { return h.g().ActionState == Action::BaitLost; });
+        trace.add(h, QStringLiteral("bait lost | ") + mainWindowState(h));
+        QVERIFY(h.host.now() > 160);
+        QVERIFY(endsGame([&] { h.game().Form_QueryUnload(); }));
+    }
+    const bool scripted = style == RecastAfterMiss || style == MinimisedWatch;
+    for (int game = 0; game < (scripted ? 0 : secondMode < 0 ? 1 : 2); ++game) {
         if (game == 1) {
             h.form().Command7->press(1);
+            h.runUntilNewGame();
             trace.add(h, QStringLiteral("new game | ") + mainWindowState(h));
         }
         QVERIFY(p.playGame());
@@ -197,7 +247,8 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
     }
 
     // "終了" releases the sounds, shows the points and ends the game.
-    QVERIFY(endsGame([&] { h.form().Command1->press(1); }));
+    if (!scripted)
+        QVERIFY(endsGame([&] { h.form().Command1->press(1); }));
 
     QStringList sounds;
     for (const RecordingSound::Call &c : h.sound->calls)

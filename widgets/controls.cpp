@@ -181,9 +181,11 @@ void ColourButton::mousePressEvent(QMouseEvent *e)
         return;
     const QPointer<ColourButton> self(this);
     Q_EMIT mouseDown(b);
-    // The press's handler may have run for long, or shown a window that took the release: once
-    // the left button is up, the press is over and the button stands raised again.
-    if (self && m_down && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+    // The press's handler may have run for long, or shown a modal window that takes the release:
+    // once the left button is up, or the release can no longer come here, the press is over and
+    // the button stands raised again.
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (self && m_down && (!(QGuiApplication::mouseButtons() & Qt::LeftButton) || (modal && modal != window())))
         setDown(false);
 }
 

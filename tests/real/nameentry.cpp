@@ -2,7 +2,7 @@
 // copy's own Point.dat), with the game's lock and its ending for a lost display.
 #include "game/app.h"
 #include "host/realhost.h"
-#include "ranking/form4.h"
+#include "mainwindow/form1.h"
 #include "ranking/rankingfile.h"
 #include "sound/qtsoundlibrary.h"
 #include "startup/displayloss.h"
@@ -23,5 +23,9 @@ int main(int argc, char *argv[])
     app.g.Points = 1000; // above any row the script writes
     app.g.WeightKg = QStringLiteral("0.00");
     nuyo::endOnLostDisplay([&instance] { instance.release(); });
-    nuyo::showRankingWindow(app);
+    // The game behind the window, its main window never shown: the result goes into the table.
+    app.form1 = new nuyo::Form1(app);
+    app.wireMainWindow();
+    app.game->showRanking([] { QCoreApplication::quit(); });
+    return qapp.exec();
 }

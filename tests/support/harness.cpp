@@ -1,9 +1,11 @@
 #include "support/harness.h"
 
 #include "layouts/fonts.h"
+#include "report/form3.h"
 #include "startup/form2.h"
 
 #include <QApplication>
+#include <memory>
 
 namespace nuyo {
 
@@ -40,6 +42,24 @@ void Harness::start(int mode)
             title = f;
     Q_ASSERT(title);
     title->Command1[mode]->press(1);
+}
+
+void Harness::runUntilNewGame()
+{
+    host.runUntil(host.now() + 600, [this] { return app->g.TitleCall == TitleCall::NewGameChosen; });
+}
+
+void whenReadyForOk(Form3 *report, const std::function<void()> &act)
+{
+    if (report->Command1->isEnabled()) {
+        act();
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(report, &Form3::readyForOk, report, [connection, act] {
+        QObject::disconnect(*connection);
+        act();
+    });
 }
 
 bool endsGame(const std::function<void()> &act)

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/simhost.h"
+#include "mainwindow/form1.h"
+#include "model/game.h"
 #include "support/recordingsound.h"
 
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@ public:
 
     // Start-up and a press on the title's mode button: 0 practice, 1 the real game.
     void start(int mode);
+    // Runs the game's clock until a new game's title has been answered and the game reset.
+    void runUntilNewGame();
 
     SimHost host;
     RecordingSound *sound = nullptr; // owned by the app
@@ -28,10 +31,15 @@ public:
     QTemporaryDir dir;
 
     Form1 &form() { return *app->form1; }
+    Game &game() { return *app->game; }
     GameState &g() { return app->g; }
 };
 
 // Runs `act` and says whether the game ended inside it (the simulated host's end of the process).
 bool endsGame(const std::function<void()> &act);
+
+class Form3;
+// Runs `act` once the report's OK can be pressed (at once, or after the 60 cm fish's pause).
+void whenReadyForOk(Form3 *report, const std::function<void()> &act);
 
 } // namespace nuyo

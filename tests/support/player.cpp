@@ -12,22 +12,15 @@ namespace nuyo {
 
 Player::Player(Harness &h, Style style) : m_h(h), m_style(style)
 {
-    m_h.host.onModal = [this](QWidget *w) {
+    m_h.host.onDialog = [this](QWidget *w) {
         if (auto *report = qobject_cast<Form3 *>(w)) {
-            // Read the report for a moment, then OK (it may be disabled for a while at first).
-            std::function<void()> ok;
-            ok = [this, report] {
-                if (!report->isVisible())
-                    return;
-                if (report->Command1->isEnabled())
-                    report->Command1->press(1);
-                else
-                    m_h.host.after(0.5, [this, report] {
-                        if (report->isVisible() && report->Command1->isEnabled())
-                            report->Command1->press(1);
-                    });
-            };
-            m_h.host.after(1.0, ok);
+            // Read the report for a moment once it is all there, then OK.
+            whenReadyForOk(report, [this, report] {
+                m_h.host.after(1.0, [report] {
+                    if (report->isVisible() && report->Command1->isEnabled())
+                        report->Command1->press(1);
+                });
+            });
         } else if (auto *ranking = qobject_cast<Form4 *>(w)) {
             m_h.host.after(1.0, [this, ranking] {
                 if (ranking->Text1->isVisible()) {
@@ -73,7 +66,7 @@ void Player::fight()
     if (m_h.host.now() - m_lastPress < 0.3)
         return;
     Form1 &f = m_h.form();
-    const QColor line = f.lineColour;
+    const QColor line = m_h.game().lineColour;
     if (m_style == Style::Greedy) {
         ++pulls;
         m_lastPress = m_h.host.now();

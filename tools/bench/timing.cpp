@@ -9,9 +9,10 @@
 // The bait-timer runs go on side by side, one main window each, started a little apart; the
 // other two are run one after another on the first window.
 #include "game/app.h"
-#include "game/form1.h"
 #include "host/realhost.h"
 #include "layouts/fonts.h"
+#include "mainwindow/form1.h"
+#include "model/game.h"
 #include "silentsound.h"
 
 #include <QApplication>
@@ -89,13 +90,12 @@ int main(int argc, char *argv[])
         auto app = std::make_unique<App>(host, std::make_unique<SilentSound>());
         app->exeDir = dir.path();
         app->userDataDir = dir.path();
-        app->form1 = new Form1(*app);
-        app->form1->Form_Load();
+        app->loadMainWindow(GameMode::Practice);
         apps.push_back(std::move(app));
     }
     host.waitFor(0.5); // let the windows show and settle
-    Form1 &f = *apps.front()->form1;
-    GameState &g = f.g;
+    Game &f = *apps.front()->game;
+    GameState &g = apps.front()->g;
 
     // The cast animation: 16 ticks of 100 ms.
     for (int r = 0; r < runs; ++r) {
@@ -112,7 +112,7 @@ int main(int argc, char *argv[])
         g.FloatSrcW = 5;
         g.FloatH = 156;
         g.FloatWidth = 5;
-        f.PicUKI->setVisible(true);
+        apps.front()->form1->PicUKI->setVisible(true);
         f.Timer2Count = 0;
         const Measured m = timeTimer(
             host, *f.Timer2, 4200, [&](int) { return !f.Timer2->isEnabled(); },
@@ -126,14 +126,15 @@ int main(int argc, char *argv[])
     std::vector<std::function<void()>> ticks(runs);
     int finished = 0;
     for (int r = 0; r < runs; ++r) {
-        Form1 &w = *apps[r]->form1;
-        w.g.Fighting = 0;
-        w.g.FishStop = FishStop::Moving;
-        w.g.BaitTime = 30000; // never runs out here
-        w.g.FloatY = 100;
+        Game &w = *apps[r]->game;
+        GameState &wg = apps[r]->g;
+        wg.Fighting = 0;
+        wg.FishStop = FishStop::Moving;
+        wg.BaitTime = 30000; // never runs out here
+        wg.FloatY = 100;
         ticks[r] = w.Timer3->onTick;
         w.Timer3->onTick = [&, r] {
-            Form1 &x = *apps[r]->form1;
+            Game &x = *apps[r]->game;
             ticks[r]();
             if (++bait[r].ticks == baitTicks) {
                 bait[r].ms = (host.now() - started[r]) * 1000.0;
@@ -147,8 +148,8 @@ int main(int argc, char *argv[])
     }
     host.waitFor(baitTicks * 3.0, [&] { return finished == runs; });
     for (int r = 0; r < runs; ++r) {
-        apps[r]->form1->Timer3->setEnabled(false);
-        apps[r]->form1->Timer3->onTick = ticks[r];
+        apps[r]->game->Timer3->setEnabled(false);
+        apps[r]->game->Timer3->onTick = ticks[r];
         print("bait", bait[r], baitTicks * 1000.0);
     }
 

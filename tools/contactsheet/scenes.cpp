@@ -68,9 +68,9 @@ public:
     {
         h.host.pumpQt = true; // the windows paint as they would on the screen
         cam.attach(h.host);
-        h.host.onModal = [this](QWidget *w) { onModal(w); };
+        h.host.onDialog = [this](QWidget *w) { onDialog(w); };
     }
-    ~Game() { h.host.onModal = nullptr; }
+    ~Game() { h.host.onDialog = nullptr; }
 
     Camera &cam;
     Harness h;
@@ -172,7 +172,7 @@ public:
             pressAt = h.host.now() + 0.5;
         h.host.at(pressAt, [&f] { f.Command1->press(1); });
         h.host.runUntil(h.host.now() + 300, [&] {
-            return g.BaitsUsed > used && f.isEnabled() && f.Command1->isEnabled() && !f.Timer1->isEnabled();
+            return g.BaitsUsed > used && f.isEnabled() && f.Command1->isEnabled() && !h.game().Timer1->isEnabled();
         });
         if (g.BaitsUsed == used)
             problems << QStringLiteral("cast %1 did not end").arg(used + 1);
@@ -214,14 +214,17 @@ public:
         });
     }
 
-    void onModal(QWidget *w)
+    void onDialog(QWidget *w)
     {
         if (auto *report = qobject_cast<Form3 *>(w)) {
-            if (!reportShot.isEmpty()) {
-                // A landed fish's length is worth reading; the other results are the caption.
-                cam.take(reportShot, Camera::grabOver(&f(), report), g().FishSize > 0 ? g().LastResult : QString());
-                reportShot.clear();
-            }
+            // Photographed once all of it is there (the 60 cm fish's master after its pause).
+            whenReadyForOk(report, [this, report] {
+                if (!reportShot.isEmpty()) {
+                    // A landed fish's length is worth reading; the other results are the caption.
+                    cam.take(reportShot, Camera::grabOver(&f(), report), g().FishSize > 0 ? g().LastResult : QString());
+                    reportShot.clear();
+                }
+            });
             pressWhenEnabled(report->Command1, 0.5);
         } else if (auto *ranking = qobject_cast<Form4 *>(w)) {
             if (ranking->Text1->isVisible()) {
@@ -295,7 +298,7 @@ void practiceGame(Camera &cam, QStringList &problems)
         host.at(t0 + 0.1 * k + 0.05, [&game, k] { game.cam.take(QStringLiteral("cast-%1").arg(k), game.main()); });
     host.at(t0 + 3.0 + 0.2 * 10 + 0.1, [&game] { game.cam.take(QStringLiteral("settling"), game.main()); });
     game.reportShot = QStringLiteral("report-fish");
-    cam.when([&] { return g.CastStage == CastStage::Landing && f.Tick >= 10; },
+    cam.when([&] { return g.CastStage == CastStage::Landing && game.h.app->game->Tick >= 10; },
              [&] { cam.take(QStringLiteral("landing"), game.main()); });
     game.playCast(
         [&] {
@@ -312,7 +315,7 @@ void practiceGame(Camera &cam, QStringList &problems)
                     g.Distance = s.distance;
                     g.Tension = s.tension;
                     f.Label7->setText(QString::number(s.tension));
-                    f.WORK();
+                    game.h.app->game->WORK();
                     cam.take(fightName(s), game.main(), fightNote(s, g.FishSize));
                 }
                 game.land();
@@ -423,6 +426,8 @@ void realGame(Camera &cam, QStringList &problems)
     game.castAndLand(5);
     while (g.Baits > 0 && game.problems.isEmpty())
         game.castEmpty();
+    // The last cast's close opens the ranking window; the game ends once it is closed.
+    host.runUntil(host.now() + 30, [&] { return f.Command1->text() == EndCaption; });
     if (f.Command1->text() == EndCaption)
         cam.take(QStringLiteral("end-real"), game.main(),
                  cam.has(QStringLiteral("ranking-registered"))
@@ -446,7 +451,7 @@ void report59(Camera &cam, QStringList &problems)
     g.LastResult = QStringLiteral("ぬよ　59 ㎝");
     game.reportShot = QStringLiteral("report-59");
     App &app = *game.h.app;
-    game.h.host.after(0.5, [&app] { showReport(app); });
+    game.h.host.after(0.5, [&app] { app.game->showReport(); });
     game.h.host.runUntil(game.h.host.now() + 10,
                          [&] { return cam.has(QStringLiteral("report-59")) && !app.form3->isVisible(); });
     problems << game.problems;

@@ -1,4 +1,4 @@
-#include "game/form1.h"
+#include "mainwindow/form1.h"
 
 #include "layouts/layout.h"
 #include "layouts/pictures.h"
@@ -13,16 +13,8 @@ Form1::Form1(App &a) : QWidget(nullptr), app(a), g(a.g)
     controls = buildControls(this, form1Layout());
     setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("form1/icon.ico")))));
     findControls();
-    app.floatBite = [this](int kind, int type, int slot, int heading) { FloatBite(kind, type, slot, heading); };
     // The end-of-game banner stands over dark evening water as well as a bright day.
     Label6->setOutline(Colour::BannerOutline);
-
-    Timer1 = app.host.createTimer(Timer1Ms);
-    Timer2 = app.host.createTimer(Timer2Ms);
-    Timer3 = app.host.createTimer(Timer3Ms);
-    Timer1->onTick = [this] { Timer1_Timer(); };
-    Timer2->onTick = [this] { Timer2_Timer(); };
-    Timer3->onTick = [this] { Timer3_Timer(); };
 
     // The log never takes the keyboard focus: the off-screen button does. The two buttons
     // worked by a mouse button alone never take it either, so a key cannot press them and no
@@ -82,22 +74,19 @@ void Form1::findControls()
 
 void Form1::connectControls()
 {
-    connect(Command1, &ColourButton::mouseDown, this, [this](int b) { Command1_MouseDown(b); });
+    connect(Command1, &ColourButton::mouseDown, this, [this](int b) { Q_EMIT pressed(Control::Command1, b); });
     for (int i = 0; i < 3; ++i)
-        connect(Command3[i], &ColourButton::clicked, this, [this, i] { Command3_Click(i); });
-    connect(Command4, &ColourButton::mouseDown, this, [this](int b) { Command4_MouseDown(b); });
-    connect(Command6, &ColourButton::clicked, this, &Form1::Command6_Click);
-    connect(Command7, &ColourButton::clicked, this, &Form1::Command7_Click);
-    connect(Image3, &ImageBox::clicked, this, &Form1::Image3_Click);
-    connect(Label1, &TextLabel::clicked, this, &Form1::Label1_Click);
+        connect(Command3[i], &ColourButton::clicked, this, [this, i] { Q_EMIT pressed(Control::Command3, i); });
+    connect(Command4, &ColourButton::mouseDown, this, [this](int b) { Q_EMIT pressed(Control::Command4, b); });
+    connect(Command6, &ColourButton::clicked, this, [this] { Q_EMIT pressed(Control::Command6, Mouse::Left); });
+    connect(Command7, &ColourButton::clicked, this, [this] { Q_EMIT pressed(Control::Command7, Mouse::Left); });
+    connect(Image3, &ImageBox::clicked, this, [this] { Q_EMIT pressed(Control::Image3, Mouse::Left); });
+    connect(Label1, &TextLabel::clicked, this, [this] { Q_EMIT pressed(Control::Label1, Mouse::Left); });
     connect(Text1, &LogBox::gotFocus, this, &Form1::Text1_GotFocus);
     addStandardKeys(this, Image3);
 }
 
-Form1::~Form1()
-{
-    app.floatBite = nullptr;
-}
+Form1::~Form1() = default;
 
 void Form1::closeEvent(QCloseEvent *e)
 {
@@ -106,7 +95,7 @@ void Form1::closeEvent(QCloseEvent *e)
     if (m_closing)
         return;
     m_closing = true;
-    Form_QueryUnload();
+    Q_EMIT pressed(Control::CloseBox, Mouse::Left);
 }
 
 void Form1::changeEvent(QEvent *e)
@@ -115,6 +104,10 @@ void Form1::changeEvent(QEvent *e)
     // visible control shows a focus mark the player did not ask for.
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
         Command5->setFocus();
+    if (e->type() == QEvent::WindowStateChange && isMinimized() != m_minimised) {
+        m_minimised = isMinimized();
+        Q_EMIT minimisedChanged(m_minimised);
+    }
     QWidget::changeEvent(e);
 }
 

@@ -1,11 +1,6 @@
-// The main window's load, the mode's dressing and the new-game reset.
-#include "fish/school.h"
-#include "game/form1.h"
+// The main window's load, the mode's dressing and the new-game reset, as the game asks.
 #include "layouts/layout.h"
-#include "ranking/form4.h"
-#include "ranking/rankingfile.h"
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "mainwindow/form1.h"
 #include "startup/placement.h"
 
 namespace nuyo {
@@ -25,32 +20,7 @@ void Form1::setBackColor(const QColor &c)
     update();
 }
 
-void Form1::stopTimers()
-{
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(false);
-    Timer3->setEnabled(false);
-}
-
-void Form1::PrepareAngler()
-{
-    PicPRE->cls();
-    drawAnglerFrame(0);
-}
-
-void Form1::drawAnglerFrame(int k)
-{
-    const QImage &frame = Image1[k]->picture();
-    PicPRE->paintMasked(frame, Cell::AnglerMask, frame, Cell::AnglerSprite, Cell::Angler);
-}
-
-void Form1::drawSizeText(int colour)
-{
-    PicPRE->paintMasked(PicS[2]->picture(), Cell::SizeTextSource, PicS[colour]->picture(), Cell::SizeTextSource,
-                        Cell::SizeText);
-}
-
-void Form1::applyModeDressing(bool newGame)
+void Form1::dressForMode(bool newGame)
 {
     const bool practice = g.GameMode == GameMode::Practice;
     setWindowTitle(practice ? QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞")
@@ -85,64 +55,57 @@ void Form1::applyModeDressing(bool newGame)
         Image11->setVisible(true);
         Label9->setVisible(true);
     }
-    g.FloatWidth = practice ? 5 : 4;
-    g.BaitsAtStart = practice ? 10 : 20;
-    g.Baits = g.BaitsAtStart;
 }
 
-void Form1::Form_Load()
+void Form1::loadWindow()
 {
     // The window's outer size is 9240 × 6780 twips with a 3-pixel frame and a 22-pixel caption.
     setFixedSize(px(9240) - 6, px(6780) - 25);
     centreOnWorkArea(this, QSize(px(9240), px(6780)));
     SetMainFonts();
-    applyModeDressing(false);
+    dressForMode(false);
     PicPRE->setOuterSize(300, 353);
     PrepareAngler();
-    Command1->setBackColor(Action::colour(Action::Cast));
-    Command1->setText(Action::caption(Action::Cast));
+    showAction(g.ActionState);
     Label1->setText(QString::number(g.Baits));
     Label3->setText(HintAtStart);
     Label4->setForeColor(Colour::CatchCount);
     PicS[1]->setForeColor(Colour::CatchCount);
     Text1->setText(LogHeading);
-    SetupSound();
-    app.host.doEvents();
-    app.rnd.seed(app.host.clockSeed());
-    SetupSchool(app);
-    g.BaitSetting = Bait::Normal;
-    g.BaitWanted = Bait::Normal;
-    g.RankOn = RankOn::NothingPending;
-    LoadRanking(app);
-    if (!app.form3) {
-        app.form3 = new Form3(app);
-        app.form3->Form_Load();
-    }
+}
+
+void Form1::hideWindow()
+{
+    hide();
+}
+
+void Form1::showWindow(bool newGame)
+{
     show();
+    if (newGame) {
+        raise();
+        // Back in front with the keyboard, where a window manager would otherwise leave it behind.
+        activateWindow();
+    }
     Command5->setFocus();
 }
 
-void Form1::NewGame()
+void Form1::reopenForNewGame()
 {
-    g.TitleCall = TitleCall::NewGameChoice;
-    hide();
-    {
-        Form2 title(app);
-        // A display the game cannot use ends it here too, after the refusal.
-        if (!title.Form_Load())
-            app.host.endApplication();
-        app.host.showModal(&title);
-    }
-    g.TitleCall = TitleCall::NewGameChosen;
-    applyModeDressing(true);
+    Command7->setVisible(false);
+    Command1->resize(Command1->width(), 201);
+    Label6->setVisible(false);
+}
+
+void Form1::resetForNewGame()
+{
     PrepareAngler();
     Shape1->setBorderColor(Colour::BigCatchFrame);
     Shape1->setBorderWidth(1);
     Shape1->setVisible(false);
     Shape3->setBorderColor(Colour::SceneFrame);
     Shape3->setBorderWidth(2);
-    Command1->setText(Action::caption(Action::Cast));
-    Command1->setBackColor(Action::colour(Action::Cast));
+    showAction(g.ActionState);
     Label1->setText(QString::number(g.Baits));
     Label3->setText(HintAtStart);
     Label4->setText(QStringLiteral("0"));
@@ -153,24 +116,6 @@ void Form1::NewGame()
         b->setEnabled(true);
     }
     Command3[1]->setBackColor(Colour::ChosenBait);
-    SetupSchool(app);
-    g.Catches = 0;
-    g.Points = 0;
-    g.BigLevel = 0;
-    g.Count60 = 0;
-    g.Count50 = 0;
-    g.BaitsUsed = 0;
-    g.BaitSetting = Bait::Normal;
-    g.BaitWanted = Bait::Normal;
-    g.ResultMark = ResultMark::None;
-    g.TotalCm = 0;
-    g.RankOn = RankOn::NothingPending;
-    g.LastResult.clear();
-    show();
-    raise();
-    // Back in front with the keyboard, where a window manager would otherwise leave it behind.
-    activateWindow();
-    Command5->setFocus();
 }
 
 } // namespace nuyo
