@@ -2,7 +2,7 @@
 
 #include "layouts/layout.h"
 #include "layouts/pictures.h"
-#include "window/standardkeys.h"
+#include "mainwindow/standardkeys.h"
 
 #include <QCloseEvent>
 

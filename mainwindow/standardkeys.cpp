@@ -1,4 +1,4 @@
-#include "window/standardkeys.h"
+#include "mainwindow/standardkeys.h"
 
 #include "widgets/controls.h"
 
