@@ -113,8 +113,9 @@ void Game::showWantedBaitHint()
 {
     if (g.BaitWanted < Bait::Hard || g.BaitWanted > Bait::Soft)
         return;
-    scene.showComment(QStringLiteral("エサ合わせは『 ") + Bait::caption(g.BaitWanted) +
-                      QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
+    scene.showComment(
+        QCoreApplication::translate("Game", "エサ合わせは『 %1 』 （ スレアタリが出たらエサ合わせを変る ）")
+            .arg(Bait::caption(g.BaitWanted)));
 }
 
 void Game::Timer3_Timer()
@@ -194,7 +195,7 @@ void Game::breakLine()
     g.SplashFrame = 0;
     CmCopy(Stamp::LineBreak);
     AWASE();
-    g.LastResult = ResultText::lineBreak();
+    g.setResult(ResultKind::LineBreak);
     SoundPlay(app, g.Snd105);
     showReport([this] {
         if (g.FishType == 5)
@@ -204,7 +205,7 @@ void Game::breakLine()
         endCast([this] {
             scene.enableAction(true);
             if (g.Baits > 0)
-                scene.showComment(g.LastResult + QStringLiteral(" ！"));
+                scene.showComment(ResultText::comment(g.LastResult));
         });
     });
 }

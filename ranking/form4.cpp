@@ -5,17 +5,30 @@
 #include "ranking/rankingtable.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QShowEvent>
 
 namespace nuyo {
 
 namespace {
 
-const QString OkCaption = QStringLiteral("ＯＫ");
-const QString RegisterCaption = QStringLiteral("登録");
-const QString Registered = QStringLiteral("＜　登録完了！ ＞");
+QString okCaption()
+{
+    return QCoreApplication::translate("Ranking", "ＯＫ");
+}
+QString registerCaption()
+{
+    return QCoreApplication::translate("Ranking", "登録");
+}
+QString registered()
+{
+    return QCoreApplication::translate("Ranking", "＜　登録完了！ ＞");
+}
 // The save failed: the result stays only for this run.
-const QString NotSaved = QStringLiteral("＜　保存できません！ ＞");
+QString notSaved()
+{
+    return QCoreApplication::translate("Ranking", "＜　保存できません！ ＞");
+}
 
 const QColor Highlight(255, 255, 0);    // the new row, or a result that is not entered
 const QColor OkBack(192, 192, 0);       // Command1 reading "ＯＫ"
@@ -122,7 +135,7 @@ void Form4::showButton(Button b)
 {
     m_button = b;
     Command1->setBackColor(b == Button::Ok ? OkBack : RegisterBack);
-    Command1->setText(b == Button::Ok ? OkCaption : RegisterCaption);
+    Command1->setText(b == Button::Ok ? okCaption() : registerCaption());
 }
 
 void Form4::Command1_Click()
@@ -137,7 +150,7 @@ void Form4::Command1_Click()
 
     Text1->setVisible(false);
     // "Registered" only when the file really holds it; a failure was told in a message box.
-    Label1[8]->setText(registerName(true) ? Registered : NotSaved);
+    Label1[8]->setText(registerName(true) ? registered() : notSaved());
     showButton(Button::Ok);
     Command1->setFocus();
 }

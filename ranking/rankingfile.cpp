@@ -1,5 +1,6 @@
 #include "ranking/rankingfile.h"
 
+#include "host/appinfo.h"
 #include "ranking/rankingreasons.h"
 #include "ranking/rankingtable.h"
 
@@ -31,10 +32,18 @@ namespace {
 const QString FileName = QStringLiteral("Point.dat");
 
 // The player is told about a ranking file that cannot be read or written, once in a run.
-const QString ProblemCaption = QStringLiteral(" * ぬ よ *");
-const QString RankingUnreadableText = QStringLiteral("ランキングの ファイルを 読めません！");
-const QString RankingUnsavedText = QStringLiteral("ランキングを 保存できません！");
-const QString ProblemFooter = QStringLiteral("（ 今回の 成績は ランキングに 残りません ）");
+QString rankingUnreadableText()
+{
+    return QCoreApplication::translate("Ranking", "ランキングの ファイルを 読めません！");
+}
+QString rankingUnsavedText()
+{
+    return QCoreApplication::translate("Ranking", "ランキングを 保存できません！");
+}
+QString problemFooter()
+{
+    return QCoreApplication::translate("Ranking", "（ 今回の 成績は ランキングに 残りません ）");
+}
 
 void tellRankingProblem(App &app, const QString &headline, const QString &path, const QString &reason)
 {
@@ -42,9 +51,9 @@ void tellRankingProblem(App &app, const QString &headline, const QString &path, 
         return;
     app.rankingProblemTold = true;
     const QString text = headline + QStringLiteral("\r\n\r\n　") + QDir::toNativeSeparators(path) +
-                         QStringLiteral("\r\n　（ ") + reason + QStringLiteral(" ）\r\n\r\n") + ProblemFooter;
+                         QStringLiteral("\r\n　（ ") + reason + QStringLiteral(" ）\r\n\r\n") + problemFooter();
     std::fprintf(stderr, "nuyo: %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
-    app.host.msgBox(text, MsgBox::Exclamation, ProblemCaption);
+    app.host.msgBox(text, MsgBox::Exclamation, appDefaultTitle());
 }
 
 // Where an installed game keeps its data, relative to the prefix (the executable's parent).
@@ -575,10 +584,10 @@ void LoadRanking(App &app)
     case RankingLoad::Unreadable:
         // Its rows may still be somebody's records: it is never overwritten with this run's table.
         app.rankingUnreadable = true;
-        tellRankingProblem(app, RankingUnreadableText, path, reason);
+        tellRankingProblem(app, rankingUnreadableText(), path, reason);
         break;
     case RankingLoad::NotCreated:
-        tellRankingProblem(app, RankingUnsavedText, path, reason);
+        tellRankingProblem(app, rankingUnsavedText(), path, reason);
         break;
     default:
         break;
@@ -691,7 +700,7 @@ bool SaveRanking(App &app, bool tell)
     QString reason = rankingReason(RankingReason::RefusedOverwrite);
     const bool saved = !app.rankingUnreadable && SaveRanking(path, app.g, &reason);
     if (!saved && tell)
-        tellRankingProblem(app, RankingUnsavedText, path, reason);
+        tellRankingProblem(app, rankingUnsavedText(), path, reason);
     return saved;
 }
 
@@ -805,7 +814,7 @@ Registration RegisterResult(App &app, int points, const QString &record, bool te
     if (!app.rankingUnreadable)
         result = RegisterResult(path, app.g, points, record);
     if (!result.saved && tell)
-        tellRankingProblem(app, RankingUnsavedText, path, result.reason);
+        tellRankingProblem(app, rankingUnsavedText(), path, result.reason);
     return result;
 }
 
