@@ -1,16 +1,13 @@
 // The main window's load, the mode's dressing and the new-game reset, as the game asks.
 #include "layouts/layout.h"
 #include "mainwindow/form1.h"
+#include "model/hints.h"
 #include "startup/placement.h"
 
 namespace nuyo {
 
 namespace {
 
-QString hintAtStart()
-{
-    return QCoreApplication::translate("MainWindow", "「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック");
-}
 QString logHeading()
 {
     return QCoreApplication::translate("MainWindow", "     <  釣  果  > \r\n ");
@@ -74,7 +71,7 @@ void Form1::loadWindow()
     PrepareAngler();
     showAction(g.ActionState);
     Label1->setText(QString::number(g.Baits));
-    Label3->setText(hintAtStart());
+    Label3->setText(Hint::atStart());
     Label4->setForeColor(Colour::CatchCount);
     PicS[1]->setForeColor(Colour::CatchCount);
     Text1->setText(logHeading());
@@ -113,7 +110,7 @@ void Form1::resetForNewGame()
     Shape3->setBorderWidth(2);
     showAction(g.ActionState);
     Label1->setText(QString::number(g.Baits));
-    Label3->setText(hintAtStart());
+    Label3->setText(Hint::atStart());
     Label4->setText(QStringLiteral("0"));
     Text1->setText(logHeading());
     Command4->setEnabled(true);

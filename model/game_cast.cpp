@@ -5,6 +5,7 @@
 #include "fish/school.h"
 #include "fish/strike.h"
 #include "model/game.h"
+#include "model/hints.h"
 #include "model/scene.h"
 #include "report/summary.h"
 #include "sound/vbdsound.h"
@@ -12,14 +13,6 @@
 namespace nuyo {
 
 namespace {
-QString watchHint()
-{
-    return QCoreApplication::translate("Game", "ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』");
-}
-QString fightHint()
-{
-    return QCoreApplication::translate("Game", "『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』");
-}
 QString goodbyeCaption()
 {
     return QCoreApplication::translate("Game", " * ぬ よ  *　－ 終了。");
@@ -178,7 +171,7 @@ void Game::watchFloat()
     g.ResultMark = ResultMark::None;
     scene.clearScene();
     scene.drawAnglerFrame(0);
-    scene.showComment(watchHint());
+    scene.showComment(Hint::watch());
     m_fish = 1;
     fishStep();
 }
@@ -342,7 +335,7 @@ void Game::StrikeResult()
 {
     judgeStrike(g, app.rnd);
     if (g.Hooked == 1) {
-        scene.showComment(fightHint());
+        scene.showComment(Hint::fight());
         scene.printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
     } else {
         scene.showComment(ResultText::comment(g.LastResult));

@@ -3,6 +3,7 @@
 #include "fish/fight.h"
 #include "fish/school.h"
 #include "model/game.h"
+#include "model/hints.h"
 #include "model/scene.h"
 #include "sound/vbdsound.h"
 
@@ -113,9 +114,7 @@ void Game::showWantedBaitHint()
 {
     if (g.BaitWanted < Bait::Hard || g.BaitWanted > Bait::Soft)
         return;
-    scene.showComment(
-        QCoreApplication::translate("Game", "エサ合わせは『 %1 』 （ スレアタリが出たらエサ合わせを変る ）")
-            .arg(Bait::caption(g.BaitWanted)));
+    scene.showComment(Hint::wantedBait(g.BaitWanted));
 }
 
 void Game::Timer3_Timer()

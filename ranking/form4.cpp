@@ -12,24 +12,6 @@ namespace nuyo {
 
 namespace {
 
-QString okCaption()
-{
-    return QCoreApplication::translate("Ranking", "ＯＫ");
-}
-QString registerCaption()
-{
-    return QCoreApplication::translate("Ranking", "登録");
-}
-QString registered()
-{
-    return QCoreApplication::translate("Ranking", "＜　登録完了！ ＞");
-}
-// The save failed: the result stays only for this run.
-QString notSaved()
-{
-    return QCoreApplication::translate("Ranking", "＜　保存できません！ ＞");
-}
-
 const QColor Highlight(255, 255, 0);    // the new row, or a result that is not entered
 const QColor OkBack(192, 192, 0);       // Command1 reading "ＯＫ"
 const QColor RegisterBack(255, 128, 0); // Command1 reading "登録"
@@ -37,6 +19,26 @@ const QColor IndicatorOn(0, 128, 0);    // Label2 while results are ranked
 const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
 
 } // namespace
+
+QString Form4::okCaption()
+{
+    return tr("ＯＫ");
+}
+
+QString Form4::registerCaption()
+{
+    return tr("登録");
+}
+
+QString Form4::registeredText()
+{
+    return tr("＜　登録完了！ ＞");
+}
+
+QString Form4::notSavedText()
+{
+    return tr("＜　保存できません！ ＞");
+}
 
 Form4::Form4(App &a) : QWidget(a.mainWidget(), Qt::Dialog | Qt::FramelessWindowHint), app(a), g(a.g)
 {
@@ -150,7 +152,7 @@ void Form4::Command1_Click()
 
     Text1->setVisible(false);
     // "Registered" only when the file really holds it; a failure was told in a message box.
-    Label1[8]->setText(registerName(true) ? registered() : notSaved());
+    Label1[8]->setText(registerName(true) ? registeredText() : notSavedText());
     showButton(Button::Ok);
     Command1->setFocus();
 }
