@@ -531,8 +531,18 @@
         <translation>Cannot save the ranking!</translation>
     </message>
     <message>
-        <source>（ 今回の 成績は ランキングに 残りません ）</source>
-        <translation>(This game&apos;s result is not kept in the ranking)</translation>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;%2<byte value="xd"/>
+&#x3000;（ %3 ）<byte value="xd"/>
+<byte value="xd"/>
+（ 今回の 成績は ランキングに 残りません ）</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+  %2<byte value="xd"/>
+  (%3)<byte value="xd"/>
+<byte value="xd"/>
+(This game&apos;s result is not kept in the ranking)</translation>
     </message>
 </context>
 <context>

@@ -40,18 +40,17 @@ QString rankingUnsavedText()
 {
     return QCoreApplication::translate("Ranking", "ランキングを 保存できません！");
 }
-QString problemFooter()
-{
-    return QCoreApplication::translate("Ranking", "（ 今回の 成績は ランキングに 残りません ）");
-}
 
 void tellRankingProblem(App &app, const QString &headline, const QString &path, const QString &reason)
 {
     if (app.rankingProblemTold)
         return;
     app.rankingProblemTold = true;
-    const QString text = headline + QStringLiteral("\r\n\r\n　") + QDir::toNativeSeparators(path) +
-                         QStringLiteral("\r\n　（ ") + reason + QStringLiteral(" ）\r\n\r\n") + problemFooter();
+    // The headline, the file, the reason, and what it means for this game.
+    const QString text =
+        QCoreApplication::translate("Ranking",
+                                    "%1\r\n\r\n　%2\r\n　（ %3 ）\r\n\r\n（ 今回の 成績は ランキングに 残りません ）")
+            .arg(headline, QDir::toNativeSeparators(path), reason);
     std::fprintf(stderr, "nuyo: %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
     app.host.msgBox(text, MsgBox::Exclamation, appDefaultTitle());
 }
