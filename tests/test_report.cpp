@@ -102,6 +102,7 @@ class ReportTest : public QObject
 private Q_SLOTS:
     void showsThePictureAndTextOfEachResult_data();
     void showsThePictureAndTextOfEachResult();
+    void picksThePictureByTheResultsKindNotItsText();
     void drawsTheLandedFishAtItsSizesPlace_data();
     void drawsTheLandedFishAtItsSizesPlace();
     void holdsOkTwoSecondsForASixtyCentimetreFish_data();
@@ -146,6 +147,18 @@ void ReportTest::showsThePictureAndTextOfEachResult()
     QVERIFY(rig.okEnabled);
     // Placed over the main window, 880 and 900 twips inside its corner.
     QCOMPARE(rig.f3->pos(), QPoint(100 + 58, 80 + 60));
+}
+
+void ReportTest::picksThePictureByTheResultsKindNotItsText()
+{
+    Rig rig;
+    rig.watch();
+    rig.app.g.LastKind = ResultKind::LineBreak;
+    rig.app.g.LastResult = QStringLiteral("Line broke"); // as an English desktop shows it
+    rig.report();
+    const QImage &lineBreak = rig.f3->findChild<ImageBox *>(QStringLiteral("Img2"))->picture();
+    QCOMPARE(rig.shown, asShown(lineBreak, rig.shown.size()));
+    QCOMPARE(rig.shownText, QStringLiteral("Line broke"));
 }
 
 void ReportTest::drawsTheLandedFishAtItsSizesPlace_data()
