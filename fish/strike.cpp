@@ -21,14 +21,14 @@ void judgeStrike(GameState &g, Random &rnd)
 {
     g.Hooked = 0;
     if (g.BaitSetting != g.BaitWanted) {
-        g.LastResult = ResultText::falseBite();
+        g.setResult(ResultKind::FalseBite);
     } else if (g.FishType == 0) {
-        g.LastResult = ResultText::miss();
+        g.setResult(ResultKind::Miss);
     } else {
         const int r = rnd.below(9);
         g.FishSize = hookedLength(g.FishType, r);
         g.Tension = startingTension(g.FishType);
-        g.LastResult = ResultText::hooked(g.FishSize);
+        g.setResult(ResultKind::Hooked, g.FishSize);
         g.Hooked = 1;
     }
     if (g.Hooked == 0)

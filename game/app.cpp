@@ -1,6 +1,7 @@
 #include "game/app.h"
 
 #include "fish/nuyoobject.h"
+#include "host/appinfo.h"
 #include "mainwindow/form1.h"
 #include "model/game.h"
 #include "ranking/form4.h"
@@ -187,8 +188,8 @@ void registerPendingName()
 bool Main(App &app, bool anotherGameRuns)
 {
     if (anotherGameRuns) {
-        app.host.msgBox(QStringLiteral("既に「 ぬ よ 」は起動しています！　　"), MsgBox::Exclamation,
-                        QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(QCoreApplication::translate("Title", "既に「 ぬ よ 」は起動しています！　　"),
+                        MsgBox::Exclamation, appDefaultTitle());
         return false;
     }
     SetFontSizes(app.g, app.twipsPerPixel ? app.twipsPerPixel() : 15.0);

@@ -49,7 +49,14 @@ struct CastState {
     int BiteFish = 0;                            // school slot of that fish, 0 = none
     int Hooked = 0;                              // 1 = the last strike hooked a fish
     ResultMark::Value ResultMark = ResultMark::None; // mark of the last cast under the angler
-    QString LastResult;                              // text of the last cast's result
+    ResultKind::Value LastKind = ResultKind::None;   // what the last cast's result was
+    QString LastResult;                              // text of the last cast's result, as shown
+    // Records the last cast's result: its kind, and its text for the log and the report.
+    void setResult(ResultKind::Value kind, int cm = 0)
+    {
+        LastKind = kind;
+        LastResult = ResultText::of(kind, cm);
+    }
 };
 
 // The fish on the line.

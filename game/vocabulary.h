@@ -59,6 +59,15 @@ inline QString caption(int bait)
 }
 } // namespace Bait
 
+namespace FloatWidth { // the drawn float's width in pixels, which Label8 names
+enum Value { Thin = 4, Thick = 5 };
+inline QString caption(int width)
+{
+    return width == Thin ? QCoreApplication::translate("MainWindow", "ウキ：細")
+                         : QCoreApplication::translate("MainWindow", "ウキ：太");
+}
+} // namespace FloatWidth
+
 namespace Stamp { // the kinds of size stamp CmCopy composes
 enum Value { Blank = 0, LineBreak = 1, Landed = 2 };
 }
@@ -117,7 +126,12 @@ inline QColor colour(State s)
 }
 } // namespace Action
 
-// ---- The results of a cast, as the log, the comment line and the report write them.
+// ---- The results of a cast: what happened, and its text as the log, the comment line and the
+// report write it. The game decides by the kind; the text is only shown.
+
+namespace ResultKind {
+enum Value { None = 0, BaitLost, FalseBite, Miss, LineBreak, Hooked };
+}
 
 namespace ResultText {
 inline QString baitLost()
@@ -140,6 +154,30 @@ inline QString lineBreak()
 inline QString hooked(int cm)
 {
     return QCoreApplication::translate("ResultText", "ぬよ　%1 ㎝").arg(cm);
+}
+// The text of a result of the given kind; `cm` is the hooked fish's length.
+inline QString of(ResultKind::Value kind, int cm = 0)
+{
+    switch (kind) {
+    case ResultKind::None:
+        return QString();
+    case ResultKind::BaitLost:
+        return baitLost();
+    case ResultKind::FalseBite:
+        return falseBite();
+    case ResultKind::Miss:
+        return miss();
+    case ResultKind::LineBreak:
+        return lineBreak();
+    case ResultKind::Hooked:
+        return hooked(cm);
+    }
+    return QString();
+}
+// The comment line's words on a result: "result ！".
+inline QString comment(const QString &result)
+{
+    return QCoreApplication::translate("ResultText", "%1 ！").arg(result);
 }
 } // namespace ResultText
 

@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>Game</name>
+    <message>
+        <source>ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』</source>
+        <translation>When the float dips, click &quot;Strike!&quot; quickly!</translation>
+    </message>
+    <message>
+        <source>『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』</source>
+        <translation>Left click to pull in; when the line turns red, right click</translation>
+    </message>
+    <message>
+        <source> * ぬ よ  *&#x3000;－ 終了。</source>
+        <translation> * Nuyo *  - The end.</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;おつかれさま ．．．&#x3000;&#x3000;<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;＜ 成績 ：！ %1&#x3000;ポイント ＞</source>
+        <translation>  Well done ...  <byte value="xd"/>
+<byte value="xd"/>
+  &lt; Result: ! %1 points &gt;</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;おつかれさま ．．．&#x3000;&#x3000;<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;＜ 成績 ：&#x3000; %1&#x3000;ポイント ＞</source>
+        <translation>  Well done ...  <byte value="xd"/>
+<byte value="xd"/>
+  &lt; Result: %1 points &gt;</translation>
+    </message>
+    <message>
+        <source>エサ合わせは『 %1 』 （ スレアタリが出たらエサ合わせを変る ）</source>
+        <translation>Bait type: &quot;%1&quot;  (change it after a false bite)</translation>
+    </message>
+    <message>
+        <source>終了します！  &#x3000;&#x3000;</source>
+        <translation>The game ends!    </translation>
+    </message>
+    <message>
+        <source> ぬ よ</source>
+        <translation> Nuyo</translation>
+    </message>
+    <message>
+        <source>ゲーム結果を ランキングに 反映しません！<byte value="xd"/>
+<byte value="xd"/>
+（ 最後に ランキングを 表示しません ）</source>
+        <translation>Results will not go into the ranking!<byte value="xd"/>
+<byte value="xd"/>
+(The ranking is not shown at the end)</translation>
+    </message>
+    <message>
+        <source>ゲーム結果を ランキングに 登録します。</source>
+        <translation>Results will go into the ranking.</translation>
+    </message>
+    <message>
+        <source>「 はじめに.txt 」を 表示しますか？</source>
+        <translation>Show &quot;introduction.txt&quot;?</translation>
+    </message>
+    <message>
+        <source>「 はじめに.txt 」を 開けませんでした。</source>
+        <translation>&quot;introduction.txt&quot; could not be opened.</translation>
+    </message>
+    <message>
+        <source>「 はじめに .txt 」がありません！</source>
+        <translation>&quot;introduction.txt&quot; is missing!</translation>
+    </message>
+    <message>
+        <source>トラブル発生！&#x3000;終了して下さい！</source>
+        <translation>Something went wrong! Please quit the game!</translation>
+    </message>
+    <message>
+        <source> 警告！</source>
+        <translation> Warning!</translation>
+    </message>
+</context>
+<context>
     <name>Grades</name>
     <message>
         <source>＜ 太公望！＞&#x3000;あなたは天才です！</source>
@@ -413,6 +488,64 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>ウキ：細</source>
+        <translation>Thin</translation>
+    </message>
+    <message>
+        <source>ウキ：太</source>
+        <translation>Thick</translation>
+    </message>
+    <message>
+        <source>「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック</source>
+        <translation>Set the bait type to &quot;Normal&quot; and click &quot;Cast&quot;</translation>
+    </message>
+    <message>
+        <source>     &lt;  釣  果  &gt; <byte value="xd"/>
+ </source>
+        <translation>     &lt;  Catch  &gt; <byte value="xd"/>
+ </translation>
+    </message>
+    <message>
+        <source> 釣りゲーム&#x3000;「 ぬ よ 」&#x3000;&#x3000;＜&#x3000;練習&#x3000;＞</source>
+        <translation> Fishing game  &quot;Nuyo&quot;  &lt; Practice &gt;</translation>
+    </message>
+    <message>
+        <source> 釣りゲーム&#x3000;「 ぬ よ 」&#x3000;&#x3000;＜&#x3000;野釣り&#x3000;＞</source>
+        <translation> Fishing game  &quot;Nuyo&quot;  &lt; Real game &gt;</translation>
+    </message>
+    <message>
+        <source>ワンポイント * %1</source>
+        <translation>Tip * %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ranking</name>
+    <message>
+        <source>ランキングの ファイルを 読めません！</source>
+        <translation>Cannot read the ranking file!</translation>
+    </message>
+    <message>
+        <source>ランキングを 保存できません！</source>
+        <translation>Cannot save the ranking!</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;%2<byte value="xd"/>
+&#x3000;（ %3 ）<byte value="xd"/>
+<byte value="xd"/>
+（ 今回の 成績は ランキングに 残りません ）</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+  %2<byte value="xd"/>
+  (%3)<byte value="xd"/>
+<byte value="xd"/>
+(This game&apos;s result is not kept in the ranking)</translation>
+    </message>
+</context>
+<context>
     <name>RankingReason</name>
     <message>
         <source>ふつうの ファイルでは ありません</source>
@@ -512,6 +645,10 @@
     <message>
         <source>ぬよ&#x3000;%1 ㎝</source>
         <translation>Nuyo %1 cm</translation>
+    </message>
+    <message>
+        <source>%1 ！</source>
+        <translation>%1!</translation>
     </message>
 </context>
 <context>
@@ -617,6 +754,40 @@
     <message>
         <source>&#x3000;あっ！ カワセミ だ！&#x3000;&#x3000;&#x3000;</source>
         <translation>  Look! A kingfisher!   </translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>ぬ よ</source>
+        <translation>Nuyo</translation>
+    </message>
+    <message>
+        <source>  ２５６色では使用できません！  </source>
+        <translation>  Cannot run with 256 colours!  </translation>
+    </message>
+    <message>
+        <source>既に「 ぬ よ 」は起動しています！&#x3000;&#x3000;</source>
+        <translation>&quot;Nuyo&quot; is already running!    </translation>
+    </message>
+</context>
+<context>
+    <name>nuyo::Form4</name>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>登録</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>＜&#x3000;登録完了！ ＞</source>
+        <translation>&lt; Entered! &gt;</translation>
+    </message>
+    <message>
+        <source>＜&#x3000;保存できません！ ＞</source>
+        <translation>&lt; Cannot save! &gt;</translation>
     </message>
 </context>
 </TS>

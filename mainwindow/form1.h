@@ -42,6 +42,7 @@ public:
     void showBaitLabel(const QColor &c) override;
     void showBaitChoice(int index) override;
     void showFloatWidth(int width) override;
+    static QString tipCaption(int tipNo); // Command4's caption for the tip of that index
     void showHintCaption(int tipNo) override;
     void showRankingToggle() override;
     void showMasterColour() override;

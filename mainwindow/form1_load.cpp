@@ -1,14 +1,17 @@
 // The main window's load, the mode's dressing and the new-game reset, as the game asks.
 #include "layouts/layout.h"
 #include "mainwindow/form1.h"
+#include "model/hints.h"
 #include "startup/placement.h"
 
 namespace nuyo {
 
 namespace {
 
-const QString HintAtStart = QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック");
-const QString LogHeading = QStringLiteral("     <  釣  果  > \r\n ");
+QString logHeading()
+{
+    return QCoreApplication::translate("MainWindow", "     <  釣  果  > \r\n ");
+}
 
 } // namespace
 
@@ -23,8 +26,8 @@ void Form1::setBackColor(const QColor &c)
 void Form1::dressForMode(bool newGame)
 {
     const bool practice = g.GameMode == GameMode::Practice;
-    setWindowTitle(practice ? QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞")
-                            : QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"));
+    setWindowTitle(practice ? QCoreApplication::translate("MainWindow", " 釣りゲーム　「 ぬ よ 」　　＜　練習　＞")
+                            : QCoreApplication::translate("MainWindow", " 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"));
     setBackColor(practice ? Colour::PracticeBack : Colour::RealBack);
     Text1->setBackColor(practice ? Colour::PracticeLog : Colour::RealLog);
     if (practice)
@@ -36,7 +39,7 @@ void Form1::dressForMode(bool newGame)
         Label3->setVisible(true);
     else if (newGame)
         Label3->setVisible(false);
-    Label8->setText(practice ? QStringLiteral("ウキ：太") : QStringLiteral("ウキ：細"));
+    Label8->setText(FloatWidth::caption(practice ? FloatWidth::Thick : FloatWidth::Thin));
     if (practice) {
         if (newGame)
             Command6->setVisible(false);
@@ -68,10 +71,10 @@ void Form1::loadWindow()
     PrepareAngler();
     showAction(g.ActionState);
     Label1->setText(QString::number(g.Baits));
-    Label3->setText(HintAtStart);
+    Label3->setText(Hint::atStart());
     Label4->setForeColor(Colour::CatchCount);
     PicS[1]->setForeColor(Colour::CatchCount);
-    Text1->setText(LogHeading);
+    Text1->setText(logHeading());
 }
 
 void Form1::hideWindow()
@@ -107,9 +110,9 @@ void Form1::resetForNewGame()
     Shape3->setBorderWidth(2);
     showAction(g.ActionState);
     Label1->setText(QString::number(g.Baits));
-    Label3->setText(HintAtStart);
+    Label3->setText(Hint::atStart());
     Label4->setText(QStringLiteral("0"));
-    Text1->setText(LogHeading);
+    Text1->setText(logHeading());
     Command4->setEnabled(true);
     for (ColourButton *b : Command3) {
         b->setBackColor(Colour::OtherBait);

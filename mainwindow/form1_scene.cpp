@@ -85,12 +85,17 @@ void Form1::showBaitChoice(int index)
 
 void Form1::showFloatWidth(int width)
 {
-    Label8->setText(width == 4 ? QStringLiteral("ウキ：細") : QStringLiteral("ウキ：太"));
+    Label8->setText(FloatWidth::caption(width));
+}
+
+QString Form1::tipCaption(int tipNo)
+{
+    return QCoreApplication::translate("MainWindow", "ワンポイント * %1").arg(tipNo + 1);
 }
 
 void Form1::showHintCaption(int tipNo)
 {
-    Command4->setText(QStringLiteral("ワンポイント * ") + QString::number(tipNo + 1));
+    Command4->setText(tipCaption(tipNo));
 }
 
 void Form1::showRankingToggle()

@@ -5,6 +5,7 @@
 #include "fish/school.h"
 #include "fish/strike.h"
 #include "model/game.h"
+#include "model/hints.h"
 #include "model/scene.h"
 #include "report/summary.h"
 #include "sound/vbdsound.h"
@@ -12,8 +13,20 @@
 namespace nuyo {
 
 namespace {
-const QString WatchHint = QStringLiteral("ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』");
-const QString GoodbyeCaption = QStringLiteral(" * ぬ よ  *　－ 終了。");
+QString goodbyeCaption()
+{
+    return QCoreApplication::translate("Game", " * ぬ よ  *　－ 終了。");
+}
+// The goodbye box's points; the "！" grade marks a game with more than one big catch.
+QString goodbyeText(int points, bool bigGame)
+{
+    const QString text =
+        bigGame
+            ? QCoreApplication::translate("Game", "　　おつかれさま ．．．　　\r\n\r\n　　＜ 成績 ：！ %1　ポイント ＞")
+            : QCoreApplication::translate("Game",
+                                          "　　おつかれさま ．．．　　\r\n\r\n　　＜ 成績 ：　 %1　ポイント ＞");
+    return text.arg(points);
+}
 } // namespace
 
 Game::Game(App &a, Scene &s) : app(a), g(a.g), scene(s)
@@ -158,7 +171,7 @@ void Game::watchFloat()
     g.ResultMark = ResultMark::None;
     scene.clearScene();
     scene.drawAnglerFrame(0);
-    scene.showComment(WatchHint);
+    scene.showComment(Hint::watch());
     m_fish = 1;
     fishStep();
 }
@@ -251,10 +264,10 @@ void Game::loseBait()
     g.Baits -= 1;
     scene.showBaits(g.Baits);
     g.BaitsUsed += 1;
-    g.LastResult = ResultText::baitLost();
+    g.setResult(ResultKind::BaitLost);
     appendResultLine();
     SoundPlay(app, g.Snd105);
-    scene.showComment(g.LastResult + QStringLiteral(" ！"));
+    scene.showComment(ResultText::comment(g.LastResult));
     showAction(Action::BaitLost);
     m_furniture = true;
     scene.enableFurniture(true);
@@ -314,10 +327,7 @@ void Game::endPressed()
     SoundRelease(app);
     Q_EMIT unloadReport();
     g.SoundOff = SoundOff::Silent;
-    const QString grade = g.BigLevel > 1 ? QStringLiteral("　　＜ 成績 ：！ ") : QStringLiteral("　　＜ 成績 ：　 ");
-    app.host.msgBox(QStringLiteral("　　おつかれさま ．．．　　\r\n\r\n") + grade + QString::number(g.Points) +
-                        QStringLiteral("　ポイント ＞"),
-                    MsgBox::OkOnly, GoodbyeCaption);
+    app.host.msgBox(goodbyeText(g.Points, g.BigLevel > 1), MsgBox::OkOnly, goodbyeCaption());
     Form_QueryUnload();
 }
 
@@ -325,10 +335,10 @@ void Game::StrikeResult()
 {
     judgeStrike(g, app.rnd);
     if (g.Hooked == 1) {
-        scene.showComment(QStringLiteral("『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』"));
+        scene.showComment(Hint::fight());
         scene.printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
     } else {
-        scene.showComment(g.LastResult + QStringLiteral(" ！"));
+        scene.showComment(ResultText::comment(g.LastResult));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "fish/fight.h"
 #include "fish/school.h"
 #include "model/game.h"
+#include "model/hints.h"
 #include "model/scene.h"
 #include "sound/vbdsound.h"
 
@@ -113,8 +114,7 @@ void Game::showWantedBaitHint()
 {
     if (g.BaitWanted < Bait::Hard || g.BaitWanted > Bait::Soft)
         return;
-    scene.showComment(QStringLiteral("エサ合わせは『 ") + Bait::caption(g.BaitWanted) +
-                      QStringLiteral(" 』 （ スレアタリが出たらエサ合わせを変る ）"));
+    scene.showComment(Hint::wantedBait(g.BaitWanted));
 }
 
 void Game::Timer3_Timer()
@@ -194,7 +194,7 @@ void Game::breakLine()
     g.SplashFrame = 0;
     CmCopy(Stamp::LineBreak);
     AWASE();
-    g.LastResult = ResultText::lineBreak();
+    g.setResult(ResultKind::LineBreak);
     SoundPlay(app, g.Snd105);
     showReport([this] {
         if (g.FishType == 5)
@@ -204,7 +204,7 @@ void Game::breakLine()
         endCast([this] {
             scene.enableAction(true);
             if (g.Baits > 0)
-                scene.showComment(g.LastResult + QStringLiteral(" ！"));
+                scene.showComment(ResultText::comment(g.LastResult));
         });
     });
 }

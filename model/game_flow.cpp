@@ -2,6 +2,7 @@
 // the small controls, the kingfisher's frames and the sounds.
 #include "fish/fight.h"
 #include "fish/school.h"
+#include "host/appinfo.h"
 #include "model/game.h"
 #include "model/scene.h"
 #include "ranking/rankingfile.h"
@@ -18,16 +19,14 @@
 
 namespace nuyo {
 
-namespace {
-const QString BoxCaption = QStringLiteral(" * ぬ よ *");
-} // namespace
+namespace {} // namespace
 
 // ---- load, new game, close ----
 
 void Game::applyModeValues()
 {
     const bool practice = g.GameMode == GameMode::Practice;
-    g.FloatWidth = practice ? 5 : 4;
+    g.FloatWidth = practice ? FloatWidth::Thick : FloatWidth::Thin;
     g.BaitsAtStart = practice ? 10 : 20;
     g.Baits = g.BaitsAtStart;
 }
@@ -95,7 +94,7 @@ void Game::newGameChosen()
     g.ResultMark = ResultMark::None;
     g.TotalCm = 0;
     g.RankOn = RankOn::NothingPending;
-    g.LastResult.clear();
+    g.setResult(ResultKind::None);
     scene.showWindow(true);
 }
 
@@ -123,7 +122,8 @@ void Game::Form_QueryUnload()
         SoundRelease(app);
     Q_EMIT unloadReport();
     stopTimers();
-    app.host.msgBox(QStringLiteral("終了します！  　　"), MsgBox::Exclamation, QStringLiteral(" ぬ よ"));
+    app.host.msgBox(QCoreApplication::translate("Game", "終了します！  　　"), MsgBox::Exclamation,
+                    QCoreApplication::translate("Game", " ぬ よ"));
     app.host.endApplication();
 }
 
@@ -145,8 +145,8 @@ void Game::SetupSound()
 void Game::showReport(std::function<void()> then)
 {
     m_afterReport = std::move(then);
-    const bool landed = g.LastResult != ResultText::miss() && g.LastResult != ResultText::falseBite() &&
-                        g.LastResult != ResultText::lineBreak();
+    const bool landed =
+        g.LastKind != ResultKind::Miss && g.LastKind != ResultKind::FalseBite && g.LastKind != ResultKind::LineBreak;
     if (landed && g.FishSize >= 60) {
         // The 60 cm fish: its picture first, the master's two seconds later.
         if (g.BigLevel == 3)
@@ -174,7 +174,7 @@ void Game::reportOk()
     appendResultLine();
     g.Hooked = 0;
     readyForNextCast();
-    if (g.LastResult == ResultText::falseBite())
+    if (g.LastKind == ResultKind::FalseBite)
         showWantedBaitHint(); // the fish want another bait
     if (g.BaitsUsed == g.BaitsAtStart)
         scene.appendLog(gameEndSummary(g));
@@ -218,11 +218,13 @@ void Game::toggleRanking()
 {
     if (g.RankingOff == RankingOff::Ranked) {
         app.host.msgBox(
-            QStringLiteral("ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）"),
-            MsgBox::OkOnly, BoxCaption);
+            QCoreApplication::translate(
+                "Game", "ゲーム結果を ランキングに 反映しません！\r\n\r\n（ 最後に ランキングを 表示しません ）"),
+            MsgBox::OkOnly, appDefaultTitle());
         g.RankingOff = RankingOff::NotRanked;
     } else {
-        app.host.msgBox(QStringLiteral("ゲーム結果を ランキングに 登録します。"), MsgBox::OkOnly, BoxCaption);
+        app.host.msgBox(QCoreApplication::translate("Game", "ゲーム結果を ランキングに 登録します。"), MsgBox::OkOnly,
+                        appDefaultTitle());
         g.RankingOff = RankingOff::Ranked;
     }
     scene.showRankingToggle();
@@ -241,7 +243,7 @@ void Game::Command3_Click(int Index)
 void Game::Command4_MouseDown(int Button)
 {
     if (Button == Mouse::Left) {
-        app.host.msgBox(tipText(TipNo), MsgBox::Information, BoxCaption);
+        app.host.msgBox(tipText(TipNo), MsgBox::Information, appDefaultTitle());
         TipNo += 1;
         if (TipNo >= 9) {
             KingfisherVisit([this] {
@@ -278,21 +280,22 @@ void Game::Image3_Click()
         return; // the game has ended
     const QString path = introductionPath(app.exeDir);
     if (QFileInfo(path).isFile()) {
-        if (app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 表示しますか？"), MsgBox::YesNo | MsgBox::Question,
-                            BoxCaption) == MsgBox::Yes) {
+        if (app.host.msgBox(QCoreApplication::translate("Game", "「 はじめに.txt 」を 表示しますか？"),
+                            MsgBox::YesNo | MsgBox::Question, appDefaultTitle()) == MsgBox::Yes) {
             // The desktop's own viewer opens the file by its URL: no shell, no command line.
             if (!app.host.openDocument(path))
-                app.host.msgBox(QStringLiteral("「 はじめに.txt 」を 開けませんでした。"), MsgBox::Exclamation,
-                                QString());
+                app.host.msgBox(QCoreApplication::translate("Game", "「 はじめに.txt 」を 開けませんでした。"),
+                                MsgBox::Exclamation, QString());
         }
     } else {
-        app.host.msgBox(QStringLiteral("「 はじめに .txt 」がありません！"), MsgBox::OkOnly, QString());
+        app.host.msgBox(QCoreApplication::translate("Game", "「 はじめに .txt 」がありません！"), MsgBox::OkOnly,
+                        QString());
     }
 }
 
 void Game::Label1_Click()
 {
-    g.FloatWidth = g.FloatWidth == 5 ? 4 : 5;
+    g.FloatWidth = g.FloatWidth == FloatWidth::Thick ? FloatWidth::Thin : FloatWidth::Thick;
     scene.showFloatWidth(g.FloatWidth);
 }
 
@@ -345,8 +348,8 @@ void Game::KingfisherVisit(std::function<void()> then)
     scene.setInputEnabled(false);
     if (!scene.startVisit()) {
         scene.setInputEnabled(true);
-        app.host.msgBox(QStringLiteral("トラブル発生！　終了して下さい！"), MsgBox::Exclamation,
-                        QStringLiteral(" 警告！"));
+        app.host.msgBox(QCoreApplication::translate("Game", "トラブル発生！　終了して下さい！"), MsgBox::Exclamation,
+                        QCoreApplication::translate("Game", " 警告！"));
         birdDone();
         return;
     }

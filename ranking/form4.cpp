@@ -5,17 +5,12 @@
 #include "ranking/rankingtable.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QShowEvent>
 
 namespace nuyo {
 
 namespace {
-
-const QString OkCaption = QStringLiteral("ＯＫ");
-const QString RegisterCaption = QStringLiteral("登録");
-const QString Registered = QStringLiteral("＜　登録完了！ ＞");
-// The save failed: the result stays only for this run.
-const QString NotSaved = QStringLiteral("＜　保存できません！ ＞");
 
 const QColor Highlight(255, 255, 0);    // the new row, or a result that is not entered
 const QColor OkBack(192, 192, 0);       // Command1 reading "ＯＫ"
@@ -24,6 +19,26 @@ const QColor IndicatorOn(0, 128, 0);    // Label2 while results are ranked
 const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
 
 } // namespace
+
+QString Form4::okCaption()
+{
+    return tr("ＯＫ");
+}
+
+QString Form4::registerCaption()
+{
+    return tr("登録");
+}
+
+QString Form4::registeredText()
+{
+    return tr("＜　登録完了！ ＞");
+}
+
+QString Form4::notSavedText()
+{
+    return tr("＜　保存できません！ ＞");
+}
 
 Form4::Form4(App &a) : QWidget(a.mainWidget(), Qt::Dialog | Qt::FramelessWindowHint), app(a), g(a.g)
 {
@@ -122,7 +137,7 @@ void Form4::showButton(Button b)
 {
     m_button = b;
     Command1->setBackColor(b == Button::Ok ? OkBack : RegisterBack);
-    Command1->setText(b == Button::Ok ? OkCaption : RegisterCaption);
+    Command1->setText(b == Button::Ok ? okCaption() : registerCaption());
 }
 
 void Form4::Command1_Click()
@@ -137,7 +152,7 @@ void Form4::Command1_Click()
 
     Text1->setVisible(false);
     // "Registered" only when the file really holds it; a failure was told in a message box.
-    Label1[8]->setText(registerName(true) ? Registered : NotSaved);
+    Label1[8]->setText(registerName(true) ? registeredText() : notSavedText());
     showButton(Button::Ok);
     Command1->setFocus();
 }

@@ -16,6 +16,13 @@ class Form4 : public QWidget
 public:
     explicit Form4(App &app);
 
+    // Command1's captions, and Label1(8)'s word on the new row: registered, or not saved (the
+    // result then stays only for this run).
+    static QString okCaption();
+    static QString registerCaption();
+    static QString registeredText();
+    static QString notSavedText();
+
     void Form_Load();                 // places the window over the main window, sets its fonts
     void Form_Activate();             // fills the table and handles a pending result
     void Command1_Click();            // "ＯＫ" closes; "登録" registers the name

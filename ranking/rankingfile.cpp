@@ -1,5 +1,6 @@
 #include "ranking/rankingfile.h"
 
+#include "host/appinfo.h"
 #include "ranking/rankingreasons.h"
 #include "ranking/rankingtable.h"
 
@@ -31,20 +32,27 @@ namespace {
 const QString FileName = QStringLiteral("Point.dat");
 
 // The player is told about a ranking file that cannot be read or written, once in a run.
-const QString ProblemCaption = QStringLiteral(" * ぬ よ *");
-const QString RankingUnreadableText = QStringLiteral("ランキングの ファイルを 読めません！");
-const QString RankingUnsavedText = QStringLiteral("ランキングを 保存できません！");
-const QString ProblemFooter = QStringLiteral("（ 今回の 成績は ランキングに 残りません ）");
+QString rankingUnreadableText()
+{
+    return QCoreApplication::translate("Ranking", "ランキングの ファイルを 読めません！");
+}
+QString rankingUnsavedText()
+{
+    return QCoreApplication::translate("Ranking", "ランキングを 保存できません！");
+}
 
 void tellRankingProblem(App &app, const QString &headline, const QString &path, const QString &reason)
 {
     if (app.rankingProblemTold)
         return;
     app.rankingProblemTold = true;
-    const QString text = headline + QStringLiteral("\r\n\r\n　") + QDir::toNativeSeparators(path) +
-                         QStringLiteral("\r\n　（ ") + reason + QStringLiteral(" ）\r\n\r\n") + ProblemFooter;
+    // The headline, the file, the reason, and what it means for this game.
+    const QString text =
+        QCoreApplication::translate("Ranking",
+                                    "%1\r\n\r\n　%2\r\n　（ %3 ）\r\n\r\n（ 今回の 成績は ランキングに 残りません ）")
+            .arg(headline, QDir::toNativeSeparators(path), reason);
     std::fprintf(stderr, "nuyo: %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
-    app.host.msgBox(text, MsgBox::Exclamation, ProblemCaption);
+    app.host.msgBox(text, MsgBox::Exclamation, appDefaultTitle());
 }
 
 // Where an installed game keeps its data, relative to the prefix (the executable's parent).
@@ -575,10 +583,10 @@ void LoadRanking(App &app)
     case RankingLoad::Unreadable:
         // Its rows may still be somebody's records: it is never overwritten with this run's table.
         app.rankingUnreadable = true;
-        tellRankingProblem(app, RankingUnreadableText, path, reason);
+        tellRankingProblem(app, rankingUnreadableText(), path, reason);
         break;
     case RankingLoad::NotCreated:
-        tellRankingProblem(app, RankingUnsavedText, path, reason);
+        tellRankingProblem(app, rankingUnsavedText(), path, reason);
         break;
     default:
         break;
@@ -691,7 +699,7 @@ bool SaveRanking(App &app, bool tell)
     QString reason = rankingReason(RankingReason::RefusedOverwrite);
     const bool saved = !app.rankingUnreadable && SaveRanking(path, app.g, &reason);
     if (!saved && tell)
-        tellRankingProblem(app, RankingUnsavedText, path, reason);
+        tellRankingProblem(app, rankingUnsavedText(), path, reason);
     return saved;
 }
 
@@ -805,7 +813,7 @@ Registration RegisterResult(App &app, int points, const QString &record, bool te
     if (!app.rankingUnreadable)
         result = RegisterResult(path, app.g, points, record);
     if (!result.saved && tell)
-        tellRankingProblem(app, RankingUnsavedText, path, result.reason);
+        tellRankingProblem(app, rankingUnsavedText(), path, result.reason);
     return result;
 }
 

@@ -93,9 +93,9 @@ void Form3::Form_Activate()
     Command1->setEnabled(true);
     Pic1->cls();
 
-    if (g.LastResult == ResultText::miss() || g.LastResult == ResultText::falseBite()) {
+    if (g.LastKind == ResultKind::Miss || g.LastKind == ResultKind::FalseBite) {
         Pic1->setPicture(Img3->picture());
-    } else if (g.LastResult == ResultText::lineBreak()) {
+    } else if (g.LastKind == ResultKind::LineBreak) {
         Pic1->setPicture(Img2->picture());
     } else if (g.FishSize < 60) {
         // A landed fish, drawn by its length.

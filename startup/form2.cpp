@@ -1,5 +1,6 @@
 #include "startup/form2.h"
 
+#include "host/appinfo.h"
 #include "layouts/fonts.h"
 #include "layouts/layout.h"
 #include "startup/placement.h"
@@ -17,7 +18,7 @@ Form2::Form2(App &a) : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), a
     Command3 = qobject_cast<ColourButton *>(controls.value(QStringLiteral("Command3")));
     Label1 = qobject_cast<TextLabel *>(controls.value(QStringLiteral("Label1")));
     Image1 = qobject_cast<ImageBox *>(controls.value(QStringLiteral("Image1")));
-    setWindowTitle(QStringLiteral("ぬ よ"));
+    setWindowTitle(QCoreApplication::translate("Title", "ぬ よ"));
     // The off-screen button comes first in the focus order (it holds the focus at start, so no
     // mode button shows a focus mark), then the two modes.
     Command3->setFocus();
@@ -29,9 +30,9 @@ bool Form2::Form_Load()
 {
     if (app.displayDepth && app.displayDepth() == 8) {
         // The box may not be readable on such a display: the refusal goes to the terminal too.
-        const QString refusal = QStringLiteral("  ２５６色では使用できません！  ");
+        const QString refusal = QCoreApplication::translate("Title", "  ２５６色では使用できません！  ");
         qCritical("%s", qUtf8Printable(refusal));
-        app.host.msgBox(refusal, MsgBox::Exclamation, QStringLiteral(" * ぬ よ *"));
+        app.host.msgBox(refusal, MsgBox::Exclamation, appDefaultTitle());
         return false;
     }
     // Centred on the work area, as the main window is, so that no panel covers either.

@@ -25,7 +25,7 @@ void hook(Harness &h, int type, int size, int tension, int distance)
     g.FishType = type;
     g.BiteFish = 1;
     g.FishSize = size;
-    g.LastResult = QStringLiteral("ぬよ　%1 ㎝").arg(size);
+    g.setResult(ResultKind::Hooked, size);
     g.Tension = tension;
     g.Distance = distance;
     g.Fighting = 1;

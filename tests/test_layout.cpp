@@ -4,10 +4,12 @@
 // that fit their controls and controls a screen reader can name.
 #include "layouts/fonts.h"
 #include "mainwindow/form1.h"
+#include "model/hints.h"
 #include "ranking/form4.h"
 #include "report/form3.h"
 #include "startup/form2.h"
 #include "support/harness.h"
+#include "window/tips.h"
 
 #include <QAccessible>
 #include <QRawFont>
@@ -343,6 +345,19 @@ void LayoutTest::everyControlIsNamedAndItsCaptionFits_data()
         for (const QString &r : {ResultText::baitLost(), ResultText::falseBite(), ResultText::miss(),
                                  ResultText::lineBreak(), ResultText::hooked(60)})
             QTest::addRow("%s report %s", language, qPrintable(r)) << english << "Form3 Label2" << r;
+        // The comment line's hints and words on a result, the float's and hint button's captions,
+        // the ranking window's button and its word on the new row.
+        for (const QString &t :
+             {Hint::atStart(), Hint::watch(), Hint::fight(), Hint::wantedBait(Bait::Soft),
+              ResultText::comment(ResultText::lineBreak()), ResultText::comment(ResultText::hooked(60))})
+            QTest::addRow("%s comment %s", language, qPrintable(t)) << english << "Form1 Label3" << t;
+        for (const int w : {FloatWidth::Thin, FloatWidth::Thick})
+            QTest::addRow("%s float %d", language, w) << english << "Form1 Label8" << FloatWidth::caption(w);
+        QTest::addRow("%s last tip", language) << english << "Form1 Command4" << Form1::tipCaption(TipCount - 1);
+        for (const QString &t : {Form4::okCaption(), Form4::registerCaption()})
+            QTest::addRow("%s Form4 %s", language, qPrintable(t)) << english << "Form4 Command1" << t;
+        for (const QString &t : {Form4::registeredText(), Form4::notSavedText()})
+            QTest::addRow("%s Form4 %s", language, qPrintable(t)) << english << "Form4 Label1(8)" << t;
     }
 }
 

@@ -22,6 +22,16 @@ QString landed(int cm)
     return QStringLiteral("ぬよ　%1 ㎝").arg(cm);
 }
 
+// A strike's result as the rows name it: the text shown, and the kind the game decides by.
+void setResult(GameState &g, const QString &text)
+{
+    g.LastResult = text;
+    g.LastKind = text == Miss        ? ResultKind::Miss
+                 : text == FalseBite ? ResultKind::FalseBite
+                 : text == LineBreak ? ResultKind::LineBreak
+                                     : ResultKind::Hooked;
+}
+
 // A main window and its report on a simulated host, in the middle of a practice game.
 struct Rig {
     SimHost host;
@@ -92,6 +102,7 @@ class ReportTest : public QObject
 private Q_SLOTS:
     void showsThePictureAndTextOfEachResult_data();
     void showsThePictureAndTextOfEachResult();
+    void picksThePictureByTheResultsKindNotItsText();
     void drawsTheLandedFishAtItsSizesPlace_data();
     void drawsTheLandedFishAtItsSizesPlace();
     void holdsOkTwoSecondsForASixtyCentimetreFish_data();
@@ -121,10 +132,10 @@ void ReportTest::showsThePictureAndTextOfEachResult()
     Rig rig;
     rig.watch();
     // A landed fish first: the next report must not keep any of its drawing.
-    rig.app.g.LastResult = landed(42);
+    setResult(rig.app.g, landed(42));
     rig.app.g.FishSize = 42;
     rig.report();
-    rig.app.g.LastResult = result;
+    setResult(rig.app.g, result);
     rig.app.g.FishSize = 0;
     rig.report();
 
@@ -136,6 +147,18 @@ void ReportTest::showsThePictureAndTextOfEachResult()
     QVERIFY(rig.okEnabled);
     // Placed over the main window, 880 and 900 twips inside its corner.
     QCOMPARE(rig.f3->pos(), QPoint(100 + 58, 80 + 60));
+}
+
+void ReportTest::picksThePictureByTheResultsKindNotItsText()
+{
+    Rig rig;
+    rig.watch();
+    rig.app.g.LastKind = ResultKind::LineBreak;
+    rig.app.g.LastResult = QStringLiteral("Line broke"); // as an English desktop shows it
+    rig.report();
+    const QImage &lineBreak = rig.f3->findChild<ImageBox *>(QStringLiteral("Img2"))->picture();
+    QCOMPARE(rig.shown, asShown(lineBreak, rig.shown.size()));
+    QCOMPARE(rig.shownText, QStringLiteral("Line broke"));
 }
 
 void ReportTest::drawsTheLandedFishAtItsSizesPlace_data()
@@ -158,7 +181,7 @@ void ReportTest::drawsTheLandedFishAtItsSizesPlace()
     rig.watch();
     // The main window moved since the report was loaded: the report follows it.
     rig.f1->move(300, 200);
-    rig.app.g.LastResult = landed(cm);
+    setResult(rig.app.g, landed(cm));
     rig.app.g.FishSize = cm;
     rig.report();
     QCOMPARE(rig.f3->pos(), QPoint(300 + 58, 200 + 60));
@@ -223,7 +246,7 @@ void ReportTest::holdsOkTwoSecondsForASixtyCentimetreFish()
     QFETCH(bool, backTurnsPurple);
     Rig rig;
     GameState &g = rig.app.g;
-    g.LastResult = landed(60);
+    setResult(g, landed(60));
     g.FishSize = 60;
     g.BigLevel = bigLevel;
     g.TotalCm = 100;
@@ -330,7 +353,7 @@ void ReportTest::okWritesTheLogLineAndClosesTheGamesAccount()
     GameState &g = rig.app.g;
     g.BaitsUsed = baitsUsed;
     g.BaitsAtStart = baitsAtStart;
-    g.LastResult = result;
+    setResult(g, result);
     g.FishSize = fishSize;
     g.TotalCm = totalBefore;
     g.Catches = catches;
@@ -375,7 +398,7 @@ void ReportTest::okAfterAFalseBiteNamesTheWantedBait()
     QFETCH(int, wanted);
     QFETCH(QString, comment);
     Rig rig;
-    rig.app.g.LastResult = result;
+    setResult(rig.app.g, result);
     rig.app.g.BaitWanted = wanted;
     rig.f1->Label3->setText(QStringLiteral("コメント"));
     rig.report();
@@ -386,7 +409,7 @@ void ReportTest::okResetsTheMainWindowForTheNextCast()
 {
     Rig rig;
     Form1 *f1 = rig.f1;
-    rig.app.g.LastResult = landed(27);
+    setResult(rig.app.g, landed(27));
     rig.app.g.FishSize = 27;
     // As a strike leaves them: the size stamps printed, the buttons off, the button coloured.
     for (int i = 0; i <= 2; ++i) {
@@ -419,7 +442,7 @@ void ReportTest::okResetsTheMainWindowForTheNextCast()
 void ReportTest::onlyOkClosesTheReport()
 {
     Rig rig;
-    rig.app.g.LastResult = Miss;
+    setResult(rig.app.g, Miss);
     bool closedByFrame = true;
     bool visibleAfterClose = false;
     rig.host.after(0.3, [&] {

@@ -34,10 +34,8 @@ wait_caption() { wait_until "$1" "the action button says $2" action_says "$2"; }
 said() { said_at "$@" | tr '\t\n' ' |'; }
 japanese() { LC_ALL=C.UTF-8 grep -qP '[\x{3000}-\x{30FF}\x{4E00}-\x{9FFF}\x{FF00}-\x{FFEF}]' <<<"$1"; }
 
-# The windows whose titles are held to English. The title window, the main window and the main
-# window's end boxes still take their titles from window files whose texts are not translated yet:
-# add each here ("title-window", "main-window", "end-box") once it is.
-ENGLISH_TITLED=" report sound-box "
+# The windows whose titles are held to English: all that the game shows on the way.
+ENGLISH_TITLED=" title-window main-window report sound-box end-box "
 title_check() # WHAT WID
 {
     local title
@@ -60,7 +58,7 @@ main_or_box() # the main window, after dismissing the box of a missing sound dev
 {
     MAIN_WIN=$(window_of_size "$GAME_PID" 610 427) && return 0
     local box
-    box=$(find_window Nuyo "$GAME_PID" | head -n 1) && [ -n "$box" ] || return 1
+    box=$(find_window Nuyo "$GAME_PID" | grep -vxF "$TITLE_WIN" | head -n 1) && [ -n "$box" ] || return 1 # the title window is "Nuyo" too
     title_check sound-box "$box" >&3 2>&4
     key_to "$box" Return
     return 1

@@ -448,7 +448,7 @@ void report59(Camera &cam, QStringList &problems)
     }
     GameState &g = game.g();
     g.FishSize = 59;
-    g.LastResult = QStringLiteral("ぬよ　59 ㎝");
+    g.setResult(ResultKind::Hooked, 59);
     game.reportShot = QStringLiteral("report-59");
     App &app = *game.h.app;
     game.h.host.after(0.5, [&app] { app.game->showReport(); });
