@@ -199,6 +199,8 @@ private Q_SLOTS:
 
     // What is saved reads back as the same table.
     void savedTableReadsBackEqual();
+    // A Point.dat that is a link is saved through to the file it names, and stays a link.
+    void savingThroughALinkKeepsTheLink();
 
     // Each line is read as the classic list input reads it; a bad row keeps its values.
     void linesAreReadLikeListInput_data();
@@ -390,6 +392,21 @@ void RankingFileTest::savedTableReadsBackEqual()
     QCOMPARE(toCp932(QStringLiteral("〜")), QByteArray("\x81\x60"));
     // What the code page cannot hold is written as "?".
     QCOMPARE(toCp932(QStringLiteral("A😀é")), QByteArray("A??"));
+}
+
+void RankingFileTest::savingThroughALinkKeepsTheLink()
+{
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("kept")));
+    const QString target = m_dir.filePath(QStringLiteral("kept/Point.dat"));
+    const QString link = m_dir.filePath(QStringLiteral("Point.dat.link"));
+    QVERIFY(QFile::link(QStringLiteral("kept/Point.dat"), link));
+    const GameState saved = saverTable(1);
+    QVERIFY(SaveRanking(target, saverTable(0)));
+    QVERIFY(SaveRanking(link, saved));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), encodeRanking(saved));
 }
 
 void RankingFileTest::linesAreReadLikeListInput_data()
