@@ -147,7 +147,14 @@ void ColourButton::paintEvent(QPaintEvent *)
     const QPoint shift = m_down ? QPoint(1, 1) : QPoint();
     if (!m_picture.isNull()) {
         const QPoint at = r.center() - QPoint(m_picture.width() / 2, m_picture.height() / 2) + shift;
-        p.drawImage(at, m_picture);
+        // On a dense screen the same picture drawn at twice the pixels, in the same place.
+        const QImage fine = devicePixelRatioF() > 1 ? finePicture(m_picture) : QImage();
+        if (fine.isNull()) {
+            p.drawImage(at, m_picture);
+        } else {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(at, m_picture.size()), fine);
+        }
     }
     if (!m_text.isEmpty()) {
         p.setFont(font());

@@ -73,6 +73,7 @@ QVector<Output> catalog()
     picture(QStringLiteral("form3/Image3.gif"), [] { return bigHeadPicture(QStringLiteral("60cm")); });
     picture(QStringLiteral("form3/Image1.gif"), [] { return bigHeadPicture(QStringLiteral("名人！")); });
     out.append({QStringLiteral("form4/Command2.ico"), [] { return encodeIco16(rankingIcon(32)); }});
+    out.append({QStringLiteral("form4/Command2@2x.ico"), [] { return encodeIco16(rankingIcon(64)); }});
     // The desktop's icon sizes, and 96 and 256 for the sizes it shows at twice the density.
     for (int size : {32, 48, 64, 96, 128, 256})
         out.append({QStringLiteral("icons/nuyo-%1.png").arg(size), [size] { return png(windowIcon(size)); }});
