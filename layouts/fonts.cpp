@@ -1,4 +1,5 @@
 #include "layouts/fonts.h"
+#include "layouts/layout.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -8,12 +9,12 @@ namespace nuyo {
 
 QString proportionalFaceName()
 {
-    return QStringLiteral("ＭＳ Ｐゴシック");
+    return QString::fromUtf8(PGothic);
 }
 
 QString fixedFaceName()
 {
-    return QStringLiteral("ＭＳ ゴシック");
+    return QString::fromUtf8(Gothic);
 }
 
 QString defaultFaceName()

@@ -4,7 +4,6 @@
 namespace nuyo {
 
 namespace {
-constexpr const char *PGothic = "ＭＳ Ｐゴシック";
 constexpr unsigned GraphicalButton = Graphical;
 constexpr unsigned SysColours = SystemBack | SystemFore;
 } // namespace

@@ -14,8 +14,8 @@ const WindowTable &form3Layout()
         rgb(255, 0, 0),
         {
             {"Pic1", -1, Kind::PictureBox, 120, 120, 3495, 3255, true, nullptr, rgb(255, 0, 255), Default, nullptr, 0, Border3D | KeepsDrawing, nullptr, nullptr},
-            {"Command1", -1, Kind::Button, 1920, 2400, 1335, 615, true, "OK", rgb(192, 192, 0), Default, "ＭＳ Ｐゴシック", 14.25, Graphical | Bold, "Pic1", nullptr},
-            {"Label2", -1, Kind::Label, 120, 2400, 1695, 375, true, QT_TRANSLATE_NOOP("Layout", "スレアタリ"), rgb(0, 0, 255), rgb(255, 255, 0), "ＭＳ Ｐゴシック", 14.25, Bold | Centre | BorderSingle, "Pic1", nullptr},
+            {"Command1", -1, Kind::Button, 1920, 2400, 1335, 615, true, "OK", rgb(192, 192, 0), Default, PGothic, 14.25, Graphical | Bold, "Pic1", nullptr},
+            {"Label2", -1, Kind::Label, 120, 2400, 1695, 375, true, QT_TRANSLATE_NOOP("Layout", "スレアタリ"), rgb(0, 0, 255), rgb(255, 255, 0), PGothic, 14.25, Bold | Centre | BorderSingle, "Pic1", nullptr},
             {"Image3", -1, Kind::Image, 5160, 720, 855, 615, true, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form3/Image3.gif"},
             {"Image2", -1, Kind::Image, 5160, 2400, 855, 735, true, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form3/Image2.gif"},
             {"Image1", -1, Kind::Image, 5160, 1440, 855, 735, true, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form3/Image1.gif"},

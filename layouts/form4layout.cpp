@@ -3,11 +3,6 @@
 
 namespace nuyo {
 
-namespace {
-constexpr const char *PGothic = "ＭＳ Ｐゴシック";
-constexpr const char *Gothic = "ＭＳ ゴシック";
-} // namespace
-
 const WindowTable &form4Layout()
 {
     // One control per line, as the table reads.

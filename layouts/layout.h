@@ -58,6 +58,10 @@ constexpr QRgb rgb(int r, int g, int b)
 }
 constexpr QRgb Default = 0;
 
+// The two faces the tables name (layouts/fonts.h maps them to the faces this desktop has).
+constexpr const char *PGothic = "ＭＳ Ｐゴシック";
+constexpr const char *Gothic = "ＭＳ ゴシック";
+
 // The name a screen reader gives a control that shows no caption of its own (a picture, a
 // frame, a count), in the tables' translation context.
 struct AccessibleName {
