@@ -1,4 +1,5 @@
 #include "startup/displaycheck.h"
+#include "startup/platform.h"
 
 #include "startup/startupmessages.h"
 
@@ -8,8 +9,6 @@
 namespace nuyo {
 
 namespace {
-
-const QByteArray X11Platform = QByteArrayLiteral("xcb");
 
 bool choosesOnCommandLine(int argc, char **argv)
 {

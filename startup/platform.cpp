@@ -7,7 +7,6 @@ namespace nuyo {
 namespace {
 
 const char *const PlatformVariable = "QT_QPA_PLATFORM";
-const QByteArray X11Platform = QByteArrayLiteral("xcb");
 const QByteArray WaylandPlatform = QByteArrayLiteral("wayland");
 
 } // namespace

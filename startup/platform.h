@@ -5,6 +5,9 @@
 
 namespace nuyo {
 
+// Qt's name of the X11 platform.
+inline const QByteArray X11Platform = QByteArrayLiteral("xcb");
+
 // The platform for a session, from its environment: the user's own QT_QPA_PLATFORM, else the X
 // server when there is one (XWayland in a Wayland session, where every window can be placed
 // where the game puts it), else native Wayland. Empty leaves the choice to Qt.
