@@ -488,19 +488,40 @@ int followLinks(const QString &path, QString &file)
     return ELOOP;
 }
 
+// Opens `name` only when it is a regular file, never waiting: a pipe or a device could block the
+// game for good. Checked before opening and again on what was opened (the name may have been
+// replaced meanwhile). Returns the descriptor, or -1 with errno set (EISDIR for a folder, ENXIO for
+// anything else that is not a file); `opened` receives what was opened.
+int openRegularFile(const QByteArray &name, int flags, struct stat *opened = nullptr)
+{
+    struct stat st {
+    };
+    if (::stat(name.constData(), &st) != 0)
+        return -1;
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : ENXIO;
+        return -1;
+    }
+    const int fd = ::open(name.constData(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = ENXIO;
+        return -1;
+    }
+    if (opened)
+        *opened = st;
+    return fd;
+}
+
 // Where the folder cannot hold a temporary file but the file itself may be written: the new bytes
 // go over the old ones, which are kept in memory and put back if the writing fails.
 bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *reason)
 {
-    const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int fd = openRegularFile(target, O_RDWR);
     if (fd < 0)
         return fail(reason, errno);
-    struct stat st {
-    };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) { // replaced by a pipe or a device meanwhile
-        ::close(fd);
-        return fail(reason, RankingReason::NotAFile);
-    }
     QByteArray old;
     char chunk[4096];
     for (;;) {
@@ -539,31 +560,16 @@ RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason)
     QString target; // a save through a link leaves its temporary file beside the link's target
     if (followLinks(path, target) == 0 && target != path)
         RemoveStaleSaves(target);
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {
-    };
-    if (::stat(name.constData(), &st) != 0) {
+    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY);
+    if (fd < 0) {
         const int error = errno;
-        if (error != ENOENT && error != ENOTDIR) { // a link that loops, a folder that refuses us...
+        if (error != ENOENT && error != ENOTDIR) { // not a file, a link that loops, a folder that refuses us...
             fail(reason, error, FileAction::Read);
             return RankingLoad::Unreadable;
         }
         // Missing (a link to a missing file included): created, through the link.
         QDir().mkpath(QFileInfo(path).absolutePath());
         return ResetRanking(path, g, reason) ? RankingLoad::Created : RankingLoad::NotCreated;
-    }
-    // Only a regular file is opened: a pipe or a device could block the game for good.
-    int fd = -1;
-    if (S_ISREG(st.st_mode))
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    else
-        errno = S_ISDIR(st.st_mode) ? EISDIR : ENXIO;
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int error = fd < 0 ? errno : ENXIO; // replaced by something else meanwhile
-        if (fd >= 0)
-            ::close(fd);
-        fail(reason, error, FileAction::Read);
-        return RankingLoad::Unreadable;
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -729,19 +735,11 @@ int lockRanking(const QByteArray &name, LockedFile &file)
 {
     const auto deadline = std::chrono::steady_clock::now() + LockWait;
     for (;;) {
-        struct stat st {
-        };
-        if (::stat(name.constData(), &st) != 0)
-            return errno;
-        if (!S_ISREG(st.st_mode))
-            return S_ISDIR(st.st_mode) ? EISDIR : ENXIO;
-        file.fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-        if (file.fd < 0)
-            return errno;
         struct stat opened {
         };
-        if (::fstat(file.fd, &opened) != 0 || !S_ISREG(opened.st_mode))
-            return ENXIO;
+        file.fd = openRegularFile(name, O_RDONLY, &opened);
+        if (file.fd < 0)
+            return errno;
         while (::flock(file.fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno == ENOLCK) // a folder without locks (some network folders): as before, unlocked
                 return 0;
@@ -751,6 +749,8 @@ int lockRanking(const QByteArray &name, LockedFile &file)
                 return EWOULDBLOCK;
             std::this_thread::sleep_for(LockRetry);
         }
+        struct stat st {
+        };
         if (::stat(name.constData(), &st) == 0 && st.st_dev == opened.st_dev && st.st_ino == opened.st_ino)
             return 0;
         ::close(file.fd);
