@@ -129,6 +129,17 @@ void PictureBox::clearFine() const
     m_fineImage.fill(m_back);
 }
 
+void PictureBox::resetFine() const
+{
+    if (!m_finePicture.isNull() && m_finePicture.size() == m_image.size() * m_density) {
+        m_fineImage = m_finePicture; // shared until the next drawing
+        return;
+    }
+    clearFine();
+    if (!m_finePicture.isNull())
+        blit(m_fineImage, m_finePicture, QRect(QPoint(), m_finePicture.size()), QPoint(), Rop::SrcCopy);
+}
+
 void PictureBox::followDensity()
 {
     const int want = densityFor(devicePixelRatioF());
@@ -147,9 +158,7 @@ void PictureBox::followDensity()
         // Too much was drawn since the last Cls to draw it again: the pixels are repeated.
         m_fineImage = atDensity(m_image, QImage(), want);
     } else {
-        clearFine();
-        if (!m_finePicture.isNull())
-            blit(m_fineImage, m_finePicture, QRect(QPoint(), m_finePicture.size()), QPoint(), Rop::SrcCopy);
+        resetFine();
         for (const Op &op : m_history)
             apply(m_fineImage, op, want);
     }
@@ -362,15 +371,8 @@ void PictureBox::flush() const
             if (hasPicture())
                 blit(m_image, m_picture, QRect(QPoint(), m_picture.size()), QPoint(), Rop::SrcCopy);
         }
-        if (m_density > 1) {
-            if (m_finePicture.size() == m_fineImage.size()) {
-                m_fineImage = m_finePicture;
-            } else {
-                clearFine();
-                if (!m_finePicture.isNull())
-                    blit(m_fineImage, m_finePicture, QRect(QPoint(), m_finePicture.size()), QPoint(), Rop::SrcCopy);
-            }
-        }
+        if (m_density > 1)
+            resetFine();
     }
     if (m_pending.empty())
         return;

@@ -116,7 +116,8 @@ private:
     static QImage fineTwin(const QImage &picture);
     // Follows the screen's density; a change draws the fine drawing again.
     void followDensity();
-    void clearFine() const;
+    void clearFine() const; // the fine drawing all back colour, at the box's size
+    void resetFine() const; // the fine drawing as a Cls leaves it: the back colour, the fine picture on it
 
     mutable QImage m_image;
     mutable std::vector<Op> m_pending;
