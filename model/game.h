@@ -108,6 +108,9 @@ private:
     // The cast's next step. The pauses are single-precision numbers of seconds (0.2f is a
     // little over 0.2), as the game's clock has always counted them.
     void after(float seconds, void (Game::*step)());
+    // Schedules `step` on the host's clock; `pending` holds it until it runs (then 0), so that it
+    // can be cancelled.
+    void scheduleInto(Host::StepId &pending, double seconds, std::function<void()> step);
     void loseBait();
     void baitLostPressed();
     void strikePressed();

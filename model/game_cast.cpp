@@ -132,12 +132,17 @@ void Game::castPressed()
     throwLine();
 }
 
+void Game::scheduleInto(Host::StepId &pending, double seconds, std::function<void()> step)
+{
+    pending = app.host.schedule(seconds, [&pending, step = std::move(step)] {
+        pending = 0;
+        step();
+    });
+}
+
 void Game::after(float seconds, void (Game::*step)())
 {
-    m_castStep = app.host.schedule(seconds, [this, step] {
-        m_castStep = 0;
-        (this->*step)();
-    });
+    scheduleInto(m_castStep, seconds, [this, step] { (this->*step)(); });
 }
 
 void Game::throwLine()

@@ -58,10 +58,7 @@ void Game::modeChosen(int mode)
 {
     g.GameMode = mode == GameMode::Real ? GameMode::Real : GameMode::Practice;
     // The title says it is getting ready for a moment before the game is reset.
-    m_titleStep = app.host.schedule(1.5, [this] {
-        m_titleStep = 0;
-        Q_EMIT titleDone();
-    });
+    scheduleInto(m_titleStep, 1.5, [this] { Q_EMIT titleDone(); });
 }
 
 void Game::titleClosed()
@@ -151,8 +148,7 @@ void Game::showReport(std::function<void()> then)
         // The 60 cm fish: its picture first, the master's two seconds later.
         if (g.BigLevel == 3)
             scene.showMasterColour();
-        m_reportStep = app.host.schedule(2.0, [this] {
-            m_reportStep = 0;
+        scheduleInto(m_reportStep, 2.0, [this] {
             SoundPlay(app, g.Snd104);
             Q_EMIT reportMaster();
         });
@@ -303,10 +299,7 @@ void Game::Label1_Click()
 
 void Game::birdAfter(double seconds, void (Game::*step)())
 {
-    m_birdStep = app.host.schedule(seconds, [this, step] {
-        m_birdStep = 0;
-        (this->*step)();
-    });
+    scheduleInto(m_birdStep, seconds, [this, step] { (this->*step)(); });
 }
 
 void Game::birdDone()
