@@ -1,6 +1,6 @@
 #include "fish/fight.h"
 
-#include "game/gamestate.h"
+#include "state/gamestate.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "fish/school.h"
 
-#include "fish/nuyoobject.h"
-#include "game/app.h"
+#include "fish/fish.h"
+#include "app/app.h"
 
 namespace nuyo {
 

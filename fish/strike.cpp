@@ -1,6 +1,6 @@
 #include "fish/strike.h"
 
-#include "game/gamestate.h"
+#include "state/gamestate.h"
 #include "host/random.h"
 
 namespace nuyo {

@@ -3,8 +3,8 @@
 // signals, to App (which windows to show).
 #pragma once
 
-#include "game/app.h"
-#include "game/gamestate.h"
+#include "app/app.h"
+#include "state/gamestate.h"
 #include "host/host.h"
 
 #include <QColor>

@@ -1,14 +1,14 @@
 // The action button: every cast is played from it. What a press does depends on the cast's
 // state (ActionState), which the button's caption and colour show.
 #include "fish/floatrules.h"
-#include "fish/nuyoobject.h"
+#include "fish/fish.h"
 #include "fish/school.h"
 #include "fish/strike.h"
 #include "model/game.h"
 #include "model/hints.h"
 #include "model/scene.h"
-#include "report/summary.h"
-#include "sound/vbdsound.h"
+#include "scoring/summary.h"
+#include "sound/sounds.h"
 
 namespace nuyo {
 

@@ -5,7 +5,7 @@
 #include "model/game.h"
 #include "model/hints.h"
 #include "model/scene.h"
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
 
 namespace nuyo {
 

@@ -7,12 +7,12 @@
 #include "model/scene.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
-#include "report/summary.h"
+#include "scoring/summary.h"
 #include "sound/soundlibrary.h"
-#include "sound/vbdsound.h"
-#include "window/grades.h"
-#include "window/introduction.h"
-#include "window/tips.h"
+#include "sound/sounds.h"
+#include "scoring/grades.h"
+#include "help/introduction.h"
+#include "help/tips.h"
 
 #include <QFileInfo>
 #include <utility>

@@ -2,7 +2,7 @@
 // (model/game.h) says what changed; the main window, which implements this, only draws it.
 #pragma once
 
-#include "game/vocabulary.h"
+#include "state/vocabulary.h"
 
 #include <QColor>
 #include <QPoint>

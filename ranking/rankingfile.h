@@ -1,7 +1,7 @@
 // The ranking file Point.dat: where it lives, its Shift-JIS text format, loading and saving.
 #pragma once
 
-#include "game/app.h"
+#include "app/app.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // The points ranking in memory: the row texts, the points column and the insertion of a result.
 #pragma once
 
-#include "game/gamestate.h"
+#include "state/gamestate.h"
 
 #include <QString>
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
 
 namespace nuyo {
 

@@ -2,7 +2,7 @@
 // all around, the box shows exactly the scene without the sprite (no key colour, no fringe); where
 // it is solid all around, exactly the sprite over any other ground (no gap). Edges go unchecked.
 #include "layouts/pictures.h"
-#include "report/form3.h"
+#include "windows/catchreport.h"
 #include "widgets/picturebox.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The fight and the action button's captions: landings, line breaks, colours, the sounds of
 // each moment, and whole games with the wrong bait and with a ranking entry.
-#include "fish/nuyoobject.h"
+#include "fish/fish.h"
 #include "ranking/rankingfile.h"
-#include "report/form3.h"
+#include "windows/catchreport.h"
 #include "support/harness.h"
 #include "support/player.h"
 

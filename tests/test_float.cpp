@@ -1,6 +1,6 @@
 // The float in its close-up box and the school's steps, in the real main window under the
 // simulated host: what the player sees is checked pixel for pixel.
-#include "fish/nuyoobject.h"
+#include "fish/fish.h"
 #include "fish/school.h"
 #include "support/harness.h"
 

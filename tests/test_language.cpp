@@ -2,7 +2,7 @@
 // ranking file that reads the same whichever language wrote it.
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
-#include "report/summary.h"
+#include "scoring/summary.h"
 #include "startup/language.h"
 
 #include <QBuffer>

@@ -3,13 +3,13 @@
 // a glyph for every Japanese character the windows show; in Japanese and in English, captions
 // that fit their controls and controls a screen reader can name.
 #include "layouts/fonts.h"
-#include "mainwindow/form1.h"
+#include "windows/mainwindow.h"
 #include "model/hints.h"
-#include "ranking/form4.h"
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "windows/rankingwindow.h"
+#include "windows/catchreport.h"
+#include "windows/titlewindow.h"
 #include "support/harness.h"
-#include "window/tips.h"
+#include "help/tips.h"
 
 #include <QAccessible>
 #include <QRawFont>

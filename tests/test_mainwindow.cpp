@@ -1,10 +1,10 @@
 // The main window between casts: set-up for each mode, a new game, the kingfisher's visits,
 // the hints, bait buttons, float box, help text and closing.
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "windows/catchreport.h"
+#include "windows/titlewindow.h"
 #include "support/harness.h"
 #include "support/player.h"
-#include "window/tips.h"
+#include "help/tips.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The ranking window under the simulated host: its states, the name entry and the toggle.
-#include "game/app.h"
-#include "mainwindow/form1.h"
-#include "ranking/form4.h"
+#include "app/app.h"
+#include "windows/mainwindow.h"
+#include "windows/rankingwindow.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
 #include "support/harness.h"

@@ -1,10 +1,10 @@
 // The catch report shows the picture and text of each cast's result, draws a landed fish at the
 // place and size of its length, holds a 60 cm fish's OK back for two seconds, and its OK writes
 // the log line, keeps the counters and, at the last cast, the weight and the points.
-#include "game/app.h"
+#include "app/app.h"
 #include "host/simhost.h"
-#include "mainwindow/form1.h"
-#include "report/form3.h"
+#include "windows/mainwindow.h"
+#include "windows/catchreport.h"
 #include "support/recordingsound.h"
 
 #include <QtTest>

@@ -2,9 +2,9 @@
 // precision, multiplied by the big-catch level above 1, and never leave the 16-bit range: a
 // record run saturates at 32767. In every game that can be played that is the total length in
 // centimetres times the catches, over ten, floored.
-#include "game/app.h"
+#include "app/app.h"
 #include "host/simhost.h"
-#include "report/summary.h"
+#include "scoring/summary.h"
 #include "sound/soundlibrary.h"
 
 #include <QtTest>

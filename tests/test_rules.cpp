@@ -2,13 +2,13 @@
 // the big catch, grades, weights, points, font sizes and the random generator.
 #include "fish/fight.h"
 #include "fish/floatrules.h"
-#include "fish/nuyoobject.h"
+#include "fish/fish.h"
 #include "fish/strike.h"
-#include "game/gamestate.h"
+#include "state/gamestate.h"
 #include "host/random.h"
-#include "report/summary.h"
-#include "startup/fontsizes.h"
-#include "window/grades.h"
+#include "scoring/summary.h"
+#include "layouts/fontsizes.h"
+#include "scoring/grades.h"
 
 #include <QtTest>
 #include <set>

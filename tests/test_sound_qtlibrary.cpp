@@ -1,11 +1,11 @@
 // The Qt sound library when no sound server can be reached: no device, one message, silence,
 // and every later call harmless.
 
-#include "game/app.h"
+#include "app/app.h"
 #include "host/simhost.h"
-#include "mainwindow/form1.h"
+#include "windows/mainwindow.h"
 #include "sound/qtsoundlibrary.h"
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
 
 #include <QTemporaryDir>
 #include <QTest>

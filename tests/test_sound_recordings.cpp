@@ -1,7 +1,7 @@
 // The five recordings compiled into the game: the exact WAVE layout the sound library expects,
 // clean levels, a seamless background loop, and the same bytes the generator makes.
 
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
 
 #include <QDir>
 #include <QFile>

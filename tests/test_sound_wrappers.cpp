@@ -1,10 +1,10 @@
 // The sound wrappers and the main window's sound set-up, over a recording library: the order of
 // the buffers, the single message when there is no device, the SoundOff guard and the release.
 
-#include "game/app.h"
+#include "app/app.h"
 #include "host/simhost.h"
-#include "mainwindow/form1.h"
-#include "sound/vbdsound.h"
+#include "windows/mainwindow.h"
+#include "sound/sounds.h"
 #include "support/recordingsound.h"
 
 #include <QTest>

@@ -5,10 +5,10 @@
 #include "support/harness.h"
 #include "support/player.h"
 
-#include "fish/nuyoobject.h"
-#include "ranking/form4.h"
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "fish/fish.h"
+#include "windows/rankingwindow.h"
+#include "windows/catchreport.h"
+#include "windows/titlewindow.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,12 +1,12 @@
 // The game's ranking window awaiting the name of a result that enters the table (beside the
 // copy's own Point.dat), with the game's lock and its ending for a lost display.
-#include "game/app.h"
+#include "app/app.h"
 #include "host/realhost.h"
-#include "mainwindow/form1.h"
+#include "windows/mainwindow.h"
 #include "ranking/rankingfile.h"
 #include "sound/qtsoundlibrary.h"
-#include "startup/displayloss.h"
-#include "startup/fontsizes.h"
+#include "app/displayloss.h"
+#include "layouts/fontsizes.h"
 #include "startup/singleinstance.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "support/harness.h"
 
 #include "layouts/fonts.h"
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "windows/catchreport.h"
+#include "windows/titlewindow.h"
 
 #include <QApplication>
 #include <memory>

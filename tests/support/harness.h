@@ -1,9 +1,9 @@
 // A whole game under the simulated host: the windows, a recording sound library, a temp folder.
 #pragma once
 
-#include "game/app.h"
+#include "app/app.h"
 #include "host/simhost.h"
-#include "mainwindow/form1.h"
+#include "windows/mainwindow.h"
 #include "model/game.h"
 #include "support/recordingsound.h"
 

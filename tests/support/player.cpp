@@ -1,7 +1,7 @@
 #include "support/player.h"
 
-#include "ranking/form4.h"
-#include "report/form3.h"
+#include "windows/rankingwindow.h"
+#include "windows/catchreport.h"
 
 #include <QImage>
 #include <cstdlib>

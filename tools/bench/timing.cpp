@@ -8,10 +8,10 @@
 //
 // The bait-timer runs go on side by side, one main window each, started a little apart; the
 // other two are run one after another on the first window.
-#include "game/app.h"
+#include "app/app.h"
 #include "host/realhost.h"
 #include "layouts/fonts.h"
-#include "mainwindow/form1.h"
+#include "windows/mainwindow.h"
 #include "model/game.h"
 #include "silentsound.h"
 

@@ -5,12 +5,12 @@
 
 #include "camera.h"
 
-#include "fish/nuyoobject.h"
+#include "fish/fish.h"
 #include "fish/school.h"
-#include "ranking/form4.h"
+#include "windows/rankingwindow.h"
 #include "ranking/rankingfile.h"
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "windows/catchreport.h"
+#include "windows/titlewindow.h"
 #include "support/harness.h"
 
 #include <QApplication>
