@@ -1,24 +1,21 @@
 #include "app/app.h"
 
-#include "fish/fish.h"
 #include "host/appinfo.h"
-#include "windows/mainwindow.h"
 #include "model/game.h"
-#include "windows/rankingwindow.h"
-#include "windows/catchreport.h"
+#include "ranking/rankingfile.h"
 #include "sound/soundlibrary.h"
-#include "sound/sounds.h"
-#include "layouts/fontsizes.h"
+#include "windows/catchreport.h"
+#include "windows/mainwindow.h"
+#include "windows/rankingwindow.h"
 #include "windows/titlewindow.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace nuyo {
 
-App::App(Host &h, std::unique_ptr<SoundLibrary> s) : host(h), sound(std::move(s))
+App::App(Host &host, std::unique_ptr<SoundLibrary> sound) : m_host(host), m_sound(std::move(sound))
 {
     exeDir = QCoreApplication::applicationDirPath();
     displayDepth = [] {
@@ -35,165 +32,175 @@ App::App(Host &h, std::unique_ptr<SoundLibrary> s) : host(h), sound(std::move(s)
 App::~App()
 {
     unloadWindows();
+    delete m_title;
 }
 
 QWidget *App::mainWidget() const
 {
-    return form1;
+    return m_main;
+}
+
+RankingWindow *App::ranking() const
+{
+    return m_ranking;
+}
+
+TitleWindow *App::title() const
+{
+    return m_title;
+}
+
+bool App::start(bool anotherGameRuns)
+{
+    if (anotherGameRuns) {
+        m_host.msgBox(QCoreApplication::translate("Title", "既に「 ぬ よ 」は起動しています！　　"),
+                      MsgBox::Exclamation, appDefaultTitle());
+        return false;
+    }
+    fonts = fontSizesFor(twipsPerPixel ? twipsPerPixel() : 15.0);
+    return openTitle();
 }
 
 bool App::openTitle()
 {
-    auto *form = new Form2(*this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    if (!form->Form_Load()) {
-        delete form;
+    if (displayDepth && displayDepth() == 8) {
+        // The box may not be readable on such a display: the refusal goes to the terminal too.
+        const QString refusal = QCoreApplication::translate("Title", "  ２５６色では使用できません！  ");
+        qCritical("%s", qUtf8Printable(refusal));
+        m_host.msgBox(refusal, MsgBox::Exclamation, appDefaultTitle());
         return false;
     }
-    title = form;
-    QObject::connect(form, &Form2::modeChosen, form, [this](int mode) { titleChose(mode); });
-    if (form1) {
+    auto *title = new TitleWindow(fonts);
+    title->setAttribute(Qt::WA_DeleteOnClose);
+    title->place();
+    m_title = title;
+    QObject::connect(title, &TitleWindow::modeChosen, title, [this](int mode) { titleChose(mode); });
+    if (m_game) {
         // A new game's choice: the game waits for it, its window hidden.
-        QObject::connect(form, &Form2::closed, game, &Game::titleClosed);
-        host.showDialog(form);
+        QObject::connect(title, &TitleWindow::closed, m_game.get(), &Game::titleClosed);
+        m_host.showDialog(title);
         return true;
     }
-    form->show();
-    form->raise();
-    form->repaint();
+    // Closed at start-up before a mode was chosen: nothing else is loaded, so the game ends.
+    QObject::connect(title, &TitleWindow::closed, title, [this] {
+        if (!m_game)
+            QCoreApplication::quit();
+    });
+    title->show();
+    title->raise();
+    title->repaint();
     return true;
 }
 
 void App::titleChose(int mode)
 {
-    if (game) {
-        game->modeChosen(mode);
+    if (m_game) {
+        m_game->modeChosen(mode);
         return;
     }
     loadMainWindow(mode);
-    form1->raise();
+    m_main->raise();
     // Unloads the title of start-up: it is deleted when closed.
-    if (title)
-        title->close();
+    if (m_title)
+        m_title->close();
 }
 
 void App::loadMainWindow(int mode)
 {
-    if (form1)
+    if (m_game)
         return;
-    form1 = new Form1(*this);
-    wireMainWindow();
-    game->load(mode);
-    if (!form3) {
-        form3 = new Form3(*this);
-        wireReport();
-        form3->Form_Load();
-    }
+    makeGame();
+    m_game->load(mode);
+    makeReport();
 }
 
-void App::wireMainWindow()
+void App::makeGame()
 {
-    if (!form1 || m_wired == form1)
+    if (m_game)
         return;
-    m_wired = form1;
-    delete game;
-    game = new Game(*this, *form1);
-    QObject::connect(form1, &Form1::pressed, game, &Game::press);
-    QObject::connect(form1, &Form1::minimisedChanged, game, &Game::setMinimised);
+    m_main = new MainWindow(fonts);
+    m_game = std::make_unique<Game>(m_host, *m_main, m_sound.get(), RankingFile(rankingFilePath(exeDir, userDataDir)),
+                                    exeDir);
+    Game *game = m_game.get();
+    QObject::connect(m_main, &MainWindow::pressed, game, &Game::press);
+    QObject::connect(m_main, &MainWindow::minimisedChanged, game, &Game::setMinimised);
     QObject::connect(game, &Game::reportRequested, game, [this] { openReport(); });
     QObject::connect(game, &Game::rankingRequested, game, [this] { openRanking(); });
     QObject::connect(game, &Game::unloadReport, game, [this] { unloadReport(); });
     QObject::connect(game, &Game::titleRequested, game, [this] {
         // A display the game cannot use ends it here too, after the refusal.
         if (!openTitle())
-            host.endApplication();
+            m_host.endApplication();
     });
     QObject::connect(game, &Game::titleDone, game, [this] {
-        if (title)
-            title->close();
+        if (m_title)
+            m_title->close();
     });
 }
 
-void App::wireReport()
+void App::makeReport()
 {
-    QObject::connect(form3, &Form3::okPressed, game, &Game::reportOk);
-    QObject::connect(game, &Game::reportMaster, form3, &Form3::ShowMaster);
+    if (m_report || !m_game)
+        return;
+    m_report = new CatchReport(m_game->state(), fonts, m_main);
+    QObject::connect(m_report, &CatchReport::okPressed, m_game.get(), &Game::reportOk);
+    QObject::connect(m_game.get(), &Game::reportMaster, m_report, &CatchReport::showMaster);
+    m_report->place();
 }
 
 void App::openReport()
 {
-    if (form3)
-        host.showDialog(form3);
+    if (m_report)
+        m_host.showDialog(m_report);
 }
 
 void App::openRanking()
 {
     // Loaded for one showing; unloaded when it closes.
-    auto *form = new Form4(*this);
-    form4 = form;
-    if (game) {
-        QObject::connect(form, &Form4::toggleRequested, game, &Game::toggleRanking);
-        QObject::connect(form, &Form4::nameEntered, game, &Game::registerRankingName);
-    }
-    QObject::connect(form, &Form4::closed, form, [this, form] {
-        form->deleteLater();
-        if (game)
-            game->rankingClosed();
+    auto *ranking = new RankingWindow(m_game->state(), fonts, m_main);
+    m_ranking = ranking;
+    Game *game = m_game.get();
+    QObject::connect(ranking, &RankingWindow::toggleRequested, game, &Game::toggleRanking);
+    QObject::connect(ranking, &RankingWindow::nameEntered, game, &Game::registerRankingName);
+    QObject::connect(ranking, &RankingWindow::closed, ranking, [ranking, game] {
+        ranking->deleteLater();
+        game->rankingClosed();
     });
-    form->Form_Load();
-    host.showDialog(form);
+    ranking->place();
+    m_host.showDialog(ranking);
 }
 
 void App::unloadReport()
 {
-    delete form3;
-    form3 = nullptr;
+    delete m_report;
+    m_report = nullptr;
 }
 
 void App::unloadWindows()
 {
-    delete form4;
+    delete m_ranking;
     unloadReport();
-    delete game;
-    game = nullptr;
-    delete form1;
-    form1 = nullptr;
+    m_game.reset();
+    delete m_main;
+    m_main = nullptr;
 }
 
 void App::endQuietly()
 {
     registerPendingName();
-    if (game)
-        game->stopTimers();
-    SoundRelease(*this);
-    host.endApplication();
+    if (m_game) {
+        m_game->stopTimers();
+        m_game->releaseSounds();
+    }
+    m_host.endApplication();
 }
 
-void endQuietly(App &app)
-{
-    app.endQuietly();
-}
-
-void registerPendingName()
+void App::registerPendingName()
 {
     // A result waiting for its name is kept, as an empty or unfinished entry registers it: the
     // player cannot be asked any more, and losing the game's result would be worse.
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *w : windows) {
-        if (auto *ranking = qobject_cast<Form4 *>(w); ranking && ranking->isVisible())
-            ranking->registerName(false);
-    }
-}
-
-bool Main(App &app, bool anotherGameRuns)
-{
-    if (anotherGameRuns) {
-        app.host.msgBox(QCoreApplication::translate("Title", "既に「 ぬ よ 」は起動しています！　　"),
-                        MsgBox::Exclamation, appDefaultTitle());
-        return false;
-    }
-    SetFontSizes(app.g, app.twipsPerPixel ? app.twipsPerPixel() : 15.0);
-    return app.openTitle();
+    if (m_ranking && m_ranking->isVisible())
+        m_ranking->registerName(false);
 }
 
 } // namespace nuyo

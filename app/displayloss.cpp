@@ -1,6 +1,5 @@
 #include "app/displayloss.h"
 
-#include "app/app.h"
 #include "startup/startupmessages.h"
 
 #include <QCoreApplication>
@@ -22,6 +21,7 @@ constexpr int LostDisplayStatus = 1; // as Qt's own ending: the session broke, n
 constexpr int HandOverSeconds = 5;
 
 QtMessageHandler previousHandler = nullptr;
+std::function<void()> keepPendingResult;
 std::function<void()> releaseLock;
 std::atomic<bool> ending{false};
 
@@ -29,7 +29,8 @@ std::atomic<bool> ending{false};
 {
     const QString line = QString::fromUtf8(StartupText::DisplayLost).arg(qEnvironmentVariable("DISPLAY"));
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
-    registerPendingName();
+    if (keepPendingResult)
+        keepPendingResult();
     if (releaseLock)
         releaseLock();
     std::fflush(stderr);
@@ -73,8 +74,9 @@ void onMessage(QtMsgType type, const QMessageLogContext &context, const QString 
 
 } // namespace
 
-void endOnLostDisplay(std::function<void()> release)
+void endOnLostDisplay(std::function<void()> keepResult, std::function<void()> release)
 {
+    keepPendingResult = std::move(keepResult);
     releaseLock = std::move(release);
     previousHandler = qInstallMessageHandler(onMessage);
 }

@@ -7,9 +7,10 @@
 namespace nuyo {
 
 // From now on a lost display ends the game the way a quit signal does, as far as a game without
-// a display can: a result waiting for its name is registered with what was typed, `release`
-// runs (the lock is given back), a line on standard error says why, and the process ends with
-// status 1. Nothing on the dead display is touched.
-void endOnLostDisplay(std::function<void()> release);
+// a display can: a line on standard error says why, `keepResult` registers a result waiting for
+// its name with what was typed, `release` gives the lock back, and the process ends with status
+// 1. Nothing on the dead display is touched. When the loss is met on another thread and the main
+// thread does not answer, only `release` runs.
+void endOnLostDisplay(std::function<void()> keepResult, std::function<void()> release);
 
 } // namespace nuyo

@@ -1,15 +1,15 @@
 // ぬ よ: a float-fishing game.
 #include "app/app.h"
+#include "app/displayloss.h"
+#include "app/quitsignals.h"
 #include "host/appinfo.h"
 #include "host/realhost.h"
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
 #include "sound/qtsoundlibrary.h"
 #include "startup/displaycheck.h"
-#include "app/displayloss.h"
 #include "startup/language.h"
 #include "startup/platform.h"
-#include "app/quitsignals.h"
 #include "startup/singleinstance.h"
 #include "startup/startupmessages.h"
 
@@ -64,12 +64,12 @@ int main(int argc, char *argv[])
     host.beforeExit = [&instance] { instance.release(); };
     nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
     // A logout, a closed terminal or a kill request ends the game as "終了" does, quietly.
-    nuyo::QuitSignals quitSignals([&app] { nuyo::endQuietly(app); });
+    nuyo::QuitSignals quitSignals([&app] { app.endQuietly(); });
     // A lost display ends it the same way, as far as a game without a display can.
-    nuyo::endOnLostDisplay([&instance] { instance.release(); });
-    nuyo::MainWindowWatch mainWindowWatch(app);
+    nuyo::endOnLostDisplay([&app] { app.registerPendingName(); }, [&instance] { instance.release(); });
+    nuyo::MainWindowWatch mainWindowWatch([&app] { return app.mainWidget(); }, [&app] { app.endQuietly(); });
     qapp.installNativeEventFilter(&mainWindowWatch);
-    if (!nuyo::Main(app, instance.anotherGameRuns()))
+    if (!app.start(instance.anotherGameRuns()))
         return 0;
     return qapp.exec();
 }

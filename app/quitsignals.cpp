@@ -1,7 +1,5 @@
 #include "app/quitsignals.h"
 
-#include "app/app.h"
-
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
@@ -84,13 +82,15 @@ bool MainWindowWatch::nativeEventFilter(const QByteArray &eventType, void *messa
     const auto *e = static_cast<const DestroyNotify *>(message);
     if ((e->responseType & 0x7f) != DestroyNotifyType)
         return false;
-    // The game's own windows are destroyed only after they are unloaded (form1 is then gone),
-    // and a window made afresh has a new id: this is somebody else's doing.
-    QWidget *main = m_app.mainWidget();
+    // The game's own windows are destroyed only after they are unloaded (the main window is then
+    // gone), and a window made afresh has a new id: this is somebody else's doing.
+    QWidget *main = m_mainWindow ? m_mainWindow() : nullptr;
     if (!main || !main->testAttribute(Qt::WA_WState_Created) || WId(e->window) != main->internalWinId())
         return false;
-    App &app = m_app;
-    QTimer::singleShot(0, [&app] { endQuietly(app); });
+    QTimer::singleShot(0, [onLost = m_onLost] {
+        if (onLost)
+            onLost();
+    });
     return false;
 }
 

@@ -8,9 +8,9 @@
 
 class QSocketNotifier;
 
-namespace nuyo {
+class QWidget;
 
-struct App;
+namespace nuyo {
 
 class QuitSignals : public QObject
 {
@@ -30,11 +30,15 @@ private:
 class MainWindowWatch : public QAbstractNativeEventFilter
 {
 public:
-    explicit MainWindowWatch(App &app) : m_app(app) {}
+    // `mainWindow` says which window that is now (null: none); `onLost` ends the game.
+    MainWindowWatch(std::function<QWidget *()> mainWindow, std::function<void()> onLost)
+        : m_mainWindow(std::move(mainWindow)), m_onLost(std::move(onLost))
+    {}
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
-    App &m_app;
+    std::function<QWidget *()> m_mainWindow;
+    std::function<void()> m_onLost;
 };
 
 } // namespace nuyo

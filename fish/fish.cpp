@@ -9,31 +9,31 @@ int towardThree(int v)
     return v == 3 ? v : (v > 3 ? v - 1 : v + 1);
 }
 
-bool NUYOObject::move()
+bool Fish::move()
 {
-    switch (VEC) {
+    switch (heading) {
     case 1:
-        if (--PosY <= 0) {
-            VEC = 2;
-            PosX = towardThree(PosX);
+        if (--y <= 0) {
+            heading = 2;
+            x = towardThree(x);
         }
         return true;
     case 2:
-        if (++PosY >= 8) {
-            VEC = 1;
-            PosX = towardThree(PosX);
+        if (++y >= 8) {
+            heading = 1;
+            x = towardThree(x);
         }
         return true;
     case 3:
-        if (++PosX >= 8) {
-            VEC = 4;
-            PosY = towardThree(PosY);
+        if (++x >= 8) {
+            heading = 4;
+            y = towardThree(y);
         }
         return true;
     case 4:
-        if (--PosX <= 0) {
-            VEC = 3;
-            PosY = towardThree(PosY);
+        if (--x <= 0) {
+            heading = 3;
+            y = towardThree(y);
         }
         return true;
     default:
@@ -54,11 +54,11 @@ int cellKind(int x, int y)
     return 0;
 }
 
-int NUYOObject::Task(Host &host)
+int Fish::step(Host &host)
 {
     if (!move())
         host.msgBox(QStringLiteral("Vec = ERROR!"), MsgBox::OkOnly, QString());
-    return cellKind(PosX, PosY);
+    return cellKind(x, y);
 }
 
 } // namespace nuyo

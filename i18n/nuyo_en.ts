@@ -772,7 +772,7 @@
     </message>
 </context>
 <context>
-    <name>nuyo::Form4</name>
+    <name>nuyo::RankingWindow</name>
     <message>
         <source>ＯＫ</source>
         <translation>OK</translation>

@@ -47,7 +47,7 @@ int gamePoints(const QString &weightKg, int catches, int bigLevel)
     return static_cast<int>(points);
 }
 
-QString gameEndSummary(GameState &g)
+QString gameEndSummary(Record &g)
 {
     g.WeightKg = weightText(g.TotalCm);
     g.Points = gamePoints(g.WeightKg, g.Catches, g.BigLevel);

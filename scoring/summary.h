@@ -5,7 +5,7 @@
 
 namespace nuyo {
 
-struct GameState;
+struct Record;
 
 // "  n． result": the cast number right-aligned in two characters.
 QString resultLine(int number, const QString &result);
@@ -21,6 +21,6 @@ QString totalLine(int totalCm);
 int gamePoints(const QString &weightKg, int catches, int bigLevel);
 
 // The game's end: sets WeightKg and Points, and returns the log's total line.
-QString gameEndSummary(GameState &g);
+QString gameEndSummary(Record &g);
 
 } // namespace nuyo

@@ -1,8 +1,8 @@
 #include "sound/sounds.h"
 
-#include "app/app.h"
 #include "host/host.h"
 #include "sound/soundlibrary.h"
+#include "state/gamestate.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,51 +20,57 @@ static void initSoundResources()
 
 namespace nuyo {
 
-void SoundInit(App &app, quintptr windowHandle)
+Sounds::Sounds(SoundState &state, SoundLibrary *library, Host &host) : m_state(state), m_library(library), m_host(host)
+{}
+
+void Sounds::openDevice(quintptr window)
 {
-    app.g.DsHandle = app.sound ? app.sound->dsInitialize(windowHandle) : 0;
-    if (app.g.DsHandle != 0) {
-        app.g.SoundOff = SoundOff::Available;
-    } else {
-        SoundMsg(app, QCoreApplication::translate("Sound", "Direct Soundインターフェースが作成できません。　　　　"));
-        app.g.SoundOff = SoundOff::Silent;
+    m_state.SoundDevice = m_library ? m_library->dsInitialize(window) : 0;
+    m_state.SoundOn = m_state.SoundDevice != 0;
+    if (!m_state.SoundOn)
+        m_host.msgBox(QCoreApplication::translate("Sound", "Direct Soundインターフェースが作成できません。　　　　"),
+                      MsgBox::Exclamation, QCoreApplication::translate("Sound", "ぬよ"));
+}
+
+void Sounds::createBuffer(Sound::Id sound)
+{
+    m_state.buffer(sound) =
+        m_library ? m_library->dsCreateResDSB(m_state.SoundDevice, recording(sound), sound - 100) : 0;
+}
+
+void Sounds::setUp(quintptr window)
+{
+    openDevice(window);
+    for (Sound::Id sound : {Sound::Whoosh, Sound::Plop, Sound::Chime, Sound::Failure, Sound::Background})
+        createBuffer(sound);
+    loop(Sound::Background);
+}
+
+void Sounds::play(Sound::Id sound)
+{
+    if (m_state.SoundOn && m_library)
+        m_library->dsPlay(m_state.buffer(sound));
+}
+
+void Sounds::loop(Sound::Id sound)
+{
+    if (m_state.SoundOn && m_library)
+        m_library->dsPlayLooping(m_state.buffer(sound));
+}
+
+void Sounds::release()
+{
+    if (m_library) {
+        for (int id = Sound::First; id <= Sound::Last; ++id)
+            m_library->dsFree(m_state.buffer(Sound::Id(id)));
+        if (m_state.SoundDevice != 0)
+            m_library->dsTerminate(m_state.SoundDevice);
     }
 }
 
-void SoundTerm(App &app)
+QByteArray recording(int id)
 {
-    if (app.g.DsHandle != 0 && app.sound)
-        app.sound->dsTerminate(app.g.DsHandle);
-}
-
-long SoundCreate(App &app, const QByteArray &wave, int number)
-{
-    return app.sound ? app.sound->dsCreateResDSB(app.g.DsHandle, wave, number) : 0;
-}
-
-void SoundMsg(App &app, const QString &text)
-{
-    app.host.msgBox(text, MsgBox::Exclamation, QCoreApplication::translate("Sound", "ぬよ"));
-}
-
-void SoundPlay(App &app, long buffer)
-{
-    if (app.g.SoundOff == SoundOff::Available && app.sound)
-        app.sound->dsPlay(buffer);
-}
-
-void SoundRelease(App &app)
-{
-    if (app.sound) {
-        for (long buffer : {app.g.Snd101, app.g.Snd102, app.g.Snd103, app.g.Snd104, app.g.Snd105})
-            app.sound->dsFree(buffer);
-    }
-    SoundTerm(app);
-}
-
-QByteArray waveResource(int id)
-{
-    if (id < 101 || id > 105)
+    if (id < Sound::First || id > Sound::Last)
         return QByteArray();
     initSoundResources();
     QFile f(QStringLiteral(":/sounds/%1.wav").arg(id));

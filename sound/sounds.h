@@ -1,29 +1,45 @@
-// The game's sound wrappers over the sound library; every play is guarded by SoundOff.
+// The game's sounds over the sound library: the device, the five buffers and their plays. Every
+// play is guarded by SoundState::SoundOn; a device that cannot be opened is told once and the
+// game goes on silent.
 #pragma once
 
+#include "state/vocabulary.h"
+
 #include <QByteArray>
-#include <QString>
 #include <QtGlobal>
 
 namespace nuyo {
 
-struct App;
+class Host;
+class SoundLibrary;
+struct SoundState;
 
-// SoundInit: opens the device; on failure shows the one message and turns sound off.
-void SoundInit(App &app, quintptr windowHandle);
-// SoundTerm: releases the device when there is one.
-void SoundTerm(App &app);
-// SoundCreate: a buffer from a WAVE image and its number (resource id − 100).
-long SoundCreate(App &app, const QByteArray &wave, int number);
-// SoundMsg: the sound layer's only message box.
-void SoundMsg(App &app, const QString &text);
+class Sounds
+{
+public:
+    // `library` may be null: the game then has no sound at all.
+    Sounds(SoundState &state, SoundLibrary *library, Host &host);
 
-// One-shot play, as every caller does it: only while SoundOff is 0.
-void SoundPlay(App &app, long buffer);
-// Releases the five buffers in order 101..105 and then the device.
-void SoundRelease(App &app);
+    // Opens the device for `window`; on failure shows the one message and turns sound off.
+    void openDevice(quintptr window);
+    // Makes the buffer of `sound` from its recording.
+    void createBuffer(Sound::Id sound);
+    // The device, the five buffers (the background last) and the background loop.
+    void setUp(quintptr window);
+    // One play of `sound`, only while sound is on.
+    void play(Sound::Id sound);
+    // The endless loop of `sound`, only while sound is on.
+    void loop(Sound::Id sound);
+    // Releases the five buffers in order and then the device.
+    void release();
 
-// The bytes of WAVE resource `id` (101..105) compiled into the game.
-QByteArray waveResource(int id);
+private:
+    SoundState &m_state;
+    SoundLibrary *m_library;
+    Host &m_host;
+};
+
+// The bytes of the recording of `sound` compiled into the game; empty for any other id.
+QByteArray recording(int id);
 
 } // namespace nuyo

@@ -1,4 +1,4 @@
-// The game's shared state: every value that outlives a single event handler.
+// The game's state: every value that outlives a single event.
 #pragma once
 
 #include "state/vocabulary.h"
@@ -10,44 +10,34 @@ namespace nuyo {
 
 // What outlives a single event, split by its owner. Numbers start at 0, strings empty; the
 // per-game and per-cast steps give them their real starting values. The values of the state
-// numbers have names in game/vocabulary.h (GameMode::Real, FishStop::Struck, ...). The game
-// (model/) and the rules it calls write these; the windows only read them.
-
-// Display-scaled font sizes in points, computed once at start-up.
-struct DisplayFonts {
-    int FontSize9 = 0;  // small texts: buttons, labels, the catch log
-    int FontSize11 = 0; // the title's mode buttons, the hint line
-    int FontSize12 = 0; // the action button, the ranking rows
-    int FontSize14 = 0; // the title's "please wait" label, the report's button and text
-    int FontSize20 = 0; // the baits-left counter
-    int FontSize36 = 0; // the size stamps printed after a strike
-};
+// numbers have names in state/vocabulary.h (GameMode::Real, FishStop::Struck, ...). The game
+// (model/Game) owns one GameState; it and the rules it calls write it, the windows only read it.
 
 // The player's choices, and the flow of windows they lead to.
 struct Settings {
-    GameMode::Value GameMode = GameMode::Practice;     // practice ("練 習") or the real game ("本 番")
-    TitleCall::Value TitleCall = TitleCall::StartUp;   // why the title window shows
-    RankingOff::Value RankingOff = RankingOff::Ranked; // whether results go into the ranking
+    GameMode::Value GameMode = GameMode::Practice;   // practice ("練 習") or the real game ("本 番")
+    TitleCall::Value TitleCall = TitleCall::StartUp; // why the title window shows
+    bool RankResults = true;                         // a finished real game's result goes into the ranking
     int BaitSetting = 0; // the player's bait: 1 "硬め", 2 "ふつう", 3 "柔らかめ" (Bait::Value)
     int FloatWidth = 0;  // drawn float width: 5 thick, 4 thin
 };
 
 // The cast under way: what the action button does, the float and the fish at the bait.
 struct CastState {
-    CastStage::Value CastStage = CastStage::Cast; // what Timer1 animates: the cast or the landing
-    // What a press on the action button Command1 does now; its caption and colour show it.
+    CastStage::Value CastStage = CastStage::Cast; // what the animation timer animates: the cast or the landing
+    // What a press on the action button does now; its caption and colour show it.
     Action::State ActionState = Action::Cast;
     FishStop::Value FishStop = FishStop::Moving; // what stopped the school
     int BaitWanted = 0;                          // the bait the fish take now, 1..3 (Bait::Value)
     int BaitTime = 0;                            // seconds of bait left on the hook; also the float's rest offset
-    int FloatX = 0;                              // left of the drawn float in PicUKI
+    int FloatX = 0;                              // left of the drawn float in the float close-up
     int FloatY = 0;                              // top of the drawn float; 120 marks a float pulled under
     int FloatSrcW = 0;                           // width taken from the float picture
     int FloatH = 0;                              // visible float height; FloatY + FloatH is the water line
     int BiteDepth = 0;                           // how far a bite moves the float: 5 pixels per fish type
     int FishType = 0;                            // type of the fish on the bait cell after the latest step, 0 = none
     int BiteFish = 0;                            // school slot of that fish, 0 = none
-    int Hooked = 0;                              // 1 = the last strike hooked a fish
+    bool Hooked = false;                         // the last strike hooked a fish
     ResultMark::Value ResultMark = ResultMark::None; // mark of the last cast under the angler
     ResultKind::Value LastKind = ResultKind::None;   // what the last cast's result was
     QString LastResult;                              // text of the last cast's result, as shown
@@ -61,19 +51,19 @@ struct CastState {
 
 // The fish on the line.
 struct FightState {
-    int Fighting = 0;    // 1 while a fish is on the line
-    int Tension = 0;     // line tension 3..9, shown in Label7
-    int Distance = 0;    // how far out the hooked fish is, 3..7; also the rod frame drawn
-    int SplashFrame = 0; // which of the two splash frames the fight shows
-    int FishSize = 0;    // length in cm of the hooked fish; 0 after a miss or a break
+    bool Fighting = false; // a fish is on the line
+    int Tension = 0;       // line tension 3..9, shown beside the scene
+    int Distance = 0;      // how far out the hooked fish is, 3..7; also the rod frame drawn
+    int SplashFrame = 0;   // which of the two splash frames the fight shows
+    int FishSize = 0;      // length in cm of the hooked fish; 0 after a miss or a break
 };
 
 // The game's record: baits, catch and score.
 struct Record {
     int BaitsAtStart = 0; // casts in this game: 10 practice, 20 real
-    int Baits = 0;        // baits left, shown in the main window's Label1
+    int Baits = 0;        // baits left, shown in the main window's bait counter
     int BaitsUsed = 0;    // casts ended so far; also the catch log's line number
-    int Catches = 0;      // fish landed, shown in Label4
+    int Catches = 0;      // fish landed, shown in the catch counter
     int TotalCm = 0;      // sum of the landed lengths; shown as kilograms with two decimals
     QString WeightKg;     // that weight as text, built at the game's end
     int Points = 0;       // the game's points, computed at the game's end
@@ -91,20 +81,20 @@ struct RankingState {
     int RankNo = 5;                     // the row the pending result went into, 5 = not entered
     bool RankingSaved = false;          // the ranking file holds the last name registered
     int RankSavedRow = -1;              // that result's row as the file now holds it (5: outranked; -1: unread)
+    bool FileUnreadable = false;        // the file was there but could not be read: never overwritten
+    bool ProblemTold = false;           // the player has been told that it cannot be read or saved
 };
 
-// The sound device and its five buffers.
+// The sound device and its five buffers, one for each Sound.
 struct SoundState {
-    SoundOff::Value SoundOff = SoundOff::Available;
-    long DsHandle = 0; // the sound device's handle, 0 = none
-    long Snd101 = 0;   // background loop
-    long Snd102 = 0;   // cast whoosh and hooking strike
-    long Snd103 = 0;   // the float's plop at the cast
-    long Snd104 = 0;   // landing chime, kingfisher, 60 cm report
-    long Snd105 = 0;   // failures: bait lost, missed strike, line break
+    bool SoundOn = true;               // false once the device failed or the sounds were released
+    long SoundDevice = 0;              // the sound device's handle, 0 = none
+    std::array<long, 5> SoundBuffer{}; // the buffers' handles, by Sound::Id - Sound::First
+    long &buffer(Sound::Id id) { return SoundBuffer[std::size_t(id - Sound::First)]; }
+    long buffer(Sound::Id id) const { return SoundBuffer[std::size_t(id - Sound::First)]; }
 };
 
-struct GameState : DisplayFonts, Settings, CastState, FightState, Record, RankingState, SoundState {
+struct GameState : Settings, CastState, FightState, Record, RankingState, SoundState {
 };
 
 } // namespace nuyo

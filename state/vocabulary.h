@@ -26,11 +26,7 @@ namespace RankOn { // whether a finished game waits for the ranking window
 enum Value { Unset = 0, NothingPending = 1, ResultPending = 2 };
 }
 
-namespace RankingOff { // whether results go into the ranking
-enum Value { Ranked = 0, NotRanked = 1 };
-}
-
-namespace CastStage { // what Timer1 animates
+namespace CastStage { // what the animation timer animates
 enum Value { Cast = 0, Landing = 1 };
 }
 
@@ -42,7 +38,7 @@ namespace ResultMark { // the mark of the last cast under the angler
 enum Value { None = 0, LineBreak = 1, Landed = 2, BigLanded = 3 };
 }
 
-namespace Bait { // BaitSetting and BaitWanted: the bait buttons Command3(0..2), counted from 1
+namespace Bait { // BaitSetting and BaitWanted: the three bait buttons, counted from 1
 enum Value { Hard = 1, Normal = 2, Soft = 3 };
 // The bait buttons' captions (as their layout has them), as the hints name them.
 inline QString caption(int bait)
@@ -59,7 +55,7 @@ inline QString caption(int bait)
 }
 } // namespace Bait
 
-namespace FloatWidth { // the drawn float's width in pixels, which Label8 names
+namespace FloatWidth { // the drawn float's width in pixels, which the main window names
 enum Value { Thin = 4, Thick = 5 };
 inline QString caption(int width)
 {
@@ -68,19 +64,39 @@ inline QString caption(int width)
 }
 } // namespace FloatWidth
 
-namespace Stamp { // the kinds of size stamp CmCopy composes
+namespace Stamp { // the kinds of size stamp beside the result mark
 enum Value { Blank = 0, LineBreak = 1, Landed = 2 };
 }
 
-namespace SoundOff { // whether the game plays sounds
-enum Value { Available = 0, Silent = 1 };
+namespace Sound { // the five recordings, by what they mean; the values are their resource ids
+enum Id {
+    Background = 101, // the pond's loop
+    Whoosh = 102,     // the cast's whoosh and the hooking strike
+    Plop = 103,       // the float landing on the water
+    Chime = 104,      // a landing, the kingfisher, the 60 cm report
+    Failure = 105,    // a lost bait, a missed strike, a broken line
+    First = Background,
+    Last = Failure,
+};
 }
 
 namespace Mouse { // the mouse buttons as the press handlers receive them
 enum Value { Left = 1, Right = 2 };
 }
 
-// ---- The action button Command1: its caption is the state of the cast.
+// The main window's controls a player presses.
+enum class Control {
+    Action,       // the action button: cast, strike, fight, bait lost, end
+    Bait,         // a bait button (the argument is its index)
+    Hint,         // the hint button
+    Ranking,      // the ranking button
+    NewGame,      // the new-game button
+    FloatWidth,   // the float-thickness box
+    Introduction, // the basket picture: the introduction text
+    CloseBox,     // the window's close box
+};
+
+// ---- The action button: its caption is the state of the cast.
 
 namespace Action {
 enum State {
@@ -210,21 +226,21 @@ inline const QColor RodTip(0, 0, 0);              // the rod-tip mark while the 
 // ---- Sprite cells: where the pictures are cut from and where they go (pixels).
 
 namespace Cell {
-inline const QRect Angler(90, 0, 160, 314);      // an angler frame in PicPRE
-inline const QRect AnglerSprite(0, 0, 160, 314); // Image1(k): the drawing, its mask to the right
+inline const QRect Angler(90, 0, 160, 314);      // an angler frame in the pond scene
+inline const QRect AnglerSprite(0, 0, 160, 314); // an angler picture: the drawing, its mask to the right
 inline const QRect AnglerMask(160, 0, 160, 314);
 inline const QRect Mark(100, 320, 100, 24);       // the result mark or splash under the angler
 inline const QRect BigCatchMark(0, 320, 100, 24); // the big-catch level mark left of it
-inline const QRect MarkTopRow(0, 0, 100, 24);     // Image5: the line break; Image4: one splash
-inline const QRect MarkBottomRow(0, 25, 100, 24); // Image5: a landing; Image4: the other splash
-inline const QRect SizeStamp(226, 320, 62, 20);   // PicCm's stamp beside the mark
-inline const QRect StampSource(0, 0, 62, 20);     // the whole of PicCm's stamp
+inline const QRect MarkTopRow(0, 0, 100, 24);     // the result marks: the line break; the splashes: one splash
+inline const QRect MarkBottomRow(0, 25, 100, 24); // the result marks: a landing; the splashes: the other one
+inline const QRect SizeStamp(226, 320, 62, 20);   // the size stamp beside the mark
+inline const QRect StampSource(0, 0, 62, 20);     // the whole of the size stamp
 inline const QRect SizeText(10, 100, 130, 45);    // the size text over the water
-inline const QRect SizeTextSource(0, 0, 130, 45); // the whole of a PicS picture
-inline const QRect LandedSprite(0, 0, 48, 48);    // Image2: the landed fish, its mask to the right
+inline const QRect SizeTextSource(0, 0, 130, 45); // the whole of a size text's picture
+inline const QRect LandedSprite(0, 0, 48, 48);    // the landed fish, its mask to the right
 inline const QRect LandedMask(48, 0, 48, 48);
-inline const QRect FlyingBird(0, 0, 52, 40);  // Image8: the flying kingfisher, mask to the right
-inline const QRect PerchedBird(0, 0, 88, 84); // Image9 and Image10: a perched kingfisher
+inline const QRect FlyingBird(0, 0, 52, 40);  // the flying kingfisher, mask to the right
+inline const QRect PerchedBird(0, 0, 88, 84); // a perched kingfisher, facing either way
 } // namespace Cell
 
 } // namespace nuyo

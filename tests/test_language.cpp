@@ -95,7 +95,7 @@ void LanguageTest::theRankingFileIsTheSameInEitherLanguage()
         g.RankRecords.fill(EmptyRecord);
         g.TotalCm = 1234, g.Catches = 7, g.Count50 = 2, g.BigLevel = 2;
         gameEndSummary(g);
-        g.RankRecords[RankInsert(g)] = ResultRow(g) + fileSafeText(QStringLiteral("ANGLER\"1"));
+        g.RankRecords[RankInsert(g, g.Points)] = ResultRow(g) + fileSafeText(QStringLiteral("ANGLER\"1"));
         file = encodeRanking(g);
         QBuffer device(&file);
         QVERIFY(device.open(QIODevice::ReadOnly));

@@ -2,7 +2,6 @@
 #include "windows/catchreport.h"
 
 #include "layouts/fonts.h"
-#include "layouts/layout.h"
 
 #include <QCloseEvent>
 #include <QWindow>
@@ -15,31 +14,22 @@ namespace {
 constexpr int OffsetX = 880 / TwipsPerPixel;
 constexpr int OffsetY = 900 / TwipsPerPixel;
 
-// The fish cell of Img1: the drawing on the left, its mask on the right.
+// The fish picture's cell: the drawing on the left, its mask on the right.
 constexpr int CellW = 220;
 constexpr int CellH = 124;
 
 } // namespace
 
-Form3::Form3(App &a) : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint), app(a), g(a.g)
+CatchReport::CatchReport(const GameState &state, const DisplayFonts &fonts, QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint), g(state), m_fonts(fonts), m_mainWindow(mainWindow)
 {
     // No caption and no close control: the report is closed by its OK button only.
     setAttribute(Qt::WA_QuitOnClose, false);
-    controls = buildControls(this, form3Layout());
-    Pic1 = control<PictureBox>(controls, "Pic1");
-    Command1 = control<ColourButton>(controls, "Command1");
-    Label2 = control<TextLabel>(controls, "Label2");
-    Image1 = control<ImageBox>(controls, "Image1");
-    Image2 = control<ImageBox>(controls, "Image2");
-    Image3 = control<ImageBox>(controls, "Image3");
-    Img1 = control<ImageBox>(controls, "Img1");
-    Img2 = control<ImageBox>(controls, "Img2");
-    Img3 = control<ImageBox>(controls, "Img3");
-
-    connect(Command1, &ColourButton::clicked, this, &Form3::Command1_Click);
+    ui = buildCatchReport(this);
+    connect(ui.okButton, &ColourButton::clicked, this, &CatchReport::pressOk);
 }
 
-QRect Form3::fishRect(int cm)
+QRect CatchReport::fishRect(int cm)
 {
     if (cm < 15)
         return {72, 54, 88, 45};
@@ -54,79 +44,74 @@ QRect Form3::fishRect(int cm)
     return {-4, 6, 253, 143};
 }
 
-void Form3::placeOverMainWindow()
+void CatchReport::placeOverMainWindow()
 {
-    if (const QWidget *main = app.mainWidget())
-        move(main->pos() + QPoint(OffsetX, OffsetY));
+    if (m_mainWindow)
+        move(m_mainWindow->pos() + QPoint(OffsetX, OffsetY));
 }
 
-void Form3::Form_Load()
+void CatchReport::place()
 {
     placeOverMainWindow();
-    SetReportFonts();
+    setFontPoints(ui.okButton, m_fonts.FontSize14);
+    setFontPoints(ui.resultText, m_fonts.FontSize14);
 }
 
-void Form3::SetReportFonts()
-{
-    setFontPoints(Command1, g.FontSize14);
-    setFontPoints(Label2, g.FontSize14);
-}
-
-void Form3::setVisible(bool visible)
+void CatchReport::setVisible(bool visible)
 {
     const bool wasVisible = isVisible();
-    if (visible && !wasVisible && app.mainWidget()) {
+    if (visible && !wasVisible && m_mainWindow) {
         // Stacked over the main window by the window manager, as a dialog of it.
         create();
-        if (windowHandle() && app.mainWidget()->windowHandle())
-            windowHandle()->setTransientParent(app.mainWidget()->windowHandle());
+        if (windowHandle() && m_mainWindow->windowHandle())
+            windowHandle()->setTransientParent(m_mainWindow->windowHandle());
     }
     QWidget::setVisible(visible);
     if (visible && !wasVisible)
-        Form_Activate();
+        showResult();
 }
 
-void Form3::Form_Activate()
+void CatchReport::showResult()
 {
     placeOverMainWindow(); // follows the main window if it was moved
-    Label2->setText(g.LastResult);
-    Command1->setEnabled(true);
-    Pic1->cls();
+    ui.resultText->setText(g.LastResult);
+    ui.okButton->setEnabled(true);
+    ui.picture->cls();
 
     if (g.LastKind == ResultKind::Miss || g.LastKind == ResultKind::FalseBite) {
-        Pic1->setPicture(Img3->picture());
+        ui.picture->setPicture(ui.missPicture->picture());
     } else if (g.LastKind == ResultKind::LineBreak) {
-        Pic1->setPicture(Img2->picture());
+        ui.picture->setPicture(ui.lineBreakPicture->picture());
     } else if (g.FishSize < 60) {
         // A landed fish, drawn by its length.
-        Pic1->setPicture(Image2->picture());
+        ui.picture->setPicture(ui.landingBackground->picture());
         const QRect r = fishRect(g.FishSize);
-        const QImage &fish = Img1->picture();
-        Pic1->paintMasked(fish, QRect(CellW, 0, CellW, CellH), fish, QRect(0, 0, CellW, CellH), r);
+        const QImage &fish = ui.fishPicture->picture();
+        ui.picture->paintMasked(fish, QRect(CellW, 0, CellW, CellH), fish, QRect(0, 0, CellW, CellH), r);
     } else {
-        // The 60 cm fish: OK waits for the master's picture, two seconds on (ShowMaster).
-        Pic1->setPicture(Image3->picture());
-        Command1->setEnabled(false);
+        // The 60 cm fish: OK waits for the master's picture, two seconds on (showMaster).
+        ui.picture->setPicture(ui.sixtyPicture->picture());
+        ui.okButton->setEnabled(false);
         return;
     }
     Q_EMIT readyForOk();
 }
 
-void Form3::ShowMaster()
+void CatchReport::showMaster()
 {
-    Pic1->setPicture(Image1->picture());
-    Command1->setEnabled(true);
+    ui.picture->setPicture(ui.masterPicture->picture());
+    ui.okButton->setEnabled(true);
     Q_EMIT readyForOk();
 }
 
-void Form3::Command1_Click()
+void CatchReport::pressOk()
 {
-    Command1->setEnabled(false);
+    ui.okButton->setEnabled(false);
     hide();
     Q_EMIT okPressed();
 }
 
-void Form3::closeEvent(QCloseEvent *e)
+void CatchReport::closeEvent(QCloseEvent *e)
 {
     // Only the OK button closes the report.
     e->ignore();

@@ -1,8 +1,7 @@
 // The main window's load, the mode's dressing and the new-game reset, as the game asks.
-#include "layouts/layout.h"
-#include "windows/mainwindow.h"
-#include "model/hints.h"
 #include "layouts/placement.h"
+#include "model/hints.h"
+#include "windows/mainwindow.h"
 
 namespace nuyo {
 
@@ -15,7 +14,7 @@ QString logHeading()
 
 } // namespace
 
-void Form1::setBackColor(const QColor &c)
+void MainWindow::setBackColor(const QColor &c)
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, c);
@@ -23,66 +22,66 @@ void Form1::setBackColor(const QColor &c)
     update();
 }
 
-void Form1::dressForMode(bool newGame)
+void MainWindow::dressForMode(GameMode::Value mode, bool newGame, bool ranked)
 {
-    const bool practice = g.GameMode == GameMode::Practice;
+    const bool practice = mode == GameMode::Practice;
     setWindowTitle(practice ? QCoreApplication::translate("MainWindow", " 釣りゲーム　「 ぬ よ 」　　＜　練習　＞")
                             : QCoreApplication::translate("MainWindow", " 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"));
     setBackColor(practice ? Colour::PracticeBack : Colour::RealBack);
-    Text1->setBackColor(practice ? Colour::PracticeLog : Colour::RealLog);
+    ui.catchLog->setBackColor(practice ? Colour::PracticeLog : Colour::RealLog);
     if (practice)
-        PicPRE->setPicture(Image6->picture());
+        ui.pond->setPicture(ui.practicePond->picture());
     else if (newGame)
-        PicPRE->setPicture(Image12->picture());
+        ui.pond->setPicture(ui.realPond->picture());
     // At load the real game keeps the scene's own picture.
     if (practice)
-        Label3->setVisible(true);
+        ui.commentLine->setVisible(true);
     else if (newGame)
-        Label3->setVisible(false);
-    Label8->setText(FloatWidth::caption(practice ? FloatWidth::Thick : FloatWidth::Thin));
+        ui.commentLine->setVisible(false);
+    ui.floatWidthLabel->setText(FloatWidth::caption(practice ? FloatWidth::Thick : FloatWidth::Thin));
     if (practice) {
         if (newGame)
-            Command6->setVisible(false);
+            ui.rankingButton->setVisible(false);
     } else {
-        Command6->setVisible(true);
+        ui.rankingButton->setVisible(true);
         if (newGame)
-            showRankingToggle();
+            showRankingToggle(ranked);
     }
     if (practice) {
         if (newGame) {
-            Image11->setVisible(false);
-            Label9->setVisible(false);
+            ui.realGameEmblem->setVisible(false);
+            ui.realGameTitle->setVisible(false);
         }
     } else {
-        Image11->move(Image11->x(), 390); // the window measures in pixels
-        Image11->setVisible(true);
-        Label9->setVisible(true);
+        ui.realGameEmblem->move(ui.realGameEmblem->x(), 390); // the window measures in pixels
+        ui.realGameEmblem->setVisible(true);
+        ui.realGameTitle->setVisible(true);
     }
 }
 
-void Form1::loadWindow()
+void MainWindow::loadWindow(GameMode::Value mode, Action::State action, int baits)
 {
     // The window's outer size is 9240 × 6780 twips with a 3-pixel frame and a 22-pixel caption.
     setFixedSize(px(9240) - 6, px(6780) - 25);
     centreOnWorkArea(this, QSize(px(9240), px(6780)));
-    SetMainFonts();
-    dressForMode(false);
-    PicPRE->setOuterSize(300, 353);
-    PrepareAngler();
-    showAction(g.ActionState);
-    Label1->setText(QString::number(g.Baits));
-    Label3->setText(Hint::atStart());
-    Label4->setForeColor(Colour::CatchCount);
-    PicS[1]->setForeColor(Colour::CatchCount);
-    Text1->setText(logHeading());
+    setFonts();
+    dressForMode(mode, false, true);
+    ui.pond->setOuterSize(300, 353);
+    drawAnglerAtRest();
+    showAction(action);
+    ui.baitCounter->setText(QString::number(baits));
+    ui.commentLine->setText(Hint::atStart());
+    ui.catchCounter->setForeColor(Colour::CatchCount);
+    ui.sizeTexts[1]->setForeColor(Colour::CatchCount);
+    ui.catchLog->setText(logHeading());
 }
 
-void Form1::hideWindow()
+void MainWindow::hideWindow()
 {
     hide();
 }
 
-void Form1::showWindow(bool newGame)
+void MainWindow::showWindow(bool newGame)
 {
     show();
     if (newGame) {
@@ -90,35 +89,35 @@ void Form1::showWindow(bool newGame)
         // Back in front with the keyboard, where a window manager would otherwise leave it behind.
         activateWindow();
     }
-    Command5->setFocus();
+    ui.keyboardSink->setFocus();
 }
 
-void Form1::reopenForNewGame()
+void MainWindow::reopenForNewGame()
 {
-    Command7->setVisible(false);
-    Command1->resize(Command1->width(), 201);
-    Label6->setVisible(false);
+    ui.newGameButton->setVisible(false);
+    ui.actionButton->resize(ui.actionButton->width(), 201);
+    ui.endBanner->setVisible(false);
 }
 
-void Form1::resetForNewGame()
+void MainWindow::resetForNewGame(Action::State action, int baits)
 {
-    PrepareAngler();
-    Shape1->setBorderColor(Colour::BigCatchFrame);
-    Shape1->setBorderWidth(1);
-    Shape1->setVisible(false);
-    Shape3->setBorderColor(Colour::SceneFrame);
-    Shape3->setBorderWidth(2);
-    showAction(g.ActionState);
-    Label1->setText(QString::number(g.Baits));
-    Label3->setText(Hint::atStart());
-    Label4->setText(QStringLiteral("0"));
-    Text1->setText(logHeading());
-    Command4->setEnabled(true);
-    for (ColourButton *b : Command3) {
+    drawAnglerAtRest();
+    ui.bigCatchFrame->setBorderColor(Colour::BigCatchFrame);
+    ui.bigCatchFrame->setBorderWidth(1);
+    ui.bigCatchFrame->setVisible(false);
+    ui.sceneFrame->setBorderColor(Colour::SceneFrame);
+    ui.sceneFrame->setBorderWidth(2);
+    showAction(action);
+    ui.baitCounter->setText(QString::number(baits));
+    ui.commentLine->setText(Hint::atStart());
+    ui.catchCounter->setText(QStringLiteral("0"));
+    ui.catchLog->setText(logHeading());
+    ui.hintButton->setEnabled(true);
+    for (ColourButton *b : ui.baitButtons) {
         b->setBackColor(Colour::OtherBait);
         b->setEnabled(true);
     }
-    Command3[1]->setBackColor(Colour::ChosenBait);
+    ui.baitButtons[1]->setBackColor(Colour::ChosenBait);
 }
 
 } // namespace nuyo

@@ -5,95 +5,98 @@
 
 namespace nuyo {
 
-void Form1::startPass()
+void MainWindow::startPass()
 {
-    PicKF2->setOuterSize(300, 353);
-    PicKF2->setPicture(PicPRE->image());
-    PicKF2->setVisible(true);
-    PicKF2->raise();
+    ui.kingfisherPass->setOuterSize(300, 353);
+    ui.kingfisherPass->setPicture(ui.pond->image());
+    ui.kingfisherPass->setVisible(true);
+    ui.kingfisherPass->raise();
 }
 
-void Form1::drawPassFrame(int x, int y)
+void MainWindow::drawPassFrame(int x, int y)
 {
-    const QImage &bird = Image8->picture();
-    PicKF2->cls();
-    PicKF2->paintMasked(bird, Cell::FlyingBird.translated(52, 0), bird, Cell::FlyingBird, QRect(x, y, 52, 40));
+    const QImage &bird = ui.flyingBird->picture();
+    ui.kingfisherPass->cls();
+    ui.kingfisherPass->paintMasked(bird, Cell::FlyingBird.translated(52, 0), bird, Cell::FlyingBird,
+                                   QRect(x, y, 52, 40));
 }
 
-void Form1::endPass()
+void MainWindow::endPass()
 {
-    PicKF2->setVisible(false);
-    PicKF2->clearPicture();
+    ui.kingfisherPass->setVisible(false);
+    ui.kingfisherPass->clearPicture();
 }
 
-bool Form1::startVisit()
+bool MainWindow::startVisit()
 {
     // The snapshot is the window's own picture of its client area, drawn off-screen.
     const QImage snapshot = windowSnapshot ? windowSnapshot() : grab().toImage();
     if (snapshot.isNull()) {
-        PicKF->setVisible(false);
+        ui.kingfisherVisit->setVisible(false);
         return false;
     }
-    PicKF->move(0, 0);
-    PicKF->setOuterSize(width(), height());
-    PicKF->setPicture(snapshot.convertToFormat(QImage::Format_RGB32));
-    PicKF->refresh();
-    const QImage &right = Image10->picture();
-    PicKF->paintMasked(right, Cell::PerchedBird, right, Cell::PerchedBird.translated(88, 0), QRect(356, 130, 88, 84));
-    PicKF->setVisible(true);
-    PicKF->raise();
+    ui.kingfisherVisit->move(0, 0);
+    ui.kingfisherVisit->setOuterSize(width(), height());
+    ui.kingfisherVisit->setPicture(snapshot.convertToFormat(QImage::Format_RGB32));
+    ui.kingfisherVisit->refresh();
+    const QImage &right = ui.perchedBirdRight->picture();
+    ui.kingfisherVisit->paintMasked(right, Cell::PerchedBird, right, Cell::PerchedBird.translated(88, 0),
+                                    QRect(356, 130, 88, 84));
+    ui.kingfisherVisit->setVisible(true);
+    ui.kingfisherVisit->raise();
     return true;
 }
 
-int Form1::turnVisit()
+int MainWindow::turnVisit()
 {
-    PicKF->cls();
-    const QImage &left = Image9->picture();
-    PicKF->paintMasked(left, Cell::PerchedBird.translated(88, 0), left, Cell::PerchedBird, QRect(302, 130, 88, 84));
-    PicKF->keepDrawing();
-    PicKF->refresh();
-    return PicKF->scaleWidth();
+    ui.kingfisherVisit->cls();
+    const QImage &left = ui.perchedBirdLeft->picture();
+    ui.kingfisherVisit->paintMasked(left, Cell::PerchedBird.translated(88, 0), left, Cell::PerchedBird,
+                                    QRect(302, 130, 88, 84));
+    ui.kingfisherVisit->keepDrawing();
+    ui.kingfisherVisit->refresh();
+    return ui.kingfisherVisit->scaleWidth();
 }
 
-void Form1::drawVisitFrame(int x, int y, int clip)
+void MainWindow::drawVisitFrame(int x, int y, int clip)
 {
-    PicKF->cls();
+    ui.kingfisherVisit->cls();
     if (clip < 52) {
-        const QImage &bird = Image8->picture();
+        const QImage &bird = ui.flyingBird->picture();
         const QRect shown(clip, 0, 52 - clip, 40); // the part of the bird right of the clip
-        PicKF->paintMasked(bird, shown.translated(52, 0), bird, shown, QRect(x + clip, y, 52 - clip, 40));
+        ui.kingfisherVisit->paintMasked(bird, shown.translated(52, 0), bird, shown, QRect(x + clip, y, 52 - clip, 40));
     }
 }
 
-void Form1::clearVisit()
+void MainWindow::clearVisit()
 {
-    PicKF->cls();
+    ui.kingfisherVisit->cls();
 }
 
-void Form1::endVisit()
+void MainWindow::endVisit()
 {
-    PicKF->setVisible(false);
-    PicKF->clearPicture();
+    ui.kingfisherVisit->setVisible(false);
+    ui.kingfisherVisit->clearPicture();
 }
 
-void Form1::SetMainFonts()
+void MainWindow::setFonts()
 {
-    setFontPoints(this, g.FontSize9);
-    setFontPoints(Command1, g.FontSize12);
-    for (ColourButton *b : Command3)
-        setFontPoints(b, g.FontSize9);
-    setFontPoints(Command4, g.FontSize9);
-    setFontPoints(Command6, g.FontSize9);
-    setFontPoints(Label1, g.FontSize20);
-    setFontPoints(Label2[0], g.FontSize9);
-    setFontPoints(Label2[1], g.FontSize9);
-    setFontPoints(Label3, g.FontSize11);
-    setFontPoints(Label7, g.FontSize9);
-    setFontPoints(Label8, g.FontSize9);
-    setFontPoints(Label9, g.FontSize9);
-    setFontPoints(Text1, g.FontSize9);
-    for (PictureBox *p : PicS)
-        setFontPoints(p, g.FontSize36);
+    setFontPoints(this, m_fonts.FontSize9);
+    setFontPoints(ui.actionButton, m_fonts.FontSize12);
+    for (ColourButton *b : ui.baitButtons)
+        setFontPoints(b, m_fonts.FontSize9);
+    setFontPoints(ui.hintButton, m_fonts.FontSize9);
+    setFontPoints(ui.rankingButton, m_fonts.FontSize9);
+    setFontPoints(ui.baitCounter, m_fonts.FontSize20);
+    setFontPoints(ui.baitLabels[0], m_fonts.FontSize9);
+    setFontPoints(ui.baitLabels[1], m_fonts.FontSize9);
+    setFontPoints(ui.commentLine, m_fonts.FontSize11);
+    setFontPoints(ui.tensionGauge, m_fonts.FontSize9);
+    setFontPoints(ui.floatWidthLabel, m_fonts.FontSize9);
+    setFontPoints(ui.realGameTitle, m_fonts.FontSize9);
+    setFontPoints(ui.catchLog, m_fonts.FontSize9);
+    for (PictureBox *p : ui.sizeTexts)
+        setFontPoints(p, m_fonts.FontSize36);
 }
 
 } // namespace nuyo

@@ -11,267 +11,266 @@ const QPoint RodTip(150, 0);
 
 // ---- controls ----
 
-void Form1::setInputEnabled(bool on)
+void MainWindow::setInputEnabled(bool on)
 {
     setEnabled(on);
 }
 
-quintptr Form1::windowHandle()
+quintptr MainWindow::windowHandle()
 {
     // The sound library only needs a non-zero window identity; don't force a native window for it.
     return internalWinId() ? quintptr(internalWinId()) : reinterpret_cast<quintptr>(this);
 }
 
-void Form1::focusSink()
+void MainWindow::focusSink()
 {
-    Command5->setFocus();
+    ui.keyboardSink->setFocus();
 }
 
-void Form1::Text1_GotFocus()
+void MainWindow::showAction(Action::State state)
 {
-    Command5->setFocus();
+    ui.actionButton->setBackColor(Action::colour(state));
+    ui.actionButton->setText(Action::caption(state));
 }
 
-void Form1::showAction(Action::State state)
+void MainWindow::enableAction(bool on)
 {
-    Command1->setBackColor(Action::colour(state));
-    Command1->setText(Action::caption(state));
+    ui.actionButton->setEnabled(on);
 }
 
-void Form1::enableAction(bool on)
+void MainWindow::enableFurniture(bool on)
 {
-    Command1->setEnabled(on);
+    ui.hintButton->setEnabled(on);
+    ui.rankingButton->setEnabled(on);
 }
 
-void Form1::enableFurniture(bool on)
+void MainWindow::showComment(const QString &text)
 {
-    Command4->setEnabled(on);
-    Command6->setEnabled(on);
+    ui.commentLine->setText(text);
 }
 
-void Form1::showComment(const QString &text)
+void MainWindow::showBaits(int baits)
 {
-    Label3->setText(text);
+    ui.baitCounter->setText(QString::number(baits));
 }
 
-void Form1::showBaits(int baits)
+void MainWindow::showCatches(int catches)
 {
-    Label1->setText(QString::number(baits));
+    ui.catchCounter->setText(QString::number(catches));
 }
 
-void Form1::showCatches(int catches)
+void MainWindow::showTension(int tension)
 {
-    Label4->setText(QString::number(catches));
+    ui.tensionGauge->setText(QString::number(tension));
 }
 
-void Form1::showTension(int tension)
+void MainWindow::showBaitLabel(const QColor &c)
 {
-    Label7->setText(QString::number(tension));
+    ui.baitLabels[1]->setForeColor(c);
 }
 
-void Form1::showBaitLabel(const QColor &c)
+void MainWindow::showBaitChoice(int index)
 {
-    Label2[1]->setForeColor(c);
-}
-
-void Form1::showBaitChoice(int index)
-{
-    for (ColourButton *b : Command3)
+    for (ColourButton *b : ui.baitButtons)
         b->setBackColor(Colour::OtherBait);
     if (index >= 0 && index <= 2)
-        Command3[index]->setBackColor(Colour::ChosenBait);
-    Label2[1]->setForeColor(Colour::BaitLabel);
+        ui.baitButtons[index]->setBackColor(Colour::ChosenBait);
+    ui.baitLabels[1]->setForeColor(Colour::BaitLabel);
 }
 
-void Form1::showFloatWidth(int width)
+void MainWindow::showFloatWidth(int width)
 {
-    Label8->setText(FloatWidth::caption(width));
+    ui.floatWidthLabel->setText(FloatWidth::caption(width));
 }
 
-QString Form1::tipCaption(int tipNo)
+QString MainWindow::tipCaption(int tipNo)
 {
     return QCoreApplication::translate("MainWindow", "ワンポイント * %1").arg(tipNo + 1);
 }
 
-void Form1::showHintCaption(int tipNo)
+void MainWindow::showHintCaption(int tipNo)
 {
-    Command4->setText(tipCaption(tipNo));
+    ui.hintButton->setText(tipCaption(tipNo));
 }
 
-void Form1::showRankingToggle()
+void MainWindow::showRankingToggle(bool ranked)
 {
-    Command6->setBackColor(g.RankingOff == RankingOff::NotRanked ? Colour::NotRanked : Colour::Ranked);
+    ui.rankingButton->setBackColor(ranked ? Colour::Ranked : Colour::NotRanked);
 }
 
-void Form1::showMasterColour()
+void MainWindow::showMasterColour()
 {
     setBackColor(Colour::MasterBack);
 }
 
-void Form1::appendLog(const QString &text)
+void MainWindow::appendLog(const QString &text)
 {
-    Text1->appendText(text);
+    ui.catchLog->appendText(text);
 }
 
-void Form1::closeGame()
+void MainWindow::closeGame()
 {
-    Label2[1]->setForeColor(Colour::BaitLabel);
-    Command1->setBackColor(Action::colour(Action::End));
-    Command4->setEnabled(false);
-    for (ColourButton *b : Command3) {
+    ui.baitLabels[1]->setForeColor(Colour::BaitLabel);
+    ui.actionButton->setBackColor(Action::colour(Action::End));
+    ui.hintButton->setEnabled(false);
+    for (ColourButton *b : ui.baitButtons) {
         b->setBackColor(Colour::OtherBait);
         b->setEnabled(false);
     }
-    Label6->setVisible(true);
-    Command1->resize(Command1->width(), 161);
-    Command7->setVisible(true);
+    ui.endBanner->setVisible(true);
+    ui.actionButton->resize(ui.actionButton->width(), 161);
+    ui.newGameButton->setVisible(true);
 }
 
-void Form1::readyForNextCast()
+void MainWindow::readyForNextCast()
 {
-    Command1->setBackColor(Action::colour(Action::Cast));
-    // PicS(3) is never printed on: its picture wipes the size text of the last strike.
-    const QImage blank = PicS[3]->picture();
+    ui.actionButton->setBackColor(Action::colour(Action::Cast));
+    // The blank size text is never printed on: its picture wipes the size text of the last strike.
+    const QImage blank = ui.sizeTexts[3]->picture();
     for (int i = 0; i <= 2; ++i) {
-        PicS[i]->cls();
+        ui.sizeTexts[i]->cls();
         if (blank.isNull()) {
-            PicS[i]->clearPicture();
-            PicS[i]->cls();
+            ui.sizeTexts[i]->clearPicture();
+            ui.sizeTexts[i]->cls();
         } else {
-            PicS[i]->setPicture(blank);
+            ui.sizeTexts[i]->setPicture(blank);
         }
     }
-    Command4->setEnabled(true);
-    Command6->setEnabled(true);
+    ui.hintButton->setEnabled(true);
+    ui.rankingButton->setEnabled(true);
 }
 
 // ---- the float close-up ----
 
-void Form1::showFloatBox(bool on)
+void MainWindow::showFloatBox(bool on)
 {
-    PicUKI->setVisible(on);
+    ui.floatCloseUp->setVisible(on);
 }
 
-void Form1::clearFloat()
+void MainWindow::clearFloat()
 {
-    PicUKI->cls();
+    ui.floatCloseUp->cls();
 }
 
-void Form1::drawFloat()
+void MainWindow::drawFloat(int x, int y, int width, int sourceWidth, int height)
 {
-    PicUKI->paintPicture(ImgU->picture(), g.FloatX, g.FloatY, g.FloatWidth, g.FloatH, 0, 0, g.FloatSrcW, g.FloatH);
+    ui.floatCloseUp->paintPicture(ui.floatPicture->picture(), x, y, width, height, 0, 0, sourceWidth, height);
 }
 
 // ---- the pond scene ----
 
-void Form1::clearScene()
+void MainWindow::clearScene()
 {
-    PicPRE->cls();
+    ui.pond->cls();
 }
 
-void Form1::PrepareAngler()
+void MainWindow::drawAnglerAtRest()
 {
-    PicPRE->cls();
+    ui.pond->cls();
     drawAnglerFrame(0);
 }
 
-void Form1::drawAnglerFrame(int k)
+void MainWindow::drawAnglerFrame(int k)
 {
-    const QImage &frame = Image1[k]->picture();
-    PicPRE->paintMasked(frame, Cell::AnglerMask, frame, Cell::AnglerSprite, Cell::Angler);
+    const QImage &frame = ui.anglerFrames[k]->picture();
+    ui.pond->paintMasked(frame, Cell::AnglerMask, frame, Cell::AnglerSprite, Cell::Angler);
 }
 
-void Form1::drawSizeText(int colour)
+void MainWindow::drawSizeText(int colour)
 {
-    PicPRE->paintMasked(PicS[2]->picture(), Cell::SizeTextSource, PicS[colour]->picture(), Cell::SizeTextSource,
-                        Cell::SizeText);
+    ui.pond->paintMasked(ui.sizeTexts[2]->picture(), Cell::SizeTextSource, ui.sizeTexts[colour]->picture(),
+                         Cell::SizeTextSource, Cell::SizeText);
 }
 
-void Form1::drawResultMark()
+void MainWindow::drawResultMark(ResultMark::Value mark)
 {
-    switch (g.ResultMark) {
+    switch (mark) {
     case ResultMark::LineBreak:
-        PicPRE->paintPicture(Image5->picture(), Cell::Mark, Cell::MarkTopRow);
+        ui.pond->paintPicture(ui.resultMarks->picture(), Cell::Mark, Cell::MarkTopRow);
         break;
     case ResultMark::Landed:
-        PicPRE->paintPicture(Image5->picture(), Cell::Mark, Cell::MarkBottomRow);
+        ui.pond->paintPicture(ui.resultMarks->picture(), Cell::Mark, Cell::MarkBottomRow);
         break;
     case ResultMark::BigLanded:
-        PicPRE->paintPicture(Image7->picture(), Cell::Mark, Cell::MarkTopRow);
+        ui.pond->paintPicture(ui.bigCatchMarks->picture(), Cell::Mark, Cell::MarkTopRow);
         break;
     default:
         return;
     }
-    PicPRE->paintPicture(PicCm->picture(), Cell::SizeStamp, Cell::StampSource);
+    ui.pond->paintPicture(ui.sizeStamp->picture(), Cell::SizeStamp, Cell::StampSource);
 }
 
-void Form1::drawLandedFish(int t)
+void MainWindow::drawLandedFish(int t, int fishType)
 {
     // The fish comes up the line toward the angler, drawn smaller or larger by its type.
     int s = 36, x = 126;
-    if (g.FishType >= 4) {
+    if (fishType >= 4) {
         s = 48;
         x = 120;
-    } else if (g.FishType <= 1) {
+    } else if (fishType <= 1) {
         s = 24;
         x = 132;
     }
-    const QImage &fish = Image2->picture();
-    PicPRE->paintMasked(fish, Cell::LandedMask, fish, Cell::LandedSprite, QRect(x, 7 * t, s, s));
-    PicPRE->line(247, 245, 145, 7 * t + s - 2, Colour::LandingLine);
+    const QImage &fish = ui.landedFish->picture();
+    ui.pond->paintMasked(fish, Cell::LandedMask, fish, Cell::LandedSprite, QRect(x, 7 * t, s, s));
+    ui.pond->line(247, 245, 145, 7 * t + s - 2, Colour::LandingLine);
 }
 
-void Form1::drawMark(int image, int row)
+void MainWindow::drawMark(MarkPicture picture, int row)
 {
-    const ImageBox *source = image == 4 ? Image4 : image == 5 ? Image5 : Image7;
-    PicPRE->paintPicture(source->picture(), Cell::Mark, row == 0 ? Cell::MarkTopRow : Cell::MarkBottomRow);
+    const ImageBox *source = picture == MarkPicture::Splashes  ? ui.splashes
+                             : picture == MarkPicture::Results ? ui.resultMarks
+                                                               : ui.bigCatchMarks;
+    ui.pond->paintPicture(source->picture(), Cell::Mark, row == 0 ? Cell::MarkTopRow : Cell::MarkBottomRow);
 }
 
-void Form1::drawLine(const QPoint &end, const QColor &c)
+void MainWindow::drawLine(const QPoint &end, const QColor &c)
 {
-    PicPRE->line(RodTip.x(), RodTip.y(), end.x(), end.y(), c);
+    ui.pond->line(RodTip.x(), RodTip.y(), end.x(), end.y(), c);
 }
 
-void Form1::drawRodTip(const QColor &c)
+void MainWindow::drawRodTip(const QColor &c)
 {
-    PicPRE->line(163, 1, 163, 5, c);
+    ui.pond->line(163, 1, 163, 5, c);
 }
 
-void Form1::composeStamp(int kind)
+void MainWindow::composeStamp(int kind)
 {
-    // CmCopy: the size stamp beside the result mark, from the scene's picture and the size text.
-    PicCm->cls();
-    PicCm->paintPicture(PicPRE->picture(), Cell::StampSource, Cell::SizeStamp);
+    // The size stamp beside the result mark, from the scene's picture and the size text.
+    ui.sizeStamp->cls();
+    ui.sizeStamp->paintPicture(ui.pond->picture(), Cell::StampSource, Cell::SizeStamp);
     if (kind == Stamp::LineBreak || kind == Stamp::Landed) {
-        const QImage &text = PicS[kind == Stamp::LineBreak ? 0 : 1]->picture();
-        PicCm->paintMasked(PicS[2]->picture(), Cell::SizeTextSource, text, Cell::SizeTextSource, Cell::StampSource);
+        const QImage &text = ui.sizeTexts[kind == Stamp::LineBreak ? 0 : 1]->picture();
+        ui.sizeStamp->paintMasked(ui.sizeTexts[2]->picture(), Cell::SizeTextSource, text, Cell::SizeTextSource,
+                                  Cell::StampSource);
     }
-    PicCm->keepDrawing();
+    ui.sizeStamp->keepDrawing();
 }
 
-void Form1::showBigCatch(const BigCatchChange &c)
+void MainWindow::showBigCatch(const BigCatchChange &c)
 {
     if (c.markRow >= 0) {
-        PicPRE->cls();
-        PicPRE->paintPicture(Image7->picture(), Cell::BigCatchMark, Cell::MarkTopRow.translated(0, c.markRow));
-        PicPRE->keepDrawing();
+        ui.pond->cls();
+        ui.pond->paintPicture(ui.bigCatchMarks->picture(), Cell::BigCatchMark,
+                              Cell::MarkTopRow.translated(0, c.markRow));
+        ui.pond->keepDrawing();
     }
     if (c.frameWidth > 0) {
-        Shape3->setBorderWidth(c.frameWidth);
-        Shape3->setBorderColor(c.frameColour);
+        ui.sceneFrame->setBorderWidth(c.frameWidth);
+        ui.sceneFrame->setBorderColor(c.frameColour);
     }
     if (c.showRedFrame) {
-        Shape1->setVisible(true);
-        Text1->setBackColor(Colour::BigCatchLog);
+        ui.bigCatchFrame->setVisible(true);
+        ui.catchLog->setBackColor(Colour::BigCatchLog);
     }
 }
 
-void Form1::printSizeStamps(const QString &text)
+void MainWindow::printSizeStamps(const QString &text)
 {
-    // PicS(0..2): the red text, the yellow text and their black mask.
+    // The red text, the yellow text and their black mask.
     for (int i = 0; i <= 2; ++i) {
-        PicS[i]->print(text);
-        PicS[i]->keepDrawing();
+        ui.sizeTexts[i]->print(text);
+        ui.sizeTexts[i]->keepDrawing();
     }
 }
 

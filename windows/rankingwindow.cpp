@@ -13,225 +13,218 @@ namespace nuyo {
 namespace {
 
 const QColor Highlight(255, 255, 0);    // the new row, or a result that is not entered
-const QColor OkBack(192, 192, 0);       // Command1 reading "ＯＫ"
-const QColor RegisterBack(255, 128, 0); // Command1 reading "登録"
+const QColor OkBack(192, 192, 0);       // the OK button reading "ＯＫ"
+const QColor RegisterBack(255, 128, 0); // the OK button reading "登録"
 const QColor IndicatorOn(0, 128, 0);    // Label2 while results are ranked
 const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
 
 } // namespace
 
-QString Form4::okCaption()
+QString RankingWindow::okCaption()
 {
     return tr("ＯＫ");
 }
 
-QString Form4::registerCaption()
+QString RankingWindow::registerCaption()
 {
     return tr("登録");
 }
 
-QString Form4::registeredText()
+QString RankingWindow::registeredText()
 {
     return tr("＜　登録完了！ ＞");
 }
 
-QString Form4::notSavedText()
+QString RankingWindow::notSavedText()
 {
     return tr("＜　保存できません！ ＞");
 }
 
-Form4::Form4(App &a) : QWidget(a.mainWidget(), Qt::Dialog | Qt::FramelessWindowHint), app(a), g(a.g)
+RankingWindow::RankingWindow(const GameState &state, const DisplayFonts &fonts, QWidget *mainWindow)
+    : QWidget(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), g(state), m_fonts(fonts)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
-    controls = buildControls(this, form4Layout());
-    for (int i = 0; i < int(Label1.size()); ++i)
-        Label1[i] = control<TextLabel>(controls, "Label1", i);
-    for (int i = 0; i < int(lblP.size()); ++i)
-        lblP[i] = control<TextLabel>(controls, "lblP", i);
-    Text1 = control<FilteredLineEdit>(controls, "Text1");
-    Command1 = control<ColourButton>(controls, "Command1");
-    Command2 = control<ColourButton>(controls, "Command2");
-    Label2 = control<TextLabel>(controls, "Label2");
-    Label3 = control<TextLabel>(controls, "Label3");
-    Picture1 = control<PictureBox>(controls, "Picture1");
-    Label2->keepClearOf(Command2); // the toggle stands in the indicator's gap
+    ui = buildRankingWindow(this);
+    ui.toggleIndicator->keepClearOf(ui.rankingToggle); // the toggle stands in the indicator's gap
 
-    Command2->setFocusPolicy(Qt::NoFocus); // a mouse control: Return never switches the ranking
-    Text1->setMaxLength(8);
-    Text1->keyFilter = [this](int code) { return Text1_KeyPress(code); };
-    connect(Command1, &ColourButton::clicked, this, &Form4::Command1_Click);
-    connect(Command2, &ColourButton::clicked, this, &Form4::Command2_Click);
+    ui.rankingToggle->setFocusPolicy(Qt::NoFocus); // a mouse control: Return never switches the ranking
+    ui.nameEntry->setMaxLength(8);
+    ui.nameEntry->keyFilter = [this](int code) { return filterNameKey(code); };
+    connect(ui.okButton, &ColourButton::clicked, this, &RankingWindow::pressOk);
+    connect(ui.rankingToggle, &ColourButton::clicked, this, &RankingWindow::pressToggle);
 }
 
-void Form4::placeOverMainWindow()
+void RankingWindow::placeOverMainWindow()
 {
     // 480 and 560 twips right of and below the main window's top-left corner.
-    if (const QWidget *main = app.mainWidget())
+    if (const QWidget *main = parentWidget())
         move(main->x() + px(480), main->y() + px(560));
 }
 
-void Form4::Form_Load()
+void RankingWindow::place()
 {
     placeOverMainWindow();
-    SetRankFonts();
+    setFonts();
 }
 
-void Form4::SetRankFonts()
+void RankingWindow::setFonts()
 {
-    setFontPoints(Command1, g.FontSize14);
-    setFontPoints(Text1, g.FontSize14);
-    for (int i : {0, 1, 3, 4, 5, 6, 7})
-        setFontPoints(Label1[i], g.FontSize12);
-    setFontPoints(Label1[2], g.FontSize9);
-    setFontPoints(Label1[8], g.FontSize11);
-    setFontPoints(Label2, g.FontSize11);
-    setFontPoints(Label3, g.FontSize36);
-    for (TextLabel *row : lblP)
-        setFontPoints(row, g.FontSize12);
+    setFontPoints(ui.okButton, m_fonts.FontSize14);
+    setFontPoints(ui.nameEntry, m_fonts.FontSize14);
+    for (TextLabel *label : ui.rankNumbers)
+        setFontPoints(label, m_fonts.FontSize12);
+    setFontPoints(ui.title, m_fonts.FontSize12);
+    setFontPoints(ui.resultRank, m_fonts.FontSize12);
+    setFontPoints(ui.header, m_fonts.FontSize9);
+    setFontPoints(ui.namePrompt, m_fonts.FontSize11);
+    setFontPoints(ui.toggleIndicator, m_fonts.FontSize11);
+    setFontPoints(ui.toggleMark, m_fonts.FontSize36);
+    for (TextLabel *row : ui.rows)
+        setFontPoints(row, m_fonts.FontSize12);
 }
 
-void Form4::Form_Activate()
+void RankingWindow::showTable()
 {
     placeOverMainWindow();
 
     if (g.RankOn == RankOn::ResultPending) {
         const QString result = ResultRow(g);
-        if (g.RankingOff != RankingOff::Ranked) {
-            lblP[5]->setText(PointsText(g.Points) + result);
-            lblP[5]->setBackColor(Highlight);
+        if (!g.RankResults) {
+            ui.rows[5]->setText(PointsText(g.Points) + result);
+            ui.rows[5]->setBackColor(Highlight);
         } else {
             // The main window has entered the result into the table (RankNo 5: not good enough).
-            RankNo = g.RankNo;
-            if (RankNo == 5) {
-                lblP[5]->setText(PointsText(g.Points) + result);
+            m_row = g.RankNo;
+            if (m_row == 5) {
+                ui.rows[5]->setText(PointsText(g.Points) + result);
             } else {
-                Label1[7]->setVisible(false);
-                lblP[5]->setVisible(false);
-                Label1[8]->setVisible(true);
-                Text1->setVisible(true);
+                ui.resultRank->setVisible(false);
+                ui.rows[5]->setVisible(false);
+                ui.namePrompt->setVisible(true);
+                ui.nameEntry->setVisible(true);
                 showButton(Button::Register);
             }
-            lblP[RankNo]->setBackColor(Highlight);
+            ui.rows[m_row]->setBackColor(Highlight);
         }
-        Command2->setVisible(false); // no toggling while a result is on show
+        ui.rankingToggle->setVisible(false); // no toggling while a result is on show
     }
 
     showRows();
     showToggleColours();
 
     // The name entry while a name is awaited, otherwise "ＯＫ": Return closes the window.
-    if (Text1->isVisible())
-        Text1->setFocus();
+    if (ui.nameEntry->isVisible())
+        ui.nameEntry->setFocus();
     else
-        Command1->setFocus();
+        ui.okButton->setFocus();
 }
 
-void Form4::showToggleColours()
+void RankingWindow::showToggleColours()
 {
-    const bool off = g.RankingOff == RankingOff::NotRanked;
-    Label2->setForeColor(off ? IndicatorOff : IndicatorOn);
-    Command2->setBackColor(off ? Colour::NotRanked : Colour::Ranked);
+    const bool off = !g.RankResults;
+    ui.toggleIndicator->setForeColor(off ? IndicatorOff : IndicatorOn);
+    ui.rankingToggle->setBackColor(off ? Colour::NotRanked : Colour::Ranked);
 }
 
-void Form4::showButton(Button b)
+void RankingWindow::showButton(Button b)
 {
     m_button = b;
-    Command1->setBackColor(b == Button::Ok ? OkBack : RegisterBack);
-    Command1->setText(b == Button::Ok ? okCaption() : registerCaption());
+    ui.okButton->setBackColor(b == Button::Ok ? OkBack : RegisterBack);
+    ui.okButton->setText(b == Button::Ok ? okCaption() : registerCaption());
 }
 
-void Form4::Command1_Click()
+void RankingWindow::pressOk()
 {
     if (m_button == Button::Ok) {
         hide(); // unloads: App deletes the window once it has said so
         Q_EMIT closed();
         return;
     }
-    if (RankNo < 0 || RankNo > 4)
+    if (m_row < 0 || m_row > 4)
         return;
 
-    Text1->setVisible(false);
+    ui.nameEntry->setVisible(false);
     // "Registered" only when the file really holds it; a failure was told in a message box.
-    Label1[8]->setText(registerName(true) ? registeredText() : notSavedText());
+    ui.namePrompt->setText(registerName(true) ? registeredText() : notSavedText());
     showButton(Button::Ok);
-    Command1->setFocus();
+    ui.okButton->setFocus();
 }
 
-bool Form4::registerName(bool tell)
+bool RankingWindow::registerName(bool tell)
 {
-    if (m_registered || m_button != Button::Register || RankNo < 0 || RankNo > 4)
+    if (m_registered || m_button != Button::Register || m_row < 0 || m_row > 4)
         return false;
     m_registered = true; // once, also when the game is ended while the save's message is up
-    QString name = Text1->text();
+    QString name = ui.nameEntry->text();
     if (name.isEmpty())
         name = NoName;
     // The name goes into the row as the file will give it back (a double quote becomes "＂").
     name = fileSafeText(name);
-    lblP[RankNo]->setText(lblP[RankNo]->text() + name);
+    ui.rows[m_row]->setText(ui.rows[m_row]->text() + name);
     Q_EMIT nameEntered(name, tell);
     // Another game sharing the file may have registered meanwhile: the table shows what was saved.
     if (g.RankSavedRow >= 0) {
         showRows();
-        lblP[RankNo]->setBackColor(lblP[RankNo == 0 ? 1 : 0]->backColor());
+        ui.rows[m_row]->setBackColor(ui.rows[m_row == 0 ? 1 : 0]->backColor());
         if (g.RankSavedRow < 5)
-            lblP[g.RankSavedRow]->setBackColor(Highlight);
+            ui.rows[g.RankSavedRow]->setBackColor(Highlight);
     }
     return g.RankingSaved;
 }
 
-void Form4::showRows()
+void RankingWindow::showRows()
 {
     for (int row = 0; row < 5; ++row)
-        lblP[row]->setText(PointsText(g.RankPoints[row]) + g.RankRecords[row]);
+        ui.rows[row]->setText(PointsText(g.RankPoints[row]) + g.RankRecords[row]);
 }
 
-void Form4::Command2_Click()
+void RankingWindow::pressToggle()
 {
     Q_EMIT toggleRequested();
     showToggleColours();
-    Command1->setFocus();
+    ui.okButton->setFocus();
 }
 
-int Form4::Text1_KeyPress(int KeyAscii)
+int RankingWindow::filterNameKey(int code)
 {
-    if (KeyAscii < 32) {
-        if (KeyAscii == 13) {
-            Command1_Click();
+    if (code < 32) {
+        if (code == 13) {
+            pressOk();
             return 0; // handled: Enter inserts nothing
         }
-        return KeyAscii; // backspace and the other control keys
+        return code; // backspace and the other control keys
     }
-    if (KeyAscii >= 97 && KeyAscii <= 122)
-        return KeyAscii - 32; // upper case
-    if (KeyAscii > 90)
+    if (code >= 97 && code <= 122)
+        return code - 32; // upper case
+    if (code > 90)
         return 0; // discarded
-    return KeyAscii;
+    return code;
 }
 
-void Form4::showEvent(QShowEvent *e)
+void RankingWindow::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
     // Once per showing: a window manager's own show events (after a minimise) do not count.
     if (e->spontaneous() || m_activated)
         return;
     m_activated = true;
-    Form_Activate();
+    showTable();
 }
 
-void Form4::hideEvent(QHideEvent *e)
+void RankingWindow::hideEvent(QHideEvent *e)
 {
     QWidget::hideEvent(e);
     if (!e->spontaneous())
         m_activated = false;
 }
 
-void Form4::closeEvent(QCloseEvent *e)
+void RankingWindow::closeEvent(QCloseEvent *e)
 {
     // The window closes only as "ＯＫ" does; while a name is awaited a close request is refused,
     // so that a pending result is never inserted a second time.
     e->ignore();
     if (m_button == Button::Ok)
-        Command1_Click();
+        pressOk();
 }
 
 } // namespace nuyo

@@ -1,34 +1,24 @@
 // The title window: the choice of practice or the real game.
 #pragma once
 
-#include "app/app.h"
-#include "widgets/controls.h"
+#include "layouts/fontsizes.h"
+#include "layouts/titlewindowlayout.h"
 
-#include <QHash>
 #include <QWidget>
-#include <array>
 
 namespace nuyo {
 
-class Form2 : public QWidget
+class TitleWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form2(App &app);
+    explicit TitleWindow(const DisplayFonts &fonts);
 
-    // Checks the display, places the window 200 twips above the screen's middle, sets fonts.
-    // False when the display cannot be used (the application then ends).
-    bool Form_Load();
-    void Command1_Click(int Index); // a mode button: 0 "練 習", 1 "本 番"
-    void SetTitleFonts();           // display-scaled fonts of the buttons and the label
+    // Places the window 200 twips above the work area's middle and sets its fonts.
+    void place();
+    void chooseMode(int index); // a mode button: 0 "練 習", 1 "本 番"
 
-    App &app;
-    const GameState &g;
-    std::array<ColourButton *, 2> Command1; // the mode buttons
-    ColourButton *Command3;                 // off-screen, first in the focus order
-    TextLabel *Label1;                      // "  只今、準備中 ・・・" behind the buttons
-    ImageBox *Image1;                       // the title picture
-    QHash<QString, QWidget *> controls;
+    TitleWindowControls ui;
 
 Q_SIGNALS:
     void modeChosen(int mode); // a mode button was pressed
@@ -36,6 +26,10 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+
+private:
+    void setFonts(); // display-scaled fonts of the buttons and the label
+    const DisplayFonts m_fonts;
 };
 
 } // namespace nuyo
