@@ -107,14 +107,13 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff_data()
     QTest::newRow("no device") << false << 0;
 }
 
-// After set-up, one-shots reach the library only while sound is on; once released (SoundOff 1)
+// After set-up, one-shots reach the library only while sound is on; once released (sound off)
 // nothing plays any more.
 void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
 {
     QFETCH(bool, device);
     QFETCH(int, plays);
     Rig rig(device);
-    const SoundState &g = rig.g;
     rig.rec->calls.clear();
 
     for (Sound::Id s : {Sound::Whoosh, Sound::Plop, Sound::Chime, Sound::Failure})
