@@ -2,7 +2,11 @@
 // its fixed format and pixel size; every sprite's mask is pure black and white and the sprite is
 // white wherever the mask is, so the two-pass paint leaves the background untouched outside the
 // bird, fish or angler; and the checked-in files are exactly what the art generator draws, both with
-// the CPU's vector features and on plain SSE2.
+// the CPU's vector features and on plain SSE2. A picture with words is drawn in each language, and
+// the game reads it in the player's, at either density.
+#include "layouts/pictures.h"
+#include "widgets/finepictures.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -91,6 +95,9 @@ private Q_SLOTS:
 
     void checkedInArtIsWhatTheGeneratorDraws_data();
     void checkedInArtIsWhatTheGeneratorDraws();
+
+    void picturesWithWordsAreReadInThePlayersLanguage_data();
+    void picturesWithWordsAreReadInThePlayersLanguage();
 };
 
 void TestArt::initTestCase()
@@ -130,6 +137,10 @@ void TestArt::everyPictureHasItsFormatAndSize_data()
     QTest::newRow("report Img2") << "form3/Img2.gif" << gif << QSize(240, 220);
     QTest::newRow("report Img3") << "form3/Img3.gif" << gif << QSize(240, 220);
     QTest::newRow("ranking toggle") << "form4/Command2.ico" << ico << QSize(32, 32);
+    QTest::newRow("en Image5") << "en/form1/Image5.gif" << gif << QSize(100, 49);
+    QTest::newRow("en Image7") << "en/form1/Image7.gif" << gif << QSize(100, 99);
+    QTest::newRow("en report Image1") << "en/form3/Image1.gif" << gif << QSize(240, 220);
+    QTest::newRow("en report Img2") << "en/form3/Img2.gif" << gif << QSize(240, 220);
 }
 
 void TestArt::everyPictureHasItsFormatAndSize()
@@ -285,6 +296,8 @@ void TestArt::stackedMarksAreDistinctPictures_data()
     QTest::newRow("fight splash") << "form1/Image4.gif" << 2;
     QTest::newRow("result marks") << "form1/Image5.gif" << 2;
     QTest::newRow("big-catch marks") << "form1/Image7.gif" << 4;
+    QTest::newRow("en result marks") << "en/form1/Image5.gif" << 2;
+    QTest::newRow("en big-catch marks") << "en/form1/Image7.gif" << 4;
 }
 
 void TestArt::stackedMarksAreDistinctPictures()
@@ -408,9 +421,38 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
     aliases.sort();
     QStringList pictures;
     for (const QString &rel : made)
-        if (rel.startsWith(QStringLiteral("form")))
+        if (rel.startsWith(QStringLiteral("form")) || rel.startsWith(QStringLiteral("en/form")))
             pictures.append(rel);
     QCOMPARE(aliases, pictures);
+}
+
+void TestArt::picturesWithWordsAreReadInThePlayersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file"); // what the player sees
+    for (const char *name : {"form1/Image5.gif", "form1/Image7.gif", "form3/Img2.gif", "form3/Image1.gif"}) {
+        QTest::addRow("ja %s", name) << "ja" << name << name;
+        QTest::addRow("en %s", name) << "en" << name << QStringLiteral("en/") + name;
+    }
+    QTest::newRow("en, a picture without words") << "en"
+                                                 << "form3/Image3.gif"
+                                                 << "form3/Image3.gif";
+}
+
+void TestArt::picturesWithWordsAreReadInThePlayersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    nuyo::setPictureLanguage(language);
+    const QImage shown = nuyo::loadPicture(name);
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), picture(file));
+    // On a dense screen the same language's drawing at twice the pixels.
+    QCOMPARE(nuyo::finePicture(shown).convertToFormat(QImage::Format_RGB32), picture(doubled(file)));
+    if (file != name) // a translation that is the Japanese picture again translates nothing
+        QVERIFY(picture(file) != picture(name));
+    nuyo::setPictureLanguage(QString());
 }
 
 QTEST_MAIN(TestArt)
