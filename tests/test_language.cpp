@@ -1,5 +1,6 @@
-// The game's languages: which one a desktop gets, an English text for every Japanese one, and a
-// ranking file that reads the same whichever language wrote it.
+// The game's languages: which one a desktop gets, an English text for every Japanese one, written
+// with English punctuation and plain titles, and a ranking file that reads the same whichever
+// language wrote it.
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
 #include "report/summary.h"
@@ -27,6 +28,36 @@ fr:ja    -           de_DE.UTF-8 en
 -        ja_JP.UTF-8 en_US.UTF-8 ja
 -        en_US.UTF-8 ja_JP.UTF-8 en
 )";
+
+// The window and box titles, by their Japanese: in English without runs of spaces, spaces at
+// either end or stars around the name, which a window manager shortens them by.
+const QStringList Titles{
+    QStringLiteral(" 釣りゲーム　　「 ぬ よ 」"),
+    QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　練習　＞"),
+    QStringLiteral(" 釣りゲーム　「 ぬ よ 」　　＜　野釣り　＞"),
+    QStringLiteral("ぬ よ"),
+    QStringLiteral(" ぬ よ"),
+    QStringLiteral("ぬよ"),
+    QStringLiteral(" * ぬ よ *"),
+    QStringLiteral(" * ぬ よ  *　－ 終了。"),
+    QStringLiteral(" 警告！"),
+};
+// The one English text that keeps full-width marks: the ranking's column heads end in the colons
+// of the rows below them, which come from Point.dat as they are in either language.
+const QStringList KeepsFullWidth{QStringLiteral("    ポイント： 60cm：尺半上： 尾数：  Ｋｇ：  釣り師")};
+
+// A text of the translation file as the player reads it, its escapes undone.
+QString unescaped(QString text)
+{
+    text.replace(QLatin1String("<byte value=\"xd\"/>"), QLatin1String("\r"));
+    static const QRegularExpression code(QStringLiteral("&#x([0-9a-fA-F]+);"));
+    for (auto m = code.match(text); m.hasMatch(); m = code.match(text))
+        text.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toUShort(nullptr, 16)));
+    for (const auto &[name, c] :
+         {std::pair{"&quot;", '"'}, {"&apos;", '\''}, {"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}})
+        text.replace(QLatin1String(name), QString(QLatin1Char(c)));
+    return text;
+}
 } // namespace
 
 class LanguageTest : public QObject
@@ -37,6 +68,8 @@ private Q_SLOTS:
     void theDesktopChoosesTheLanguage();
     void everyTextHasItsEnglish_data();
     void everyTextHasItsEnglish();
+    void englishHasItsOwnPunctuationAndPlainTitles_data() { everyTextHasItsEnglish_data(); }
+    void englishHasItsOwnPunctuationAndPlainTitles();
     void theRankingFileIsTheSameInEitherLanguage();
 };
 
@@ -81,6 +114,16 @@ void LanguageTest::everyTextHasItsEnglish()
     QVERIFY2(!english.trimmed().isEmpty() && !english.contains(japanese), qPrintable(english));
     for (const char *mark : {"%1", "%2", "<byte value=\"xd\"/>"}) // placeholders and line breaks are kept
         QCOMPARE(english.contains(QLatin1String(mark)), source.contains(QLatin1String(mark)));
+}
+
+void LanguageTest::englishHasItsOwnPunctuationAndPlainTitles()
+{
+    QFETCH(QStringList, message);
+    const QString source = unescaped(message[0]), english = unescaped(message[1]);
+    static const QRegularExpression fullWidth(QStringLiteral("[\\x{3000}-\\x{303F}\\x{30FB}\\x{FF01}-\\x{FF65}]"));
+    QVERIFY2(KeepsFullWidth.contains(source) || !english.contains(fullWidth), qPrintable(english));
+    if (Titles.contains(source))
+        QVERIFY2(english == english.simplified() && !english.contains(QLatin1Char('*')), qPrintable(english));
 }
 
 // A game's result enters the file as the game puts it there: the bytes are the same whatever the
