@@ -118,13 +118,7 @@ void TestDensity::aFramedControlsColourStaysInsideItsFrame()
             colour |= shot.pixelColor(x, y) == face ? QRect(x, y, 1, 1) : QRect();
         }
     QVERIFY2(control.adjusted(1, 1, -1, -1).contains(colour),
-             qPrintable(QStringLiteral("colour %1,%2 to %3,%4 in a frame to %5,%6")
-                            .arg(colour.left())
-                            .arg(colour.top())
-                            .arg(colour.right())
-                            .arg(colour.bottom())
-                            .arg(control.right())
-                            .arg(control.bottom())));
+             qPrintable(QDebug::toString(colour) + QStringLiteral(" reaches the frame ") + QDebug::toString(control)));
 }
 
 QTEST_MAIN(TestDensity)

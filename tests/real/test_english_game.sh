@@ -91,6 +91,7 @@ fight_step()
 }
 offered() { action_says "Strike!" || action_says "Bait lost"; }
 
+pictured=0
 for cast in $(seq 1 10); do
     for try in 1 2 3; do
         wait_caption 10 Cast || fail "cast $cast: the button reads $(said "$MAIN_WIN" "$ACTION_X" "$ACTION_Y")"
@@ -120,8 +121,10 @@ for cast in $(seq 1 10); do
         wait_until 5 "the English mark under the angler" mark_shows "${mark[@]}" ||
             fail "cast $cast: the mark under the angler is not ${mark[*]} in English"
         check "cast $cast: the report and the mark under the angler are the English pictures"
+        pictured=$((pictured + 1))
     fi
 done
+log "the pictures with words were read after $pictured of 10 casts (a line break or a landing shows them)"
 
 wait_caption 10 End || fail "after the last cast the button reads $(said "$MAIN_WIN" "$ACTION_X" "$ACTION_Y")"
 grade=$(said_at "$MAIN_WIN" 100 404 | tail -n 1)
