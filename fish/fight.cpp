@@ -1,6 +1,6 @@
 #include "fish/fight.h"
 
-#include "game/gamestate.h"
+#include "state/gamestate.h"
 
 #include <algorithm>
 
@@ -50,7 +50,7 @@ int nextTension(int tension, int x, int type)
     return std::max(tension, 3);
 }
 
-BigCatchChange bigCatch(GameState &g, int lengthCm)
+BigCatchChange bigCatch(Record &g, int lengthCm)
 {
     BigCatchChange c;
     if (g.BigLevel == 0) {

@@ -6,7 +6,7 @@
 
 namespace nuyo {
 
-struct GameState;
+struct Record;
 
 // The line's colour for danger d = Tension − Distance (d ≥ 3 breaks the line).
 QColor lineColourFor(int d);
@@ -21,7 +21,7 @@ int tensionCap(int type);
 // then held within 3 and the fish's cap.
 int nextTension(int tension, int x, int type);
 
-// What a big catch changes in the picture: the level mark's row in Image7 (−1: none), the
+// What a big catch changes in the picture: the level mark's row among the big-catch marks (−1: none), the
 // frame's new width and colour, whether the red frame and the log's colour change.
 struct BigCatchChange {
     int markRow = -1;
@@ -31,6 +31,6 @@ struct BigCatchChange {
 };
 
 // The bookkeeping of a landed type-5 or type-6 fish of `lengthCm`.
-BigCatchChange bigCatch(GameState &g, int lengthCm);
+BigCatchChange bigCatch(Record &g, int lengthCm);
 
 } // namespace nuyo

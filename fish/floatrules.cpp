@@ -1,6 +1,6 @@
 #include "fish/floatrules.h"
 
-#include "game/gamestate.h"
+#include "state/gamestate.h"
 
 namespace nuyo {
 

@@ -1,79 +1,46 @@
 #include "fish/school.h"
 
-#include "fish/nuyoobject.h"
-#include "game/app.h"
+#include "host/random.h"
 
 namespace nuyo {
 
-NUYOObject &fishAt(App &app, int slot)
+void School::setUp(Random &rnd)
 {
-    auto &fish = app.Fish[slot];
-    if (!fish)
-        fish = std::make_unique<NUYOObject>();
-    return *fish;
+    for (int slot = 1; slot <= 4; ++slot)
+        newFish(slot, slot == 4 ? 2 : slot, rnd);
 }
 
-namespace {
-
-void placeFish(App &app, int slot, int type, bool nearBait)
-{
-    NUYOObject &f = fishAt(app, slot);
-    f.VEC = slot;
-    f.FAC = slot;
-    f.SIZ = type;
-    if (nearBait) {
-        f.PosX = app.rnd.below(3) + 4;
-        f.PosY = app.rnd.below(3) + 4;
-    } else {
-        f.PosX = app.rnd.below(9);
-        f.PosY = app.rnd.below(9);
-    }
-}
-
-} // namespace
-
-void SetupSchool(App &app)
-{
-    for (int i = 1; i <= 4; ++i)
-        placeFish(app, i, i == 4 ? 2 : i, false);
-}
-
-void NewFish3(App &app, int &slot)
-{
-    placeFish(app, slot, 3, false);
-}
-
-void NewFish4(App &app, int &slot)
-{
-    placeFish(app, slot, 4, false);
-}
-
-void NewFish5(App &app, int &slot)
-{
-    placeFish(app, slot, 5, false);
-}
-
-void NewFish6(App &app, int &slot)
-{
-    placeFish(app, slot, 6, true);
-}
-
-void refillAfterLanding(App &app, int &slot, int lengthCm)
+void School::newFish(int slot, int type, Random &rnd)
 {
     if (slot < 1 || slot > 4)
         return;
+    Fish &f = at(slot);
+    f.heading = slot;
+    f.slot = slot;
+    f.type = type;
+    if (type == 6) {
+        f.x = rnd.below(3) + 4;
+        f.y = rnd.below(3) + 4;
+    } else {
+        f.x = rnd.below(9);
+        f.y = rnd.below(9);
+    }
+}
+
+void School::refillAfterLanding(int slot, int lengthCm, Random &rnd)
+{
     if (lengthCm < 30)
-        NewFish3(app, slot);
+        newFish(slot, 3, rnd);
     else if (lengthCm <= 39)
-        NewFish4(app, slot);
+        newFish(slot, 4, rnd);
     else if (lengthCm <= 54)
-        NewFish5(app, slot);
+        newFish(slot, 5, rnd);
     else if (lengthCm <= 59)
-        NewFish6(app, slot);
+        newFish(slot, 6, rnd);
     else if (lengthCm == 60)
-        NewFish5(app, slot);
+        newFish(slot, 5, rnd);
     else
-        NewFish3(app, slot);
+        newFish(slot, 3, rnd);
 }
 
 } // namespace nuyo

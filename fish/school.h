@@ -1,21 +1,31 @@
 // The school of four fish: a new game's school and the refills after a landing or a break.
 #pragma once
 
+#include "fish/fish.h"
+
+#include <array>
+
 namespace nuyo {
 
-struct App;
-class NUYOObject;
+class Random;
 
-// The fish in `slot` (1..4), created on first use.
-NUYOObject &fishAt(App &app, int slot);
+class School
+{
+public:
+    // The fish in `slot` (1..4).
+    Fish &at(int slot) { return m_fish[std::size_t(slot - 1)]; }
+    const Fish &at(int slot) const { return m_fish[std::size_t(slot - 1)]; }
 
-void SetupSchool(App &app);         // types 1, 2, 3, 2 with headings 1..4 on random cells
-void NewFish3(App &app, int &slot); // a type-3 fish anywhere on the grid
-void NewFish4(App &app, int &slot); // a type-4 fish anywhere
-void NewFish5(App &app, int &slot); // a type-5 fish anywhere
-void NewFish6(App &app, int &slot); // the 60 cm fish, close to the bait (cells 4..6)
+    // A new game's school: types 1, 2, 3, 2 with headings 1..4 on random cells.
+    void setUp(Random &rnd);
+    // A new fish of `type` in `slot`: anywhere on the grid, or close to the bait (cells 4..6) for
+    // the 60 cm fish (type 6). A slot outside 1..4 is left as it is.
+    void newFish(int slot, int type, Random &rnd);
+    // Refills the slot of a landed fish by its length.
+    void refillAfterLanding(int slot, int lengthCm, Random &rnd);
 
-// Refills the slot of a landed fish by its length.
-void refillAfterLanding(App &app, int &slot, int lengthCm);
+private:
+    std::array<Fish, 4> m_fish{};
+};
 
 } // namespace nuyo

@@ -1,7 +1,7 @@
 #include "fish/strike.h"
 
-#include "game/gamestate.h"
 #include "host/random.h"
+#include "state/gamestate.h"
 
 namespace nuyo {
 

@@ -772,7 +772,7 @@ Your result: %1 points</translation>
     </message>
 </context>
 <context>
-    <name>nuyo::Form4</name>
+    <name>nuyo::RankingWindow</name>
     <message>
         <source>ＯＫ</source>
         <translation>OK</translation>

@@ -123,7 +123,7 @@ QWidget *create(const ControlRow &c, QWidget *parent)
 
 } // namespace
 
-QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
+QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table, void *controls)
 {
     installKitAccessibility();
     QHash<QString, QWidget *> made;
@@ -172,6 +172,8 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table)
             w->setGeometry(px(c.left) + inset, px(c.top) + inset, px(c.width), px(c.height));
         }
         w->setVisible(c.visible);
+        if (c.bind)
+            c.bind(controls, w, c.index);
         made.insert(w->objectName(), w);
         order.push_back({w, &c});
     }

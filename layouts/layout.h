@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <vector>
 
 namespace nuyo {
@@ -35,9 +37,13 @@ enum Flag : unsigned {
     SystemFore = 1u << 12, // text colour: the system window text
 };
 
+// How a built control reaches its member in the window's record of its controls (bindTo below).
+using ControlBinder = void (*)(void *controls, QWidget *control, int index);
+
 struct ControlRow {
     const char *name;
-    int index; // position in a control array, -1 for a single control
+    int index;          // position in a control array, -1 for a single control
+    ControlBinder bind; // the member of the window's controls it becomes; nullptr: none
     Kind kind;
     int left, top, width, height; // twips (a line: x1, y1, x2, y2)
     bool visible;
@@ -88,14 +94,39 @@ template <typename T> T *control(const QHash<QString, QWidget *> &made, const ch
     return qobject_cast<T *>(made.value(controlKey(name, index)));
 }
 
+namespace binding {
+template <typename M> struct Member;
+template <typename C, typename T> struct Member<T C::*> {
+    using Controls = C;
+};
+template <typename T> void assign(T *&member, QWidget *w, int)
+{
+    member = qobject_cast<T *>(w);
+}
+template <typename T, std::size_t N> void assign(std::array<T *, N> &member, QWidget *w, int index)
+{
+    if (index >= 0 && std::size_t(index) < N)
+        member[std::size_t(index)] = qobject_cast<T *>(w);
+}
+template <typename T> void assign(std::vector<T *> &member, QWidget *w, int)
+{
+    member.push_back(qobject_cast<T *>(w)); // in the table's order
+}
+} // namespace binding
+
+// A table row's binder: the built control becomes `Member` of the window's record of controls
+// (a single control, an array's element `index`, or the next of a list in the table's order).
+template <auto Member> void bindTo(void *controls, QWidget *control, int index)
+{
+    using Controls = typename binding::Member<decltype(Member)>::Controls;
+    binding::assign(static_cast<Controls *>(controls)->*Member, control, index);
+}
+
 // Creates every control of `table` on `form` with its geometry, colours, font, text (in the
 // current language), picture, accessible name and visibility, stacked as the rows say: later rows above earlier ones,
 // windowed controls (buttons, text boxes, picture boxes) above graphical ones (labels, images, shapes).
-QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table);
-
-const WindowTable &form1Layout(); // the main window
-const WindowTable &form2Layout(); // the title window
-const WindowTable &form3Layout(); // the catch report
-const WindowTable &form4Layout(); // the ranking window
+// Each control is bound to its member of `controls`, the window's record of the type the table's
+// binders name; the map holds every control by its key.
+QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table, void *controls);
 
 } // namespace nuyo

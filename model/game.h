@@ -1,11 +1,15 @@
 // The game: it takes the player's presses, the three timers' ticks and its own steps on the
 // host's clock, writes the game state, and says what changed to the main window (Scene) and, by
-// signals, to App (which windows to show).
+// signals, to whoever shows the other windows. It is built from its ports: the host, a scene,
+// the sound library and the ranking file; it owns the state, the school and the random generator.
 #pragma once
 
-#include "game/app.h"
-#include "game/gamestate.h"
+#include "fish/school.h"
 #include "host/host.h"
+#include "host/random.h"
+#include "ranking/rankingfile.h"
+#include "sound/sounds.h"
+#include "state/gamestate.h"
 
 #include <QColor>
 #include <QObject>
@@ -15,28 +19,34 @@
 namespace nuyo {
 
 class Scene;
-struct BigCatchChange;
-
-// The controls a player presses, by their names in the main window.
-enum class Control {
-    Command1, // the action button
-    Command3, // a bait button (the argument is its index)
-    Command4, // the hint button
-    Command6, // the ranking button
-    Command7, // the new-game button
-    Label1,   // the float-thickness box
-    Image3,   // the help picture
-    CloseBox, // the window's close box
-};
+class SoundLibrary;
 
 class Game : public QObject
 {
     Q_OBJECT
 public:
-    Game(App &app, Scene &scene);
+    // `sound` may be null (no sound at all); `introductionDir` is where the introduction text is
+    // looked for (the executable's folder).
+    Game(Host &host, Scene &scene, SoundLibrary *sound, RankingFile ranking, QString introductionDir);
     ~Game() override;
 
     const GameState &state() const { return g; }
+    const School &school() const { return m_school; }
+    int tipNumber() const { return m_tipNo; }                             // the tip the hint button shows next
+    int animationTicks() const { return m_tick; }                         // the animation timer's tick counter
+    QColor lineColour() const { return m_lineColour; }                    // the fishing line's colour in the fight
+    const HostTimer &animationTimer() const { return *m_animationTimer; } // 100 ms: the cast and the landing
+    const HostTimer &settlingTimer() const { return *m_settlingTimer; }   // 200 ms: the float settling
+    const HostTimer &secondTimer() const { return *m_secondTimer; }       // 1 s: the bait and the fight
+    static constexpr int AnimationMs = 100;
+    static constexpr int SettlingMs = 200;
+    static constexpr int SecondMs = 1000;
+
+    // For tests and tools that stage a scene: the state and the school, writable. The game never
+    // needs them.
+    GameState &stagedState() { return g; }
+    School &stagedSchool() { return m_school; }
+    HostTimer &stagedSecondTimer() { return *m_secondTimer; }
 
     // ---- inputs ----
     // A press on `control`: `arg` is the mouse button (1 left, 2 right) or a bait button's index.
@@ -50,41 +60,22 @@ public:
     void titleClosed();                                       // the title window closed
     void setMinimised(bool minimised);                        // the game's clock stops while the window is minimised
 
-    // The handlers by their documented names (press() calls them).
-    void Command1_MouseDown(int Button); // the action button: what it does depends on ActionState
-    void Command3_Click(int Index);      // a bait-setting button
-    void Command4_MouseDown(int Button); // the hint button
-    void Command6_Click();               // the ranking button
-    void Command7_Click();               // the new-game button
-    void Label1_Click();                 // the float-thickness box
-    void Image3_Click();                 // the help picture: offers the introduction text
-    void Form_QueryUnload();             // the window is closing: release, say goodbye, end
-
     // Steps and pieces the tests and tools drive directly.
-    void NewGame(); // hides the main window and asks for the mode again
+    void quit();         // the close box: release, say goodbye, end
+    void startNewGame(); // hides the main window and asks for the mode again
     void showAction(Action::State state);
-    void showReport(std::function<void()> then = {});          // the report; `then` after its OK
-    void showRanking(std::function<void()> then = {});         // the ranking; `then` after its "ＯＫ"
-    bool FloatBite(int kind, int type, int slot, int heading); // the float's answer to a fish step
+    void showReport(std::function<void()> then = {});  // the report; `then` after its OK
+    void showRanking(std::function<void()> then = {}); // the ranking; `then` after its "ＯＫ"
+    // The float's answer to a fish step of `kind` (see cellKind); true when it is being pulled under.
+    bool answerFishStep(int kind, int type, int slot, int heading);
     void floatUnderWater();                                // the float pulled under: nothing shows until the next step
-    void KingfisherPass(std::function<void()> then = {});  // flies across the scene
-    void KingfisherVisit(std::function<void()> then = {}); // perches on the window, flies off
-    void stopTimers();                                     // Timer1, Timer2 and Timer3 off
-    void AWASE();      // the angler after a cast has ended, with the last result's mark
-    void WORK();       // redraws the fight and decides landing or line break
-    void SetupSound(); // the device, the five buffers and the background loop
-
-    std::unique_ptr<HostTimer> Timer1; // 100 ms: cast animation and landing display
-    std::unique_ptr<HostTimer> Timer2; // 200 ms: float settling
-    std::unique_ptr<HostTimer> Timer3; // 1 s: bait timer and fight tick
-    static constexpr int Timer1Ms = 100;
-    static constexpr int Timer2Ms = 200;
-    static constexpr int Timer3Ms = 1000;
-
-    QColor lineColour;   // the fishing line's colour in the fight, from the danger
-    int TipNo = 0;       // the tip the next left click on the hint button shows
-    int Tick = 0;        // Timer1's tick counter, shared by both animations
-    int Timer2Count = 0; // Timer2's settling tick counter
+    void kingfisherPass(std::function<void()> then = {});  // flies across the scene
+    void kingfisherVisit(std::function<void()> then = {}); // perches on the window, flies off
+    void stopTimers();
+    void releaseSounds();
+    void loadRanking();      // the ranking file into the table; a problem with it is told once
+    void drawAnglerAtRest(); // the angler after a cast has ended, with the last result's mark
+    void judgeFight();       // redraws the fight and decides landing or line break
 
 Q_SIGNALS:
     void reportRequested();  // show the catch report for the cast just ended
@@ -95,8 +86,16 @@ Q_SIGNALS:
     void titleDone();        // the choice is taken: close the title
 
 private:
+    // The presses, by control.
+    void pressAction(int button); // what it does depends on ActionState
+    void chooseBait(int index);
+    void pressHint(int button);
+    void rankingPressed();
+    void newGamePressed();
+    void toggleFloatWidth();
+    void offerIntroduction();
+
     // The cast's steps, one after another on the host's clock, never one inside another.
-    void castPressed();
     void throwLine();      // the cast animation; the float goes out 3 s later
     void floatOut();       // the float in the water, settling; the watch begins 5.5 s later
     void watchFloat();     // the strike button; the school starts stepping
@@ -114,29 +113,32 @@ private:
     void loseBait();
     void baitLostPressed();
     void strikePressed();
-    void fightPressed(int Button);
+    void fightPressed(int button);
     void endPressed();
-    void StrikeResult();
+    void showStrikeResult();
     void endCast(const std::function<void()> &then = {});
-    void CM(const std::function<void()> &then = {});
+    void closeGame(const std::function<void()> &then = {});
     void readyForNextCast();
     void showWantedBaitHint();
     void appendResultLine();
-    // Timer1's two animations, Timer2's settling, Timer3's two duties and WORK's two endings.
-    void Timer1_Timer();
+    void drawFloat(); // where the state puts it
+    // The animation timer's two animations, the settling, the second timer's two duties and the
+    // fight's two endings.
+    void onAnimationTimer();
     void castFrame();
     void landingFrame();
     void landed();
     void afterLandingReport();
-    void Timer2_Timer();
-    void Timer3_Timer();
+    void onSettlingTimer();
+    void onSecondTimer();
     void baitTick();
     void fightTick();
     void breakLine();
     void landFish();
-    void CmCopy(int kind);
     void newGameChosen();
     void applyModeValues();
+    // Telling the player once in a run what went wrong with the ranking file.
+    void tellRankingProblem(const QString &headline, const QString &reason);
     // The kingfisher's frames.
     void birdAfter(double seconds, void (Game::*step)());
     void birdDone();
@@ -147,10 +149,22 @@ private:
     void visitGone();
     void visitEnd();
 
-    App &app;
-    GameState &g;
+    Host &m_host;
     Scene &scene;
-    bool m_furniture = true; // the hint button (and with it the help picture) takes presses
+    GameState g;
+    School m_school;
+    Random m_rnd;
+    Sounds m_sounds;
+    RankingFile m_ranking;
+    QString m_introductionDir;
+    std::unique_ptr<HostTimer> m_animationTimer;
+    std::unique_ptr<HostTimer> m_settlingTimer;
+    std::unique_ptr<HostTimer> m_secondTimer;
+    QColor m_lineColour;
+    int m_tipNo = 0;         // the tip the next left click on the hint button shows
+    int m_tick = 0;          // the animation timer's tick counter, shared by both animations
+    int m_settleTicks = 0;   // the settling timer's ticks
+    bool m_furniture = true; // the hint button (and with it the basket picture) takes presses
     bool m_minimised = false;
     Host::StepId m_castStep = 0;   // the cast's pending step
     Host::StepId m_birdStep = 0;   // the kingfisher's next frame

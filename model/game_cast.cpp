@@ -1,14 +1,11 @@
 // The action button: every cast is played from it. What a press does depends on the cast's
 // state (ActionState), which the button's caption and colour show.
 #include "fish/floatrules.h"
-#include "fish/nuyoobject.h"
-#include "fish/school.h"
 #include "fish/strike.h"
 #include "model/game.h"
 #include "model/hints.h"
 #include "model/scene.h"
-#include "report/summary.h"
-#include "sound/vbdsound.h"
+#include "scoring/summary.h"
 
 namespace nuyo {
 
@@ -29,50 +26,52 @@ QString goodbyeText(int points, bool bigGame)
 }
 } // namespace
 
-Game::Game(App &a, Scene &s) : app(a), g(a.g), scene(s)
+Game::Game(Host &host, Scene &s, SoundLibrary *sound, RankingFile ranking, QString introductionDir)
+    : m_host(host), scene(s), m_sounds(g, sound, host), m_ranking(std::move(ranking)),
+      m_introductionDir(std::move(introductionDir))
 {
-    Timer1 = app.host.createTimer(Timer1Ms);
-    Timer2 = app.host.createTimer(Timer2Ms);
-    Timer3 = app.host.createTimer(Timer3Ms);
-    Timer1->onTick = [this] { Timer1_Timer(); };
-    Timer2->onTick = [this] { Timer2_Timer(); };
-    Timer3->onTick = [this] { Timer3_Timer(); };
+    m_animationTimer = m_host.createTimer(AnimationMs);
+    m_settlingTimer = m_host.createTimer(SettlingMs);
+    m_secondTimer = m_host.createTimer(SecondMs);
+    m_animationTimer->onTick = [this] { onAnimationTimer(); };
+    m_settlingTimer->onTick = [this] { onSettlingTimer(); };
+    m_secondTimer->onTick = [this] { onSecondTimer(); };
 }
 
 Game::~Game()
 {
     for (Host::StepId step : {m_castStep, m_birdStep, m_reportStep, m_titleStep})
-        app.host.cancel(step);
+        m_host.cancel(step);
     if (m_minimised)
-        app.host.resumeClock();
+        m_host.resumeClock();
 }
 
 void Game::press(Control control, int arg)
 {
     switch (control) {
-    case Control::Command1:
-        Command1_MouseDown(arg);
+    case Control::Action:
+        pressAction(arg);
         break;
-    case Control::Command3:
-        Command3_Click(arg);
+    case Control::Bait:
+        chooseBait(arg);
         break;
-    case Control::Command4:
-        Command4_MouseDown(arg);
+    case Control::Hint:
+        pressHint(arg);
         break;
-    case Control::Command6:
-        Command6_Click();
+    case Control::Ranking:
+        rankingPressed();
         break;
-    case Control::Command7:
-        Command7_Click();
+    case Control::NewGame:
+        newGamePressed();
         break;
-    case Control::Label1:
-        Label1_Click();
+    case Control::FloatWidth:
+        toggleFloatWidth();
         break;
-    case Control::Image3:
-        Image3_Click();
+    case Control::Introduction:
+        offerIntroduction();
         break;
     case Control::CloseBox:
-        Form_QueryUnload();
+        quit();
         break;
     }
 }
@@ -83,16 +82,21 @@ void Game::setMinimised(bool minimised)
         return;
     m_minimised = minimised;
     if (minimised)
-        app.host.pauseClock();
+        m_host.pauseClock();
     else
-        app.host.resumeClock();
+        m_host.resumeClock();
 }
 
 void Game::stopTimers()
 {
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(false);
-    Timer3->setEnabled(false);
+    m_animationTimer->setEnabled(false);
+    m_settlingTimer->setEnabled(false);
+    m_secondTimer->setEnabled(false);
+}
+
+void Game::releaseSounds()
+{
+    m_sounds.release();
 }
 
 void Game::appendResultLine()
@@ -106,17 +110,17 @@ void Game::showAction(Action::State state)
     scene.showAction(state);
 }
 
-void Game::Command1_MouseDown(int Button)
+void Game::pressAction(int button)
 {
     switch (g.ActionState) {
     case Action::Cast:
-        castPressed();
+        throwLine();
         break;
     case Action::BaitLost:
         baitLostPressed();
         break;
     case Action::Fight:
-        fightPressed(Button);
+        fightPressed(button);
         break;
     case Action::Strike:
         strikePressed();
@@ -127,14 +131,9 @@ void Game::Command1_MouseDown(int Button)
     }
 }
 
-void Game::castPressed()
-{
-    throwLine();
-}
-
 void Game::scheduleInto(Host::StepId &pending, double seconds, std::function<void()> step)
 {
-    pending = app.host.schedule(seconds, [&pending, step = std::move(step)] {
+    pending = m_host.schedule(seconds, [&pending, step = std::move(step)] {
         pending = 0;
         step();
     });
@@ -152,7 +151,7 @@ void Game::throwLine()
     scene.enableFurniture(false);
     scene.showComment(QString());
     scene.enableAction(false);
-    Timer1->setEnabled(true);
+    m_animationTimer->setEnabled(true);
     after(3.0f, &Game::floatOut); // the angler casts
 }
 
@@ -165,7 +164,7 @@ void Game::floatOut()
     g.FloatY = 20;
     g.FloatSrcW = 5;
     g.FloatH = 156;
-    Timer2->setEnabled(true);
+    m_settlingTimer->setEnabled(true);
     after(5.5f, &Game::watchFloat); // the float settles
 }
 
@@ -184,9 +183,10 @@ void Game::watchFloat()
 void Game::fishStep()
 {
     // The school steps in turn, fish 1 to 4, until a strike or the bait's end stops it.
-    NUYOObject &fish = fishAt(app, m_fish);
-    const int kind = fish.Task(app.host);
-    m_pullingUnder = kind == 1 ? FloatBite(kind, fish.SIZ, fish.FAC, fish.VEC) : FloatBite(kind, 0, 0, 0);
+    Fish &fish = m_school.at(m_fish);
+    const int kind = fish.step(m_host);
+    m_pullingUnder =
+        kind == 1 ? answerFishStep(kind, fish.type, fish.slot, fish.heading) : answerFishStep(kind, 0, 0, 0);
     if (m_pullingUnder)
         after(0.1f, &Game::floatGoneUnder); // the float shows half its height for a moment
     else
@@ -216,20 +216,20 @@ bool Game::stopWatching()
     // A float on its way under finishes going under, whatever stopped the watch: the caller
     // lets it, once it has done its own work.
     const bool goingUnder = m_pullingUnder;
-    app.host.cancel(m_castStep);
+    m_host.cancel(m_castStep);
     m_castStep = 0;
     m_pullingUnder = false;
     return goingUnder;
 }
 
-bool Game::FloatBite(int kind, int type, int slot, int heading)
+bool Game::answerFishStep(int kind, int type, int slot, int heading)
 {
     if (floatAnswer(g, kind, type, slot, heading) == FloatMove::PulledUnder) {
         // Half the float shows for a moment; then floatUnderWater takes it out of sight.
         g.FloatH = g.FloatH / 2;
         g.FloatY = g.FloatY + g.FloatH;
         scene.clearFloat();
-        scene.drawFloat();
+        drawFloat();
         return true;
     }
     scene.clearFloat();
@@ -237,8 +237,13 @@ bool Game::FloatBite(int kind, int type, int slot, int heading)
         floatAtRest(g);
         return false;
     }
-    scene.drawFloat();
+    drawFloat();
     return false;
+}
+
+void Game::drawFloat()
+{
+    scene.drawFloat(g.FloatX, g.FloatY, g.FloatWidth, g.FloatSrcW, g.FloatH);
 }
 
 void Game::floatUnderWater()
@@ -249,18 +254,18 @@ void Game::floatUnderWater()
     floatAtRest(g);
 }
 
-void Game::Timer2_Timer()
+void Game::onSettlingTimer()
 {
     // The float settles after the cast: 21 ticks of 3 pixels, then the bait timer starts.
-    ++Timer2Count;
+    ++m_settleTicks;
     g.FloatY += 3;
     g.FloatH -= 3;
     scene.clearFloat();
-    scene.drawFloat();
-    if (Timer2Count > 20) {
-        Timer3->setEnabled(true);
-        Timer2->setEnabled(false);
-        Timer2Count = 0;
+    drawFloat();
+    if (m_settleTicks > 20) {
+        m_secondTimer->setEnabled(true);
+        m_settlingTimer->setEnabled(false);
+        m_settleTicks = 0;
     }
 }
 
@@ -271,7 +276,7 @@ void Game::loseBait()
     g.BaitsUsed += 1;
     g.setResult(ResultKind::BaitLost);
     appendResultLine();
-    SoundPlay(app, g.Snd105);
+    m_sounds.play(Sound::Failure);
     scene.showComment(ResultText::comment(g.LastResult));
     showAction(Action::BaitLost);
     m_furniture = true;
@@ -286,13 +291,13 @@ void Game::baitLostPressed()
     endCast();
 }
 
-void Game::fightPressed(int Button)
+void Game::fightPressed(int button)
 {
-    if (Button == Mouse::Left)
+    if (button == Mouse::Left)
         g.Distance = std::max(3, g.Distance - 1);
-    else if (Button == Mouse::Right)
+    else if (button == Mouse::Right)
         g.Distance = std::min(7, g.Distance + 1);
-    WORK();
+    judgeFight();
 }
 
 void Game::strikePressed()
@@ -302,10 +307,10 @@ void Game::strikePressed()
     scene.showFloatBox(false);
     g.Baits -= 1;
     scene.showBaits(g.Baits);
-    StrikeResult();
-    if (g.Hooked == 0) {
-        AWASE();
-        SoundPlay(app, g.Snd105);
+    showStrikeResult();
+    if (!g.Hooked) {
+        drawAnglerAtRest();
+        m_sounds.play(Sound::Failure);
         showReport([this, goingUnder] {
             stopTimers();
             g.CastStage = CastStage::Cast;
@@ -316,11 +321,11 @@ void Game::strikePressed()
         });
         return;
     }
-    SoundPlay(app, g.Snd102);
+    m_sounds.play(Sound::Whoosh);
     showAction(Action::Fight);
     g.Distance = 7;
-    g.Fighting = 1;
-    Timer3->setEnabled(true);
+    g.Fighting = true;
+    m_secondTimer->setEnabled(true);
     fightPressed(Mouse::Left); // the strike itself is the first pull
     if (goingUnder)
         floatUnderWater();
@@ -329,17 +334,17 @@ void Game::strikePressed()
 void Game::endPressed()
 {
     stopTimers();
-    SoundRelease(app);
+    m_sounds.release();
     Q_EMIT unloadReport();
-    g.SoundOff = SoundOff::Silent;
-    app.host.msgBox(goodbyeText(g.Points, g.BigLevel > 1), MsgBox::OkOnly, goodbyeCaption());
-    Form_QueryUnload();
+    g.SoundOn = false;
+    m_host.msgBox(goodbyeText(g.Points, g.BigLevel > 1), MsgBox::OkOnly, goodbyeCaption());
+    quit();
 }
 
-void Game::StrikeResult()
+void Game::showStrikeResult()
 {
-    judgeStrike(g, app.rnd);
-    if (g.Hooked == 1) {
+    judgeStrike(g, m_rnd);
+    if (g.Hooked) {
         scene.showComment(Hint::fight());
         scene.printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
     } else {
@@ -351,24 +356,24 @@ void Game::endCast(const std::function<void()> &then)
 {
     if (g.Baits <= 0) {
         scene.clearScene();
-        CM([this, then] {
+        closeGame([this, then] {
             showAction(Action::End);
             if (then)
                 then();
         });
     } else {
-        AWASE();
+        drawAnglerAtRest();
         showAction(Action::Cast);
         if (then)
             then();
     }
 }
 
-void Game::AWASE()
+void Game::drawAnglerAtRest()
 {
     scene.clearScene();
     scene.drawAnglerFrame(5);
-    scene.drawResultMark();
+    scene.drawResultMark(g.ResultMark);
 }
 
 } // namespace nuyo

@@ -1,19 +1,16 @@
-// The three timers' ticks: the cast animation and the landing (Timer1), the bait timer and the
-// fight (Timer3), and WORK, which decides the fight's two endings.
+// The timers' ticks: the cast animation and the landing (the animation timer), the bait timer and
+// the fight (the second timer), and judging the fight, which decides its two endings.
 #include "fish/fight.h"
-#include "fish/school.h"
 #include "model/game.h"
 #include "model/hints.h"
 #include "model/scene.h"
-#include "sound/vbdsound.h"
 
 namespace nuyo {
 
 namespace {
 constexpr int LandingTicks = 20; // the landed fish comes up the line for two seconds
 constexpr int FarOut = 7;        // the Distance of a fish just hooked: no line shows yet
-// The pictures whose 100 x 24 cells go under the angler.
-constexpr int SplashImage = 4, ResultImage = 5, BigImage = 7;
+// The rows of the 100 x 24 marks under the angler.
 constexpr int TopRow = 0, BottomRow = 1;
 
 // With the fish far out no line shows: a short mark at the rod tip, red when the tension is at
@@ -24,9 +21,9 @@ QColor rodTipColour(int tension)
 }
 } // namespace
 
-void Game::Timer1_Timer()
+void Game::onAnimationTimer()
 {
-    ++Tick;
+    ++m_tick;
     if (g.CastStage == CastStage::Cast)
         castFrame();
     else if (g.CastStage == CastStage::Landing)
@@ -35,59 +32,59 @@ void Game::Timer1_Timer()
 
 void Game::castFrame()
 {
-    int t = Tick;
+    int t = m_tick;
     if (t == 10) {
-        SoundPlay(app, g.Snd103);
+        m_sounds.play(Sound::Plop);
         return;
     }
     if (t == 4)
-        SoundPlay(app, g.Snd102);
+        m_sounds.play(Sound::Whoosh);
     if (t == 8 || t == 9 || (t >= 11 && t <= 15))
         return;
     if (t >= 16) {
-        Timer1->setEnabled(false);
-        Tick = 0;
+        m_animationTimer->setEnabled(false);
+        m_tick = 0;
         t = 0;
     }
     scene.clearScene();
     scene.drawAnglerFrame(t);
-    scene.drawResultMark();
+    scene.drawResultMark(g.ResultMark);
 }
 
 void Game::landingFrame()
 {
     // The fish comes up the line toward the angler.
-    const int t = Tick;
+    const int t = m_tick;
     scene.clearScene();
     scene.drawAnglerFrame(3);
-    scene.drawLandedFish(t);
+    scene.drawLandedFish(t, g.FishType);
     scene.drawSizeText(1);
     if (g.ResultMark == ResultMark::BigLanded)
-        scene.drawMark(BigImage, TopRow);
+        scene.drawMark(MarkPicture::BigCatch, TopRow);
     else
-        scene.drawMark(ResultImage, BottomRow);
+        scene.drawMark(MarkPicture::Results, BottomRow);
     if (t >= LandingTicks)
         landed();
 }
 
 void Game::landed()
 {
-    Tick = 0;
+    m_tick = 0;
     g.CastStage = CastStage::Cast;
-    Timer1->setEnabled(false);
+    m_animationTimer->setEnabled(false);
     if (g.FishSize >= 50)
-        SoundPlay(app, g.Snd104);
+        m_sounds.play(Sound::Chime);
     g.Catches += 1;
     showReport([this] { afterLandingReport(); });
 }
 
 void Game::afterLandingReport()
 {
-    AWASE();
-    refillAfterLanding(app, g.BiteFish, g.FishSize);
+    drawAnglerAtRest();
+    m_school.refillAfterLanding(g.BiteFish, g.FishSize, m_rnd);
     scene.showCatches(g.Catches);
     if (g.FishType >= 3) {
-        g.BaitWanted = app.rnd.below(3) + 1;
+        g.BaitWanted = m_rnd.below(3) + 1;
         showWantedBaitHint();
         if (g.BaitWanted != g.BaitSetting)
             scene.showBaitLabel(Colour::BaitMismatch);
@@ -96,16 +93,16 @@ void Game::afterLandingReport()
     if (g.Baits <= 0) {
         // The last fish: a 60 cm one brings the kingfisher before the game closes.
         if (g.FishSize == 60)
-            KingfisherVisit([this, ready] { endCast(ready); });
+            kingfisherVisit([this, ready] { endCast(ready); });
         else
             endCast(ready);
         return;
     }
     endCast();
     if (g.FishSize < 20)
-        KingfisherPass(ready);
+        kingfisherPass(ready);
     else if (g.FishSize == 60)
-        KingfisherVisit(ready);
+        kingfisherVisit(ready);
     else
         ready();
 }
@@ -117,9 +114,9 @@ void Game::showWantedBaitHint()
     scene.showComment(Hint::wantedBait(g.BaitWanted));
 }
 
-void Game::Timer3_Timer()
+void Game::onSecondTimer()
 {
-    if (g.Fighting == 0)
+    if (!g.Fighting)
         baitTick();
     else if (g.FishStop == FishStop::Struck)
         fightTick();
@@ -135,7 +132,7 @@ void Game::baitTick()
         g.BaitTime = 0;
         if (g.FloatY <= 20) {
             g.FishStop = FishStop::BaitGone;
-            Timer3->setEnabled(false);
+            m_secondTimer->setEnabled(false);
             if (stopWatching())
                 floatUnderWater();
             loseBait();
@@ -145,23 +142,23 @@ void Game::baitTick()
 
 void Game::fightTick()
 {
-    const int x = app.rnd.below(6) + 1;
+    const int x = m_rnd.below(6) + 1;
     g.Tension = nextTension(g.Tension, x, g.FishType);
-    lineColour = lineColourFor(g.Tension - g.Distance);
+    m_lineColour = lineColourFor(g.Tension - g.Distance);
     if (g.SplashFrame == 0) {
-        scene.drawMark(SplashImage, BottomRow);
+        scene.drawMark(MarkPicture::Splashes, BottomRow);
         g.SplashFrame = 1;
     } else {
-        scene.drawMark(SplashImage, TopRow);
+        scene.drawMark(MarkPicture::Splashes, TopRow);
         g.SplashFrame = 0;
     }
     if (g.Distance == FarOut)
         scene.drawRodTip(rodTipColour(g.Tension));
     scene.showTension(g.Tension);
-    WORK();
+    judgeFight();
 }
 
-void Game::WORK()
+void Game::judgeFight()
 {
     if (g.FishStop == FishStop::Moving)
         return;
@@ -174,33 +171,34 @@ void Game::WORK()
         breakLine();
         return;
     }
-    lineColour = lineColourFor(d);
+    m_lineColour = lineColourFor(d);
     if (g.Distance == 3 && d <= 0)
         landFish(); // pulled all the way in while the tension is at its lowest
     else if (g.Distance < FarOut)
-        scene.drawLine(lineEndFor(g.Distance), lineColour);
-    scene.drawMark(SplashImage, g.SplashFrame == 0 ? BottomRow : TopRow);
+        scene.drawLine(lineEndFor(g.Distance), m_lineColour);
+    scene.drawMark(MarkPicture::Splashes, g.SplashFrame == 0 ? BottomRow : TopRow);
     if (g.Distance == FarOut)
         scene.drawRodTip(rodTipColour(g.Tension));
 }
 
 void Game::breakLine()
 {
-    g.Fighting = 0;
-    Timer3->setEnabled(false);
+    g.Fighting = false;
+    m_secondTimer->setEnabled(false);
     scene.enableAction(false);
     g.ResultMark = ResultMark::LineBreak;
     g.FishSize = 0;
     g.SplashFrame = 0;
-    CmCopy(Stamp::LineBreak);
-    AWASE();
+    scene.composeStamp(Stamp::LineBreak);
+    drawAnglerAtRest();
     g.setResult(ResultKind::LineBreak);
-    SoundPlay(app, g.Snd105);
+    m_sounds.play(Sound::Failure);
     showReport([this] {
+        // The big fish that got away is a little smaller next time.
         if (g.FishType == 5)
-            NewFish4(app, g.BiteFish);
+            m_school.newFish(g.BiteFish, 4, m_rnd);
         else if (g.FishType == 6)
-            NewFish5(app, g.BiteFish);
+            m_school.newFish(g.BiteFish, 5, m_rnd);
         endCast([this] {
             scene.enableAction(true);
             if (g.Baits > 0)
@@ -211,23 +209,18 @@ void Game::breakLine()
 
 void Game::landFish()
 {
-    g.Fighting = 0;
+    g.Fighting = false;
     g.SplashFrame = 0;
-    Timer3->setEnabled(false);
+    m_secondTimer->setEnabled(false);
     scene.enableAction(false);
-    scene.drawMark(ResultImage, BottomRow);
-    SoundPlay(app, g.Snd104);
+    scene.drawMark(MarkPicture::Results, BottomRow);
+    m_sounds.play(Sound::Chime);
     g.CastStage = CastStage::Landing;
     g.ResultMark = g.FishSize >= 50 ? ResultMark::BigLanded : ResultMark::Landed;
-    CmCopy(Stamp::Landed);
+    scene.composeStamp(Stamp::Landed);
     if (g.FishType >= 5)
         scene.showBigCatch(bigCatch(g, g.FishSize));
-    Timer1->setEnabled(true);
-}
-
-void Game::CmCopy(int kind)
-{
-    scene.composeStamp(kind);
+    m_animationTimer->setEnabled(true);
 }
 
 } // namespace nuyo

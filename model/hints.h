@@ -1,7 +1,7 @@
 // The hints the comment line (the main window's Label3) gives as a cast goes on.
 #pragma once
 
-#include "game/vocabulary.h"
+#include "state/vocabulary.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -2,7 +2,7 @@
 // (model/game.h) says what changed; the main window, which implements this, only draws it.
 #pragma once
 
-#include "game/vocabulary.h"
+#include "state/vocabulary.h"
 
 #include <QColor>
 #include <QPoint>
@@ -13,54 +13,65 @@ namespace nuyo {
 
 struct BigCatchChange;
 
+// The pictures of 100 x 24 marks drawn under the angler.
+enum class MarkPicture {
+    Splashes, // the fight's two splash frames
+    Results,  // the line break's mark (top row) and the landing's (bottom row)
+    BigCatch, // the big-catch marks
+};
+
 class Scene
 {
 public:
     virtual ~Scene() = default;
 
     // ---- the window ----
-    virtual void loadWindow() = 0;               // sizes, places and dresses it for the mode
-    virtual void dressForMode(bool newGame) = 0; // caption, colours and pictures of the mode
-    virtual void resetForNewGame() = 0;          // every control as a new game starts
-    virtual void reopenForNewGame() = 0;         // the closed game's banner and buttons go
-    virtual void showWindow(bool newGame) = 0;   // shown (and raised, for a new game)
+    // Sizes, places and dresses it for the game of `mode`, the button showing `action`.
+    virtual void loadWindow(GameMode::Value mode, Action::State action, int baits) = 0;
+    // Caption, colours and pictures of the mode; `ranked`: results go into the ranking.
+    virtual void dressForMode(GameMode::Value mode, bool newGame, bool ranked) = 0;
+    virtual void resetForNewGame(Action::State action, int baits) = 0; // every control as a new game starts
+    virtual void reopenForNewGame() = 0;                               // the closed game's banner and buttons go
+    virtual void showWindow(bool newGame) = 0;                         // shown (and raised, for a new game)
     virtual void hideWindow() = 0;
     virtual void setInputEnabled(bool on) = 0; // the whole window takes clicks or not
     virtual quintptr windowHandle() = 0;       // for the sound library
     virtual void focusSink() = 0;              // the off-screen button takes the keyboard
 
     // ---- controls ----
-    virtual void showAction(Action::State state) = 0; // Command1's caption and colour
+    virtual void showAction(Action::State state) = 0; // the action button's caption and colour
     virtual void enableAction(bool on) = 0;
     virtual void enableFurniture(bool on) = 0;         // the hint and ranking buttons
-    virtual void showComment(const QString &text) = 0; // Label3
-    virtual void showBaits(int baits) = 0;             // Label1
-    virtual void showCatches(int catches) = 0;         // Label4
-    virtual void showTension(int tension) = 0;         // Label7
+    virtual void showComment(const QString &text) = 0; // the comment line
+    virtual void showBaits(int baits) = 0;             // the bait counter
+    virtual void showCatches(int catches) = 0;         // the catch counter
+    virtual void showTension(int tension) = 0;         // the tension gauge
     virtual void showBaitLabel(const QColor &c) = 0;   // "エサ合わせ"'s colour
-    virtual void showBaitChoice(int index) = 0;        // Command3: the chosen bait marked
-    virtual void showFloatWidth(int width) = 0;        // Label8
-    virtual void showHintCaption(int tipNo) = 0;       // Command4: the next tip's number
-    virtual void showRankingToggle() = 0;              // Command6's colour
+    virtual void showBaitChoice(int index) = 0;        // the chosen bait button marked
+    virtual void showFloatWidth(int width) = 0;        // the float's thickness
+    virtual void showHintCaption(int tipNo) = 0;       // the hint button: the next tip's number
+    virtual void showRankingToggle(bool ranked) = 0;   // the ranking button's colour
     virtual void showMasterColour() = 0;               // the window after a master's catch
     virtual void appendLog(const QString &text) = 0;   // the catch log
     virtual void closeGame() = 0;                      // the closed game's frozen controls
 
-    // ---- the float close-up PicUKI ----
+    // ---- the float close-up ----
     virtual void showFloatBox(bool on) = 0;
     virtual void clearFloat() = 0;
-    virtual void drawFloat() = 0; // at (FloatX, FloatY), FloatWidth wide, FloatH high
+    // The float at (x, y), `width` wide and `height` high, from the float picture's first
+    // `sourceWidth` columns.
+    virtual void drawFloat(int x, int y, int width, int sourceWidth, int height) = 0;
 
-    // ---- the pond scene PicPRE ----
+    // ---- the pond scene ----
     virtual void clearScene() = 0;
-    virtual void drawAnglerFrame(int k) = 0;                       // angler frame k of Image1 (mask, then sprite)
-    virtual void drawResultMark() = 0;                             // the last result's mark and stamp under him
-    virtual void drawSizeText(int colour) = 0;                     // PicS(colour)'s size text over the water
-    virtual void drawLandedFish(int tick) = 0;                     // the fish coming up the line, and the line
-    virtual void drawMark(int image, int row) = 0;                 // Image4, 5 or 7's 100 x 24 cell `row` under him
+    virtual void drawAnglerFrame(int k) = 0;                 // the angler's frame k (mask, then sprite)
+    virtual void drawResultMark(ResultMark::Value mark) = 0; // the last result's mark and stamp under him
+    virtual void drawSizeText(int colour) = 0;               // size text `colour` (0 red, 1 yellow) over the water
+    virtual void drawLandedFish(int tick, int fishType) = 0; // the fish coming up the line, and the line
+    virtual void drawMark(MarkPicture picture, int row) = 0; // a 100 x 24 cell `row` (0, 1) under him
     virtual void drawLine(const QPoint &end, const QColor &c) = 0; // from the rod tip
     virtual void drawRodTip(const QColor &c) = 0;                  // the short mark of a fish far out
-    virtual void composeStamp(int kind) = 0;                       // CmCopy: the size stamp in PicCm
+    virtual void composeStamp(int kind) = 0;                       // the size stamp beside the result mark
     virtual void showBigCatch(const BigCatchChange &change) = 0;
     virtual void printSizeStamps(const QString &text) = 0; // the struck fish's size
     // After a report: the size stamps wiped, the button in the cast's colour, the hint and

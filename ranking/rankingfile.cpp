@@ -31,30 +31,6 @@ namespace {
 
 const QString FileName = QStringLiteral("Point.dat");
 
-// The player is told about a ranking file that cannot be read or written, once in a run.
-QString rankingUnreadableText()
-{
-    return QCoreApplication::translate("Ranking", "ランキングの ファイルを 読めません！");
-}
-QString rankingUnsavedText()
-{
-    return QCoreApplication::translate("Ranking", "ランキングを 保存できません！");
-}
-
-void tellRankingProblem(App &app, const QString &headline, const QString &path, const QString &reason)
-{
-    if (app.rankingProblemTold)
-        return;
-    app.rankingProblemTold = true;
-    // The headline, the file, the reason, and what it means for this game.
-    const QString text =
-        QCoreApplication::translate("Ranking",
-                                    "%1\r\n\r\n　%2\r\n　（ %3 ）\r\n\r\n（ 今回の 成績は ランキングに 残りません ）")
-            .arg(headline, QDir::toNativeSeparators(path), reason);
-    std::fprintf(stderr, "nuyo: %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
-    app.host.msgBox(text, MsgBox::Exclamation, appDefaultTitle());
-}
-
 // Where an installed game keeps its data, relative to the prefix (the executable's parent).
 QString installedDataFolder()
 {
@@ -321,7 +297,7 @@ QString fromCp932(const QByteArray &bytes)
     return QString::fromUtf8(c.run(bytes, [](const char *, size_t) { return size_t(1); }));
 }
 
-QByteArray encodeRanking(const GameState &g)
+QByteArray encodeRanking(const RankingState &g)
 {
     QByteArray out;
     for (int row = 0; row < 5; ++row) {
@@ -333,7 +309,7 @@ QByteArray encodeRanking(const GameState &g)
     return out;
 }
 
-int readRanking(QIODevice &device, GameState &g)
+int readRanking(QIODevice &device, RankingState &g)
 {
     LineReader reader(device);
     int read = 0;
@@ -379,11 +355,6 @@ QString rankingFilePath(const QString &exeDir, const QString &userDataDir)
     if (dir.isEmpty())
         return exe.filePath(FileName);
     return QDir(dir).filePath(FileName);
-}
-
-QString rankingFilePath(const App &app)
-{
-    return rankingFilePath(app.exeDir, app.userDataDir);
 }
 
 namespace {
@@ -554,7 +525,7 @@ bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *rea
 
 } // namespace
 
-RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason)
+RankingLoad LoadRanking(const QString &path, RankingState &g, QString *reason)
 {
     RemoveStaleSaves(path);
     QString target; // a save through a link leaves its temporary file beside the link's target
@@ -581,25 +552,7 @@ RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason)
     return RankingLoad::Read;
 }
 
-void LoadRanking(App &app)
-{
-    const QString path = rankingFilePath(app);
-    QString reason;
-    switch (LoadRanking(path, app.g, &reason)) {
-    case RankingLoad::Unreadable:
-        // Its rows may still be somebody's records: it is never overwritten with this run's table.
-        app.rankingUnreadable = true;
-        tellRankingProblem(app, rankingUnreadableText(), path, reason);
-        break;
-    case RankingLoad::NotCreated:
-        tellRankingProblem(app, rankingUnsavedText(), path, reason);
-        break;
-    default:
-        break;
-    }
-}
-
-bool ResetRanking(const QString &path, GameState &g, QString *reason)
+bool ResetRanking(const QString &path, RankingState &g, QString *reason)
 {
     for (int row = 0; row < 5; ++row) {
         g.RankPoints[row] = 0;
@@ -608,12 +561,7 @@ bool ResetRanking(const QString &path, GameState &g, QString *reason)
     return SaveRanking(path, g, reason);
 }
 
-void ResetRanking(App &app)
-{
-    ResetRanking(rankingFilePath(app), app.g);
-}
-
-bool SaveRanking(const QString &path, const GameState &g, QString *reason)
+bool SaveRanking(const QString &path, const RankingState &g, QString *reason)
 {
     // A link stays a link: the file it names is the one written, by the same rules.
     QString file;
@@ -699,16 +647,6 @@ void RemoveStaleSaves(const QString &path)
     }
 }
 
-bool SaveRanking(App &app, bool tell)
-{
-    const QString path = rankingFilePath(app);
-    QString reason = rankingReason(RankingReason::RefusedOverwrite);
-    const bool saved = !app.rankingUnreadable && SaveRanking(path, app.g, &reason);
-    if (!saved && tell)
-        tellRankingProblem(app, rankingUnsavedText(), path, reason);
-    return saved;
-}
-
 namespace {
 
 // How long a registration waits for another game's, and how often it looks again.
@@ -762,13 +700,13 @@ int lockRanking(const QByteArray &name, LockedFile &file)
 
 } // namespace
 
-Registration RegisterResult(const QString &path, GameState &g, int points, const QString &record)
+Registration RegisterResult(const QString &path, RankingState &g, int points, const QString &record)
 {
     Registration result;
     LockedFile locked;
     const int error = lockRanking(QFile::encodeName(path), locked);
     // The table as the file holds it now: another game may have registered since it was loaded.
-    GameState now;
+    RankingState now;
     for (int row = 0; row < 5; ++row) {
         now.RankPoints[row] = 0;
         now.RankRecords[row] = error == 0 ? QString() : EmptyRecord; // read as at load, or as created
@@ -786,8 +724,7 @@ Registration RegisterResult(const QString &path, GameState &g, int points, const
     } else {
         QDir().mkpath(QFileInfo(path).absolutePath()); // removed during the game: made again
     }
-    now.Points = points;
-    const int row = RankInsert(now);
+    const int row = RankInsert(now, points);
     if (row == 5) {
         result.reason = rankingReason(RankingReason::Outranked);
     } else {
@@ -802,18 +739,6 @@ Registration RegisterResult(const QString &path, GameState &g, int points, const
         g.RankPoints[r] = now.RankPoints[r];
         g.RankRecords[r] = now.RankRecords[r];
     }
-    return result;
-}
-
-Registration RegisterResult(App &app, int points, const QString &record, bool tell)
-{
-    const QString path = rankingFilePath(app);
-    Registration result;
-    result.reason = rankingReason(RankingReason::RefusedOverwrite);
-    if (!app.rankingUnreadable)
-        result = RegisterResult(path, app.g, points, record);
-    if (!result.saved && tell)
-        tellRankingProblem(app, rankingUnsavedText(), path, result.reason);
     return result;
 }
 

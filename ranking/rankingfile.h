@@ -1,7 +1,7 @@
 // The ranking file Point.dat: where it lives, its Shift-JIS text format, loading and saving.
 #pragma once
 
-#include "game/app.h"
+#include "state/gamestate.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +15,6 @@ namespace nuyo {
 // beside the executable's folder) keeps it in the user's data folder, because the system's
 // folders are not writable; loading creates that folder when it is missing.
 QString rankingFilePath(const QString &exeDir, const QString &userDataDir);
-QString rankingFilePath(const App &app);
 // The user's data folder for this application: $XDG_DATA_HOME, or ~/.local/share when that is
 // unset or relative; the home is $HOME, or the password database's when HOME is unset or relative.
 // Empty when there is no home at all.
@@ -33,14 +32,10 @@ enum class RankingLoad {
 // (through a link to a missing file, the file it names). Only a regular file is ever opened;
 // `reason` says why it failed. Temporary files left by a save that was killed before this run
 // started are removed.
-RankingLoad LoadRanking(const QString &path, GameState &g, QString *reason = nullptr);
-// The same for the game's own file; a file that cannot be read or created is told to the player
-// once, and a file that cannot be read is never overwritten in this run.
-void LoadRanking(App &app);
+RankingLoad LoadRanking(const QString &path, RankingState &g, QString *reason = nullptr);
 
 // Five empty rows, written to the file at once.
-void ResetRanking(App &app);
-bool ResetRanking(const QString &path, GameState &g, QString *reason = nullptr);
+bool ResetRanking(const QString &path, RankingState &g, QString *reason = nullptr);
 
 // Writes the five rows. The new file is written beside the old one, under a hidden temporary name
 // that only this game makes (".Point.dat.nuyo-save-" and six letters or digits), synced and renamed
@@ -48,9 +43,7 @@ bool ResetRanking(const QString &path, GameState &g, QString *reason = nullptr);
 // cannot hold that temporary file but the file itself is writable, it is written in place and
 // the old bytes are put back if that fails. Returns false, with `reason`, on any failure; the old
 // file then stays as it was.
-bool SaveRanking(const QString &path, const GameState &g, QString *reason = nullptr);
-// The same for the game's own file; a failure is told to the player once in a run when `tell`.
-bool SaveRanking(App &app, bool tell = true);
+bool SaveRanking(const QString &path, const RankingState &g, QString *reason = nullptr);
 
 // What a registration did.
 struct Registration {
@@ -64,9 +57,28 @@ struct Registration {
 // waited for a few seconds), reads the table the file holds now, places `points` with `record`
 // in it and saves it before the lock is given back, so that two games sharing one file both
 // keep their results. `g`'s table becomes the file's.
-Registration RegisterResult(const QString &path, GameState &g, int points, const QString &record);
-// The same for the game's own file; a result not saved is told to the player once when `tell`.
-Registration RegisterResult(App &app, int points, const QString &record, bool tell);
+Registration RegisterResult(const QString &path, RankingState &g, int points, const QString &record);
+
+// The game's own ranking file: the rules above for one path.
+class RankingFile
+{
+public:
+    explicit RankingFile(QString path) : m_path(std::move(path)) {}
+    const QString &path() const { return m_path; }
+    RankingLoad load(RankingState &table, QString *reason = nullptr) const
+    {
+        return LoadRanking(m_path, table, reason);
+    }
+    bool reset(RankingState &table, QString *reason = nullptr) const { return ResetRanking(m_path, table, reason); }
+    bool save(const RankingState &table, QString *reason = nullptr) const { return SaveRanking(m_path, table, reason); }
+    Registration registerResult(RankingState &table, int points, const QString &record) const
+    {
+        return RegisterResult(m_path, table, points, record);
+    }
+
+private:
+    QString m_path;
+};
 
 // Removes what saves killed in the middle left beside `path`: only regular files of the exact form
 // of its own temporary name, and only those last written before this run started. Everything
@@ -81,12 +93,12 @@ QByteArray toCp932(const QString &text);
 QString fromCp932(const QByteArray &bytes);
 
 // The whole file for a table: five lines `points,"text"` in code page 932, ending in CR LF.
-QByteArray encodeRanking(const GameState &g);
+QByteArray encodeRanking(const RankingState &g);
 
 // Reads at most five lines of at most MaxLineBytes each from `device` into rows 0..4 and
 // returns how many rows were read. A line that is missing, too long or malformed leaves its
 // row as it was; the rest of the device is never read.
-int readRanking(QIODevice &device, GameState &g);
+int readRanking(QIODevice &device, RankingState &g);
 
 constexpr int MaxLineBytes = 4096;
 // Row texts longer than this are cut when read (a row the game writes has about 30 characters).

@@ -17,7 +17,7 @@ QString PointsText(int points)
     return rightAligned(standardNumberText(points), 5);
 }
 
-QString ResultRow(const GameState &g)
+QString ResultRow(const Record &g)
 {
     const QString colon = QStringLiteral("：");
     return colon + rightAligned(standardNumberText(g.Count60), 3) + colon +
@@ -25,9 +25,9 @@ QString ResultRow(const GameState &g)
            colon + rightAligned(g.WeightKg, 4) + QStringLiteral("： ");
 }
 
-int RankInsert(GameState &g)
+int RankInsert(RankingState &g, int points)
 {
-    const int G = g.Points;
+    const int G = points;
     int row = 0;
     while (row < 5 && !(G > g.RankPoints[row]))
         ++row;

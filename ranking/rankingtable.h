@@ -1,7 +1,7 @@
 // The points ranking in memory: the row texts, the points column and the insertion of a result.
 #pragma once
 
-#include "game/gamestate.h"
+#include "state/gamestate.h"
 
 #include <QString>
 
@@ -24,11 +24,11 @@ QString rightAligned(const QString &text, int width);
 QString PointsText(int points);
 
 // The finished game's row text without the name: counts, fish, weight and separators.
-QString ResultRow(const GameState &g);
+QString ResultRow(const Record &g);
 
-// Places `Points` in the table: rows below it move down, the old last row drops out.
+// Places `points` in the table: rows below it move down, the old last row drops out.
 // Returns the row it now occupies (0..4), or 5 when it does not enter. Ties go below.
-int RankInsert(GameState &g);
+int RankInsert(RankingState &table, int points);
 
 // A name as the ranking file can carry it: the file's quoted field cannot hold a double
 // quote, so it becomes the full-width one; line breaks become spaces.

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
 
 namespace nuyo {
 
@@ -18,7 +18,7 @@ namespace {
 // recording's image; an empty URL otherwise.
 QUrl resourceUrl(const QByteArray &wave, int number)
 {
-    const QByteArray own = waveResource(100 + number);
+    const QByteArray own = recording(100 + number);
     if (own.isEmpty() || own != wave)
         return QUrl();
     return QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(100 + number));
@@ -58,7 +58,7 @@ long QtSoundLibrary::dsInitialize(quintptr)
 // Loads a recording as a trial: an effect that cannot even load means the device is unusable.
 bool QtSoundLibrary::probe()
 {
-    const QUrl source = resourceUrl(waveResource(100 + ProbeNumber), ProbeNumber);
+    const QUrl source = resourceUrl(recording(100 + ProbeNumber), ProbeNumber);
     if (source.isEmpty())
         return false;
     QSoundEffect effect(m_device);

@@ -3,9 +3,9 @@
 // it is solid all around, exactly the sprite over any other ground (no gap). Edges go unchecked.
 // A framed control's own colour stays inside its frame.
 #include "layouts/pictures.h"
-#include "report/form3.h"
 #include "widgets/controls.h"
 #include "widgets/picturebox.h"
+#include "windows/catchreport.h"
 
 #include <QtTest>
 
@@ -29,7 +29,7 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap_data()
             << "form1/Image12.gif" << QStringLiteral("form1/Image1_%1.gif").arg(k) << QRect(90, 0, 160, 314);
     for (int cm : {10, 35, 59})
         QTest::addRow("report, %d cm", cm) << "form3/Image2.gif"
-                                           << "form3/Img1.gif" << nuyo::Form3::fishRect(cm);
+                                           << "form3/Img1.gif" << nuyo::CatchReport::fishRect(cm);
 }
 
 void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()

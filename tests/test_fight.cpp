@@ -1,10 +1,10 @@
 // The fight and the action button's captions: landings, line breaks, colours, the sounds of
 // each moment, and whole games with the wrong bait and with a ranking entry.
-#include "fish/nuyoobject.h"
+#include "fish/fish.h"
 #include "ranking/rankingfile.h"
-#include "report/form3.h"
 #include "support/harness.h"
 #include "support/player.h"
+#include "windows/catchreport.h"
 
 #include <QFile>
 #include <QtTest>
@@ -16,10 +16,10 @@ namespace {
 // A practice game with a fish of `type` on the line at `distance`, as the hooking strike leaves it.
 void hook(Harness &h, int type, int size, int tension, int distance)
 {
-    GameState &g = h.g();
+    GameState &g = h.stage();
     h.host.onDialog = [&h](QWidget *w) {
-        if (auto *report = qobject_cast<Form3 *>(w))
-            whenReadyForOk(report, [&h, report] { h.host.after(1.0, [report] { report->Command1->press(1); }); });
+        if (auto *report = qobject_cast<CatchReport *>(w))
+            whenReadyForOk(report, [&h, report] { h.host.after(1.0, [report] { report->ui.okButton->press(1); }); });
     };
     g.FishStop = FishStop::Struck;
     g.FishType = type;
@@ -28,10 +28,10 @@ void hook(Harness &h, int type, int size, int tension, int distance)
     g.setResult(ResultKind::Hooked, size);
     g.Tension = tension;
     g.Distance = distance;
-    g.Fighting = 1;
+    g.Fighting = true;
     g.Baits -= 1;
     h.game().showAction(Action::Fight);
-    h.game().Timer3->setEnabled(true);
+    h.game().stagedSecondTimer().setEnabled(true);
 }
 
 } // namespace
@@ -85,32 +85,32 @@ void FightTest::aPressEndsTheFightOnlyAtTheRightTension()
     Harness h(3);
     h.start(0);
     hook(h, type, type * 10 + 4, tension, distance);
-    Form1 &f = h.form();
-    f.Command1->press(button);
-    if (h.app->form3->isVisible()) // a broken line's report: read, then OK
-        h.host.runUntil(h.host.now() + 3, [&h] { return !h.app->form3->isVisible(); });
-    GameState &g = h.g();
+    MainWindow &f = h.window();
+    f.ui.actionButton->press(button);
+    if (h.app->report()->isVisible()) // a broken line's report: read, then OK
+        h.host.runUntil(h.host.now() + 3, [&h] { return !h.app->report()->isVisible(); });
+    GameState &g = h.stage();
     if (outcome == QLatin1String("landed")) {
         QCOMPARE(g.CastStage, int(CastStage::Landing));
-        QVERIFY(h.game().Timer1->isEnabled());
-        QVERIFY(!h.game().Timer3->isEnabled());
-        QVERIFY(!f.Command1->isEnabled());
-        QCOMPARE(g.Fighting, 0);
+        QVERIFY(h.game().animationTimer().isEnabled());
+        QVERIFY(!h.game().secondTimer().isEnabled());
+        QVERIFY(!f.ui.actionButton->isEnabled());
+        QVERIFY(!g.Fighting);
         QCOMPARE(g.ResultMark, int(ResultMark::Landed));
     } else if (outcome == QLatin1String("broken")) {
         QCOMPARE(g.LastResult, QStringLiteral("ハリス切れ"));
         QCOMPARE(g.FishSize, 0);
         QCOMPARE(g.ResultMark, int(ResultMark::LineBreak));
-        QCOMPARE(g.Fighting, 0);
-        QVERIFY(!h.game().Timer3->isEnabled());
-        QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
-        QCOMPARE(f.Label3->text(), QStringLiteral("ハリス切れ ！"));
+        QVERIFY(!g.Fighting);
+        QVERIFY(!h.game().secondTimer().isEnabled());
+        QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Cast));
+        QCOMPARE(f.ui.commentLine->text(), QStringLiteral("ハリス切れ ！"));
         QCOMPARE(g.BaitsUsed, 1);
-        QVERIFY(f.Text1->text().endsWith(QStringLiteral("   1． ハリス切れ")));
+        QVERIFY(f.ui.catchLog->text().endsWith(QStringLiteral("   1． ハリス切れ")));
     } else {
-        QCOMPARE(g.Fighting, 1);
-        QCOMPARE(f.Command1->text(), Action::caption(Action::Fight));
-        QCOMPARE(h.game().lineColour, line);
+        QVERIFY(g.Fighting);
+        QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Fight));
+        QCOMPARE(h.game().lineColour(), line);
     }
 }
 
@@ -120,19 +120,19 @@ void FightTest::bigFishStartInTheRedAndTheFirstTickMayBreakTheLine()
     for (quint32 seed = 1; seed <= 40; ++seed) {
         Harness h(seed);
         h.start(0);
-        GameState &g = h.g();
+        GameState &g = h.stage();
         hook(h, 6, 60, 8, 7);
-        h.game().Command1_MouseDown(1); // the automatic first press of a hooking strike
+        h.game().press(Control::Action, Mouse::Left); // the automatic first press of a hooking strike
         QCOMPARE(g.Distance, 6);
-        QCOMPARE(h.game().lineColour, Colour::DangerLine);
+        QCOMPARE(h.game().lineColour(), Colour::DangerLine);
         // The player does nothing: one tick moves the tension by one, up breaks the line.
-        h.host.runUntil(h.host.now() + 1.05, [&] { return g.Fighting == 0; });
+        h.host.runUntil(h.host.now() + 1.05, [&] { return !g.Fighting; });
         ++ticks;
         if (g.LastResult == QStringLiteral("ハリス切れ")) {
             ++breaks;
-            h.host.runUntil(h.host.now() + 3, [&h] { return !h.app->form3->isVisible(); });
+            h.host.runUntil(h.host.now() + 3, [&h] { return !h.app->report()->isVisible(); });
             // The 60 cm fish that escaped is replaced by a type-5 fish.
-            QCOMPARE(h.app->Fish[1]->SIZ, 5);
+            QCOMPARE(h.game().school().at(1).type, 5);
         } else {
             QCOMPARE(g.Tension, 7);
         }
@@ -145,9 +145,9 @@ void FightTest::atDistanceSevenNoTensionBreaksTheLine()
     Harness h(3);
     h.start(0);
     hook(h, 6, 60, 9, 7);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     for (int i = 0; i < 30; ++i) {
-        f.Command1->press(2);
+        f.ui.actionButton->press(2);
         h.host.runUntil(h.host.now() + 1.0);
         QCOMPARE(h.g().Fighting, 1);
         QCOMPARE(h.g().Distance, 7);
@@ -159,26 +159,26 @@ void FightTest::aLandingShowsTheReportAndReadiesTheNextCast()
     Harness h(3);
     h.start(0);
     hook(h, 6, 60, 3, 4);
-    Form1 &f = h.form();
-    GameState &g = h.g();
+    MainWindow &f = h.window();
+    GameState &g = h.stage();
     g.BigLevel = 1;
-    f.Command1->press(1);
+    f.ui.actionButton->press(1);
     QCOMPARE(g.ResultMark, int(ResultMark::BigLanded));
     QCOMPARE(g.BigLevel, 2);
     QCOMPARE(g.Count60, 1);
-    QVERIFY(f.Shape1->isVisibleTo(&f));
-    QCOMPARE(f.Shape3->borderWidth(), 5);
+    QVERIFY(f.ui.bigCatchFrame->isVisibleTo(&f));
+    QCOMPARE(f.ui.sceneFrame->borderWidth(), 5);
     // Two seconds of landing display, the report (with its 2 s pause for a 60 cm fish), then
     // the kingfisher's visit: the button reads "振り込み" again.
-    h.host.runUntil(h.host.now() + 30, [&] { return f.Command1->isEnabled(); });
-    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
+    h.host.runUntil(h.host.now() + 30, [&] { return f.ui.actionButton->isEnabled(); });
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Cast));
     QCOMPARE(g.Catches, 1);
-    QCOMPARE(f.Label4->text(), QStringLiteral("1"));
+    QCOMPARE(f.ui.catchCounter->text(), QStringLiteral("1"));
     QCOMPARE(g.TotalCm, 60);
-    QVERIFY2(f.Text1->text().endsWith(QStringLiteral("   1． ぬよ　60 ㎝")), qPrintable(f.Text1->text()));
+    QVERIFY2(f.ui.catchLog->text().endsWith(QStringLiteral("   1． ぬよ　60 ㎝")), qPrintable(f.ui.catchLog->text()));
     // A 60 cm fish is replaced by a type-5 fish; the bait the fish take may change.
-    QCOMPARE(h.app->Fish[1]->SIZ, 5);
-    QVERIFY(f.Label3->text().startsWith(QStringLiteral("エサ合わせは『 ")));
+    QCOMPARE(h.game().school().at(1).type, 5);
+    QVERIFY(f.ui.commentLine->text().startsWith(QStringLiteral("エサ合わせは『 ")));
 }
 
 void FightTest::eachMomentPlaysItsSound()
@@ -204,7 +204,7 @@ void FightTest::eachMomentPlaysItsSound()
     }
     // What the log says happened, cast by cast.
     int landings = 0, big = 0, smallWithBaitLeft = 0, sixty = 0, breaks = 0, misses = 0, losses = 0;
-    const QStringList lines = h.form().Text1->text().split(QStringLiteral("\r\n"));
+    const QStringList lines = h.window().ui.catchLog->text().split(QStringLiteral("\r\n"));
     int cast = 0;
     for (const QString &line : lines) {
         if (!line.contains(QStringLiteral("． ")))
@@ -247,12 +247,12 @@ void FightTest::aPlayerWithTheWrongBaitGetsOnlyFalseBites()
 {
     Harness h(5);
     h.start(0);
-    Form1 &f = h.form();
-    f.Command3[0]->press(1); // "硬め" while the fish want "ふつう"
+    MainWindow &f = h.window();
+    f.ui.baitButtons[0]->press(1); // "硬め" while the fish want "ふつう"
     Player p(h, Player::Style::Eyes);
     p.followsHints = false;
     QVERIFY(p.playGame());
-    const QStringList lines = f.Text1->text().split(QStringLiteral("\r\n"));
+    const QStringList lines = f.ui.catchLog->text().split(QStringLiteral("\r\n"));
     int falseBites = 0;
     for (const QString &line : lines) {
         if (!line.contains(QStringLiteral("． ")))
@@ -264,7 +264,7 @@ void FightTest::aPlayerWithTheWrongBaitGetsOnlyFalseBites()
     QVERIFY(falseBites > 0);
     QCOMPARE(h.g().Catches, 0);
     QCOMPARE(h.g().Points, 0);
-    QCOMPARE(f.Label3->text(), QStringLiteral("＜ 初級 ＞　ヘタクソ！"));
+    QCOMPARE(f.ui.commentLine->text(), QStringLiteral("＜ 初級 ＞　ヘタクソ！"));
 }
 
 void FightTest::aRealGameEndsInTheRankingWithTheAnglersName()
@@ -274,7 +274,7 @@ void FightTest::aRealGameEndsInTheRankingWithTheAnglersName()
     Player p(h, Player::Style::Eyes);
     p.rankingName = QStringLiteral("ab\"c");
     QVERIFY(p.playGame());
-    GameState &g = h.g();
+    GameState &g = h.stage();
     QVERIFY(g.Points > 0);
     QCOMPARE(g.RankPoints[0], g.Points);
     QVERIFY(g.RankRecords[0].endsWith(QStringLiteral("AB＂C")));
@@ -292,7 +292,7 @@ void FightTest::captionsAndColoursFollowTheCast()
 {
     Harness h(8);
     h.start(0);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     struct Seen {
         double at;
         QString caption;
@@ -304,11 +304,11 @@ void FightTest::captionsAndColoursFollowTheCast()
     std::vector<Seen> seen;
     auto look = [&](double t) {
         h.host.at(t, [&, t] {
-            seen.push_back({t, f.Command1->text(), f.Command1->backColor(), f.Command1->isEnabled(), f.Label3->text(),
-                            f.Command4->isEnabled()});
+            seen.push_back({t, f.ui.actionButton->text(), f.ui.actionButton->backColor(),
+                            f.ui.actionButton->isEnabled(), f.ui.commentLine->text(), f.ui.hintButton->isEnabled()});
         });
     };
-    h.host.at(1.0, [&] { f.Command1->press(1); });
+    h.host.at(1.0, [&] { f.ui.actionButton->press(1); });
     look(1.5); // casting
     look(9.6); // watching
     // The press runs the whole cast inside itself; the looks happen during it.
@@ -323,16 +323,16 @@ void FightTest::captionsAndColoursFollowTheCast()
     QVERIFY(seen[1].enabled);
     QCOMPARE(seen[1].hint, QStringLiteral("ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"));
     // Left alone, the bait is gone about a minute after the float settled.
-    h.host.runUntil(200, [&] { return f.Command1->text() == Action::caption(Action::BaitLost); });
-    QCOMPARE(f.Command1->text(), Action::caption(Action::BaitLost));
-    QCOMPARE(f.Command1->backColor(), QColor(0, 192, 0));
-    QCOMPARE(f.Label3->text(), QStringLiteral("エサ落ち ！"));
-    QVERIFY(f.Command4->isEnabled());
+    h.host.runUntil(200, [&] { return f.ui.actionButton->text() == Action::caption(Action::BaitLost); });
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::BaitLost));
+    QCOMPARE(f.ui.actionButton->backColor(), QColor(0, 192, 0));
+    QCOMPARE(f.ui.commentLine->text(), QStringLiteral("エサ落ち ！"));
+    QVERIFY(f.ui.hintButton->isEnabled());
     QVERIFY(h.host.now() >= 1.0 + 3.0 + 4.2 + 61);
-    f.Command1->press(1);
-    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
-    QCOMPARE(f.Command1->backColor(), Action::colour(Action::Cast));
-    QVERIFY(!f.PicUKI->isVisibleTo(&f));
+    f.ui.actionButton->press(1);
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Cast));
+    QCOMPARE(f.ui.actionButton->backColor(), Action::colour(Action::Cast));
+    QVERIFY(!f.ui.floatCloseUp->isVisibleTo(&f));
 }
 
 void FightTest::keysNeitherStrikeNorPullNorChangeTheBait_data()
@@ -353,25 +353,25 @@ void FightTest::keysNeitherStrikeNorPullNorChangeTheBait()
     QFETCH(int, key);
     Harness h(8);
     h.start(0);
-    Form1 &f = h.form();
-    GameState &g = h.g();
+    MainWindow &f = h.window();
+    GameState &g = h.stage();
     auto state = [&] {
-        return QStringList{f.Command1->text(),
-                           f.Text1->text(),
+        return QStringList{f.ui.actionButton->text(),
+                           f.ui.catchLog->text(),
                            QString::number(g.FishStop),
                            QString::number(g.Fighting),
                            QString::number(g.Distance),
                            QString::number(g.Tension),
                            QString::number(g.BaitSetting),
                            QString::number(g.Baits),
-                           f.Command3[0]->backColor().name(),
-                           f.Command3[1]->backColor().name()};
+                           f.ui.baitButtons[0]->backColor().name(),
+                           f.ui.baitButtons[1]->backColor().name()};
     };
     QStringList before, after;
     QWidget *focused = nullptr;
     auto typeKeys = [&] {
         before = state();
-        QTest::keyClick(f.Command1, Qt::Key(key));
+        QTest::keyClick(f.ui.actionButton, Qt::Key(key));
         focused = f.focusWidget();
         if (focused)
             QTest::keyClick(focused, Qt::Key(key));
@@ -381,13 +381,13 @@ void FightTest::keysNeitherStrikeNorPullNorChangeTheBait()
         hook(h, 1, 30, 5, 4);
         typeKeys();
     } else {
-        h.host.at(1.0, [&] { QTest::mouseClick(f.Command1, Qt::LeftButton); });
+        h.host.at(1.0, [&] { QTest::mouseClick(f.ui.actionButton, Qt::LeftButton); });
         h.host.at(9.6, typeKeys);
         h.host.runUntil(10.0);
         QCOMPARE(before.value(0), Action::caption(Action::Strike));
     }
     QCOMPARE(after, before);
-    QCOMPARE(focused, static_cast<QWidget *>(f.Command5));
+    QCOMPARE(focused, static_cast<QWidget *>(f.ui.keyboardSink));
 }
 
 QTEST_MAIN(FightTest)

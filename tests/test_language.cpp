@@ -3,7 +3,7 @@
 // language wrote it.
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
-#include "report/summary.h"
+#include "scoring/summary.h"
 #include "startup/language.h"
 
 #include <QBuffer>
@@ -138,7 +138,7 @@ void LanguageTest::theRankingFileIsTheSameInEitherLanguage()
         g.RankRecords.fill(EmptyRecord);
         g.TotalCm = 1234, g.Catches = 7, g.Count50 = 2, g.BigLevel = 2;
         gameEndSummary(g);
-        g.RankRecords[RankInsert(g)] = ResultRow(g) + fileSafeText(QStringLiteral("ANGLER\"1"));
+        g.RankRecords[RankInsert(g, g.Points)] = ResultRow(g) + fileSafeText(QStringLiteral("ANGLER\"1"));
         file = encodeRanking(g);
         QBuffer device(&file);
         QVERIFY(device.open(QIODevice::ReadOnly));

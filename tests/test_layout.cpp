@@ -2,14 +2,14 @@
 // visibility; the title window's placement, fonts, focus order and wait; and fonts that have
 // a glyph for every Japanese character the windows show; in Japanese and in English, captions
 // that fit their controls and controls a screen reader can name.
+#include "help/tips.h"
 #include "layouts/fonts.h"
-#include "mainwindow/form1.h"
 #include "model/hints.h"
-#include "ranking/form4.h"
-#include "report/form3.h"
-#include "startup/form2.h"
 #include "support/harness.h"
-#include "window/tips.h"
+#include "windows/catchreport.h"
+#include "windows/mainwindow.h"
+#include "windows/rankingwindow.h"
+#include "windows/titlewindow.h"
 
 #include <QAccessible>
 #include <QRawFont>
@@ -57,17 +57,18 @@ Shape1       16   8 457 377 hidden -
 Shape3       16   8 457 377 shown  -
 )";
 
-// The four windows as built in one language; each window and its controls by "Form3 Label2".
+// The four windows as built in one language; each window and its controls by "CatchReport Label2".
 struct Windows {
     explicit Windows(bool english)
     {
         if (english)
             QVERIFY(translator.load(QStringLiteral(":/i18n/nuyo_en.qm")) && qApp->installTranslator(&translator));
-        add(new Form1(*h.app), new Form2(*h.app), new Form3(*h.app), new Form4(*h.app));
+        add(new MainWindow(fonts), new TitleWindow(fonts), new CatchReport(state, fonts, nullptr),
+            new RankingWindow(state, fonts, nullptr));
     }
-    template <typename... Form> void add(Form *...form)
+    template <typename... Window> void add(Window *...window)
     {
-        for (const auto &[w, controls] : {std::make_pair<QWidget *>(form, &form->controls)...}) {
+        for (const auto &[w, controls] : {std::make_pair<QWidget *>(window, &window->ui.byName)...}) {
             const QString window = QString::fromLatin1(w->metaObject()->className()).mid(6); // without "nuyo::"
             forms.emplace_back(w);
             all.insert(window, w);
@@ -76,7 +77,8 @@ struct Windows {
         }
     }
     QTranslator translator; // outlives the windows, so it is removed after them
-    Harness h;
+    const DisplayFonts fonts;
+    const GameState state;
     std::vector<std::unique_ptr<QWidget>> forms;
     QHash<QString, QWidget *> all;
 };
@@ -137,9 +139,8 @@ void LayoutTest::mainWindowControlsStandWhereDesigned()
     QFETCH(QRect, rect);
     QFETCH(bool, shown);
     QFETCH(QString, text);
-    Harness h;
-    Form1 form(*h.app);
-    QWidget *w = form.controls.value(name);
+    MainWindow form{DisplayFonts()};
+    QWidget *w = form.ui.byName.value(name);
     QVERIFY2(w, qPrintable(name));
     QCOMPARE(w->geometry(), rect);
     QCOMPARE(!w->isHidden(), shown);
@@ -153,53 +154,52 @@ void LayoutTest::mainWindowControlsStandWhereDesigned()
 
 void LayoutTest::mainWindowColoursAndFonts()
 {
-    Harness h;
-    Form1 form(*h.app);
+    MainWindow form{DisplayFonts()};
     QCOMPARE(form.windowTitle(), QStringLiteral(" 釣りゲーム　　「 ぬ よ 」"));
     QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 192, 255));
-    QCOMPARE(form.Command1->backColor(), QColor(192, 192, 0));
-    QCOMPARE(form.Command3[0]->backColor(), QColor(255, 192, 255));
-    QCOMPARE(form.Command3[1]->backColor(), QColor(255, 0, 0));
-    QCOMPARE(form.Command4->backColor(), QColor(255, 192, 192));
-    QCOMPARE(form.Command6->backColor(), QColor(0, 192, 0));
-    QCOMPARE(form.Command7->backColor(), QColor(255, 128, 255));
-    QCOMPARE(form.Label1->backColor(), QColor(0, 0, 0));
-    QCOMPARE(form.Label1->foreColor(), QColor(255, 255, 0));
-    QCOMPARE(form.Label3->backColor(), QColor(255, 255, 192));
-    QCOMPARE(form.Label3->foreColor(), QColor(0, 0, 192));
-    QCOMPARE(form.Label6->foreColor(), QColor(255, 0, 0));
-    QVERIFY(form.Label4->transparent());
-    QVERIFY(form.Label5->transparent());
-    QCOMPARE(form.PicS[0]->foreColor(), QColor(255, 0, 0));
-    QCOMPARE(form.PicS[1]->foreColor(), QColor(255, 255, 0));
-    QCOMPARE(form.PicS[2]->foreColor(), QColor(0, 0, 0));
-    QCOMPARE(form.PicS[2]->backColor(), QColor(255, 255, 255));
-    QCOMPARE(form.Command1->font().family(), proportionalFaceName());
-    QCOMPARE(form.Command1->font().pointSizeF(), 12.0);
-    QVERIFY(form.Command1->font().bold());
-    QCOMPARE(form.Label1->font().pointSizeF(), 20.25);
-    QCOMPARE(form.Label3->font().pointSizeF(), 11.25);
-    QCOMPARE(form.PicS[0]->font().pointSizeF(), 36.0);
-    QCOMPARE(form.Shape3->borderWidth(), 2);
-    QCOMPARE(form.Shape3->borderColor(), QColor(0, 0, 255));
-    QCOMPARE(form.Shape1->borderColor(), QColor(255, 0, 0));
+    QCOMPARE(form.ui.actionButton->backColor(), QColor(192, 192, 0));
+    QCOMPARE(form.ui.baitButtons[0]->backColor(), QColor(255, 192, 255));
+    QCOMPARE(form.ui.baitButtons[1]->backColor(), QColor(255, 0, 0));
+    QCOMPARE(form.ui.hintButton->backColor(), QColor(255, 192, 192));
+    QCOMPARE(form.ui.rankingButton->backColor(), QColor(0, 192, 0));
+    QCOMPARE(form.ui.newGameButton->backColor(), QColor(255, 128, 255));
+    QCOMPARE(form.ui.baitCounter->backColor(), QColor(0, 0, 0));
+    QCOMPARE(form.ui.baitCounter->foreColor(), QColor(255, 255, 0));
+    QCOMPARE(form.ui.commentLine->backColor(), QColor(255, 255, 192));
+    QCOMPARE(form.ui.commentLine->foreColor(), QColor(0, 0, 192));
+    QCOMPARE(form.ui.endBanner->foreColor(), QColor(255, 0, 0));
+    QVERIFY(form.ui.catchCounter->transparent());
+    QVERIFY(form.ui.catchUnit->transparent());
+    QCOMPARE(form.ui.sizeTexts[0]->foreColor(), QColor(255, 0, 0));
+    QCOMPARE(form.ui.sizeTexts[1]->foreColor(), QColor(255, 255, 0));
+    QCOMPARE(form.ui.sizeTexts[2]->foreColor(), QColor(0, 0, 0));
+    QCOMPARE(form.ui.sizeTexts[2]->backColor(), QColor(255, 255, 255));
+    QCOMPARE(form.ui.actionButton->font().family(), proportionalFaceName());
+    QCOMPARE(form.ui.actionButton->font().pointSizeF(), 12.0);
+    QVERIFY(form.ui.actionButton->font().bold());
+    QCOMPARE(form.ui.baitCounter->font().pointSizeF(), 20.25);
+    QCOMPARE(form.ui.commentLine->font().pointSizeF(), 11.25);
+    QCOMPARE(form.ui.sizeTexts[0]->font().pointSizeF(), 36.0);
+    QCOMPARE(form.ui.sceneFrame->borderWidth(), 2);
+    QCOMPARE(form.ui.sceneFrame->borderColor(), QColor(0, 0, 255));
+    QCOMPARE(form.ui.bigCatchFrame->borderColor(), QColor(255, 0, 0));
     // Transparent captions lie above the picture behind them, buttons above everything.
     const QObjectList kids = form.children();
-    QVERIFY(kids.indexOf(form.Label4) > kids.indexOf(form.Image3));
-    QVERIFY(kids.indexOf(form.Command1) > kids.indexOf(form.Shape3));
+    QVERIFY(kids.indexOf(form.ui.catchCounter) > kids.indexOf(form.ui.basket));
+    QVERIFY(kids.indexOf(form.ui.actionButton) > kids.indexOf(form.ui.sceneFrame));
 }
 
 void LayoutTest::mainWindowTimersAreDisabledAtCreation()
 {
-    Harness h;
-    Form1 form(*h.app);
-    Game game(*h.app, form);
-    QCOMPARE(game.Timer1->interval(), 100);
-    QCOMPARE(game.Timer2->interval(), 200);
-    QCOMPARE(game.Timer3->interval(), 1000);
-    QVERIFY(!game.Timer1->isEnabled());
-    QVERIFY(!game.Timer2->isEnabled());
-    QVERIFY(!game.Timer3->isEnabled());
+    MainWindow form{DisplayFonts()};
+    SimHost host;
+    Game game(host, form, nullptr, RankingFile(QString()), QString());
+    QCOMPARE(game.animationTimer().interval(), 100);
+    QCOMPARE(game.settlingTimer().interval(), 200);
+    QCOMPARE(game.secondTimer().interval(), 1000);
+    QVERIFY(!game.animationTimer().isEnabled());
+    QVERIFY(!game.settlingTimer().isEnabled());
+    QVERIFY(!game.secondTimer().isEnabled());
 }
 
 void LayoutTest::picturesHaveTheirDesignedSizes_data()
@@ -227,51 +227,50 @@ void LayoutTest::picturesHaveTheirDesignedSizes()
 {
     QFETCH(QString, name);
     QFETCH(QSize, size);
-    Harness h;
-    Form1 form(*h.app);
-    auto *image = qobject_cast<ImageBox *>(form.controls.value(name));
+    MainWindow form{DisplayFonts()};
+    auto *image = qobject_cast<ImageBox *>(form.ui.byName.value(name));
     QVERIFY(image);
     QCOMPARE(image->picture().size(), size);
-    QCOMPARE(form.PicPRE->picture().size(), QSize(300, 354));
-    QCOMPARE(form.PicUKI->picture().size(), QSize(200, 240));
+    QCOMPARE(form.ui.pond->picture().size(), QSize(300, 354));
+    QCOMPARE(form.ui.floatCloseUp->picture().size(), QSize(200, 240));
 }
 
 void LayoutTest::theTitleWindowIsLaidOutAndPlacedAboveTheMiddle()
 {
-    Harness h;
-    Form2 title(*h.app);
+    DisplayFonts fonts;
+    fonts.FontSize11 = 11;
+    fonts.FontSize14 = 14;
+    TitleWindow title(fonts);
     QCOMPARE(title.size(), QSize(357, 272));
-    QCOMPARE(title.Command1[0]->geometry(), QRect(72, 216, 105, 33));
-    QCOMPARE(title.Command1[1]->geometry(), QRect(176, 216, 105, 33));
-    QCOMPARE(title.Command1[0]->text(), QStringLiteral("練 習"));
-    QCOMPARE(title.Command1[1]->text(), QStringLiteral("本 番"));
-    QCOMPARE(title.Command1[0]->backColor(), QColor(192, 192, 0));
-    QCOMPARE(title.Label1->text(), QStringLiteral("  只今、準備中 ・・・"));
-    QCOMPARE(title.Label1->geometry(), QRect(32, 224, 289, 25));
-    QCOMPARE(title.Label1->foreColor(), QColor(255, 128, 0));
-    QVERIFY(title.Label1->font().bold());
-    QCOMPARE(title.Image1->geometry(), QRect(8, 8, 340, 255));
-    QVERIFY(title.Command3->x() >= title.width());
+    QCOMPARE(title.ui.modeButtons[0]->geometry(), QRect(72, 216, 105, 33));
+    QCOMPARE(title.ui.modeButtons[1]->geometry(), QRect(176, 216, 105, 33));
+    QCOMPARE(title.ui.modeButtons[0]->text(), QStringLiteral("練 習"));
+    QCOMPARE(title.ui.modeButtons[1]->text(), QStringLiteral("本 番"));
+    QCOMPARE(title.ui.modeButtons[0]->backColor(), QColor(192, 192, 0));
+    QCOMPARE(title.ui.gettingReady->text(), QStringLiteral("  只今、準備中 ・・・"));
+    QCOMPARE(title.ui.gettingReady->geometry(), QRect(32, 224, 289, 25));
+    QCOMPARE(title.ui.gettingReady->foreColor(), QColor(255, 128, 0));
+    QVERIFY(title.ui.gettingReady->font().bold());
+    QCOMPARE(title.ui.titlePicture->geometry(), QRect(8, 8, 340, 255));
+    QVERIFY(title.ui.keyboardSink->x() >= title.width());
     QCOMPARE(title.palette().color(QPalette::Window), QColor(192, 192, 255));
-    h.g().FontSize11 = 11;
-    h.g().FontSize14 = 14;
-    QVERIFY(title.Form_Load());
-    QCOMPARE(title.Command1[0]->font().pointSize(), 11);
-    QCOMPARE(title.Label1->font().pointSize(), 14);
+    title.place();
+    QCOMPARE(title.ui.modeButtons[0]->font().pointSize(), 11);
+    QCOMPARE(title.ui.gettingReady->font().pointSize(), 14);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(title.x(), (screen.width() - 357) / 2);
     QCOMPARE(title.y(), (screen.height() - 272) / 2 - 13);
     // The off-screen button first, then the two modes.
-    QCOMPARE(title.focusWidget(), title.Command3);
+    QCOMPARE(title.focusWidget(), title.ui.keyboardSink);
     QList<QWidget *> order;
-    for (QWidget *w = title.Command3; order.size() < 3; w = w->nextInFocusChain())
+    for (QWidget *w = title.ui.keyboardSink; order.size() < 3; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             order << w;
-    QCOMPARE(order, (QList<QWidget *>{title.Command3, title.Command1[0], title.Command1[1]}));
+    QCOMPARE(order, (QList<QWidget *>{title.ui.keyboardSink, title.ui.modeButtons[0], title.ui.modeButtons[1]}));
     // Pressing a mode uncovers the label behind the buttons.
-    QVERIFY(!title.Label1->isHidden());
+    QVERIFY(!title.ui.gettingReady->isHidden());
     const QObjectList kids = title.children();
-    QVERIFY(kids.indexOf(title.Label1) > kids.indexOf(title.Image1));
+    QVERIFY(kids.indexOf(title.ui.gettingReady) > kids.indexOf(title.ui.titlePicture));
 }
 
 void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
@@ -280,27 +279,26 @@ void LayoutTest::theTitleShownByANewGameClosesOneAndAHalfSecondsAfterThePress()
     h.start(0);
     double pressedAt = -1;
     h.host.onDialog = [&](QWidget *w) {
-        if (auto *title = qobject_cast<Form2 *>(w))
+        if (auto *title = qobject_cast<TitleWindow *>(w))
             h.host.after(2.0, [&, title] {
                 pressedAt = h.host.now();
-                title->Command1[1]->press(1);
+                title->ui.modeButtons[1]->press(1);
             });
     };
     const double before = h.host.now();
-    h.game().NewGame();
+    h.game().startNewGame();
     h.runUntilNewGame();
     QVERIFY(pressedAt > before);
     QVERIFY(qAbs(h.host.now() - pressedAt - 1.5) < 1e-9);
     QCOMPARE(h.g().GameMode, int(GameMode::Real));
     QCOMPARE(h.g().TitleCall, int(TitleCall::NewGameChosen));
-    QVERIFY(h.form().windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
+    QVERIFY(h.window().windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
 }
 
 void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
 {
-    Harness h;
-    Form1 form(*h.app);
-    Form2 title(*h.app);
+    MainWindow form{DisplayFonts()};
+    TitleWindow title{DisplayFonts()};
     QList<QPair<QString, QFont>> texts;
     for (QWidget *w : form.findChildren<QWidget *>() + title.findChildren<QWidget *>()) {
         if (auto *b = qobject_cast<ColourButton *>(w))
@@ -310,9 +308,9 @@ void LayoutTest::everyJapaneseCaptionHasItsGlyphs()
     }
     texts.append({QStringLiteral("「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック "
                                  "ウキが引いたら、素早く「合わせ」ボタンを 『 クリック！ 』"),
-                  form.Label3->font()});
+                  form.ui.commentLine->font()});
     texts.append({QStringLiteral("<  釣  果  > ． エサ落ち ハリス切れ スレアタリ 空アワセ ぬよ　60 ㎝ 計 Ｋｇ"),
-                  form.Text1->font()});
+                  form.ui.catchLog->font()});
     int checked = 0;
     for (const auto &t : texts) {
         const QRawFont raw = QRawFont::fromFont(t.second, QFontDatabase::Any);
@@ -341,23 +339,24 @@ void LayoutTest::everyControlIsNamedAndItsCaptionFits_data()
                 << (c.key().endsWith(QLatin1String("Command5")) ? QString() : c.value()->property("text").toString());
         // The texts the game puts on controls later: the action button's states, the report's results.
         for (const auto s : {Action::Cast, Action::Strike, Action::Fight, Action::BaitLost, Action::End})
-            QTest::addRow("%s Command1 %d", language, int(s)) << english << "Form1 Command1" << Action::caption(s);
+            QTest::addRow("%s Command1 %d", language, int(s)) << english << "MainWindow Command1" << Action::caption(s);
         for (const QString &r : {ResultText::baitLost(), ResultText::falseBite(), ResultText::miss(),
                                  ResultText::lineBreak(), ResultText::hooked(60)})
-            QTest::addRow("%s report %s", language, qPrintable(r)) << english << "Form3 Label2" << r;
+            QTest::addRow("%s report %s", language, qPrintable(r)) << english << "CatchReport Label2" << r;
         // The comment line's hints and words on a result, the float's and hint button's captions,
         // the ranking window's button and its word on the new row.
         for (const QString &t :
              {Hint::atStart(), Hint::watch(), Hint::fight(), Hint::wantedBait(Bait::Soft),
               ResultText::comment(ResultText::lineBreak()), ResultText::comment(ResultText::hooked(60))})
-            QTest::addRow("%s comment %s", language, qPrintable(t)) << english << "Form1 Label3" << t;
+            QTest::addRow("%s comment %s", language, qPrintable(t)) << english << "MainWindow Label3" << t;
         for (const int w : {FloatWidth::Thin, FloatWidth::Thick})
-            QTest::addRow("%s float %d", language, w) << english << "Form1 Label8" << FloatWidth::caption(w);
-        QTest::addRow("%s last tip", language) << english << "Form1 Command4" << Form1::tipCaption(TipCount - 1);
-        for (const QString &t : {Form4::okCaption(), Form4::registerCaption()})
-            QTest::addRow("%s Form4 %s", language, qPrintable(t)) << english << "Form4 Command1" << t;
-        for (const QString &t : {Form4::registeredText(), Form4::notSavedText()})
-            QTest::addRow("%s Form4 %s", language, qPrintable(t)) << english << "Form4 Label1(8)" << t;
+            QTest::addRow("%s float %d", language, w) << english << "MainWindow Label8" << FloatWidth::caption(w);
+        QTest::addRow("%s last tip", language)
+            << english << "MainWindow Command4" << MainWindow::tipCaption(TipCount - 1);
+        for (const QString &t : {RankingWindow::okCaption(), RankingWindow::registerCaption()})
+            QTest::addRow("%s RankingWindow %s", language, qPrintable(t)) << english << "RankingWindow Command1" << t;
+        for (const QString &t : {RankingWindow::registeredText(), RankingWindow::notSavedText()})
+            QTest::addRow("%s RankingWindow %s", language, qPrintable(t)) << english << "RankingWindow Label1(8)" << t;
     }
 }
 
@@ -409,17 +408,17 @@ void LayoutTest::aDisplayOfTwoHundredFiftySixColoursIsRefused()
         h.host.messages.clear();
         h.app->displayDepth = [depth] { return depth; };
         h.host.onDialog = [&](QWidget *w) {
-            if (auto *title = qobject_cast<Form2 *>(w))
-                h.host.after(1.0, [title] { title->Command1[0]->press(1); });
+            if (auto *title = qobject_cast<TitleWindow *>(w))
+                h.host.after(1.0, [title] { title->ui.modeButtons[0]->press(1); });
         };
         QCOMPARE(endsGame([&] {
-                     h.game().NewGame();
+                     h.game().startNewGame();
                      h.runUntilNewGame();
                  }),
                  refused);
     } else {
         h.app->displayDepth = [depth] { return depth; };
-        QCOMPARE(Main(*h.app, false), !refused);
+        QCOMPARE(h.app->start(false), !refused);
     }
     QCOMPARE(h.host.messages.size(), size_t(refused ? 1 : 0));
     if (refused) {

@@ -1,10 +1,10 @@
 // The main window between casts: set-up for each mode, a new game, the kingfisher's visits,
 // the hints, bait buttons, float box, help text and closing.
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "help/tips.h"
 #include "support/harness.h"
 #include "support/player.h"
-#include "window/tips.h"
+#include "windows/catchreport.h"
+#include "windows/titlewindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,43 +70,43 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     h.start(0);
     Player p(h, Player::Style::NeverStrikes);
     QVERIFY(p.playGame());
-    Form1 &f = h.form();
-    QVERIFY(f.Command7->isVisibleTo(&f));
-    QCOMPARE(f.Command1->height(), 161);
-    h.g().RankingOff = RankingOff::NotRanked;
-    h.g().RankPoints[0] = 77;
-    h.g().RankRecords[0] = QStringLiteral("kept");
+    MainWindow &f = h.window();
+    QVERIFY(f.ui.newGameButton->isVisibleTo(&f));
+    QCOMPARE(f.ui.actionButton->height(), 161);
+    h.stage().RankResults = false;
+    h.stage().RankPoints[0] = 77;
+    h.stage().RankRecords[0] = QStringLiteral("kept");
     h.host.onDialog = [&](QWidget *w) {
-        if (auto *title = qobject_cast<Form2 *>(w))
-            h.host.after(1.0, [title] { title->Command1[1]->press(1); });
+        if (auto *title = qobject_cast<TitleWindow *>(w))
+            h.host.after(1.0, [title] { title->ui.modeButtons[1]->press(1); });
     };
-    QCOMPARE(f.Command1->text(), Action::caption(Action::End));
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::End));
     // The action button reads "終了": the player chooses the new-game button instead.
-    f.Command7->press(1);
+    f.ui.newGameButton->press(1);
     h.runUntilNewGame();
     QCOMPARE(h.g().GameMode, int(GameMode::Real));
     QVERIFY(f.windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
-    QCOMPARE(f.PicPRE->picture(), f.Image12->picture().convertToFormat(QImage::Format_RGB32));
-    QCOMPARE(f.Label4->text(), QStringLiteral("0"));
-    QCOMPARE(f.Label1->text(), QStringLiteral("20"));
-    QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
-    QCOMPARE(f.Command1->height(), 201);
-    QVERIFY(!f.Command7->isVisibleTo(&f));
-    QVERIFY(!f.Label6->isVisibleTo(&f));
-    QVERIFY(!f.Label3->isVisibleTo(&f));
-    QCOMPARE(f.Command3[0]->backColor(), QColor(255, 192, 255));
-    QCOMPARE(f.Command3[1]->backColor(), Colour::ChosenBait);
-    QCOMPARE(f.Command3[2]->backColor(), QColor(255, 192, 255));
-    QVERIFY(f.Command3[0]->isEnabled() && f.Command4->isEnabled());
-    QCOMPARE(f.Command6->backColor(), QColor(0, 192, 192)); // ranking off is remembered
-    QCOMPARE(h.g().RankingOff, int(RankingOff::NotRanked));
+    QCOMPARE(f.ui.pond->picture(), f.ui.realPond->picture().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(f.ui.catchCounter->text(), QStringLiteral("0"));
+    QCOMPARE(f.ui.baitCounter->text(), QStringLiteral("20"));
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Cast));
+    QCOMPARE(f.ui.actionButton->height(), 201);
+    QVERIFY(!f.ui.newGameButton->isVisibleTo(&f));
+    QVERIFY(!f.ui.endBanner->isVisibleTo(&f));
+    QVERIFY(!f.ui.commentLine->isVisibleTo(&f));
+    QCOMPARE(f.ui.baitButtons[0]->backColor(), QColor(255, 192, 255));
+    QCOMPARE(f.ui.baitButtons[1]->backColor(), Colour::ChosenBait);
+    QCOMPARE(f.ui.baitButtons[2]->backColor(), QColor(255, 192, 255));
+    QVERIFY(f.ui.baitButtons[0]->isEnabled() && f.ui.hintButton->isEnabled());
+    QCOMPARE(f.ui.rankingButton->backColor(), QColor(0, 192, 192)); // ranking off is remembered
+    QVERIFY(!h.g().RankResults);
     QCOMPARE(h.g().RankPoints[0], 77);
     QCOMPARE(h.g().RankRecords[0], QStringLiteral("kept"));
     QCOMPARE(h.g().Baits, 20);
     QCOMPARE(h.g().BaitsUsed, 0);
     QCOMPARE(h.g().Catches, 0);
     QCOMPARE(h.g().FloatWidth, 4);
-    QCOMPARE(f.Text1->text(), QStringLiteral("     <  釣  果  > \r\n "));
+    QCOMPARE(f.ui.catchLog->text(), QStringLiteral("     <  釣  果  > \r\n "));
     // The background loop was started once and goes on across games.
     QCOMPARE(h.sound->count(QStringLiteral("loop")), 1);
     QCOMPARE(h.sound->count(QStringLiteral("free")), 0);
@@ -128,7 +128,7 @@ void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver()
     QFETCH(QString, path);
     Harness h(8);
     h.start(0);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     QWidget elsewhere; // the window that takes the release
     elsewhere.resize(50, 50);
     elsewhere.show();
@@ -137,36 +137,36 @@ void MainWindowTest::aButtonStandsRaisedOnceAPressThatOpenedAWindowIsOver()
         return int(MsgBox::Ok);
     };
     h.host.onDialog = [&](QWidget *w) {
-        if (auto *report = qobject_cast<Form3 *>(w)) {
+        if (auto *report = qobject_cast<CatchReport *>(w)) {
             QTest::mouseRelease(report, Qt::LeftButton);
-            h.host.after(1.0, [report] { report->Command1->press(1); });
-        } else if (auto *title = qobject_cast<Form2 *>(w)) {
-            h.host.after(1.0, [title] { title->Command1[0]->press(1); });
+            h.host.after(1.0, [report] { report->ui.okButton->press(1); });
+        } else if (auto *title = qobject_cast<TitleWindow *>(w)) {
+            h.host.after(1.0, [title] { title->ui.modeButtons[0]->press(1); });
         }
     };
-    ColourButton *pressed = f.Command1;
+    ColourButton *pressed = f.ui.actionButton;
     if (path == QStringLiteral("tip")) {
-        pressed = f.Command4;
-        QTest::mousePress(f.Command4, Qt::LeftButton);
+        pressed = f.ui.hintButton;
+        QTest::mousePress(f.ui.hintButton, Qt::LeftButton);
         QCOMPARE(h.host.messages.size(), size_t(1));
     } else {
         if (path == QStringLiteral("new game"))
-            h.g().Baits = 1;
-        h.host.at(1.0, [&] { f.Command1->press(1); });
+            h.stage().Baits = 1;
+        h.host.at(1.0, [&] { f.ui.actionButton->press(1); });
         // A strike with the wrong bait hooks nothing: the report follows.
         h.host.at(9.6, [&] {
-            h.g().BaitWanted = 1;
-            QCOMPARE(f.Command1->text(), Action::caption(Action::Strike));
-            QTest::mousePress(f.Command1, Qt::LeftButton);
+            h.stage().BaitWanted = 1;
+            QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Strike));
+            QTest::mousePress(f.ui.actionButton, Qt::LeftButton);
         });
         h.host.runUntil(20.0);
         QCOMPARE(h.g().LastResult, QStringLiteral("スレアタリ"));
         if (path == QStringLiteral("new game")) {
-            QCOMPARE(f.Command1->text(), Action::caption(Action::End));
-            f.Command7->press(1);
+            QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::End));
+            f.ui.newGameButton->press(1);
             h.runUntilNewGame();
         }
-        QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));
+        QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Cast));
     }
     QVERIFY(looksRaised(pressed));
 }
@@ -175,26 +175,26 @@ void MainWindowTest::theKingfisherPassDrawsNineFramesRightToLeft()
 {
     Harness h(2);
     h.start(0);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     std::vector<QImage> frames;
     std::vector<bool> enabled;
     const double t0 = h.host.now();
     for (int k = 0; k < 9; ++k)
         h.host.at(t0 + 0.05 + 0.1 * k, [&] {
-            frames.push_back(f.PicKF2->image().copy());
+            frames.push_back(f.ui.kingfisherPass->image().copy());
             enabled.push_back(f.isEnabled());
         });
-    const QImage scene = f.PicPRE->image().copy();
-    h.game().KingfisherPass();
+    const QImage scene = f.ui.pond->image().copy();
+    h.game().kingfisherPass();
     h.host.runUntil(t0 + 10, [&f] { return f.isEnabled(); });
     QCOMPARE(frames.size(), size_t(9));
     for (int k = 0; k < 9; ++k) {
         const int x = 252 - 36 * k, y = 9 + 3 * k;
-        QCOMPARE(frames[k],
-                 withSprite(scene.copy(QRect(QPoint(), frames[k].size())), f.Image8->picture(), 52, 0, x, y, 52, 40));
+        QCOMPARE(frames[k], withSprite(scene.copy(QRect(QPoint(), frames[k].size())), f.ui.flyingBird->picture(), 52, 0,
+                                       x, y, 52, 40));
         QVERIFY(!enabled[k]);
     }
-    QVERIFY(!f.PicKF2->isVisibleTo(&f));
+    QVERIFY(!f.ui.kingfisherPass->isVisibleTo(&f));
     QVERIFY(f.isEnabled());
     QCOMPARE(h.sound->resources(QStringLiteral("play")), std::vector<int>{104});
 }
@@ -203,7 +203,7 @@ void MainWindowTest::theKingfisherVisitPerchesThenFliesOffCutAtTheScenesEdge()
 {
     Harness h(2);
     h.start(0);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     const int width = f.width();
     // Flight frames at x = width − 26 − 42 (k + 1), y = 10 + 4k; the first left of 32 is cut there.
     int clipFrame = 0;
@@ -211,27 +211,27 @@ void MainWindowTest::theKingfisherVisitPerchesThenFliesOffCutAtTheScenesEdge()
         ++clipFrame;
     QImage perched, turned, firstFlight, clipped;
     const double t0 = h.host.now();
-    h.host.at(t0 + 0.5, [&] { perched = f.PicKF->image().copy(); });
+    h.host.at(t0 + 0.5, [&] { perched = f.ui.kingfisherVisit->image().copy(); });
     h.host.at(t0 + 1.05, [&] {
-        turned = f.PicKF->picture().copy();
-        firstFlight = f.PicKF->image().copy();
+        turned = f.ui.kingfisherVisit->picture().copy();
+        firstFlight = f.ui.kingfisherVisit->image().copy();
     });
-    h.host.at(t0 + 1.05 + 0.1 * clipFrame, [&] { clipped = f.PicKF->image().copy(); });
+    h.host.at(t0 + 1.05 + 0.1 * clipFrame, [&] { clipped = f.ui.kingfisherVisit->image().copy(); });
     const QImage snapshot = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    h.game().KingfisherVisit();
+    h.game().kingfisherVisit();
     h.host.runUntil(t0 + 10, [&f] { return f.isEnabled(); });
 
     QVERIFY(f.isEnabled());
-    QVERIFY(!f.PicKF->isVisibleTo(&f));
-    QVERIFY(f.PicKF->picture().isNull());
+    QVERIFY(!f.ui.kingfisherVisit->isVisibleTo(&f));
+    QVERIFY(f.ui.kingfisherVisit->picture().isNull());
     // Perched, facing right, at (356, 130) over the window's picture of itself.
-    QCOMPARE(perched, withSprite(snapshot, f.Image10->picture(), 0, 88, 356, 130, 88, 84));
+    QCOMPARE(perched, withSprite(snapshot, f.ui.perchedBirdRight->picture(), 0, 88, 356, 130, 88, 84));
     // Turned to face left at (302, 130): that becomes the ground of every flight frame.
-    QCOMPARE(turned, withSprite(snapshot, f.Image9->picture(), 88, 0, 302, 130, 88, 84));
-    QCOMPARE(firstFlight, withSprite(turned, f.Image8->picture(), 52, 0, width - 68, 10, 52, 40));
+    QCOMPARE(turned, withSprite(snapshot, f.ui.perchedBirdLeft->picture(), 88, 0, 302, 130, 88, 84));
+    QCOMPARE(firstFlight, withSprite(turned, f.ui.flyingBird->picture(), 52, 0, width - 68, 10, 52, 40));
     const int x = width - 26 - 42 * (clipFrame + 1);
     QVERIFY(x < 32);
-    QCOMPARE(clipped, withSprite(turned, f.Image8->picture(), 52, 0, x, 10 + 4 * clipFrame, 52, 40, 32 - x));
+    QCOMPARE(clipped, withSprite(turned, f.ui.flyingBird->picture(), 52, 0, x, 10 + 4 * clipFrame, 52, 40, 32 - x));
     QCOMPARE(h.sound->resources(QStringLiteral("play")), std::vector<int>{104});
 }
 
@@ -239,11 +239,11 @@ void MainWindowTest::aFailingVisitEndsInItsMessageWithTheWindowEnabled()
 {
     Harness h(2);
     h.start(0);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     f.windowSnapshot = [] { return QImage(); };
-    h.game().KingfisherVisit();
+    h.game().kingfisherVisit();
     QVERIFY(f.isEnabled());
-    QVERIFY(!f.PicKF->isVisibleTo(&f));
+    QVERIFY(!f.ui.kingfisherVisit->isVisibleTo(&f));
     QCOMPARE(h.host.messages.size(), size_t(1));
     QCOMPARE(h.host.messages[0].text, QStringLiteral("トラブル発生！　終了して下さい！"));
     QCOMPARE(h.host.messages[0].caption, QStringLiteral(" 警告！"));
@@ -254,15 +254,15 @@ void MainWindowTest::nineLeftClicksShowEveryTipThenTheKingfisher()
 {
     Harness h(2);
     h.start(0);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     for (int i = 0; i < 9; ++i) {
-        f.Command4->press(1);
+        f.ui.hintButton->press(1);
         if (i < 8)
-            QCOMPARE(f.Command4->text(), QStringLiteral("ワンポイント * %1").arg(i + 2));
+            QCOMPARE(f.ui.hintButton->text(), QStringLiteral("ワンポイント * %1").arg(i + 2));
     }
     QVERIFY(!f.isEnabled()); // the kingfisher is on its way
     h.host.runUntil(h.host.now() + 10, [&f] { return f.isEnabled(); });
-    QCOMPARE(f.Command4->text(), QStringLiteral("ワンポイント * 1"));
+    QCOMPARE(f.ui.hintButton->text(), QStringLiteral("ワンポイント * 1"));
     QCOMPARE(h.host.messages.size(), size_t(9));
     QCOMPARE(h.host.messages[0].text, QStringLiteral("　自然を 大切に！　　　"));
     QCOMPARE(h.host.messages[8].text, QStringLiteral("　あっ！ カワセミ だ！　　　"));
@@ -293,12 +293,12 @@ void MainWindowTest::rightClicksStepThroughTipsOneToEight()
     QFETCH(int, rightClicks);
     Harness h(2);
     h.start(0);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     for (int i = 0; i < leftClicks; ++i)
-        f.Command4->press(1);
+        f.ui.hintButton->press(1);
     for (int i = 0; i < rightClicks; ++i)
-        f.Command4->press(2);
-    QTEST(f.Command4->text(), "caption");
+        f.ui.hintButton->press(2);
+    QTEST(f.ui.hintButton->text(), "caption");
     QCOMPARE(h.host.messages.size(), size_t(leftClicks));
 }
 
@@ -315,27 +315,27 @@ void MainWindowTest::aBaitButtonMarksItselfAndSetsTheBait()
     QFETCH(int, index);
     Harness h(2);
     h.start(0);
-    Form1 &f = h.form();
-    f.Label2[1]->setForeColor(QColor(255, 255, 0));
-    f.Command3[index]->press(1);
+    MainWindow &f = h.window();
+    f.ui.baitLabels[1]->setForeColor(QColor(255, 255, 0));
+    f.ui.baitButtons[index]->press(1);
     QCOMPARE(h.g().BaitSetting, index + 1);
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(f.Command3[i]->backColor(), i == index ? Colour::ChosenBait : Colour::OtherBait);
-    QCOMPARE(f.Label2[1]->foreColor(), QColor(0, 0, 255));
+        QCOMPARE(f.ui.baitButtons[i]->backColor(), i == index ? Colour::ChosenBait : Colour::OtherBait);
+    QCOMPARE(f.ui.baitLabels[1]->foreColor(), QColor(0, 0, 255));
 }
 
 void MainWindowTest::theFloatBoxTogglesTheThickness()
 {
     Harness h(2);
     h.start(1);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     QCOMPARE(h.g().FloatWidth, 4);
-    h.game().Label1_Click();
+    h.game().press(Control::FloatWidth);
     QCOMPARE(h.g().FloatWidth, 5);
-    QCOMPARE(f.Label8->text(), QStringLiteral("ウキ：太"));
-    h.game().Label1_Click();
+    QCOMPARE(f.ui.floatWidthLabel->text(), QStringLiteral("ウキ：太"));
+    h.game().press(Control::FloatWidth);
     QCOMPARE(h.g().FloatWidth, 4);
-    QCOMPARE(f.Label8->text(), QStringLiteral("ウキ：細"));
+    QCOMPARE(f.ui.floatWidthLabel->text(), QStringLiteral("ウキ：細"));
 }
 
 void MainWindowTest::theHelpPictureOffersTheIntroductionText_data()
@@ -367,7 +367,7 @@ void MainWindowTest::theHelpPictureOffersTheIntroductionText()
     h.app->exeDir = dir;
     h.start(0);
     h.host.onMessage = [answer](const SimHost::Message &) { return answer; };
-    h.game().Image3_Click();
+    h.game().press(Control::Introduction);
     QCOMPARE(h.host.messages.size(), size_t(1));
     if (present) {
         QCOMPARE(h.host.messages[0].text, QStringLiteral("「 はじめに.txt 」を 表示しますか？"));
@@ -392,7 +392,7 @@ void MainWindowTest::theHelpPictureDoesNothingAfterTheGameHasEnded()
     Player p(h, Player::Style::NeverStrikes);
     QVERIFY(p.playGame());
     h.host.messages.clear();
-    h.game().Image3_Click();
+    h.game().press(Control::Introduction);
     QVERIFY(h.host.messages.empty());
     QVERIFY(h.host.openedDocuments.isEmpty());
 }
@@ -409,20 +409,20 @@ void MainWindowTest::closingDuringAFightStopsEverythingAndSaysGoodbye()
     QFETCH(bool, soundDevice);
     Harness h(21, soundDevice);
     h.start(1);
-    Form1 &f = h.form();
+    MainWindow &f = h.window();
     bool ended = false;
     bool timersStopped = false;
     // Play like a person until a fish is on, then close the window in the middle of the fight.
     Player p(h, Player::Style::Eyes);
     std::function<void()> watch;
     watch = [&] {
-        if (f.Command1->text() == Action::caption(Action::Fight)) {
+        if (f.ui.actionButton->text() == Action::caption(Action::Fight)) {
             try {
-                h.game().Form_QueryUnload();
+                h.game().quit();
             } catch (const ApplicationEnded &) {
                 ended = true;
-                timersStopped =
-                    !h.game().Timer1->isEnabled() && !h.game().Timer2->isEnabled() && !h.game().Timer3->isEnabled();
+                timersStopped = !h.game().animationTimer().isEnabled() && !h.game().settlingTimer().isEnabled() &&
+                                !h.game().secondTimer().isEnabled();
             }
             throw ApplicationEnded{};
         }

@@ -1,6 +1,6 @@
 // The windowing platform the game asks Qt for, session by session; where its windows open; when
 // the single-instance lock refuses a start.
-#include "startup/placement.h"
+#include "layouts/placement.h"
 #include "startup/platform.h"
 #include "startup/singleinstance.h"
 

@@ -2,7 +2,7 @@
 #include "ranking/rankingfile.h"
 #include "ranking/rankingreasons.h"
 #include "ranking/rankingtable.h"
-#include "support/harness.h"
+#include "support/headlessgame.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -327,8 +327,7 @@ void RankingFileTest::rankInsertPlacesByStrictComparison()
     QFETCH(QList<int>, after);
 
     GameState g = table({before[0], before[1], before[2], before[3], before[4]});
-    g.Points = points;
-    QCOMPARE(RankInsert(g), place);
+    QCOMPARE(RankInsert(g, points), place);
     QList<int> got;
     for (int i = 0; i < 5; ++i)
         got << g.RankPoints[i];
@@ -755,15 +754,15 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
     if (kind == QStringLiteral("mode000") && runAsOrdinaryUser())
         return;
 
-    Harness h;
-    QString folder = h.dir.path();
+    QTemporaryDir dir;
+    QString folder = dir.path();
     if (kind == QStringLiteral("blocked")) {
-        folder = h.dir.filePath(QStringLiteral("blocker"));
+        folder = dir.filePath(QStringLiteral("blocker"));
         QFile f(folder);
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
-    h.app->exeDir = h.app->userDataDir = folder;
-    const QString path = rankingFilePath(*h.app);
+    const QString path = rankingFilePath(folder, folder);
+    HeadlessGame h(1, path);
     if (kind == QStringLiteral("folder"))
         QVERIFY(QDir().mkpath(path));
     if (kind == QStringLiteral("mode000")) {
@@ -771,15 +770,16 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
         QVERIFY(QFile::setPermissions(path, {}));
     }
 
-    LoadRanking(*h.app);
+    h.start(GameMode::Real);
     QCOMPARE(int(h.host.messages.size()), 1);
     QVERIFY2(h.host.messages[0].text.startsWith(headline), qPrintable(h.host.messages[0].text));
     QVERIFY(h.host.messages[0].text.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(h.host.messages[0].style, int(MsgBox::Exclamation));
 
     // A registration later in the run saves nothing and tells nothing more.
-    h.g().RankPoints[0] = 500;
-    QVERIFY(!SaveRanking(*h.app));
+    h.game.stagedState().RankNo = 0;
+    h.game.registerRankingName(QStringLiteral("X"), true);
+    QVERIFY(!h.game.state().RankingSaved);
     QCOMPARE(int(h.host.messages.size()), 1);
     if (kind == QStringLiteral("mode000")) {
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
@@ -800,8 +800,7 @@ void RankingFileTest::registrationKeepsOtherGamesResults()
     Registration last;
     std::thread other([&] { last = RegisterResult(path, b, 35, QStringLiteral("BBB")); });
     char event[sizeof(inotify_event) + NAME_MAX + 1];
-    a.Points = 45;
-    a.RankRecords[RankInsert(a)] = QStringLiteral("AAA");
+    a.RankRecords[RankInsert(a, 45)] = QStringLiteral("AAA");
     aSaved = aSaved && ::read(opens, event, sizeof event) > 0 && SaveRanking(path, a); // replaces the file
     ::close(lock);
     other.join();

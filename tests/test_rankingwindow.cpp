@@ -1,10 +1,10 @@
 // The ranking window under the simulated host: its states, the name entry and the toggle.
-#include "game/app.h"
-#include "mainwindow/form1.h"
-#include "ranking/form4.h"
+#include "app/app.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
 #include "support/harness.h"
+#include "windows/mainwindow.h"
+#include "windows/rankingwindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -79,26 +79,24 @@ private Q_SLOTS:
 };
 
 // Shows the window modally; `during` runs while it is up, then "ＯＫ" (or a close) ends it.
-static void runWindow(Harness &h, const std::function<void(Form4 &)> &during)
+static void runWindow(Harness &h, const std::function<void(RankingWindow &)> &during)
 {
     h.host.onDialog = [&](QWidget *w) {
-        auto *form = qobject_cast<Form4 *>(w);
+        auto *form = qobject_cast<RankingWindow *>(w);
         QVERIFY(form);
         h.host.after(0.1, [form, during] {
             during(*form);
-            if (form->isVisible() && form->Command1->text() == QStringLiteral("ＯＫ"))
-                form->Command1->press();
+            if (form->isVisible() && form->ui.okButton->text() == QStringLiteral("ＯＫ"))
+                form->ui.okButton->press();
             if (form->isVisible()) {
                 QTest::qFail("the window could not be closed with its button", __FILE__, __LINE__);
                 form->hide();
             }
         });
     };
-    if (!h.app->form1)
-        h.app->form1 = new Form1(*h.app); // the ranking sits over the main window
-    h.app->wireMainWindow();
-    h.app->game->showRanking();
-    h.host.runUntil(h.host.now() + 600, [&h] { return !h.app->form4 || !h.app->form4->isVisible(); });
+    h.app->makeGame(); // the ranking sits over the main window
+    h.app->game()->showRanking();
+    h.host.runUntil(h.host.now() + 600, [&h] { return !h.app->ranking() || !h.app->ranking()->isVisible(); });
     h.host.onDialog = nullptr;
 }
 
@@ -127,53 +125,53 @@ void RankingWindowTest::activationShowsTheState()
     QFETCH(int, row);
 
     Harness h;
-    GameState &g = h.g();
+    GameState &g = h.stage();
     setTable(g, {50, 40, 30, 20, 10});
     setResult(g, points);
     g.RankOn = RankOn::Value(rankOn);
-    g.RankingOff = RankingOff::Value(rankingOff);
+    g.RankResults = !rankingOff;
     const GameState before = g;
 
     bool checked = false;
-    runWindow(h, [&](Form4 &f) {
+    runWindow(h, [&](RankingWindow &f) {
         checked = true;
         const State s = State(state);
         const bool awaiting = s == State::AwaitingName;
-        QCOMPARE(f.Command1->text(), awaiting ? QStringLiteral("登録") : QStringLiteral("ＯＫ"));
-        QCOMPARE(f.Command1->backColor(), awaiting ? Orange : OkBack);
-        QCOMPARE(f.Text1->isVisible(), awaiting);
-        QCOMPARE(f.Label1[8]->isVisible(), awaiting);
-        QCOMPARE(f.lblP[5]->isVisible(), !awaiting);
-        QCOMPARE(f.Label1[7]->isVisible(), !awaiting);
-        QCOMPARE(f.Command2->isVisible(), s == State::Viewing);
-        QCOMPARE(f.focusWidget(), awaiting ? static_cast<QWidget *>(f.Text1) : f.Command1);
-        QCOMPARE(f.Command2->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(f.Label1[8]->text(), QStringLiteral("名前入力は半角 ８文字まで"));
+        QCOMPARE(f.ui.okButton->text(), awaiting ? QStringLiteral("登録") : QStringLiteral("ＯＫ"));
+        QCOMPARE(f.ui.okButton->backColor(), awaiting ? Orange : OkBack);
+        QCOMPARE(f.ui.nameEntry->isVisible(), awaiting);
+        QCOMPARE(f.ui.namePrompt->isVisible(), awaiting);
+        QCOMPARE(f.ui.rows[5]->isVisible(), !awaiting);
+        QCOMPARE(f.ui.resultRank->isVisible(), !awaiting);
+        QCOMPARE(f.ui.rankingToggle->isVisible(), s == State::Viewing);
+        QCOMPARE(f.focusWidget(), awaiting ? static_cast<QWidget *>(f.ui.nameEntry) : f.ui.okButton);
+        QCOMPARE(f.ui.rankingToggle->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(f.ui.namePrompt->text(), QStringLiteral("名前入力は半角 ８文字まで"));
 
         // The sixth line shows a result that is not entered, on yellow.
         if (s == State::ResultShown)
-            QCOMPARE(f.lblP[5]->text(), PointsText(points) + Result);
+            QCOMPARE(f.ui.rows[5]->text(), PointsText(points) + Result);
         else
-            QCOMPARE(f.lblP[5]->text(), QString());
+            QCOMPARE(f.ui.rows[5]->text(), QString());
         for (int i = 0; i <= 5; ++i)
-            QCOMPARE(f.lblP[i]->backColor(), i == row ? Yellow : RowBack);
+            QCOMPARE(f.ui.rows[i]->backColor(), i == row ? Yellow : RowBack);
 
         // The five rows: the table as it is now, a new row with its result and no name yet.
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(f.lblP[i]->text(), PointsText(g.RankPoints[i]) + g.RankRecords[i]);
+            QCOMPARE(f.ui.rows[i]->text(), PointsText(g.RankPoints[i]) + g.RankRecords[i]);
         if (awaiting) {
             QCOMPARE(g.RankPoints[row], points);
             QCOMPARE(g.RankRecords[row], Result);
-            QCOMPARE(f.RankNo, row);
+            QCOMPARE(h.g().RankNo, row);
         } else {
             QVERIFY(g.RankPoints == before.RankPoints);
             QVERIFY(g.RankRecords == before.RankRecords);
         }
         // Ranking on: green indicator and toggle; off: red indicator, cyan toggle.
-        QCOMPARE(f.Label2->foreColor(), rankingOff ? QColor(192, 0, 0) : QColor(0, 128, 0));
-        QCOMPARE(f.Command2->backColor(), rankingOff ? QColor(0, 192, 192) : QColor(0, 192, 0));
+        QCOMPARE(f.ui.toggleIndicator->foreColor(), rankingOff ? QColor(192, 0, 0) : QColor(0, 128, 0));
+        QCOMPARE(f.ui.rankingToggle->backColor(), rankingOff ? QColor(0, 192, 192) : QColor(0, 192, 0));
         if (awaiting)
-            f.Text1->typeChar(QLatin1Char('\r')); // registers, so "ＯＫ" can close
+            f.ui.nameEntry->typeChar(QLatin1Char('\r')); // registers, so "ＯＫ" can close
     });
     QVERIFY(checked);
     QCOMPARE(g.RankOn, int(RankOn::NothingPending));
@@ -219,17 +217,17 @@ void RankingWindowTest::nameEntryFiltersCharacters()
     QFETCH(QString, shown);
 
     Harness h;
-    setTable(h.g(), {0, 0, 0, 0, 0});
-    setResult(h.g(), 5);
+    setTable(h.stage(), {0, 0, 0, 0, 0});
+    setResult(h.stage(), 5);
     QString seen;
     QString caption;
-    runWindow(h, [&](Form4 &f) {
+    runWindow(h, [&](RankingWindow &f) {
         for (QChar c : typed)
-            f.Text1->typeChar(c);
-        f.Text1->pasteText(pasted);
-        seen = f.Text1->text();
-        caption = f.Command1->text();
-        f.Text1->typeChar(QLatin1Char('\r'));
+            f.ui.nameEntry->typeChar(c);
+        f.ui.nameEntry->pasteText(pasted);
+        seen = f.ui.nameEntry->text();
+        caption = f.ui.okButton->text();
+        f.ui.nameEntry->typeChar(QLatin1Char('\r'));
     });
     QCOMPARE(seen, shown);
     QCOMPARE(caption, QStringLiteral("登録")); // nothing typed registered early
@@ -260,9 +258,9 @@ void RankingWindowTest::keyPressFilter()
 {
     QFETCH(int, key);
     QFETCH(int, result);
-    Harness h;
-    Form4 form(*h.app);
-    QCOMPARE(form.Text1_KeyPress(key), result);
+    const GameState g;
+    RankingWindow form(g, DisplayFonts(), nullptr);
+    QCOMPARE(form.filterNameKey(key), result);
 }
 
 void RankingWindowTest::registrationSavesTheName_data()
@@ -356,9 +354,9 @@ void RankingWindowTest::registrationSavesTheName()
             QSKIP("mounting a small file system needs root (CI runs this as root)");
         h.app->exeDir = h.app->userDataDir = h.dir.filePath(QStringLiteral("small"));
     }
-    GameState &g = h.g();
+    GameState &g = h.stage();
     setTable(g, {50, 40, 30, 20, 10});
-    const QString path = rankingFilePath(*h.app);
+    const QString path = rankingFilePath(h.app->exeDir, h.app->userDataDir);
     QVERIFY(SaveRanking(path, g));
     const QByteArray old = fileBytes(path);
     if (disk)
@@ -369,19 +367,19 @@ void RankingWindowTest::registrationSavesTheName()
     bool entryHidden = false;
     bool ended = false;
     try {
-        runWindow(h, [&](Form4 &f) {
+        runWindow(h, [&](RankingWindow &f) {
             for (QChar c : typed)
-                f.Text1->typeChar(c);
+                f.ui.nameEntry->typeChar(c);
             if (fault == QStringLiteral("folder"))
                 QVERIFY(QFile::remove(path) && QDir().mkdir(path));
             if (fault == QStringLiteral("ended"))
-                endQuietly(*h.app);
-            f.Command1->press();
-            rowShown = f.lblP[2]->text();
-            prompt = f.Label1[8]->text();
-            caption = f.Command1->text();
-            back = f.Command1->backColor();
-            entryHidden = !f.Text1->isVisible() && f.Label1[8]->isVisible();
+                h.app->endQuietly();
+            f.ui.okButton->press();
+            rowShown = f.ui.rows[2]->text();
+            prompt = f.ui.namePrompt->text();
+            caption = f.ui.okButton->text();
+            back = f.ui.okButton->backColor();
+            entryHidden = !f.ui.nameEntry->isVisible() && f.ui.namePrompt->isVisible();
         });
     } catch (const ApplicationEnded &) {
         ended = true;
@@ -421,15 +419,15 @@ void RankingWindowTest::registrationSavesTheName()
 void RankingWindowTest::closeRequestActsOnlyAsOk()
 {
     Harness h;
-    GameState &g = h.g();
+    GameState &g = h.stage();
     setTable(g, {0, 0, 0, 0, 0});
     setResult(g, 7);
     bool stillOpen = false;
-    runWindow(h, [&](Form4 &f) {
+    runWindow(h, [&](RankingWindow &f) {
         f.close(); // refused while the name is awaited
         stillOpen = f.isVisible() && g.RankOn == RankOn::ResultPending;
-        f.Text1->typeChar(QLatin1Char('x'));
-        f.Command1->press();
+        f.ui.nameEntry->typeChar(QLatin1Char('x'));
+        f.ui.okButton->press();
         f.close(); // now it is "ＯＫ"
     });
     QVERIFY(stillOpen);
@@ -439,9 +437,9 @@ void RankingWindowTest::closeRequestActsOnlyAsOk()
     QCOMPARE(g.RankRecords[0], Result + QStringLiteral("X"));
 
     // Shown again from the ranking button, nothing is pending and nothing moves.
-    runWindow(h, [&](Form4 &f) {
-        QCOMPARE(f.Command1->text(), QStringLiteral("ＯＫ"));
-        QVERIFY(f.Command2->isVisible());
+    runWindow(h, [&](RankingWindow &f) {
+        QCOMPARE(f.ui.okButton->text(), QStringLiteral("ＯＫ"));
+        QVERIFY(f.ui.rankingToggle->isVisible());
     });
     QCOMPARE(g.RankPoints[0], 7);
     QCOMPARE(g.RankPoints[1], 0);
@@ -469,45 +467,43 @@ void RankingWindowTest::toggleSwitchesRankingAndColours()
     QFETCH(QColor, toggle);
 
     Harness h;
-    h.app->form1 = new Form1(*h.app);
-    GameState &g = h.g();
+    GameState &g = h.stage();
     g.RankOn = RankOn::NothingPending;
-    g.RankingOff = RankingOff::Value(before);
+    g.RankResults = !before;
     QColor label, button;
-    runWindow(h, [&](Form4 &f) {
-        f.Command2->press();
-        label = f.Label2->foreColor();
-        button = f.Command2->backColor();
+    runWindow(h, [&](RankingWindow &f) {
+        f.ui.rankingToggle->press();
+        label = f.ui.toggleIndicator->foreColor();
+        button = f.ui.rankingToggle->backColor();
     });
-    QCOMPARE(g.RankingOff, 1 - before);
+    QCOMPARE(g.RankResults, bool(before));
     QCOMPARE(int(h.host.messages.size()), 1);
     QCOMPARE(h.host.messages[0].text, text);
     QCOMPARE(h.host.messages[0].style, int(MsgBox::OkOnly));
     QCOMPARE(h.host.messages[0].caption, QStringLiteral(" * ぬ よ *"));
     QCOMPARE(label, indicator);
     QCOMPARE(button, toggle);
-    QCOMPARE(h.app->form1->Command6->backColor(), toggle);
+    QCOMPARE(h.app->mainWindow()->ui.rankingButton->backColor(), toggle);
 }
 
 void RankingWindowTest::windowSitsOverTheMainWindow()
 {
     Harness h;
-    h.app->form1 = new Form1(*h.app);
-    h.app->form1->move(100, 80);
-    h.g().RankOn = RankOn::NothingPending;
-    h.g().FontSize12 = 16;
-    h.g().FontSize9 = 12;
+    h.app->fonts.FontSize12 = 16;
+    h.app->fonts.FontSize9 = 12;
+    h.stage().RankOn = RankOn::NothingPending;
+    h.app->mainWindow()->move(100, 80);
     QPoint first, again;
     QSize size;
     int rowPoints = 0, headerPoints = 0;
-    runWindow(h, [&](Form4 &f) {
+    runWindow(h, [&](RankingWindow &f) {
         first = f.pos();
         size = f.size();
-        rowPoints = f.lblP[3]->font().pointSize();
-        headerPoints = f.Label1[2]->font().pointSize();
+        rowPoints = f.ui.rows[3]->font().pointSize();
+        headerPoints = f.ui.header->font().pointSize();
         // Every activation places it again.
-        h.app->form1->move(200, 150);
-        f.Form_Activate();
+        h.app->mainWindow()->move(200, 150);
+        f.showTable();
         again = f.pos();
     });
     // The offscreen platform may shift a window by its frame margin as it first shows it.

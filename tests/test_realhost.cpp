@@ -1,7 +1,7 @@
 // The real host sleeps in the event loop while it waits, wakes for events and deadlines, and
 // never lets a timer's tick run inside itself.
+#include "app/quitsignals.h"
 #include "host/realhost.h"
-#include "startup/quitsignals.h"
 
 #include <QTimer>
 #include <QtTest>

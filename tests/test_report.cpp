@@ -1,11 +1,12 @@
 // The catch report shows the picture and text of each cast's result, draws a landed fish at the
 // place and size of its length, holds a 60 cm fish's OK back for two seconds, and its OK writes
 // the log line, keeps the counters and, at the last cast, the weight and the points.
-#include "game/app.h"
+#include "app/app.h"
 #include "host/simhost.h"
-#include "mainwindow/form1.h"
-#include "report/form3.h"
+#include "model/game.h"
 #include "support/recordingsound.h"
+#include "windows/catchreport.h"
+#include "windows/mainwindow.h"
 
 #include <QtTest>
 
@@ -35,37 +36,38 @@ void setResult(GameState &g, const QString &text)
 // A main window and its report on a simulated host, in the middle of a practice game.
 struct Rig {
     SimHost host;
-    App app{host, std::make_unique<RecordingSound>(host)};
-    Form1 *f1 = nullptr;
-    Form3 *f3 = nullptr;
+    RecordingSound *recorder = new RecordingSound(host); // owned by the app
+    App app{host, std::unique_ptr<SoundLibrary>(recorder)};
+    MainWindow *f1 = nullptr;
+    CatchReport *f3 = nullptr;
 
     Rig()
     {
-        GameState &g = app.g;
-        g.FontSize14 = 14;
+        app.fonts.FontSize14 = 14;
+        app.makeGame();
+        GameState &g = state();
         g.BaitsAtStart = 10;
         g.BaitWanted = 2;
-        g.DsHandle = sound().dsInitialize(0);
-        g.Snd104 = sound().dsCreateResDSB(g.DsHandle, QByteArray(), 4);
-        app.form1 = f1 = new Form1(app);
+        g.SoundDevice = sound().dsInitialize(0);
+        g.buffer(Sound::Chime) = sound().dsCreateResDSB(g.SoundDevice, QByteArray(), 4);
+        f1 = app.mainWindow();
         f1->move(100, 80);
-        app.form3 = f3 = new Form3(app);
-        app.wireMainWindow();
-        app.wireReport();
-        f3->Form_Load();
+        app.makeReport();
+        f3 = app.report();
     }
-    RecordingSound &sound() { return static_cast<RecordingSound &>(*app.sound); }
+    RecordingSound &sound() { return *recorder; }
+    GameState &state() { return app.game()->stagedState(); }
 
     // Shows the report for the current result; OK is pressed `okAt` seconds from now.
     void report(double okAt = 0.5)
     {
-        host.after(okAt, [this] { f3->Command1->press(1); });
+        host.after(okAt, [this] { f3->ui.okButton->press(1); });
         show();
     }
     // Shows the report and runs the game's clock until it is closed.
     void show()
     {
-        app.game->showReport();
+        app.game()->showReport();
         host.runUntil(host.now() + 60, [this] { return !f3->isVisible(); });
     }
 
@@ -76,9 +78,9 @@ struct Rig {
     void watch()
     {
         host.onDialog = [this](QWidget *) {
-            shown = f3->Pic1->image();
-            shownText = f3->Label2->text();
-            okEnabled = f3->Command1->isEnabled();
+            shown = f3->ui.picture->image();
+            shownText = f3->ui.resultText->text();
+            okEnabled = f3->ui.okButton->isEnabled();
         };
     }
 };
@@ -132,11 +134,11 @@ void ReportTest::showsThePictureAndTextOfEachResult()
     Rig rig;
     rig.watch();
     // A landed fish first: the next report must not keep any of its drawing.
-    setResult(rig.app.g, landed(42));
-    rig.app.g.FishSize = 42;
+    setResult(rig.state(), landed(42));
+    rig.state().FishSize = 42;
     rig.report();
-    setResult(rig.app.g, result);
-    rig.app.g.FishSize = 0;
+    setResult(rig.state(), result);
+    rig.state().FishSize = 0;
     rig.report();
 
     auto *store = rig.f3->findChild<ImageBox *>(source);
@@ -153,8 +155,8 @@ void ReportTest::picksThePictureByTheResultsKindNotItsText()
 {
     Rig rig;
     rig.watch();
-    rig.app.g.LastKind = ResultKind::LineBreak;
-    rig.app.g.LastResult = QStringLiteral("Line broke"); // as an English desktop shows it
+    rig.state().LastKind = ResultKind::LineBreak;
+    rig.state().LastResult = QStringLiteral("Line broke"); // as an English desktop shows it
     rig.report();
     const QImage &lineBreak = rig.f3->findChild<ImageBox *>(QStringLiteral("Img2"))->picture();
     QCOMPARE(rig.shown, asShown(lineBreak, rig.shown.size()));
@@ -181,8 +183,8 @@ void ReportTest::drawsTheLandedFishAtItsSizesPlace()
     rig.watch();
     // The main window moved since the report was loaded: the report follows it.
     rig.f1->move(300, 200);
-    setResult(rig.app.g, landed(cm));
-    rig.app.g.FishSize = cm;
+    setResult(rig.state(), landed(cm));
+    rig.state().FishSize = cm;
     rig.report();
     QCOMPARE(rig.f3->pos(), QPoint(300 + 58, 200 + 60));
     QCOMPARE(rig.shownText, landed(cm));
@@ -190,8 +192,8 @@ void ReportTest::drawsTheLandedFishAtItsSizesPlace()
     // Reference painting: the fish cell scaled into `place` over the plain background, the mask
     // erasing (source AND NOT destination), then the drawing inverting (source XOR destination).
     const QImage &shown = rig.shown;
-    const QImage bg = asShown(rig.f3->Image2->picture(), shown.size());
-    const QImage cells = rig.f3->Img1->picture().convertToFormat(QImage::Format_RGB32);
+    const QImage bg = asShown(rig.f3->ui.landingBackground->picture(), shown.size());
+    const QImage cells = rig.f3->ui.fishPicture->picture().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(cells.size(), QSize(440, 124));
     const QImage drawing = cells.copy(0, 0, 220, 124);
     const QImage mask = cells.copy(220, 0, 220, 124);
@@ -245,15 +247,15 @@ void ReportTest::holdsOkTwoSecondsForASixtyCentimetreFish()
     QFETCH(int, bigLevel);
     QFETCH(bool, backTurnsPurple);
     Rig rig;
-    GameState &g = rig.app.g;
+    GameState &g = rig.state();
     setResult(g, landed(60));
     g.FishSize = 60;
     g.BigLevel = bigLevel;
     g.TotalCm = 100;
     const QColor before = rig.f1->palette().color(QPalette::Window);
-    const QSize box(rig.f3->Pic1->scaleWidth(), rig.f3->Pic1->scaleHeight());
-    const QImage sixty = asShown(rig.f3->Image3->picture(), box);
-    const QImage master = asShown(rig.f3->Image1->picture(), box);
+    const QSize box(rig.f3->ui.picture->scaleWidth(), rig.f3->ui.picture->scaleHeight());
+    const QImage sixty = asShown(rig.f3->ui.sixtyPicture->picture(), box);
+    const QImage master = asShown(rig.f3->ui.masterPicture->picture(), box);
     QVERIFY(sixty != master);
 
     struct Seen {
@@ -263,21 +265,21 @@ void ReportTest::holdsOkTwoSecondsForASixtyCentimetreFish()
     };
     Seen early, late, after;
     auto look = [&](Seen &s) {
-        s.sixtyShown = rig.f3->Pic1->image() == sixty;
-        s.okEnabled = rig.f3->Command1->isEnabled();
+        s.sixtyShown = rig.f3->ui.picture->image() == sixty;
+        s.okEnabled = rig.f3->ui.okButton->isEnabled();
         s.plays = rig.sound().count(QStringLiteral("play"));
     };
     const double t0 = rig.host.now();
     rig.host.at(t0 + 0.5, [&] {
         look(early);
-        rig.f3->Command1->press(1); // no effect while the pause runs
+        rig.f3->ui.okButton->press(1); // no effect while the pause runs
     });
     rig.host.at(t0 + 1.99, [&] { look(late); });
     rig.host.at(t0 + 2.01, [&] {
         look(after);
-        after.sixtyShown = rig.f3->Pic1->image() == master; // now: the master's picture
+        after.sixtyShown = rig.f3->ui.picture->image() == master; // now: the master's picture
     });
-    rig.host.at(t0 + 2.5, [&] { rig.f3->Command1->press(1); });
+    rig.host.at(t0 + 2.5, [&] { rig.f3->ui.okButton->press(1); });
     rig.show();
 
     QVERIFY(early.sixtyShown);
@@ -350,7 +352,7 @@ void ReportTest::okWritesTheLogLineAndClosesTheGamesAccount()
     QFETCH(QString, weight);
     QFETCH(int, points);
     Rig rig;
-    GameState &g = rig.app.g;
+    GameState &g = rig.state();
     g.BaitsUsed = baitsUsed;
     g.BaitsAtStart = baitsAtStart;
     setResult(g, result);
@@ -359,14 +361,14 @@ void ReportTest::okWritesTheLogLineAndClosesTheGamesAccount()
     g.Catches = catches;
     g.BigLevel = bigLevel;
     g.Points = 77;
-    g.Hooked = 1;
+    g.Hooked = true;
     const QString head = QStringLiteral("     <  釣  果  > \r\n ");
-    rig.f1->Text1->setText(head);
+    rig.f1->ui.catchLog->setText(head);
 
     rig.report();
 
     QVERIFY(!rig.f3->isVisible());
-    QCOMPARE(rig.f1->Text1->text(), head + logTail);
+    QCOMPARE(rig.f1->ui.catchLog->text(), head + logTail);
     QCOMPARE(g.BaitsUsed, baitsUsed + 1);
     QCOMPARE(g.TotalCm, totalAfter);
     QCOMPARE(g.FishSize, fishSize); // the report reads the length, it does not clear it
@@ -398,51 +400,51 @@ void ReportTest::okAfterAFalseBiteNamesTheWantedBait()
     QFETCH(int, wanted);
     QFETCH(QString, comment);
     Rig rig;
-    setResult(rig.app.g, result);
-    rig.app.g.BaitWanted = wanted;
-    rig.f1->Label3->setText(QStringLiteral("コメント"));
+    setResult(rig.state(), result);
+    rig.state().BaitWanted = wanted;
+    rig.f1->ui.commentLine->setText(QStringLiteral("コメント"));
     rig.report();
-    QCOMPARE(rig.f1->Label3->text(), comment);
+    QCOMPARE(rig.f1->ui.commentLine->text(), comment);
 }
 
 void ReportTest::okResetsTheMainWindowForTheNextCast()
 {
     Rig rig;
-    Form1 *f1 = rig.f1;
-    setResult(rig.app.g, landed(27));
-    rig.app.g.FishSize = 27;
+    MainWindow *f1 = rig.f1;
+    setResult(rig.state(), landed(27));
+    rig.state().FishSize = 27;
     // As a strike leaves them: the size stamps printed, the buttons off, the button coloured.
     for (int i = 0; i <= 2; ++i) {
-        f1->PicS[i]->print(QStringLiteral("27cm!"));
-        f1->PicS[i]->keepDrawing();
+        f1->ui.sizeTexts[i]->print(QStringLiteral("27cm!"));
+        f1->ui.sizeTexts[i]->keepDrawing();
     }
-    f1->Command1->setBackColor(QColor(255, 128, 64));
-    f1->Command4->setEnabled(false);
-    f1->Command6->setEnabled(false);
+    f1->ui.actionButton->setBackColor(QColor(255, 128, 64));
+    f1->ui.hintButton->setEnabled(false);
+    f1->ui.rankingButton->setEnabled(false);
 
     rig.report();
 
-    QCOMPARE(f1->Command1->backColor(), Action::colour(Action::Cast));
-    QVERIFY(f1->Command4->isEnabled());
-    QVERIFY(f1->Command6->isEnabled());
+    QCOMPARE(f1->ui.actionButton->backColor(), Action::colour(Action::Cast));
+    QVERIFY(f1->ui.hintButton->isEnabled());
+    QVERIFY(f1->ui.rankingButton->isEnabled());
     for (int i = 0; i <= 2; ++i) {
-        const QImage im = f1->PicS[i]->image();
-        const QRgb back = f1->PicS[i]->backColor().rgb() & 0xFFFFFF;
+        const QImage im = f1->ui.sizeTexts[i]->image();
+        const QRgb back = f1->ui.sizeTexts[i]->backColor().rgb() & 0xFFFFFF;
         int printed = 0;
         for (int y = 0; y < im.height(); ++y)
             for (int x = 0; x < im.width(); ++x)
                 printed += pixelOf(im, x, y) != back;
         QCOMPARE(printed, 0);
         // Not just wiped for now: the next clear must not bring the size text back.
-        f1->PicS[i]->cls();
-        QCOMPARE(f1->PicS[i]->image(), im);
+        f1->ui.sizeTexts[i]->cls();
+        QCOMPARE(f1->ui.sizeTexts[i]->image(), im);
     }
 }
 
 void ReportTest::onlyOkClosesTheReport()
 {
     Rig rig;
-    setResult(rig.app.g, Miss);
+    setResult(rig.state(), Miss);
     bool closedByFrame = true;
     bool visibleAfterClose = false;
     rig.host.after(0.3, [&] {
@@ -453,7 +455,7 @@ void ReportTest::onlyOkClosesTheReport()
     QVERIFY(!closedByFrame);
     QVERIFY(visibleAfterClose);
     QCOMPARE(rig.host.now(), 1.0);
-    QCOMPARE(rig.app.g.BaitsUsed, 1);
+    QCOMPARE(rig.state().BaitsUsed, 1);
 }
 
 QTEST_MAIN(ReportTest)

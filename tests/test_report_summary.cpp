@@ -2,10 +2,8 @@
 // precision, multiplied by the big-catch level above 1, and never leave the 16-bit range: a
 // record run saturates at 32767. In every game that can be played that is the total length in
 // centimetres times the catches, over ten, floored.
-#include "game/app.h"
-#include "host/simhost.h"
-#include "report/summary.h"
-#include "sound/soundlibrary.h"
+#include "scoring/summary.h"
+#include "state/gamestate.h"
 
 #include <QtTest>
 
@@ -65,18 +63,17 @@ void ReportSummaryTest::pointsAreTotalTimesCatchesOverTenInEveryReachableGame()
 {
     QFETCH(int, catches);
     QFETCH(int, bigLevel);
-    SimHost host;
-    App app(host, nullptr);
-    app.g.Catches = catches;
-    app.g.BigLevel = bigLevel;
+    Record g;
+    g.Catches = catches;
+    g.BigLevel = bigLevel;
     for (int totalCm = 10 * catches; totalCm <= 60 * catches; ++totalCm) {
         const long floored = static_cast<long>(totalCm) * catches / 10;
         const int expected = static_cast<int>(std::min(32767L, bigLevel > 1 ? floored * bigLevel : floored));
         QCOMPARE(gamePoints(weightText(totalCm), catches, bigLevel), expected);
-        app.g.TotalCm = totalCm;
-        QCOMPARE(gameEndSummary(app.g), totalLine(totalCm));
-        QCOMPARE(app.g.WeightKg, weightText(totalCm));
-        QCOMPARE(app.g.Points, expected);
+        g.TotalCm = totalCm;
+        QCOMPARE(gameEndSummary(g), totalLine(totalCm));
+        QCOMPARE(g.WeightKg, weightText(totalCm));
+        QCOMPARE(g.Points, expected);
     }
 }
 

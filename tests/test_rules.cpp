@@ -1,14 +1,14 @@
 // The game's rules on plain state: fish steps, the float's answer, the strike, the fight,
 // the big catch, grades, weights, points, font sizes and the random generator.
 #include "fish/fight.h"
+#include "fish/fish.h"
 #include "fish/floatrules.h"
-#include "fish/nuyoobject.h"
 #include "fish/strike.h"
-#include "game/gamestate.h"
 #include "host/random.h"
-#include "report/summary.h"
-#include "startup/fontsizes.h"
-#include "window/grades.h"
+#include "layouts/fontsizes.h"
+#include "scoring/grades.h"
+#include "scoring/summary.h"
+#include "state/gamestate.h"
 
 #include <QtTest>
 #include <set>
@@ -80,26 +80,26 @@ void RulesTest::aFishStepsAndTurnsAtTheEdges()
     QFETCH(int, y);
     QFETCH(int, vec);
     QFETCH(int, steps);
-    NUYOObject f;
-    f.PosX = x;
-    f.PosY = y;
-    f.VEC = vec;
+    Fish f;
+    f.x = x;
+    f.y = y;
+    f.heading = vec;
     for (int i = 0; i < steps; ++i)
         QVERIFY(f.move());
-    QTEST(f.PosX, "ex");
-    QTEST(f.PosY, "ey");
-    QTEST(f.VEC, "evec");
+    QTEST(f.x, "ex");
+    QTEST(f.y, "ey");
+    QTEST(f.heading, "evec");
 }
 
 void RulesTest::anUnknownHeadingDoesNotMove()
 {
-    NUYOObject f;
-    f.PosX = 4;
-    f.PosY = 5;
-    f.VEC = 0;
+    Fish f;
+    f.x = 4;
+    f.y = 5;
+    f.heading = 0;
     QVERIFY(!f.move());
-    QCOMPARE(f.PosX, 4);
-    QCOMPARE(f.PosY, 5);
+    QCOMPARE(f.x, 4);
+    QCOMPARE(f.y, 5);
 }
 
 void RulesTest::cellsAroundTheBaitHaveTheirKinds_data()
@@ -456,8 +456,7 @@ void RulesTest::fontSizesAreTruncatedFromTheDisplaysPixelSize_data()
 void RulesTest::fontSizesAreTruncatedFromTheDisplaysPixelSize()
 {
     QFETCH(double, twips);
-    GameState g;
-    SetFontSizes(g, twips);
+    const DisplayFonts g = fontSizesFor(twips);
     QTEST((QList<int>{g.FontSize9, g.FontSize11, g.FontSize12, g.FontSize14, g.FontSize20, g.FontSize36}), "sizes");
 }
 

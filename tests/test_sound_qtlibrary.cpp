@@ -1,11 +1,10 @@
 // The Qt sound library when no sound server can be reached: no device, one message, silence,
 // and every later call harmless.
 
-#include "game/app.h"
 #include "host/simhost.h"
-#include "mainwindow/form1.h"
 #include "sound/qtsoundlibrary.h"
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
+#include "state/gamestate.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,7 +56,7 @@ void TestSoundQtLibrary::callsWithoutADeviceAreHarmless()
     QFETCH(long, handle);
     QtSoundLibrary lib;
     QCOMPARE(lib.dsInitialize(1), 0L);
-    QCOMPARE(lib.dsCreateResDSB(handle, waveResource(103), 3), 0L);
+    QCOMPARE(lib.dsCreateResDSB(handle, recording(103), 3), 0L);
     QVERIFY(lib.dsPlay(handle) != 0);
     QVERIFY(lib.dsPlayLooping(handle) != 0);
     lib.dsFree(handle);
@@ -66,25 +65,26 @@ void TestSoundQtLibrary::callsWithoutADeviceAreHarmless()
     lib.dsTerminate(handle);
 }
 
-// The main window's set-up with the real library: the message once, then silence.
+// The game's sound set-up with the real library and no sound server: the message once, then silence.
 void TestSoundQtLibrary::theGameLoadsSilentlyWithOneMessage()
 {
     SimHost host;
-    App app(host, std::make_unique<QtSoundLibrary>());
-    Form1 form(app);
-    Game game(app, form);
-    game.SetupSound();
-    QCOMPARE(app.g.DsHandle, 0L);
-    QCOMPARE(app.g.SoundOff, int(SoundOff::Silent));
+    QtSoundLibrary library;
+    SoundState g;
+    Sounds sounds(g, &library, host);
+    sounds.setUp(0);
+    QCOMPARE(g.SoundDevice, 0L);
+    QVERIFY(!g.SoundOn);
     QCOMPARE(host.messages.size(), size_t(1));
     QCOMPARE(host.messages[0].text, QStringLiteral("Direct Soundインターフェースが作成できません。　　　　"));
     QCOMPARE(host.messages[0].caption, QStringLiteral("ぬよ"));
     QCOMPARE(host.messages[0].style, int(MsgBox::Exclamation));
-    for (long b : {app.g.Snd101, app.g.Snd102, app.g.Snd103, app.g.Snd104, app.g.Snd105})
+    for (long b : {g.buffer(Sound::Background), g.buffer(Sound::Whoosh), g.buffer(Sound::Plop), g.buffer(Sound::Chime),
+                   g.buffer(Sound::Failure)})
         QCOMPARE(b, 0L);
-    SoundPlay(app, app.g.Snd104);
-    SoundRelease(app);
-    SoundRelease(app);
+    sounds.play(Sound::Chime);
+    sounds.release();
+    sounds.release();
     QCOMPARE(host.messages.size(), size_t(1));
 }
 

@@ -1,7 +1,7 @@
 // The five recordings compiled into the game: the exact WAVE layout the sound library expects,
 // clean levels, a seamless background loop, and the same bytes the generator makes.
 
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,7 +100,7 @@ void TestSoundRecordings::eachRecordingIsEightBitMonoPcmWithFactAndData()
     QFETCH(int, id);
     QFETCH(int, rate);
     QFETCH(int, bytes);
-    const QByteArray w = waveResource(id);
+    const QByteArray w = recording(id);
     QVERIFY2(w.size() > 44, "resource missing");
     QCOMPARE(w.left(4), QByteArray("RIFF"));
     QCOMPARE(w.mid(8, 4), QByteArray("WAVE"));
@@ -144,7 +144,7 @@ void TestSoundRecordings::recordingsNeverTouchTheRails()
 {
     QFETCH(int, id);
     QFETCH(bool, oneShot);
-    const QByteArray d = samplesOf(waveResource(id));
+    const QByteArray d = samplesOf(recording(id));
     QVERIFY(!d.isEmpty());
     int lo = 255, hi = 0;
     double sum = 0, sq = 0;
@@ -168,7 +168,7 @@ void TestSoundRecordings::recordingsNeverTouchTheRails()
 // The loop's last sample leads into its first like any two neighbours inside it do.
 void TestSoundRecordings::backgroundLoopHasNoSeam()
 {
-    const QByteArray d = samplesOf(waveResource(101));
+    const QByteArray d = samplesOf(recording(101));
     QVERIFY(d.size() > 1000);
     const int seam = qAbs(int(quint8(d.back())) - int(quint8(d.front())));
     QVERIFY2(seam <= 2, qPrintable(QStringLiteral("seam jump %1").arg(seam)));
@@ -194,7 +194,7 @@ void TestSoundRecordings::checkedInRecordingsAreWhatTheGeneratorMakes()
         QFile made(out.filePath(QStringLiteral("%1.wav").arg(id)));
         QVERIFY(made.open(QIODevice::ReadOnly));
         const QByteArray bytes = made.readAll();
-        QVERIFY2(bytes == waveResource(id), qPrintable(QStringLiteral("%1.wav differs from the generator").arg(id)));
+        QVERIFY2(bytes == recording(id), qPrintable(QStringLiteral("%1.wav differs from the generator").arg(id)));
         QFile checkedIn(QDir(sourceDir()).filePath(QStringLiteral("layouts/sounds/%1.wav").arg(id)));
         QVERIFY(checkedIn.open(QIODevice::ReadOnly));
         QVERIFY2(bytes == checkedIn.readAll(), qPrintable(QStringLiteral("layouts/sounds/%1.wav is stale").arg(id)));
@@ -206,9 +206,9 @@ void TestSoundRecordings::qtLoadsEachRecording_data()
     QTest::addColumn<QByteArray>("image");
     QTest::addColumn<int>("status");
     for (int id = 101; id <= 105; ++id)
-        QTest::newRow(qPrintable(QString::number(id))) << waveResource(id) << int(QSoundEffect::Ready);
+        QTest::newRow(qPrintable(QString::number(id))) << recording(id) << int(QSoundEffect::Ready);
     // The same loader refuses a damaged image: the check above can fail.
-    QByteArray broken = waveResource(103);
+    QByteArray broken = recording(103);
     broken.replace(8, 4, "JUNK");
     QTest::newRow("damaged") << broken << int(QSoundEffect::Error);
 }

@@ -1,10 +1,9 @@
-// The sound wrappers and the main window's sound set-up, over a recording library: the order of
-// the buffers, the single message when there is no device, the SoundOff guard and the release.
+// The game's sounds over a recording library: the order of the buffers, the single message when
+// there is no device, the guard on every play and the release.
 
-#include "game/app.h"
 #include "host/simhost.h"
-#include "mainwindow/form1.h"
-#include "sound/vbdsound.h"
+#include "sound/sounds.h"
+#include "state/gamestate.h"
 #include "support/recordingsound.h"
 
 #include <QTest>
@@ -16,17 +15,14 @@ namespace {
 
 const QString NoDeviceText = QStringLiteral("Direct Soundインターフェースが作成できません。　　　　");
 
-// An App whose sound library records its calls; `rec` stays owned by the App.
+// The sounds of one game over a library that records its calls, set up as the game's load does.
 struct Rig {
-    explicit Rig(bool device)
-    {
-        auto s = std::make_unique<RecordingSound>(host, device);
-        rec = s.get();
-        app = std::make_unique<App>(host, std::move(s));
-    }
+    explicit Rig(bool device) : library(host, device), rec(&library) { sounds.setUp(0); }
     SimHost host;
-    RecordingSound *rec = nullptr;
-    std::unique_ptr<App> app;
+    RecordingSound library;
+    RecordingSound *rec;
+    SoundState g;
+    Sounds sounds{g, &library, host};
 };
 
 std::vector<QString> opsOf(const RecordingSound &r)
@@ -73,30 +69,28 @@ void TestSoundWrappers::setupSoundMakesTheEffectsThenTheLoop()
     QFETCH(QStringList, calls);
     QFETCH(int, soundOff);
     Rig rig(device);
-    App &app = *rig.app;
-    Form1 form(app);
-    Game game(app, form);
-    game.SetupSound();
+    const SoundState &g = rig.g;
 
     const std::vector<QString> ops = opsOf(*rig.rec);
     QCOMPARE(QStringList(ops.begin(), ops.end()), calls);
-    QCOMPARE(app.g.SoundOff, soundOff);
-    QCOMPARE(app.g.DsHandle, rig.rec->calls.front().handle);
+    QCOMPARE(g.SoundOn, soundOff == 0);
+    QCOMPARE(g.SoundDevice, rig.rec->calls.front().handle);
 
     // Each buffer gets its own resource's whole image, with the device that init returned.
     const int order[] = {102, 103, 104, 105, 101};
     QCOMPARE(rig.rec->waves.size(), size_t(5));
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(rig.rec->waves[i], waveResource(order[i]));
-        QCOMPARE(rig.rec->calls[i + 1].handle, app.g.DsHandle);
+        QCOMPARE(rig.rec->waves[i], recording(order[i]));
+        QCOMPARE(rig.rec->calls[i + 1].handle, g.SoundDevice);
     }
-    const long handles[] = {app.g.Snd101, app.g.Snd102, app.g.Snd103, app.g.Snd104, app.g.Snd105};
+    const long handles[] = {g.buffer(Sound::Background), g.buffer(Sound::Whoosh), g.buffer(Sound::Plop),
+                            g.buffer(Sound::Chime), g.buffer(Sound::Failure)};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(handles[i], 1000L + 1 + i); // the buffer made with number id − 100
 
     if (device) {
         QVERIFY(rig.host.messages.empty());
-        QCOMPARE(rig.rec->calls.back().handle, app.g.Snd101);
+        QCOMPARE(rig.rec->calls.back().handle, g.buffer(Sound::Background));
     } else {
         QCOMPARE(rig.host.messages.size(), size_t(1));
         QCOMPARE(rig.host.messages[0].text, NoDeviceText);
@@ -120,14 +114,11 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
     QFETCH(bool, device);
     QFETCH(int, plays);
     Rig rig(device);
-    App &app = *rig.app;
-    Form1 form(app);
-    Game game(app, form);
-    game.SetupSound();
+    const SoundState &g = rig.g;
     rig.rec->calls.clear();
 
-    for (long b : {app.g.Snd102, app.g.Snd103, app.g.Snd104, app.g.Snd105})
-        SoundPlay(app, b);
+    for (Sound::Id s : {Sound::Whoosh, Sound::Plop, Sound::Chime, Sound::Failure})
+        rig.sounds.play(s);
     QCOMPARE(rig.rec->count(QStringLiteral("play")), plays);
     if (plays) {
         const std::vector<int> played{102, 103, 104, 105};
@@ -135,10 +126,10 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
     }
     QCOMPARE(rig.rec->count(QStringLiteral("loop")), 0);
 
-    SoundRelease(app);
-    app.g.SoundOff = SoundOff::Silent;
+    rig.sounds.release();
+    rig.g.SoundOn = false;
     rig.rec->calls.clear();
-    SoundPlay(app, app.g.Snd104);
+    rig.sounds.play(Sound::Chime);
     QCOMPARE(rig.rec->count(QStringLiteral("play")), 0);
     QCOMPARE(rig.host.messages.size(), size_t(device ? 0 : 1)); // still the one message only
 }
@@ -158,19 +149,16 @@ void TestSoundWrappers::releaseFreesTheFiveInOrderThenTheDeviceOnce()
     QFETCH(bool, device);
     QFETCH(int, terminates);
     Rig rig(device);
-    App &app = *rig.app;
-    Form1 form(app);
-    Game game(app, form);
-    game.SetupSound();
+    const SoundState &g = rig.g;
     rig.rec->calls.clear();
 
-    SoundRelease(app);
+    rig.sounds.release();
     const std::vector<int> freed{101, 102, 103, 104, 105};
     QCOMPARE(rig.rec->resources(QStringLiteral("free")), freed);
     QCOMPARE(rig.rec->count(QStringLiteral("terminate")), terminates);
     if (terminates) {
         QCOMPARE(rig.rec->calls.back().op, QStringLiteral("terminate"));
-        QCOMPARE(rig.rec->calls.back().handle, app.g.DsHandle);
+        QCOMPARE(rig.rec->calls.back().handle, g.SoundDevice);
     }
     QCOMPARE(rig.rec->calls.size(), size_t(5 + terminates));
 }

@@ -5,10 +5,10 @@
 #include "support/harness.h"
 #include "support/player.h"
 
-#include "fish/nuyoobject.h"
-#include "ranking/form4.h"
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "fish/fish.h"
+#include "windows/catchreport.h"
+#include "windows/rankingwindow.h"
+#include "windows/titlewindow.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -55,14 +55,15 @@ QString escaped(QString s)
 // The main window as the player sees it, and the state behind it.
 QString mainWindowState(Harness &h)
 {
-    Form1 &f = h.form();
-    const GameState &g = h.g();
+    MainWindow &f = h.window();
+    const GameState &g = h.stage();
     QStringList s;
     s << QStringLiteral("button=%1/%2/%3")
-             .arg(f.Command1->text(), colour(f.Command1->backColor()))
-             .arg(f.Command1->isEnabled());
-    s << QStringLiteral("baits=%1 catches=%2 tension=%3").arg(f.Label1->text(), f.Label4->text(), f.Label7->text());
-    s << QStringLiteral("comment=%1").arg(escaped(f.Label3->text()));
+             .arg(f.ui.actionButton->text(), colour(f.ui.actionButton->backColor()))
+             .arg(f.ui.actionButton->isEnabled());
+    s << QStringLiteral("baits=%1 catches=%2 tension=%3")
+             .arg(f.ui.baitCounter->text(), f.ui.catchCounter->text(), f.ui.tensionGauge->text());
+    s << QStringLiteral("comment=%1").arg(escaped(f.ui.commentLine->text()));
     s << QStringLiteral("g=%1,%2,%3,%4,%5,%6,%7,%8,%9")
              .arg(g.Baits)
              .arg(g.BaitsUsed)
@@ -75,24 +76,25 @@ QString mainWindowState(Harness &h)
              .arg(g.FishStop);
     s << QStringLiteral("bait=%1/%2 result=%3").arg(g.BaitSetting).arg(g.BaitWanted).arg(g.LastResult);
     s << QStringLiteral("colours=%1,%2,%3,%4")
-             .arg(colour(f.palette().color(QPalette::Window)), colour(f.Text1->palette().color(QPalette::Base)),
-                  colour(f.Label2[1]->foreColor()), colour(f.Command6->backColor()));
+             .arg(colour(f.palette().color(QPalette::Window)), colour(f.ui.catchLog->palette().color(QPalette::Base)),
+                  colour(f.ui.baitLabels[1]->foreColor()), colour(f.ui.rankingButton->backColor()));
     s << QStringLiteral("bait buttons=%1,%2,%3/%4")
-             .arg(colour(f.Command3[0]->backColor()), colour(f.Command3[1]->backColor()),
-                  colour(f.Command3[2]->backColor()))
-             .arg(f.Command3[0]->isEnabled());
+             .arg(colour(f.ui.baitButtons[0]->backColor()), colour(f.ui.baitButtons[1]->backColor()),
+                  colour(f.ui.baitButtons[2]->backColor()))
+             .arg(f.ui.baitButtons[0]->isEnabled());
     s << QStringLiteral("frames=%1,%2,%3")
-             .arg(f.Shape1->isVisibleTo(&f))
-             .arg(f.Shape3->borderWidth())
-             .arg(colour(f.Shape3->borderColor()));
+             .arg(f.ui.bigCatchFrame->isVisibleTo(&f))
+             .arg(f.ui.sceneFrame->borderWidth())
+             .arg(colour(f.ui.sceneFrame->borderColor()));
     s << QStringLiteral("pictures=%1,%2,%3,%4,%5,%6")
-             .arg(pictureHash(f.PicPRE->image()), pictureHash(f.PicUKI->image()), pictureHash(f.PicCm->picture()),
-                  pictureHash(f.PicS[0]->image()), pictureHash(f.PicS[1]->image()), pictureHash(f.PicS[2]->image()));
+             .arg(pictureHash(f.ui.pond->image()), pictureHash(f.ui.floatCloseUp->image()),
+                  pictureHash(f.ui.sizeStamp->picture()), pictureHash(f.ui.sizeTexts[0]->image()),
+                  pictureHash(f.ui.sizeTexts[1]->image()), pictureHash(f.ui.sizeTexts[2]->image()));
     s << QStringLiteral("hint=%1 ranking=%2 newgame=%3 banner=%4")
-             .arg(f.Command4->isEnabled())
-             .arg(f.Command6->isEnabled())
-             .arg(f.Command7->isVisibleTo(&f))
-             .arg(f.Label6->isVisibleTo(&f));
+             .arg(f.ui.hintButton->isEnabled())
+             .arg(f.ui.rankingButton->isEnabled())
+             .arg(f.ui.newGameButton->isVisibleTo(&f))
+             .arg(f.ui.endBanner->isVisibleTo(&f));
     return s.join(QStringLiteral(" | "));
 }
 
@@ -183,47 +185,48 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
     p.followsHints = followsHints;
     const auto answer = h.host.onDialog;
     h.host.onDialog = [&](QWidget *w) {
-        if (auto *report = qobject_cast<Form3 *>(w))
+        if (auto *report = qobject_cast<CatchReport *>(w))
             whenReadyForOk(report, [&h, &trace, report] {
                 trace.add(h, QStringLiteral("report %1 %2 | %3")
-                                 .arg(report->Label2->text(), pictureHash(report->Pic1->image()), mainWindowState(h)));
+                                 .arg(report->ui.resultText->text(), pictureHash(report->ui.picture->image()),
+                                      mainWindowState(h)));
             });
-        else if (qobject_cast<Form4 *>(w))
+        else if (qobject_cast<RankingWindow *>(w))
             trace.add(h, QStringLiteral("ranking | ") + mainWindowState(h));
-        else if (auto *title = qobject_cast<Form2 *>(w))
-            h.host.after(1.0, [title, secondMode] { title->Command1[secondMode]->press(1); });
+        else if (auto *title = qobject_cast<TitleWindow *>(w))
+            h.host.after(1.0, [title, secondMode] { title->ui.modeButtons[secondMode]->press(1); });
         answer(w);
     };
     if (firstBait >= 0)
-        h.form().Command3[firstBait]->press(1);
+        h.window().ui.baitButtons[firstBait]->press(1);
 
     if (style == RecastAfterMiss) {
         // The school far from the bait; cast at 1 s, strike in the pause after fish 1's first step.
         for (int i = 1; i <= 4; ++i) {
-            h.app->Fish[i]->PosX = 0;
-            h.app->Fish[i]->PosY = 2 * i;
+            h.game().stagedSchool().at(i).x = 0;
+            h.game().stagedSchool().at(i).y = 2 * i;
         }
-        Form1 &f = h.form();
+        MainWindow &f = h.window();
         h.host.onDialog = [&](QWidget *w) {
-            if (auto *report = qobject_cast<Form3 *>(w)) {
-                trace.add(h, QStringLiteral("report %1 | %2").arg(report->Label2->text(), mainWindowState(h)));
+            if (auto *report = qobject_cast<CatchReport *>(w)) {
+                trace.add(h, QStringLiteral("report %1 | %2").arg(report->ui.resultText->text(), mainWindowState(h)));
                 h.host.after(1.0, [&h, &f, report] {
-                    report->Command1->press(1);
-                    h.host.after(0.2, [&f] { f.Command1->press(1); });
+                    report->ui.okButton->press(1);
+                    h.host.after(0.2, [&f] { f.ui.actionButton->press(1); });
                 });
             }
         };
-        h.host.at(1.0, [&f] { f.Command1->press(1); });
-        h.host.at(9.6, [&f] { f.Command1->press(1); });
+        h.host.at(1.0, [&f] { f.ui.actionButton->press(1); });
+        h.host.at(9.6, [&f] { f.ui.actionButton->press(1); });
         h.host.runUntil(200, [&h] { return h.g().ActionState == Action::BaitLost; });
         trace.add(h, QStringLiteral("bait lost | ") + mainWindowState(h));
-        trace.add(h, QStringLiteral("log ") + escaped(h.form().Text1->text()));
+        trace.add(h, QStringLiteral("log ") + escaped(h.window().ui.catchLog->text()));
         QCOMPARE(h.g().Baits, 8);
-        QVERIFY(endsGame([&] { h.game().Form_QueryUnload(); }));
+        QVERIFY(endsGame([&] { h.game().quit(); }));
     }
     if (style == MinimisedWatch) {
-        Form1 &f = h.form();
-        h.host.at(1.0, [&f] { f.Command1->press(1); });
+        MainWindow &f = h.window();
+        h.host.at(1.0, [&f] { f.ui.actionButton->press(1); });
         h.host.at(20.0, [&f] { f.showMinimized(); });
         h.host.at(120.0, [&h, &trace, &f] {
             trace.add(h, QStringLiteral("restored | ") + mainWindowState(h));
@@ -232,23 +235,23 @@ void TraceTest::wholeGamesLeaveTheRecordedTrace()
         h.host.runUntil(400, [&h] { return h.g().ActionState == Action::BaitLost; });
         trace.add(h, QStringLiteral("bait lost | ") + mainWindowState(h));
         QVERIFY(h.host.now() > 160);
-        QVERIFY(endsGame([&] { h.game().Form_QueryUnload(); }));
+        QVERIFY(endsGame([&] { h.game().quit(); }));
     }
     const bool scripted = style == RecastAfterMiss || style == MinimisedWatch;
     for (int game = 0; game < (scripted ? 0 : secondMode < 0 ? 1 : 2); ++game) {
         if (game == 1) {
-            h.form().Command7->press(1);
+            h.window().ui.newGameButton->press(1);
             h.runUntilNewGame();
             trace.add(h, QStringLiteral("new game | ") + mainWindowState(h));
         }
         QVERIFY(p.playGame());
         trace.add(h, QStringLiteral("end | ") + mainWindowState(h));
-        trace.add(h, QStringLiteral("log ") + escaped(h.form().Text1->text()));
+        trace.add(h, QStringLiteral("log ") + escaped(h.window().ui.catchLog->text()));
     }
 
     // "終了" releases the sounds, shows the points and ends the game.
     if (!scripted)
-        QVERIFY(endsGame([&] { h.form().Command1->press(1); }));
+        QVERIFY(endsGame([&] { h.window().ui.actionButton->press(1); }));
 
     QStringList sounds;
     for (const RecordingSound::Call &c : h.sound->calls)

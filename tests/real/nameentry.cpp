@@ -1,12 +1,12 @@
 // The game's ranking window awaiting the name of a result that enters the table (beside the
 // copy's own Point.dat), with the game's lock and its ending for a lost display.
-#include "game/app.h"
+#include "app/app.h"
+#include "app/displayloss.h"
 #include "host/realhost.h"
-#include "mainwindow/form1.h"
+#include "layouts/fontsizes.h"
+#include "model/game.h"
 #include "ranking/rankingfile.h"
 #include "sound/qtsoundlibrary.h"
-#include "startup/displayloss.h"
-#include "startup/fontsizes.h"
 #include "startup/singleinstance.h"
 
 #include <QApplication>
@@ -17,15 +17,16 @@ int main(int argc, char *argv[])
     nuyo::SingleInstance instance;
     nuyo::RealHost host;
     nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
-    nuyo::SetFontSizes(app.g, app.twipsPerPixel());
-    nuyo::LoadRanking(app);
-    app.g.RankOn = nuyo::RankOn::ResultPending;
-    app.g.Points = 1000; // above any row the script writes
-    app.g.WeightKg = QStringLiteral("0.00");
-    nuyo::endOnLostDisplay([&instance] { instance.release(); });
+    app.fonts = nuyo::fontSizesFor(app.twipsPerPixel());
     // The game behind the window, its main window never shown: the result goes into the table.
-    app.form1 = new nuyo::Form1(app);
-    app.wireMainWindow();
-    app.game->showRanking([] { QCoreApplication::quit(); });
+    app.makeGame();
+    nuyo::Game &game = *app.game();
+    game.loadRanking();
+    nuyo::GameState &g = game.stagedState();
+    g.RankOn = nuyo::RankOn::ResultPending;
+    g.Points = 1000; // above any row the script writes
+    g.WeightKg = QStringLiteral("0.00");
+    nuyo::endOnLostDisplay([&app] { app.registerPendingName(); }, [&instance] { instance.release(); });
+    game.showRanking([] { QCoreApplication::quit(); });
     return qapp.exec();
 }

@@ -1,10 +1,13 @@
 #include "support/harness.h"
 
 #include "layouts/fonts.h"
-#include "report/form3.h"
-#include "startup/form2.h"
+#include "windows/catchreport.h"
+#include "windows/rankingwindow.h"
+#include "windows/titlewindow.h"
 
 #include <QApplication>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace nuyo {
@@ -28,35 +31,97 @@ Harness::~Harness()
     // The title window of start-up deletes itself when closed; make sure nothing is left over.
     const auto widgets = QApplication::topLevelWidgets();
     for (QWidget *w : widgets)
-        if (w->inherits("nuyo::Form2"))
+        if (w->inherits("nuyo::TitleWindow"))
             delete w;
 }
 
 void Harness::start(int mode)
 {
-    Main(*app, false);
-    Form2 *title = nullptr;
-    const auto widgets = QApplication::topLevelWidgets();
-    for (QWidget *w : widgets)
-        if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
-            title = f;
-    Q_ASSERT(title);
-    title->Command1[mode]->press(1);
+    app->start(false);
+    TitleWindow *title = app->title();
+    Q_ASSERT(title && title->isVisible());
+    title->ui.modeButtons[mode]->press(1);
 }
 
 void Harness::runUntilNewGame()
 {
-    host.runUntil(host.now() + 600, [this] { return app->g.TitleCall == TitleCall::NewGameChosen; });
+    host.runUntil(host.now() + 600, [this] { return g().TitleCall == TitleCall::NewGameChosen; });
 }
 
-void whenReadyForOk(Form3 *report, const std::function<void()> &act)
+bool Harness::actionUsable()
 {
-    if (report->Command1->isEnabled()) {
+    return window().isEnabled() && window().ui.actionButton->isEnabled();
+}
+
+QString Harness::commentShown()
+{
+    return window().ui.commentLine->text();
+}
+
+bool Harness::floatLeftRest()
+{
+    // The float is a narrow column of the float picture's colours in the close-up box: find its
+    // top row by comparing against the box's own background picture.
+    PictureBox *box = window().ui.floatCloseUp;
+    if (!box->isVisible())
+        return false;
+    const QImage &shown = box->image();
+    const QImage back = box->picture();
+    // The player follows the float sideways and looks for its tip.
+    const int x0 = std::max(0, g().FloatX - 8), x1 = std::min(shown.width(), g().FloatX + 8);
+    int top = -1;
+    if (x1 > x0 && back.format() == shown.format()) {
+        const int rows = std::min(shown.height(), back.height());
+        const size_t bytes = size_t(x1 - x0) * 4;
+        for (int y = 0; y < rows && top < 0; ++y)
+            if (std::memcmp(shown.constScanLine(y) + x0 * 4, back.constScanLine(y) + x0 * 4, bytes) != 0)
+                top = y;
+    }
+    const int restTop = g().BaitTime + 20;
+    // Gone from view, or a bite's depth (five pixels or more) above or below its rest.
+    return top < 0 || std::abs(top - restTop) >= 5;
+}
+
+void Harness::press(Control control, int arg)
+{
+    if (control == Control::Bait)
+        window().ui.baitButtons[size_t(arg)]->press(Mouse::Left);
+    else
+        window().ui.actionButton->press(arg);
+}
+
+void Harness::answerDialogs(std::function<QString()> rankingName)
+{
+    host.onDialog = [this, rankingName](QWidget *w) {
+        if (auto *report = qobject_cast<CatchReport *>(w)) {
+            // Read the report for a moment once it is all there, then OK.
+            whenReadyForOk(report, [this, report] {
+                host.after(1.0, [report] {
+                    if (report->isVisible() && report->ui.okButton->isEnabled())
+                        report->ui.okButton->press(1);
+                });
+            });
+        } else if (auto *ranking = qobject_cast<RankingWindow *>(w)) {
+            host.after(1.0, [this, ranking, rankingName] {
+                if (ranking->ui.nameEntry->isVisible()) {
+                    for (QChar c : rankingName())
+                        ranking->ui.nameEntry->typeChar(c);
+                    ranking->ui.nameEntry->typeChar(QChar(13));
+                }
+                host.after(1.0, [ranking] { ranking->ui.okButton->press(1); });
+            });
+        }
+    };
+}
+
+void whenReadyForOk(CatchReport *report, const std::function<void()> &act)
+{
+    if (report->ui.okButton->isEnabled()) {
         act();
         return;
     }
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(report, &Form3::readyForOk, report, [connection, act] {
+    *connection = QObject::connect(report, &CatchReport::readyForOk, report, [connection, act] {
         QObject::disconnect(*connection);
         act();
     });

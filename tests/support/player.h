@@ -1,12 +1,30 @@
-// Scripted players for whole games under the simulated host.
+// Scripted players for whole games under the simulated host, at the real windows or at the game
+// alone (a Seat is what the player sees and presses there).
 #pragma once
 
-#include "support/harness.h"
+#include "host/simhost.h"
+#include "model/game.h"
 
 #include <QString>
 #include <functional>
 
 namespace nuyo {
+
+// Where a player sits: the game's state, what shows of it, and the controls to press. Reports
+// and the ranking are answered after a moment, the ranking with `rankingName`.
+class Seat
+{
+public:
+    virtual ~Seat() = default;
+    virtual SimHost &clock() = 0;
+    virtual Game &play() = 0;
+    virtual bool actionUsable() = 0;    // the window takes presses and the action button is enabled
+    virtual QString commentShown() = 0; // the comment line
+    virtual bool floatLeftRest() = 0;   // the float is out of sight, or a bite away from its rest
+    virtual void press(Control control, int arg) = 0;
+    // From now on reports and the ranking are answered; `rankingName` is read when it is asked for.
+    virtual void answerDialogs(std::function<QString()> rankingName) = 0;
+};
 
 // A player that looks at the window every `period` seconds of game time and acts on what it
 // sees, as a person at the mouse would; reports and the ranking are answered after a pause.
@@ -19,7 +37,7 @@ public:
         Greedy,       // strikes as Eyes does, then only ever pulls, whatever the line's colour
     };
 
-    Player(Harness &h, Style style);
+    Player(Seat &seat, Style style);
 
     // Plays until the action button reads "終了" (or `limit` seconds of game time pass).
     // Returns true when the game reached its end.
@@ -34,12 +52,11 @@ public:
 
 private:
     void look();
-    bool floatLeftRest();
     void fight();
+    void pressAction(int button);
 
-    Harness &m_h;
+    Seat &m_seat;
     Style m_style;
-    bool m_watching = false;
     double m_lastPress = -1;
 };
 

@@ -8,12 +8,12 @@
 //
 // The bait-timer runs go on side by side, one main window each, started a little apart; the
 // other two are run one after another on the first window.
-#include "game/app.h"
+#include "app/app.h"
 #include "host/realhost.h"
 #include "layouts/fonts.h"
-#include "mainwindow/form1.h"
 #include "model/game.h"
 #include "silentsound.h"
+#include "windows/mainwindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
     for (int r = 0; r < runs; ++r) {
         g.CastStage = CastStage::Cast;
         f.Tick = 0;
-        const Measured m = timeTimer(host, *f.Timer1, 1600, [&](int) { return !f.Timer1->isEnabled(); });
+        const Measured m = timeTimer(host, *f.Timer1, 1600, [&](int) { return !f.animationTimer().isEnabled(); });
         print("cast", m, 1600);
     }
 
@@ -115,8 +115,8 @@ int main(int argc, char *argv[])
         apps.front()->form1->PicUKI->setVisible(true);
         f.Timer2Count = 0;
         const Measured m = timeTimer(
-            host, *f.Timer2, 4200, [&](int) { return !f.Timer2->isEnabled(); },
-            [&] { f.Timer3->setEnabled(false); }); // the settling hands over to the bait timer
+            host, *f.Timer2, 4200, [&](int) { return !f.settlingTimer().isEnabled(); },
+            [&] { f.secondTimer().setEnabled(false); }); // the settling hands over to the bait timer
         print("settle", m, 4200);
     }
 
@@ -128,28 +128,28 @@ int main(int argc, char *argv[])
     for (int r = 0; r < runs; ++r) {
         Game &w = *apps[r]->game;
         GameState &wg = apps[r]->g;
-        wg.Fighting = 0;
+        wg.Fighting = false;
         wg.FishStop = FishStop::Moving;
         wg.BaitTime = 30000; // never runs out here
         wg.FloatY = 100;
-        ticks[r] = w.Timer3->onTick;
-        w.Timer3->onTick = [&, r] {
+        ticks[r] = w.secondTimer().onTick;
+        w.secondTimer().onTick = [&, r] {
             Game &x = *apps[r]->game;
             ticks[r]();
             if (++bait[r].ticks == baitTicks) {
                 bait[r].ms = (host.now() - started[r]) * 1000.0;
-                x.Timer3->setEnabled(false);
+                x.secondTimer().setEnabled(false);
                 ++finished;
             }
         };
         started[r] = host.now();
-        w.Timer3->setEnabled(true);
+        w.secondTimer().setEnabled(true);
         host.waitFor(0.15);
     }
     host.waitFor(baitTicks * 3.0, [&] { return finished == runs; });
     for (int r = 0; r < runs; ++r) {
-        apps[r]->game->Timer3->setEnabled(false);
-        apps[r]->game->Timer3->onTick = ticks[r];
+        apps[r]->game->secondTimer().setEnabled(false);
+        apps[r]->game->secondTimer().onTick = ticks[r];
         print("bait", bait[r], baitTicks * 1000.0);
     }
 

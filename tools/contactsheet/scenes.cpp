@@ -5,13 +5,13 @@
 
 #include "camera.h"
 
-#include "fish/nuyoobject.h"
+#include "fish/fish.h"
 #include "fish/school.h"
-#include "ranking/form4.h"
 #include "ranking/rankingfile.h"
-#include "report/form3.h"
-#include "startup/form2.h"
 #include "support/harness.h"
+#include "windows/catchreport.h"
+#include "windows/rankingwindow.h"
+#include "windows/titlewindow.h"
 
 #include <QApplication>
 #include <functional>
@@ -61,16 +61,16 @@ QString fightCaption(const FightShot &s)
 const int CastFrames[] = {1, 3, 5, 7};
 
 // One game under the simulated host, with the camera watching it.
-class Game
+class ScriptedGame
 {
 public:
-    Game(Camera &camera, quint32 seed) : cam(camera), h(seed)
+    ScriptedGame(Camera &camera, quint32 seed) : cam(camera), h(seed)
     {
         h.host.pumpQt = true; // the windows paint as they would on the screen
         cam.attach(h.host);
         h.host.onDialog = [this](QWidget *w) { onDialog(w); };
     }
-    ~Game() { h.host.onDialog = nullptr; }
+    ~ScriptedGame() { h.host.onDialog = nullptr; }
 
     Camera &cam;
     Harness h;
@@ -78,32 +78,28 @@ public:
     QString reportShot; // the moment the next catch report is photographed as
     QString rankingName = QStringLiteral("nuyo");
 
-    Form1 &f() { return h.form(); }
-    GameState &g() { return h.g(); }
+    MainWindow &f() { return h.window(); }
+    GameState &g() { return h.stage(); }
     QImage main() { return Camera::grab(&f()); }
 
     // Start-up and a press on the title's mode button (0 practice, 1 the real game).
     bool start(int mode, bool photographTitle)
     {
-        if (!Main(*h.app, false)) {
+        if (!h.app->start(false)) {
             problems << QStringLiteral("the game refused to start");
             return false;
         }
-        Form2 *title = nullptr;
-        const auto widgets = QApplication::topLevelWidgets();
-        for (QWidget *w : widgets)
-            if (auto *t = qobject_cast<Form2 *>(w); t && t->isVisible())
-                title = t;
-        if (!title) {
+        TitleWindow *title = h.app->title();
+        if (!title || !title->isVisible()) {
             problems << QStringLiteral("no title window");
             return false;
         }
         QCoreApplication::processEvents();
         if (photographTitle)
             cam.take(QStringLiteral("title"), Camera::grab(title));
-        title->Command1[mode]->press(1);
+        title->ui.modeButtons[mode]->press(1);
         QCoreApplication::processEvents();
-        if (!h.app->form1 || !f().isVisible()) {
+        if (!h.app->mainWindow() || !f().isVisible()) {
             problems << QStringLiteral("no main window after the title");
             return false;
         }
@@ -115,31 +111,31 @@ public:
     void placeSchool(int x, int y, int heading, int type)
     {
         for (int i = 1; i <= 4; ++i) {
-            NUYOObject &fish = fishAt(*h.app, i);
-            fish.PosX = x;
-            fish.PosY = y;
-            fish.VEC = heading;
-            fish.SIZ = type;
-            fish.FAC = i;
+            Fish &fish = h.game().stagedSchool().at(i);
+            fish.x = x;
+            fish.y = y;
+            fish.heading = heading;
+            fish.type = type;
+            fish.slot = i;
         }
     }
 
     // The bait the player sets (0 硬め, 1 ふつう, 2 柔らかめ) and the one the fish take.
     void setBait(int button, int wanted)
     {
-        f().Command3[button]->press(1);
+        f().ui.baitButtons[button]->press(1);
         g().BaitWanted = wanted;
     }
 
-    void strike() { f().Command1->press(1); }
+    void strike() { f().ui.actionButton->press(1); }
 
     // Pulls a hooked fish in: at distance 4 with the tension at its floor, a left press lands it.
     void land()
     {
         g().Distance = 4;
         g().Tension = 3;
-        f().Label7->setText(QStringLiteral("3"));
-        f().Command1->press(1);
+        f().ui.tensionGauge->setText(QStringLiteral("3"));
+        f().ui.actionButton->press(1);
     }
 
     // Runs `action` at the first step that puts a fish on the bait cell.
@@ -152,16 +148,16 @@ public:
     // water and the button reads "合わせ". Returns when the button is ready again (or reads "終了").
     void playCast(std::function<void()> watching, double pressAt = -1)
     {
-        Form1 &f = this->f();
+        MainWindow &f = this->f();
         GameState &g = this->g();
-        if (f.Command1->text() == BaitGoneCaption)
-            f.Command1->press(1);
-        if (f.Command1->text() != CastCaption) {
-            problems << QStringLiteral("a cast was due but the button reads %1").arg(f.Command1->text());
+        if (f.ui.actionButton->text() == BaitGoneCaption)
+            f.ui.actionButton->press(1);
+        if (f.ui.actionButton->text() != CastCaption) {
+            problems << QStringLiteral("a cast was due but the button reads %1").arg(f.ui.actionButton->text());
             return;
         }
         const int used = g.BaitsUsed;
-        cam.when([&f] { return f.Command1->text() == StrikeCaption && f.Command1->isEnabled(); },
+        cam.when([&f] { return f.ui.actionButton->text() == StrikeCaption && f.ui.actionButton->isEnabled(); },
                  [&g, watching] {
                      // Nothing is on the bait until the next fish steps.
                      g.FishType = 0;
@@ -170,9 +166,10 @@ public:
                  });
         if (pressAt < 0)
             pressAt = h.host.now() + 0.5;
-        h.host.at(pressAt, [&f] { f.Command1->press(1); });
+        h.host.at(pressAt, [&f] { f.ui.actionButton->press(1); });
         h.host.runUntil(h.host.now() + 300, [&] {
-            return g.BaitsUsed > used && f.isEnabled() && f.Command1->isEnabled() && !h.game().Timer1->isEnabled();
+            return g.BaitsUsed > used && f.isEnabled() && f.ui.actionButton->isEnabled() &&
+                   !h.game().animationTimer().isEnabled();
         });
         if (g.BaitsUsed == used)
             problems << QStringLiteral("cast %1 did not end").arg(used + 1);
@@ -216,7 +213,7 @@ public:
 
     void onDialog(QWidget *w)
     {
-        if (auto *report = qobject_cast<Form3 *>(w)) {
+        if (auto *report = qobject_cast<CatchReport *>(w)) {
             // Photographed once all of it is there (the 60 cm fish's master after its pause).
             whenReadyForOk(report, [this, report] {
                 if (!reportShot.isEmpty()) {
@@ -225,21 +222,21 @@ public:
                     reportShot.clear();
                 }
             });
-            pressWhenEnabled(report->Command1, 0.5);
-        } else if (auto *ranking = qobject_cast<Form4 *>(w)) {
-            if (ranking->Text1->isVisible()) {
+            pressWhenEnabled(report->ui.okButton, 0.5);
+        } else if (auto *ranking = qobject_cast<RankingWindow *>(w)) {
+            if (ranking->ui.nameEntry->isVisible()) {
                 cam.take(QStringLiteral("ranking-name"), Camera::grabOver(&f(), ranking));
                 h.host.after(0.5, [this, ranking] {
                     for (QChar c : rankingName)
-                        ranking->Text1->typeChar(c);
-                    ranking->Text1->typeChar(QChar(13)); // Enter registers the name
+                        ranking->ui.nameEntry->typeChar(c);
+                    ranking->ui.nameEntry->typeChar(QChar(13)); // Enter registers the name
                     QCoreApplication::processEvents();
                     cam.take(QStringLiteral("ranking-registered"), Camera::grabOver(&f(), ranking));
-                    pressWhenEnabled(ranking->Command1, 0.5);
+                    pressWhenEnabled(ranking->ui.okButton, 0.5);
                 });
             } else {
                 cam.take(QStringLiteral("ranking-view"), Camera::grabOver(&f(), ranking));
-                pressWhenEnabled(ranking->Command1, 0.5);
+                pressWhenEnabled(ranking->ui.okButton, 0.5);
             }
         }
     }
@@ -247,7 +244,7 @@ public:
     // Photographs the kingfisher's pass over the scene: three of its nine frames.
     void watchKingfisherPass()
     {
-        cam.when([this] { return f().PicKF2->isVisible(); },
+        cam.when([this] { return f().ui.kingfisherPass->isVisible(); },
                  [this] {
                      const double t = h.host.now();
                      const double at[] = {0.15, 0.45, 0.75};
@@ -260,7 +257,7 @@ public:
     // and the flight over the window.
     void watchKingfisherVisit()
     {
-        cam.when([this] { return f().PicKF->isVisible(); },
+        cam.when([this] { return f().ui.kingfisherVisit->isVisible(); },
                  [this] {
                      const double t = h.host.now();
                      h.host.at(t + 0.5, [this] { cam.take(QStringLiteral("kf-perched"), main()); });
@@ -280,12 +277,12 @@ QString biteDetail(const GameState &g, const char *how)
 // cast, both kingfishers and the grade at the end.
 void practiceGame(Camera &cam, QStringList &problems)
 {
-    Game game(cam, 11);
+    ScriptedGame game(cam, 11);
     if (!game.start(0, true)) {
         problems << game.problems;
         return;
     }
-    Form1 &f = game.f();
+    MainWindow &f = game.f();
     GameState &g = game.g();
     SimHost &host = game.h.host;
     cam.take(QStringLiteral("rest-practice"), game.main());
@@ -298,7 +295,7 @@ void practiceGame(Camera &cam, QStringList &problems)
         host.at(t0 + 0.1 * k + 0.05, [&game, k] { game.cam.take(QStringLiteral("cast-%1").arg(k), game.main()); });
     host.at(t0 + 3.0 + 0.2 * 10 + 0.1, [&game] { game.cam.take(QStringLiteral("settling"), game.main()); });
     game.reportShot = QStringLiteral("report-fish");
-    cam.when([&] { return g.CastStage == CastStage::Landing && game.h.app->game->Tick >= 10; },
+    cam.when([&] { return g.CastStage == CastStage::Landing && game.h.app->game()->animationTicks() >= 10; },
              [&] { cam.take(QStringLiteral("landing"), game.main()); });
     game.playCast(
         [&] {
@@ -314,8 +311,8 @@ void practiceGame(Camera &cam, QStringList &problems)
                 for (const FightShot &s : FightShots) {
                     g.Distance = s.distance;
                     g.Tension = s.tension;
-                    f.Label7->setText(QString::number(s.tension));
-                    game.h.app->game->WORK();
+                    f.ui.tensionGauge->setText(QString::number(s.tension));
+                    game.h.app->game()->judgeFight();
                     cam.take(fightName(s), game.main(), fightNote(s, g.FishSize));
                 }
                 game.land();
@@ -331,7 +328,7 @@ void practiceGame(Camera &cam, QStringList &problems)
             cam.take(QStringLiteral("bite-rise"), game.main(), biteDetail(g, "rises"));
             game.strike();
             game.reportShot = QStringLiteral("report-break");
-            f.Command1->press(1);
+            f.ui.actionButton->press(1);
         });
     });
 
@@ -352,8 +349,8 @@ void practiceGame(Camera &cam, QStringList &problems)
     // then the master's; then the kingfisher visits.
     game.setBait(1, 2);
     game.watchKingfisherVisit();
-    Form3 *report = game.h.app->form3;
-    cam.when([&g, report] { return g.FishSize == 60 && report->isVisible() && !report->Command1->isEnabled(); },
+    CatchReport *report = game.h.app->report();
+    cam.when([&g, report] { return g.FishSize == 60 && report->isVisible() && !report->ui.okButton->isEnabled(); },
              [&cam, &f, report] { cam.take(QStringLiteral("report-60cm"), Camera::grabOver(&f, report)); });
     game.playCast([&] {
         game.placeSchool(3, 4, 1, 6);
@@ -385,8 +382,8 @@ void practiceGame(Camera &cam, QStringList &problems)
     // Casts 7 to 10: empty strikes to the end of the game.
     while (g.Baits > 0 && game.problems.isEmpty())
         game.castEmpty();
-    if (f.Command1->text() == EndCaption)
-        cam.take(QStringLiteral("end-practice"), game.main(), f.Label3->text());
+    if (f.ui.actionButton->text() == EndCaption)
+        cam.take(QStringLiteral("end-practice"), game.main(), f.ui.commentLine->text());
     else
         problems << QStringLiteral("the practice game did not end");
     problems << game.problems;
@@ -396,12 +393,12 @@ void practiceGame(Camera &cam, QStringList &problems)
 // with a name entered.
 void realGame(Camera &cam, QStringList &problems)
 {
-    Game game(cam, 23);
+    ScriptedGame game(cam, 23);
     if (!game.start(1, false)) {
         problems << game.problems;
         return;
     }
-    Form1 &f = game.f();
+    MainWindow &f = game.f();
     GameState &g = game.g();
     SimHost &host = game.h.host;
     cam.take(QStringLiteral("rest-real"), game.main());
@@ -415,9 +412,9 @@ void realGame(Camera &cam, QStringList &problems)
         g.RankPoints[i] = points[i];
         g.RankRecords[i] = records[i];
     }
-    SaveRanking(*game.h.app);
+    SaveRanking(rankingFilePath(game.h.app->exeDir, game.h.app->userDataDir), g);
 
-    host.after(0.5, [&f] { f.Command6->press(1); });
+    host.after(0.5, [&f] { f.ui.rankingButton->press(1); });
     host.runUntil(host.now() + 10, [&] {
         return cam.has(QStringLiteral("ranking-view")) && QApplication::activeModalWidget() == nullptr;
     });
@@ -427,8 +424,8 @@ void realGame(Camera &cam, QStringList &problems)
     while (g.Baits > 0 && game.problems.isEmpty())
         game.castEmpty();
     // The last cast's close opens the ranking window; the game ends once it is closed.
-    host.runUntil(host.now() + 30, [&] { return f.Command1->text() == EndCaption; });
-    if (f.Command1->text() == EndCaption)
+    host.runUntil(host.now() + 30, [&] { return f.ui.actionButton->text() == EndCaption; });
+    if (f.ui.actionButton->text() == EndCaption)
         cam.take(QStringLiteral("end-real"), game.main(),
                  cam.has(QStringLiteral("ranking-registered"))
                      ? QStringLiteral("%1 points, ranked as %2").arg(g.Points).arg(game.rankingName.toUpper())
@@ -441,7 +438,7 @@ void realGame(Camera &cam, QStringList &problems)
 // A fish of 59 cm: no strike gives that length, so the report is shown for it directly.
 void report59(Camera &cam, QStringList &problems)
 {
-    Game game(cam, 5);
+    ScriptedGame game(cam, 5);
     if (!game.start(0, false)) {
         problems << game.problems;
         return;
@@ -451,9 +448,9 @@ void report59(Camera &cam, QStringList &problems)
     g.setResult(ResultKind::Hooked, 59);
     game.reportShot = QStringLiteral("report-59");
     App &app = *game.h.app;
-    game.h.host.after(0.5, [&app] { app.game->showReport(); });
+    game.h.host.after(0.5, [&app] { app.game()->showReport(); });
     game.h.host.runUntil(game.h.host.now() + 10,
-                         [&] { return cam.has(QStringLiteral("report-59")) && !app.form3->isVisible(); });
+                         [&] { return cam.has(QStringLiteral("report-59")) && !app.report()->isVisible(); });
     problems << game.problems;
 }
 

@@ -1,0 +1,75 @@
+// ぬ よ: a float-fishing game.
+#include "app/app.h"
+#include "app/displayloss.h"
+#include "app/quitsignals.h"
+#include "host/appinfo.h"
+#include "host/realhost.h"
+#include "layouts/fonts.h"
+#include "layouts/pictures.h"
+#include "sound/qtsoundlibrary.h"
+#include "startup/displaycheck.h"
+#include "startup/language.h"
+#include "startup/platform.h"
+#include "startup/singleinstance.h"
+#include "startup/startupmessages.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    // Without a display Qt would abort with a cryptic message; say what to do instead.
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "%s\n", nuyo::StartupText::NoDisplay);
+        return 1;
+    }
+
+    // Under a file size limit a write fails, and is checked and reported, instead of killing the
+    // game; the sound client's shared memory then falls back to the socket.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    const bool platformChosen = nuyo::applyPlatformChoice();
+    // A display that is set but cannot be opened would make Qt abort as well: say why instead.
+    nuyo::DisplayCheck displayCheck(argc, argv);
+    if (!displayCheck.message().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(displayCheck.message()));
+        return 1;
+    }
+    QApplication qapp(argc, argv);
+    displayCheck.close(); // Qt holds its own connection now
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
+    // The game decides when it ends: hiding the main window for a new game's choice of mode
+    // must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("nuyo"));
+    QApplication::setOrganizationName(QString());
+    QGuiApplication::setDesktopFileName(nuyo::appDesktopId());
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(nuyo::loadPicture(QStringLiteral("form1/icon.ico")))));
+    nuyo::installFontSubstitutions();
+    QApplication::setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
+    nuyo::setPictureLanguage(nuyo::installLanguage(qapp) == nuyo::Language::English ? "en" : "ja"); // before any window
+
+    nuyo::SingleInstance instance;
+    if (!instance.problem().isEmpty()) {
+        const QString line =
+            QString::fromUtf8(nuyo::StartupText::LockUnusable).arg(instance.lockPath(), instance.problem());
+        std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+    }
+    nuyo::RealHost host;
+    host.beforeExit = [&instance] { instance.release(); };
+    nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
+    // A logout, a closed terminal or a kill request ends the game as "終了" does, quietly.
+    nuyo::QuitSignals quitSignals([&app] { app.endQuietly(); });
+    // A lost display ends it the same way, as far as a game without a display can.
+    nuyo::endOnLostDisplay([&app] { app.registerPendingName(); }, [&instance] { instance.release(); });
+    nuyo::MainWindowWatch mainWindowWatch([&app] { return app.mainWidget(); }, [&app] { app.endQuietly(); });
+    qapp.installNativeEventFilter(&mainWindowWatch);
+    if (!app.start(instance.anotherGameRuns()))
+        return 0;
+    return qapp.exec();
+}
