@@ -1,9 +1,7 @@
 // Sprites on a dense screen (run at QT_SCALE_FACTOR 1.5 and 2). Invariant: where the mask is clear
 // all around, the box shows exactly the scene without the sprite (no key colour, no fringe); where
 // it is solid all around, exactly the sprite over any other ground (no gap). Edges go unchecked.
-// A framed control's own colour stays inside its frame.
 #include "layouts/pictures.h"
-#include "widgets/controls.h"
 #include "widgets/picturebox.h"
 #include "windows/catchreport.h"
 
@@ -15,8 +13,6 @@ class TestDensity : public QObject
 private Q_SLOTS:
     void spriteLandsOnTheSceneWithoutKeyColourOrGap_data();
     void spriteLandsOnTheSceneWithoutKeyColourOrGap();
-    void aFramedControlsColourStaysInsideItsFrame_data();
-    void aFramedControlsColourStaysInsideItsFrame();
 };
 
 void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap_data()
@@ -75,50 +71,6 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()
             inside += black == all;
         }
     QVERIFY2(inside > at.width() * at.height() / 8 && outside > inside, qPrintable(QString::number(inside)));
-}
-
-void TestDensity::aFramedControlsColourStaysInsideItsFrame_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::newRow("button") << 0;
-    QTest::newRow("framed label") << 1;
-    QTest::newRow("filled shape") << 2;
-}
-
-void TestDensity::aFramedControlsColourStaysInsideItsFrame()
-{
-    // A bait button's size: 113 x 25 pixels is no whole number of device pixels at 1.5.
-    QFETCH(int, kind);
-    const QColor ground(0, 0, 255), face(255, 0, 0);
-    QWidget window;
-    window.setFixedSize(140, 40);
-    window.setPalette(QPalette(ground));
-    window.setAutoFillBackground(true);
-    QWidget *w = nullptr;
-    if (kind == 0) {
-        auto *b = new nuyo::ColourButton(&window);
-        b->setBackColor(face);
-        w = b;
-    } else if (kind == 1) {
-        auto *l = new nuyo::TextLabel(&window);
-        l->setBackColor(face);
-        l->setBorder(true);
-        w = l;
-    } else {
-        auto *s = new nuyo::OutlineShape(nuyo::OutlineShape::Rectangle, &window);
-        s->setFill(face);
-        w = s;
-    }
-    w->setGeometry(8, 8, 113, 25);
-    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QRect control, colour;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) {
-            control |= shot.pixelColor(x, y) != ground ? QRect(x, y, 1, 1) : QRect();
-            colour |= shot.pixelColor(x, y) == face ? QRect(x, y, 1, 1) : QRect();
-        }
-    QVERIFY2(control.adjusted(1, 1, -1, -1).contains(colour),
-             qPrintable(QDebug::toString(colour) + QStringLiteral(" reaches the frame ") + QDebug::toString(control)));
 }
 
 QTEST_MAIN(TestDensity)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # An installed game is complete and behaves as an installed program: `cmake --install` lays out the
-# executable, the introduction texts, a valid menu entry, the icons, a valid software-centre
-# description and a manual page that reads without warnings; the installed game keeps its ranking in the user's data folder (not beside the
-# executable, which the user usually cannot write), finds its introduction text under share/, and
-# gives its main window an icon.
+# executable, the introduction text, a valid menu entry, the icons, a valid software-centre
+# description and a manual page that reads without warnings; the installed game keeps its ranking in
+# the user's data folder (not beside the executable, which the user usually cannot write), finds its
+# introduction text under share/, and gives its main window an icon.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup
@@ -21,14 +21,11 @@ check "cmake --install lays out every file"
 cmake --install "$NUYO_BUILD_DIR" --prefix "$PREFIX" >"$WORK_DIR/install.log" 2>&1 ||
     fail "cmake --install failed: $(cat "$WORK_DIR/install.log")"
 [ -x "$PREFIX/bin/nuyo" ] || fail "no executable $PREFIX/bin/nuyo"
-for text in はじめに.txt introduction.txt; do
-    cmp -s "$PREFIX/share/nuyo/$text" "$NUYO_SOURCE_DIR/docs/$text" ||
-        fail "share/nuyo/$text is missing or differs from docs/$text"
-done
-MANPAGE="$PREFIX/share/man/man6/nuyo.6"
-[ -f "$MANPAGE" ] || fail "no manual page $MANPAGE"
-out=$(MANWIDTH=80 man -l -Tutf8 "$MANPAGE" 2>&1 >/dev/null; groff -ww -z -man "$MANPAGE" 2>&1)
-[ -z "$out" ] || fail "the manual page reads with warnings: $out"
+cmp -s "$PREFIX/share/nuyo/はじめに.txt" "$NUYO_SOURCE_DIR/docs/はじめに.txt" ||
+    fail "share/nuyo/はじめに.txt is missing or differs from docs/はじめに.txt"
+page=$PREFIX/share/man/man6/nuyo.6
+out=$(MANWIDTH=80 man -l -Tutf8 "$page" 2>&1 >/dev/null; groff -ww -z -man "$page" 2>&1)
+[ -z "$out" ] || fail "the manual page share/man/man6/nuyo.6 is missing or reads with warnings: $out"
 DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
 METAINFO="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
 [ -f "$DESKTOP" ] || fail "no desktop entry $DESKTOP"
