@@ -1,4 +1,4 @@
-// The hints the comment line (the main window's Label3) gives as a cast goes on.
+// The hints the main window's comment line gives as a cast goes on.
 #pragma once
 
 #include "state/vocabulary.h"

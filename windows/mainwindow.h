@@ -78,7 +78,7 @@ public:
     std::function<QImage()> windowSnapshot;
 
 Q_SIGNALS:
-    void pressed(Control control, int arg); // the player pressed a control (Game::press)
+    void pressed(Control control, int arg); // the player pressed a control
     void minimisedChanged(bool minimised);  // the game's clock stops while the window is minimised
 
 protected:

@@ -15,8 +15,8 @@ namespace {
 const QColor Highlight(255, 255, 0);    // the new row, or a result that is not entered
 const QColor OkBack(192, 192, 0);       // the OK button reading "ＯＫ"
 const QColor RegisterBack(255, 128, 0); // the OK button reading "登録"
-const QColor IndicatorOn(0, 128, 0);    // Label2 while results are ranked
-const QColor IndicatorOff(192, 0, 0);   // Label2 while they are not
+const QColor IndicatorOn(0, 128, 0);    // the toggle's indicator while results are ranked
+const QColor IndicatorOff(192, 0, 0);   // the same, while they are not
 
 } // namespace
 
