@@ -419,7 +419,6 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
 
 void TestArt::picturesWithWordsAreReadInThePlayersLanguage()
 {
-    // English reads the English picture at both densities, Japanese its own; Image3 has no words.
     for (const QString name :
          {"form1/Image5.gif", "form1/Image7.gif", "form3/Img2.gif", "form3/Image1.gif", "form3/Image3.gif"})
         for (const QString language : {"ja", "en"}) {
