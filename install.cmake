@@ -8,6 +8,7 @@
 #   share/icons/hicolor/NxN@2/apps/io.github.nuyo.Nuyo.png the same sizes for screens of twice the
 #                                                        density: 64, 96, 128 and 256 pixels
 #   share/metainfo/io.github.nuyo.Nuyo.metainfo.xml      the software-centre description
+#   share/man/man6/nuyo.6                                the manual page, among the games
 #
 # An installed game keeps its ranking file in the user's data folder, because the prefix is
 # usually not writable; the game tells the two cases apart by the share/nuyo folder beside bin/.
@@ -20,6 +21,7 @@ install(FILES docs/はじめに.txt docs/introduction.txt DESTINATION ${CMAKE_IN
 
 install(FILES dist/${NUYO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/${NUYO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES dist/nuyo.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 foreach(size 32 48 64 128)
     install(FILES layouts/art/icons/nuyo-${size}.png

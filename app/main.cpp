@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(nuyo::loadPicture(QStringLiteral("form1/icon.ico")))));
     nuyo::installFontSubstitutions();
     QApplication::setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
-    nuyo::installLanguage(qapp); // before any window: the windows take their texts as they are built
+    nuyo::setPictureLanguage(nuyo::installLanguage(qapp) == nuyo::Language::English ? "en" : "ja"); // before any window
 
     nuyo::SingleInstance instance;
     if (!instance.problem().isEmpty()) {

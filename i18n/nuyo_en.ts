@@ -28,7 +28,7 @@
     <name>AppInfo</name>
     <message>
         <source> * ぬ よ *</source>
-        <translation> * Nuyo *</translation>
+        <translation>Nuyo</translation>
     </message>
 </context>
 <context>
@@ -43,35 +43,35 @@
     </message>
     <message>
         <source> * ぬ よ  *&#x3000;－ 終了。</source>
-        <translation> * Nuyo *  - The end.</translation>
+        <translation>Nuyo - The end</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;おつかれさま ．．．&#x3000;&#x3000;<byte value="xd"/>
 <byte value="xd"/>
 &#x3000;&#x3000;＜ 成績 ：！ %1&#x3000;ポイント ＞</source>
-        <translation>  Well done ...  <byte value="xd"/>
+        <translation>Thanks for playing!<byte value="xd"/>
 <byte value="xd"/>
-  &lt; Result: ! %1 points &gt;</translation>
+Your result: %1 points!</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;おつかれさま ．．．&#x3000;&#x3000;<byte value="xd"/>
 <byte value="xd"/>
 &#x3000;&#x3000;＜ 成績 ：&#x3000; %1&#x3000;ポイント ＞</source>
-        <translation>  Well done ...  <byte value="xd"/>
+        <translation>Thanks for playing!<byte value="xd"/>
 <byte value="xd"/>
-  &lt; Result: %1 points &gt;</translation>
+Your result: %1 points</translation>
     </message>
     <message>
         <source>エサ合わせは『 %1 』 （ スレアタリが出たらエサ合わせを変る ）</source>
-        <translation>Bait type: &quot;%1&quot;  (change it after a false bite)</translation>
+        <translation>Bait type: &quot;%1&quot; (change it after a false bite)</translation>
     </message>
     <message>
         <source>終了します！  &#x3000;&#x3000;</source>
-        <translation>The game ends!    </translation>
+        <translation>The game ends!</translation>
     </message>
     <message>
         <source> ぬ よ</source>
-        <translation> Nuyo</translation>
+        <translation>Nuyo</translation>
     </message>
     <message>
         <source>ゲーム結果を ランキングに 反映しません！<byte value="xd"/>
@@ -103,50 +103,50 @@
     </message>
     <message>
         <source> 警告！</source>
-        <translation> Warning!</translation>
+        <translation>Warning</translation>
     </message>
 </context>
 <context>
     <name>Grades</name>
     <message>
         <source>＜ 太公望！＞&#x3000;あなたは天才です！</source>
-        <translation>&lt; Grand master! &gt;  You are a genius!</translation>
+        <translation>&lt; Grand master! &gt; You are a genius!</translation>
     </message>
     <message>
         <source>＜ 名人！＞&#x3000;次は「太公望！」！</source>
-        <translation>&lt; Master! &gt;  Next: &quot;Grand master!&quot;</translation>
+        <translation>&lt; Master! &gt; Next: &quot;Grand master!&quot;</translation>
     </message>
     <message>
         <source>＜ 上級 ＞&#x3000;アンタはうまい！</source>
-        <translation>&lt; Advanced &gt;  You are good!</translation>
+        <translation>&lt; Advanced &gt; You are good!</translation>
     </message>
     <message>
         <source>＜ 上級 ＞&#x3000;よく やったね！</source>
-        <translation>&lt; Advanced &gt;  Well done!</translation>
+        <translation>&lt; Advanced &gt; Well done!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;次は 上級！</source>
-        <translation>&lt; Intermediate &gt;  Advanced next!</translation>
+        <translation>&lt; Intermediate &gt; Advanced next!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;まあまあ やね！</source>
-        <translation>&lt; Intermediate &gt;  Not bad!</translation>
+        <translation>&lt; Intermediate &gt; Not bad!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;練習あるのみ！</source>
-        <translation>&lt; Intermediate &gt;  Keep practising!</translation>
+        <translation>&lt; Intermediate &gt; Keep practising!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;辛抱が足らん！</source>
-        <translation>&lt; Intermediate &gt;  More patience!</translation>
+        <translation>&lt; Intermediate &gt; More patience!</translation>
     </message>
     <message>
         <source>＜ 初級 ＞&#x3000;ヘタクソ！</source>
-        <translation>&lt; Beginner &gt;  Clumsy!</translation>
+        <translation>&lt; Beginner &gt; Clumsy!</translation>
     </message>
     <message>
         <source>・・・・！</source>
-        <translation>....!</translation>
+        <translation>...!</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,7 @@
     <name>Layout</name>
     <message>
         <source> 釣りゲーム&#x3000;&#x3000;「 ぬ よ 」</source>
-        <translation> Fishing game  &quot;Nuyo&quot;</translation>
+        <translation>Fishing game &quot;Nuyo&quot;</translation>
     </message>
     <message>
         <source>成績ランキング</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>ワンポイント * 1</source>
-        <translation>Tip * 1</translation>
+        <translation>Tip 1</translation>
     </message>
     <message>
         <source>柔らかめ</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>－   納&#x3000;竿   －</source>
-        <translation>-   Game over   -</translation>
+        <translation>- Game over -</translation>
     </message>
     <message>
         <source>新規ゲーム</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>エサの数</source>
-        <translation>Baits</translation>
+        <translation>Baits left</translation>
     </message>
     <message>
         <source>尾</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>  只今、準備中 ・・・</source>
-        <translation>  Getting ready ...</translation>
+        <translation>Getting ready...</translation>
     </message>
     <message>
         <source>タイトル</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>＜  成績 ： ポイント ＊ ランキング  ＞</source>
-        <translation>&lt;  Results : Points * Ranking  &gt;</translation>
+        <translation>&lt; Ranking by points &gt;</translation>
     </message>
     <message>
         <source>ランキング</source>
@@ -504,20 +504,20 @@
     <message>
         <source>     &lt;  釣  果  &gt; <byte value="xd"/>
  </source>
-        <translation>     &lt;  Catch  &gt; <byte value="xd"/>
+        <translation>     &lt; Catch &gt; <byte value="xd"/>
  </translation>
     </message>
     <message>
         <source> 釣りゲーム&#x3000;「 ぬ よ 」&#x3000;&#x3000;＜&#x3000;練習&#x3000;＞</source>
-        <translation> Fishing game  &quot;Nuyo&quot;  &lt; Practice &gt;</translation>
+        <translation>Fishing game &quot;Nuyo&quot; - Practice</translation>
     </message>
     <message>
         <source> 釣りゲーム&#x3000;「 ぬ よ 」&#x3000;&#x3000;＜&#x3000;野釣り&#x3000;＞</source>
-        <translation> Fishing game  &quot;Nuyo&quot;  &lt; Real game &gt;</translation>
+        <translation>Fishing game &quot;Nuyo&quot; - Real game</translation>
     </message>
     <message>
         <source>ワンポイント * %1</source>
-        <translation>Tip * %1</translation>
+        <translation>Tip %1</translation>
     </message>
 </context>
 <context>
@@ -655,7 +655,7 @@
     <name>Sound</name>
     <message>
         <source>Direct Soundインターフェースが作成できません。&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>The sound output cannot be opened.    </translation>
+        <translation>The sound output cannot be opened.</translation>
     </message>
     <message>
         <source>ぬよ</source>
@@ -677,7 +677,7 @@
     <name>Tips</name>
     <message>
         <source>&#x3000;自然を 大切に！&#x3000;&#x3000;&#x3000;</source>
-        <translation>  Take care of nature!   </translation>
+        <translation>Take care of nature!</translation>
     </message>
     <message>
         <source> * 空アワセ ----- 食いアタリではありません。<byte value="xd"/>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>&#x3000;ゴミは 持ち帰ろう！&#x3000;&#x3000;&#x3000;</source>
-        <translation>  Take your litter home!   </translation>
+        <translation>Take your litter home!</translation>
     </message>
     <message>
         <source>&#x3000;* 硬めは 食い上げアタリ<byte value="xd"/>
@@ -704,18 +704,18 @@
 <byte value="xd"/>
 &#x3000;* ６０㎝は 消し込みアタリ<byte value="xd"/>
 &#x3000;&#x3000; &#x3000;&#x3000;（ ウキが完全に潜る ）</source>
-        <translation>  * Firm bait: a lift bite<byte value="xd"/>
-          ( the float rises )<byte value="xd"/>
+        <translation> * Firm bait: a lift bite<byte value="xd"/>
+        (the float rises)<byte value="xd"/>
 <byte value="xd"/>
-  * Soft bait: a shoulder bite<byte value="xd"/>
-          ( the float sinks at a slant )   <byte value="xd"/>
+ * Soft bait: a shoulder bite<byte value="xd"/>
+        (the float sinks at a slant)<byte value="xd"/>
 <byte value="xd"/>
-  * 60 cm: a plunge<byte value="xd"/>
-          ( the float goes right under )</translation>
+ * 60 cm: a plunge<byte value="xd"/>
+        (the float goes right under)</translation>
     </message>
     <message>
         <source>&#x3000;釣魚は リリース！&#x3000;&#x3000;&#x3000;</source>
-        <translation>  Release what you catch!   </translation>
+        <translation>Release what you catch!</translation>
     </message>
     <message>
         <source>&#x3000;＜ 尺半上      &#x3000; (50cm以上)&#x3000;＞&#x3000;&#x3000;&#x3000;<byte value="xd"/>
@@ -723,15 +723,15 @@
 &#x3000;＜ 名人&#x3000;&#x3000;&#x3000;&#x3000; &#x3000;６０㎝ (弐尺)&#x3000;＞<byte value="xd"/>
 <byte value="xd"/>
 &#x3000;＜ 太公望&#x3000;(60cmを２尾以上)&#x3000;＞</source>
-        <translation>  &lt; 50 cm+           (50 cm or more) &gt;   <byte value="xd"/>
+        <translation>&lt; 50 cm+ &gt; a fish of 50 cm or more<byte value="xd"/>
 <byte value="xd"/>
-  &lt; Master            60 cm &gt;<byte value="xd"/>
+&lt; Master &gt; a fish of 60 cm<byte value="xd"/>
 <byte value="xd"/>
-  &lt; Grand master  (two of 60 cm) &gt;</translation>
+&lt; Grand master &gt; two fish of 60 cm</translation>
     </message>
     <message>
         <source>&#x3000;伸ばした 竿の先に 注意！&#x3000;&#x3000;&#x3000;</source>
-        <translation>  Mind the tip of your rod!   </translation>
+        <translation>Mind the tip of your rod!</translation>
     </message>
     <message>
         <source> * 「ウキ：」の下の黒枠内を<byte value="xd"/>
@@ -742,18 +742,18 @@
    &#x3000;   右クリック --- 数字送り<byte value="xd"/>
 <byte value="xd"/>
  * 臨時終了はタイトルバー「×」クリック&#x3000;&#x3000;</source>
-        <translation> * Click inside the black box under &quot;Thick&quot;<byte value="xd"/>
-        --- changes the float&apos;s width<byte value="xd"/>
+        <translation> * Click inside the black box of the baits left<byte value="xd"/>
+        --- the float turns thick or thin<byte value="xd"/>
 <byte value="xd"/>
  * &quot;Tip&quot;:<byte value="xd"/>
         left click --- shows the tip<byte value="xd"/>
-        right click --- the next number<byte value="xd"/>
+        right click --- the next tip<byte value="xd"/>
 <byte value="xd"/>
- * To stop early, click the title bar&apos;s &quot;x&quot;  </translation>
+ * To stop early, click the title bar&apos;s &quot;x&quot;</translation>
     </message>
     <message>
         <source>&#x3000;あっ！ カワセミ だ！&#x3000;&#x3000;&#x3000;</source>
-        <translation>  Look! A kingfisher!   </translation>
+        <translation>Look! A kingfisher!</translation>
     </message>
 </context>
 <context>
@@ -764,11 +764,11 @@
     </message>
     <message>
         <source>  ２５６色では使用できません！  </source>
-        <translation>  Cannot run with 256 colours!  </translation>
+        <translation>The game cannot run with 256 colours!</translation>
     </message>
     <message>
         <source>既に「 ぬ よ 」は起動しています！&#x3000;&#x3000;</source>
-        <translation>&quot;Nuyo&quot; is already running!    </translation>
+        <translation>&quot;Nuyo&quot; is already running!</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,10 @@
 // its fixed format and pixel size; every sprite's mask is pure black and white and the sprite is
 // white wherever the mask is, so the two-pass paint leaves the background untouched outside the
 // bird, fish or angler; and the checked-in files are exactly what the art generator draws, both with
-// the CPU's vector features and on plain SSE2.
+// the CPU's vector features and on plain SSE2. A picture with words is read in the player's language.
+#include "layouts/pictures.h"
+#include "widgets/finepictures.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -91,6 +94,7 @@ private Q_SLOTS:
 
     void checkedInArtIsWhatTheGeneratorDraws_data();
     void checkedInArtIsWhatTheGeneratorDraws();
+    void picturesWithWordsAreReadInThePlayersLanguage();
 };
 
 void TestArt::initTestCase()
@@ -408,9 +412,24 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
     aliases.sort();
     QStringList pictures;
     for (const QString &rel : made)
-        if (rel.startsWith(QStringLiteral("form")))
+        if (rel.startsWith(QStringLiteral("form")) || rel.startsWith(QStringLiteral("en/form")))
             pictures.append(rel);
     QCOMPARE(aliases, pictures);
+}
+
+void TestArt::picturesWithWordsAreReadInThePlayersLanguage()
+{
+    for (const QString name :
+         {"form1/Image5.gif", "form1/Image7.gif", "form3/Img2.gif", "form3/Image1.gif", "form3/Image3.gif"})
+        for (const QString language : {"ja", "en"}) {
+            nuyo::setPictureLanguage(language);
+            const QString file = language == "en" && !name.endsWith("Image3.gif") ? "en/" + name : name;
+            const QImage shown = nuyo::loadPicture(name);
+            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), picture(file));
+            QCOMPARE(nuyo::finePicture(shown).convertToFormat(QImage::Format_RGB32), picture(doubled(file)));
+            QVERIFY(file == name || picture(file) != picture(name)); // a copy of the Japanese translates nothing
+        }
+    nuyo::setPictureLanguage(QString());
 }
 
 QTEST_MAIN(TestArt)

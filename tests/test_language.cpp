@@ -1,5 +1,5 @@
-// The game's languages: which one a desktop gets, an English text for every Japanese one, and a
-// ranking file that reads the same whichever language wrote it.
+// The game's languages: which one a desktop gets, an English text for every Japanese one, with
+// English punctuation and plain titles, and a ranking file that reads the same in either language.
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
 #include "scoring/summary.h"
@@ -27,6 +27,18 @@ fr:ja    -           de_DE.UTF-8 en
 -        ja_JP.UTF-8 en_US.UTF-8 ja
 -        en_US.UTF-8 ja_JP.UTF-8 en
 )";
+// Window and box titles, by their Japanese as the translation file writes it; and the one text that
+// keeps full-width marks: the ranking's column heads, whose colons are those of its rows (Point.dat).
+const QStringList Titles{" 釣りゲーム&#x3000;&#x3000;「 ぬ よ 」",
+                         " 釣りゲーム&#x3000;「 ぬ よ 」&#x3000;&#x3000;＜&#x3000;練習&#x3000;＞",
+                         " 釣りゲーム&#x3000;「 ぬ よ 」&#x3000;&#x3000;＜&#x3000;野釣り&#x3000;＞",
+                         "ぬ よ",
+                         " ぬ よ",
+                         "ぬよ",
+                         " * ぬ よ *",
+                         " * ぬ よ  *&#x3000;－ 終了。",
+                         " 警告！"};
+const QString RankingHeads = QStringLiteral("    ポイント： 60cm：尺半上： 尾数：  Ｋｇ：  釣り師");
 } // namespace
 
 class LanguageTest : public QObject
@@ -81,6 +93,11 @@ void LanguageTest::everyTextHasItsEnglish()
     QVERIFY2(!english.trimmed().isEmpty() && !english.contains(japanese), qPrintable(english));
     for (const char *mark : {"%1", "%2", "<byte value=\"xd\"/>"}) // placeholders and line breaks are kept
         QCOMPARE(english.contains(QLatin1String(mark)), source.contains(QLatin1String(mark)));
+    static const QRegularExpression fullWidth(
+        QStringLiteral("&#x3000;|[\\x{3000}-\\x{303F}\\x{30FB}\\x{FF01}-\\x{FF65}]"));
+    QVERIFY2(source == RankingHeads || !english.contains(fullWidth), qPrintable(english));
+    QVERIFY2(!Titles.contains(source) || (english == english.simplified() && !english.contains('*')),
+             qPrintable(english));
 }
 
 // A game's result enters the file as the game puts it there: the bytes are the same whatever the

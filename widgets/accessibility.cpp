@@ -18,41 +18,65 @@ QString labelName(const QWidget *w, const QString &caption)
     return caption.isEmpty() || caption == given ? given : given + QLatin1Char(' ') + caption;
 }
 
-class ButtonAccessible : public QAccessibleWidget
+// A control of the kit as a screen reader sees it: one that nobody can see, because it lies outside
+// its window or under the controls stacked above it, is not showing, even though it is not hidden
+// (the picture stores beside a window, a caption that waits under the buttons that will uncover it).
+class KitAccessible : public QAccessibleWidget
 {
 public:
-    explicit ButtonAccessible(ColourButton *b) : QAccessibleWidget(b, QAccessible::Button) {}
+    KitAccessible(QWidget *w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (!s.invisible && (widget()->visibleRegion() & drawnArea()).isEmpty())
+            s.offscreen = true;
+        return s;
+    }
+
+protected:
+    // Where the control shows anything, in its own pixels.
+    virtual QRect drawnArea() const { return widget()->rect(); }
+};
+
+class ButtonAccessible : public KitAccessible
+{
+public:
+    explicit ButtonAccessible(ColourButton *b) : KitAccessible(b, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
             return widget()->accessibleName().isEmpty() ? button()->text().simplified() : widget()->accessibleName();
-        return QAccessibleWidget::text(t);
+        return KitAccessible::text(t);
     }
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override { return QStringList{pressAction()} + KitAccessible::actionNames(); }
     void doAction(const QString &action) override
     {
         if (action == pressAction())
             button()->press(1);
         else
-            QAccessibleWidget::doAction(action);
+            KitAccessible::doAction(action);
     }
 
 private:
     ColourButton *button() const { return static_cast<ColourButton *>(widget()); }
 };
 
-class LabelAccessible : public QAccessibleWidget
+class LabelAccessible : public KitAccessible
 {
 public:
-    explicit LabelAccessible(TextLabel *l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    explicit LabelAccessible(TextLabel *l) : KitAccessible(l, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
             return labelName(widget(), static_cast<TextLabel *>(widget())->text().simplified());
-        return QAccessibleWidget::text(t);
+        return KitAccessible::text(t);
     }
+
+protected:
+    QRect drawnArea() const override { return static_cast<TextLabel *>(widget())->drawnArea(); }
 };
 
 QAccessibleInterface *kitInterface(const QString &className, QObject *object)
@@ -68,9 +92,9 @@ QAccessibleInterface *kitInterface(const QString &className, QObject *object)
     if (auto *l = qobject_cast<TextLabel *>(object))
         return new LabelAccessible(l);
     if (qobject_cast<ImageBox *>(object) || qobject_cast<PictureBox *>(object))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+        return new KitAccessible(static_cast<QWidget *>(object), QAccessible::Graphic);
     if (qobject_cast<OutlineShape *>(object))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Border);
+        return new KitAccessible(static_cast<QWidget *>(object), QAccessible::Border);
     return nullptr;
 }
 

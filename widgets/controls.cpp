@@ -67,24 +67,19 @@ constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 } // namespace
 
+void drawFrame(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
+{
+    p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+
 void drawBevel(QPainter &p, const QRect &r, bool sunken)
 {
     const QColor light(255, 255, 255), mid(160, 160, 160), dark(64, 64, 64);
-    const QColor tl1 = sunken ? mid : light, br1 = sunken ? light : dark;
-    const QColor tl2 = sunken ? dark : QColor(228, 228, 228), br2 = sunken ? QColor(228, 228, 228) : mid;
-    p.setPen(tl1);
-    p.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
-    p.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
-    p.setPen(br1);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    const QRect i = r.adjusted(1, 1, -1, -1);
-    p.setPen(tl2);
-    p.drawLine(i.topLeft(), i.topRight() - QPoint(1, 0));
-    p.drawLine(i.topLeft(), i.bottomLeft() - QPoint(0, 1));
-    p.setPen(br2);
-    p.drawLine(i.bottomLeft(), i.bottomRight());
-    p.drawLine(i.topRight(), i.bottomRight());
+    drawFrame(p, r, sunken ? mid : light, sunken ? light : dark);
+    drawFrame(p, r.adjusted(1, 1, -1, -1), sunken ? dark : QColor(228, 228, 228), sunken ? QColor(228, 228, 228) : mid);
 }
 
 // ---- ColourButton ----
@@ -331,28 +326,42 @@ int TextLabel::clearedTail(const QRect &textRect, QString &head, QString &tail) 
     return clear - bearing;
 }
 
+QVector<QPair<QRect, QString>> TextLabel::captionPieces() const
+{
+    const QRect textRect = textArea();
+    QString head, tail;
+    const int tailX = clearedTail(textRect, head, tail);
+    if (tailX < 0)
+        return {{textRect, m_text}};
+    return {{textRect, head}, {QRect(QPoint(tailX, textRect.top()), textRect.bottomRight()), tail}};
+}
+
+QRect TextLabel::drawnArea() const
+{
+    if (!m_transparent || m_border)
+        return rect();
+    QRect ink;
+    const QFontMetrics metrics(font());
+    for (const auto &[where, text] : captionPieces())
+        if (!text.isEmpty())
+            ink |= metrics.boundingRect(where, int(m_align) | Qt::TextWordWrap, text);
+    return m_outline.isValid() ? ink.adjusted(-1, -1, 1, 1) : ink;
+}
+
 void TextLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
     if (!m_transparent)
         p.fillRect(r, m_back);
-    if (m_border) {
-        p.setPen(QColor(0, 0, 0));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-    }
+    if (m_border)
+        drawFrame(p, r, Qt::black, Qt::black);
     p.setFont(font());
-    const QRect textRect = textArea();
-    QString head, tail;
-    const int tailX = clearedTail(textRect, head, tail);
+    const QVector<QPair<QRect, QString>> pieces = captionPieces();
     const int flags = int(m_align) | Qt::TextWordWrap;
     const auto drawCaption = [&](QPoint d) {
-        if (tailX < 0) {
-            p.drawText(textRect.translated(d), flags, m_text);
-            return;
-        }
-        p.drawText(textRect.translated(d), flags, head);
-        p.drawText(QRect(QPoint(tailX, textRect.top()), textRect.bottomRight()).translated(d), flags, tail);
+        for (const auto &[where, text] : pieces)
+            p.drawText(where.translated(d), flags, text);
     };
     if (m_outline.isValid()) {
         // A thin halo keeps a transparent caption readable over a busy picture.
@@ -405,8 +414,7 @@ void ImageBox::paintEvent(QPaintEvent *)
     QPainter p(this);
     QRect r = rect();
     if (m_border) {
-        p.setPen(QColor(0, 0, 0));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        drawFrame(p, r, Qt::black, Qt::black);
         r.adjust(1, 1, -1, -1);
     }
     if (m_picture.isNull())
@@ -473,10 +481,8 @@ void OutlineShape::paintEvent(QPaintEvent *)
     if (m_fill.isValid())
         p.fillRect(r, m_fill);
     // The outline lies inside the shape's rectangle, as wide as its border width.
-    for (int i = 0; i < m_width; ++i) {
-        p.setPen(m_border);
-        p.drawRect(r.adjusted(i, i, -1 - i, -1 - i));
-    }
+    for (int i = 0; i < m_width; ++i)
+        drawFrame(p, r.adjusted(i, i, -i, -i), m_border, m_border);
 }
 
 // ---- LogBox ----

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QVector>
 #include <QWidget>
 #include <functional>
 
@@ -15,6 +16,11 @@
 
 namespace nuyo {
 
+// A one-pixel frame along the inside of `r`: its top and left sides in one colour, its bottom and
+// right sides in the other. Its sides are filled, not stroked: on a screen of more than one device
+// pixel per pixel a stroke lies half a pixel up and left of a fill, and a control's own colour then
+// showed outside its right and bottom edges.
+void drawFrame(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight);
 // The raised or sunken bevel of a 3D frame, as the game's buttons and boxes draw it.
 void drawBevel(QPainter &p, const QRect &r, bool sunken);
 
@@ -91,6 +97,9 @@ public:
     void keepClearOf(QWidget *cover);
     // True when the text shows whole in the label's font: no stroke of it cut off.
     bool textFits() const;
+    // Where the label shows anything: all of it, or only the box of its text when it is
+    // transparent and unframed.
+    QRect drawnArea() const;
 
 Q_SIGNALS:
     void clicked();
@@ -104,6 +113,9 @@ private:
     // Where the words after the first run of spaces start, when they must move right of the
     // cover; -1 when the text is drawn as one piece. `head` and `tail` are the two pieces.
     int clearedTail(const QRect &textRect, QString &head, QString &tail) const;
+    // The caption's pieces, each with the rectangle it is drawn in: the whole text, or the words
+    // before the first run of spaces and those after it, right of the cover.
+    QVector<QPair<QRect, QString>> captionPieces() const;
 
     QPointer<QWidget> m_cover;
     QRect textArea() const; // where the text is drawn, inside the frame

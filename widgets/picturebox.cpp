@@ -443,10 +443,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     const QRect r = rect();
     if (m_border == Border::ThreeD)
         drawBevel(p, r, true);
-    else if (m_border == Border::Flat) {
-        p.setPen(QColor(0, 0, 0));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-    }
+    else if (m_border == Border::Flat)
+        drawFrame(p, r, Qt::black, Qt::black);
 }
 
 void PictureBox::resizeEvent(QResizeEvent *)

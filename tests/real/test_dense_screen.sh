@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The pond at rest at QT_SCALE_FACTOR=2 shows the art drawn at twice the pixels: at least 10 % of
 # its 2 x 2 device-pixel blocks are not one flat colour (none are when the 1x art is blown up). At 1
-# the screen shows exactly the checked-in practice pond with the angler's frame 0 over it.
+# the screen shows exactly the checked-in practice pond with the angler's frame 0 over it. At both, the
+# chosen (red) bait button's last column is its dark edge: its red stops inside its frame.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup
@@ -18,6 +19,8 @@ scene_at()
     wait_main_window "$MAIN_TITLE_PRACTICE" "$GAME_PID" 20 || fail "no main window at scale $s"
     wait_until 5 "the cast colour" pixel_is "$MAIN_WIN" $((ACTION_PROBE_X * s)) $((ACTION_PROBE_Y * s)) \
         "$COLOUR_CAST" || fail "the main window at scale $s does not offer the cast"
+    pixel_is "$MAIN_WIN" $((457 * s - 1)) $((124 * s)) "64,64,64" ||
+        fail "at scale $s the bait button's last column is $(pixel "$MAIN_WIN" $((457 * s - 1)) $((124 * s)))"
     screenshot "dense-screen-$s" "$MAIN_WIN"
     geometry "$MAIN_WIN"
     import -silent -window root -crop "$((296 * s))x$((348 * s))+$((WIN_X + 34 * s))+$((WIN_Y + 18 * s))" \

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # An installed game is complete and behaves as an installed program: `cmake --install` lays out the
-# executable, the introduction text, a valid menu entry, the icons and a valid software-centre
-# description; the installed game keeps its ranking in the user's data folder (not beside the
-# executable, which the user usually cannot write), finds its introduction text under share/, and
-# gives its main window an icon.
+# executable, the introduction text, a valid menu entry, the icons, a valid software-centre
+# description and a manual page that reads without warnings; the installed game keeps its ranking in
+# the user's data folder (not beside the executable, which the user usually cannot write), finds its
+# introduction text under share/, and gives its main window an icon.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup
 for tool in desktop-file-validate:desktop-file-utils appstreamcli:appstream xprop:x11-utils \
-    identify:imagemagick iconv:libc-bin python3:python3; do
+    identify:imagemagick iconv:libc-bin python3:python3 man:man-db groff:groff-base; do
     command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is not installed (package ${tool#*:})"
 done
 
@@ -23,6 +23,9 @@ cmake --install "$NUYO_BUILD_DIR" --prefix "$PREFIX" >"$WORK_DIR/install.log" 2>
 [ -x "$PREFIX/bin/nuyo" ] || fail "no executable $PREFIX/bin/nuyo"
 cmp -s "$PREFIX/share/nuyo/はじめに.txt" "$NUYO_SOURCE_DIR/docs/はじめに.txt" ||
     fail "share/nuyo/はじめに.txt is missing or differs from docs/はじめに.txt"
+page=$PREFIX/share/man/man6/nuyo.6
+out=$(MANWIDTH=80 man -l -Tutf8 "$page" 2>&1 >/dev/null; groff -ww -z -man "$page" 2>&1)
+[ -z "$out" ] || fail "the manual page share/man/man6/nuyo.6 is missing or reads with warnings: $out"
 DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
 METAINFO="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
 [ -f "$DESKTOP" ] || fail "no desktop entry $DESKTOP"

@@ -140,6 +140,18 @@ QFont gothic(int pixelSize, bool bold, bool proportional)
     return f;
 }
 
+QFont fittedTo(const QFont &font, const QString &text, double width)
+{
+    QFont f = font;
+    for (;;) {
+        QPainterPath path;
+        path.addText(0, 0, f, text);
+        if (path.boundingRect().width() <= width || f.pixelSize() <= 8)
+            return f;
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+}
+
 void outlinedText(QPainter &p, const QRectF &r, const QString &text, const QFont &font, const QBrush &fill,
                   const QColor &outline, double outlineWidth)
 {

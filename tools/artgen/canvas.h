@@ -94,6 +94,8 @@ void ripple(QPainter &p, double cx, double cy, double rx, double ry, const QColo
 // Fonts: the IPA Gothic faces, registered from their files by loadFonts().
 bool loadFonts();
 QFont gothic(int pixelSize, bool bold = true, bool proportional = true);
+// `font`, smaller by whole pixels where `text` set in it would be wider than `width`.
+QFont fittedTo(const QFont &font, const QString &text, double width);
 // Text with an outline, centred on the rectangle.
 void outlinedText(QPainter &p, const QRectF &r, const QString &text, const QFont &font, const QBrush &fill,
                   const QColor &outline, double outlineWidth);

@@ -56,8 +56,6 @@ QVector<Output> catalog()
     picture(QStringLiteral("form1/Image2.gif"), [] { return pairOf(landedFish()); });
     picture(QStringLiteral("form1/Image3.gif"), [] { return catchBasket(); });
     picture(QStringLiteral("form1/Image4.gif"), [] { return splashFrames(); });
-    picture(QStringLiteral("form1/Image5.gif"), [] { return resultMarks(); });
-    picture(QStringLiteral("form1/Image7.gif"), [] { return bigCatchMarks(); });
     picture(QStringLiteral("form1/Image8.gif"), [] { return pairOf(kingfisherFlying()); });
     // Image10 faces right with its mask on the left; Image9 is the same bird turned to the left.
     picture(QStringLiteral("form1/Image10.gif"), [] { return pairOf(kingfisherPerched(), true); });
@@ -67,11 +65,16 @@ QVector<Output> catalog()
     out.append({QStringLiteral("form1/icon.ico"), [] { return encodeIco16(windowIcon(32)); }});
     picture(QStringLiteral("form2/Image1.gif"), [] { return titlePicture(); });
     picture(QStringLiteral("form3/Img3.gif"), [] { return missPicture(); });
-    picture(QStringLiteral("form3/Img2.gif"), [] { return brokenLinePicture(); });
     picture(QStringLiteral("form3/Image2.gif"), [] { return reportWater(); });
     picture(QStringLiteral("form3/Img1.gif"), [] { return pairOf(reportFish()); });
     picture(QStringLiteral("form3/Image3.gif"), [] { return bigHeadPicture(QStringLiteral("60cm")); });
-    picture(QStringLiteral("form3/Image1.gif"), [] { return bigHeadPicture(QStringLiteral("名人！")); });
+    // The pictures with words, in every language: a translation's go into its own folder.
+    for (const PictureWords &w : pictureLanguages()) {
+        picture(w.folder + QStringLiteral("form1/Image5.gif"), [w] { return resultMarks(w); });
+        picture(w.folder + QStringLiteral("form1/Image7.gif"), [w] { return bigCatchMarks(w); });
+        picture(w.folder + QStringLiteral("form3/Img2.gif"), [w] { return brokenLinePicture(w); });
+        picture(w.folder + QStringLiteral("form3/Image1.gif"), [w] { return bigHeadPicture(w.masterTitle); });
+    }
     out.append({QStringLiteral("form4/Command2.ico"), [] { return encodeIco16(rankingIcon(32)); }});
     out.append({QStringLiteral("form4/Command2@2x.ico"), [] { return encodeIco16(rankingIcon(64)); }});
     // The desktop's icon sizes, and 96 and 256 for the sizes it shows at twice the density.

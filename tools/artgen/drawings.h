@@ -2,6 +2,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "words.h"
 
 #include <QImage>
 #include <QString>
@@ -31,9 +32,9 @@ Cell kingfisherFlying();  // 52 x 40, flying left
 Cell kingfisherPerched(); // 88 x 84, facing right
 
 // Marks shown in the calm band at the bottom of the scene (100 x 24 each, stacked 25 apart).
-QImage splashFrames();  // 100 x 49
-QImage resultMarks();   // 100 x 49
-QImage bigCatchMarks(); // 100 x 99
+QImage splashFrames();                           // 100 x 49
+QImage resultMarks(const PictureWords &words);   // 100 x 49
+QImage bigCatchMarks(const PictureWords &words); // 100 x 99
 
 // The title picture (340 x 255).
 QImage titlePicture();
@@ -41,7 +42,7 @@ QImage titlePicture();
 // The catch report's pictures (240 x 220 each).
 QImage reportWater();
 QImage missPicture();
-QImage brokenLinePicture();
+QImage brokenLinePicture(const PictureWords &words);
 QImage bigHeadPicture(const QString &caption);
 
 // Icons, drawn at any size with a transparent ground.

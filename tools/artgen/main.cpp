@@ -37,8 +37,8 @@ void writePreviews(const QString &dir)
             p.setPen(QColor(0, 192, 255));
             p.drawLine(QPointF(150, 0), lineEnd[k]);
         }
-        p.drawImage(QPointF(100, 320), resultMarks(), QRectF(0, 25, 100, 24));
-        p.drawImage(QPointF(0, 320), bigCatchMarks(), QRectF(0, 50, 100, 24));
+        p.drawImage(QPointF(100, 320), resultMarks(pictureLanguages().first()), QRectF(0, 25, 100, 24));
+        p.drawImage(QPointF(0, 320), bigCatchMarks(pictureLanguages().first()), QRectF(0, 50, 100, 24));
         p.end();
         if (k == 3)
             blitSprite(scene, landedFish(), 120, 70);

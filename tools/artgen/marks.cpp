@@ -18,7 +18,8 @@ void plaque(QPainter &p, int slot, const QColor &face, const QString &text, cons
     p.setPen(QPen(face.lighter(160), 1));
     p.setBrush(g);
     p.drawRoundedRect(r, 9, 9);
-    outlinedText(p, r.adjusted(0, 0, 0, 0), text, gothic(17), textColour, textOutline, 3);
+    // A longer word of another language is set smaller rather than run into the rounded ends.
+    outlinedText(p, r, text, fittedTo(gothic(17), text, MarkW - 12), textColour, textOutline, 3);
 }
 
 QImage stack(int slots)
@@ -28,25 +29,25 @@ QImage stack(int slots)
 
 } // namespace
 
-QImage resultMarks()
+QImage resultMarks(const PictureWords &words)
 {
     QImage img = stack(2);
     QPainter p(&img);
     smooth(p);
-    plaque(p, 0, QColor(150, 30, 36), QStringLiteral("ハリス切れ"), pal::white, QColor(70, 0, 10));
-    plaque(p, 1, QColor(34, 110, 84), QStringLiteral("釣れた！"), QColor(255, 240, 90), QColor(10, 50, 30));
+    plaque(p, 0, QColor(150, 30, 36), words.lineBroke, pal::white, QColor(70, 0, 10));
+    plaque(p, 1, QColor(34, 110, 84), words.landed, QColor(255, 240, 90), QColor(10, 50, 30));
     return img;
 }
 
-QImage bigCatchMarks()
+QImage bigCatchMarks(const PictureWords &words)
 {
     QImage img = stack(4);
     QPainter p(&img);
     smooth(p);
-    plaque(p, 0, QColor(196, 120, 20), QStringLiteral("大物！"), pal::white, QColor(110, 30, 0));
-    plaque(p, 1, QColor(40, 90, 160), QStringLiteral("尺半上"), QColor(255, 240, 120), QColor(10, 30, 70));
-    plaque(p, 2, QColor(120, 40, 150), QStringLiteral("名人"), QColor(255, 230, 120), QColor(50, 0, 60));
-    plaque(p, 3, QColor(200, 160, 30), QStringLiteral("太公望"), QColor(180, 20, 20), QColor(255, 250, 220));
+    plaque(p, 0, QColor(196, 120, 20), words.bigOne, pal::white, QColor(110, 30, 0));
+    plaque(p, 1, QColor(40, 90, 160), words.fiftyUp, QColor(255, 240, 120), QColor(10, 30, 70));
+    plaque(p, 2, QColor(120, 40, 150), words.master, QColor(255, 230, 120), QColor(50, 0, 60));
+    plaque(p, 3, QColor(200, 160, 30), words.grandMaster, QColor(180, 20, 20), QColor(255, 250, 220));
     return img;
 }
 

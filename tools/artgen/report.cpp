@@ -100,7 +100,7 @@ QImage missPicture()
     return img;
 }
 
-QImage brokenLinePicture()
+QImage brokenLinePicture(const PictureWords &words)
 {
     QImage img = reportWater();
     QPainter p(&img);
@@ -133,8 +133,8 @@ QImage brokenLinePicture()
     lost.cubicTo(140, 116, 150, 118, 160, 116);
     p.drawPath(lost);
     floatLyingAt(p, QPointF(186, 120), -14);
-    outlinedText(p, QRectF(130, 40, 100, 40), QStringLiteral("プツン！"), gothic(24), pal::white, QColor(150, 20, 30),
-                 4);
+    outlinedText(p, QRectF(130, 40, 100, 40), words.snap, fittedTo(gothic(24), words.snap, 100), pal::white,
+                 QColor(150, 20, 30), 4);
     return img;
 }
 
@@ -149,7 +149,8 @@ QImage bigHeadPicture(const QString &caption)
     glow.setColorAt(0, QColor(255, 255, 220, 110));
     glow.setColorAt(1, QColor(255, 255, 220, 0));
     p.fillRect(QRectF(0, 0, W, H), glow);
-    outlinedText(p, QRectF(80, 18, 160, 90), caption, gothic(52), QColor(255, 230, 60), QColor(170, 20, 30), 7);
+    outlinedText(p, QRectF(80, 18, 160, 90), caption, fittedTo(gothic(52), caption, 136), QColor(255, 230, 60),
+                 QColor(170, 20, 30), 7);
     return img;
 }
 

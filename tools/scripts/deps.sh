@@ -7,7 +7,7 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-base-dev-t
             libqt6multimedia6 qt6-qpa-plugins libgl1-mesa-dev libxcb1-dev fonts-ipafont-gothic
             qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools)
 test_pkgs=(xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils imagemagick sox
-           desktop-file-utils appstream python3)
+           desktop-file-utils appstream python3 man-db groff-base)
 # The Wayland session tests and the Debian package test.
 test_pkgs+=(weston xwayland qt6-wayland build-essential debhelper dpkg-dev fakeroot lintian)
 test_pkgs+=(openbox) # a window manager for the real-window tests that need one
