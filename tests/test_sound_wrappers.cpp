@@ -41,8 +41,8 @@ class TestSoundWrappers : public QObject
 private Q_SLOTS:
     void setupSoundMakesTheEffectsThenTheLoop_data();
     void setupSoundMakesTheEffectsThenTheLoop();
-    void everyPlayIsGuardedBySoundOff_data();
-    void everyPlayIsGuardedBySoundOff();
+    void everyPlayIsGuardedBySoundOn_data();
+    void everyPlayIsGuardedBySoundOn();
     void releaseFreesTheFiveInOrderThenTheDeviceOnce_data();
     void releaseFreesTheFiveInOrderThenTheDeviceOnce();
 };
@@ -99,7 +99,7 @@ void TestSoundWrappers::setupSoundMakesTheEffectsThenTheLoop()
     }
 }
 
-void TestSoundWrappers::everyPlayIsGuardedBySoundOff_data()
+void TestSoundWrappers::everyPlayIsGuardedBySoundOn_data()
 {
     QTest::addColumn<bool>("device");
     QTest::addColumn<int>("plays");
@@ -109,7 +109,7 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff_data()
 
 // After set-up, one-shots reach the library only while sound is on; once released (sound off)
 // nothing plays any more.
-void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
+void TestSoundWrappers::everyPlayIsGuardedBySoundOn()
 {
     QFETCH(bool, device);
     QFETCH(int, plays);
