@@ -1,12 +1,15 @@
-// The windowing platform the game asks Qt for, session by session; where its windows open; when
-// the single-instance lock refuses a start.
+// The windowing platform the game asks Qt for, session by session, and whether a Wayland socket
+// answers; where its windows open; when the single-instance lock refuses a start.
 #include "layouts/placement.h"
+#include "startup/displaycheck.h"
 #include "startup/platform.h"
 #include "startup/singleinstance.h"
 
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace nuyo;
@@ -17,6 +20,8 @@ class PlatformTest : public QObject
 private Q_SLOTS:
     void sessionDecidesThePlatform_data();
     void sessionDecidesThePlatform();
+    void waylandSocketAnswersOnlyWhileListenedOn_data();
+    void waylandSocketAnswersOnlyWhileListenedOn();
     void windowCornerStaysOnTheWorkArea_data();
     void windowCornerStaysOnTheWorkArea();
     void onlyALiveGameHoldingTheLockRefuses_data();
@@ -25,29 +30,111 @@ private Q_SLOTS:
 
 void PlatformTest::sessionDecidesThePlatform_data()
 {
-    QTest::addColumn<QByteArray>("user"); // QT_QPA_PLATFORM
-    QTest::addColumn<QByteArray>("display");
-    QTest::addColumn<QByteArray>("wayland");
-    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("user"); // QT_QPA_PLATFORM
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<QStringList>("answering"); // the kinds of display that answer
+    QTest::addColumn<QString>("expected");      // empty: none answers
+    QTest::addColumn<QStringList>("passedOver");
+    const QStringList both{"x", "wayland"}, x{"x"}, wayland{"wayland"}, none;
 
-    QTest::newRow("X session: Qt's own choice") << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray();
-    QTest::newRow("Wayland with XWayland: the X server")
-        << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
-    QTest::newRow("Wayland alone: native")
-        << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
-    QTest::newRow("the user's choice wins")
-        << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("wayland");
-    QTest::newRow("the user's choice wins without a display")
-        << QByteArray("offscreen") << QByteArray() << QByteArray() << QByteArray("offscreen");
+    QTest::newRow("X session") << ""
+                               << ":0"
+                               << "" << x << "xcb" << none;
+    QTest::newRow("Wayland with XWayland: the X server") << ""
+                                                         << ":0"
+                                                         << "wayland-0" << both << "xcb" << none;
+    QTest::newRow("Wayland alone: native") << ""
+                                           << ""
+                                           << "wayland-0" << wayland << "wayland" << none;
+    QTest::newRow("a dead Wayland socket alone") << ""
+                                                 << ""
+                                                 << "wayland-9" << none << "" << QStringList{"wayland"};
+    QTest::newRow("a dead Wayland socket, a live X display") << ""
+                                                             << ":0"
+                                                             << "wayland-9" << x << "xcb" << none;
+    QTest::newRow("a dead X display, a live Wayland") << ""
+                                                      << ":0"
+                                                      << "wayland-0" << wayland << "wayland" << QStringList{"xcb"};
+    QTest::newRow("the user's Wayland, dead: the live X display")
+        << "wayland"
+        << ":0"
+        << "nothing-here" << x << "xcb" << QStringList{"wayland"};
+    QTest::newRow("the user's Wayland, dead, no X display") << "wayland"
+                                                            << ""
+                                                            << "nothing-here" << x << "" << QStringList{"wayland"};
+    QTest::newRow("the user's choice wins") << "wayland"
+                                            << ":0"
+                                            << "wayland-0" << both << "wayland" << none;
+    QTest::newRow("the user's list in its order") << "wayland-egl;xcb"
+                                                  << ":0"
+                                                  << "wayland-0" << x << "xcb" << QStringList{"wayland-egl"};
+    QTest::newRow("the user's X, dead: nothing else") << "xcb"
+                                                      << ":0"
+                                                      << "wayland-0" << wayland << "" << QStringList{"xcb"};
+    QTest::newRow("the user's choice wins without a display") << "offscreen"
+                                                              << ""
+                                                              << "" << none << "offscreen" << none;
 }
 
 void PlatformTest::sessionDecidesThePlatform()
 {
-    QFETCH(QByteArray, user);
-    QFETCH(QByteArray, display);
-    QFETCH(QByteArray, wayland);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(choosePlatform(user, display, wayland), expected);
+    QFETCH(QString, user);
+    QFETCH(QString, display);
+    QFETCH(QString, wayland);
+    QFETCH(QStringList, answering);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, passedOver);
+    const auto problem = [&](const QByteArray &platform) {
+        const DisplayKind kind = displayKind(platform);
+        const bool answers =
+            kind == DisplayKind::Other ||
+            answering.contains(kind == DisplayKind::X11 ? QStringLiteral("x") : QStringLiteral("wayland"));
+        return answers ? QString() : QString::fromLatin1(platform);
+    };
+    const PlatformChoice choice = choosePlatform(user.toUtf8(), display.toUtf8(), wayland.toUtf8(), problem);
+    QCOMPARE(choice.platform, expected.toUtf8());
+    QCOMPARE(choice.refusals, passedOver);
+}
+
+void PlatformTest::waylandSocketAnswersOnlyWhileListenedOn_data()
+{
+    QTest::addColumn<QString>("socket"); // what stands at the socket's place
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a compositor listens") << "listening"
+                                          << "";
+    QTest::newRow("its compositor has ended") << "closed"
+                                              << "nothing listens on that socket (its compositor has ended)";
+    QTest::newRow("no such socket") << "missing"
+                                    << "there is no such socket (no compositor runs there)";
+    QTest::newRow("a plain file") << "file"
+                                  << "that is not a socket";
+    QTest::newRow("no runtime folder to look in") << "unplaced"
+                                                  << "XDG_RUNTIME_DIR is not set, so its socket cannot be found";
+}
+
+void PlatformTest::waylandSocketAnswersOnlyWhileListenedOn()
+{
+    QFETCH(QString, socket);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path =
+        waylandSocketPath("wayland-9", socket == "unplaced" ? QByteArray() : QFile::encodeName(dir.path()));
+    QCOMPARE(path, socket == "unplaced" ? QString() : dir.filePath("wayland-9"));
+    QCOMPARE(waylandSocketPath(QFile::encodeName(path), QByteArray()), path); // a path stands for itself
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket == "listening" || socket == "closed")
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 && ::listen(fd, 1) == 0);
+    if (socket == "file")
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    if (socket != "listening")
+        ::close(fd);
+    QCOMPARE(waylandSocketProblem(path), problem);
+    if (socket == "listening")
+        ::close(fd);
 }
 
 void PlatformTest::windowCornerStaysOnTheWorkArea_data()
