@@ -1,5 +1,6 @@
 // The ranking window under the simulated host: its states, the name entry and the toggle.
 #include "app/app.h"
+#include "model/game.h"
 #include "ranking/rankingfile.h"
 #include "ranking/rankingtable.h"
 #include "support/harness.h"
@@ -8,9 +9,11 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <memory>
+#include <sys/file.h>
 #include <unistd.h>
 
 using namespace nuyo;
@@ -67,6 +70,11 @@ private Q_SLOTS:
     void registrationSavesTheName_data();
     void registrationSavesTheName();
 
+    // While another program holds the file the registration waits, the clock paused, the prompt
+    // counting; it saves once the file is free, and drops the result only when the player gives up.
+    void registrationWaitsForTheFile_data();
+    void registrationWaitsForTheFile();
+
     // A close request never inserts a result twice and acts as "ＯＫ" once it reads so.
     void closeRequestActsOnlyAsOk();
 
@@ -78,26 +86,34 @@ private Q_SLOTS:
     void windowSitsOverTheMainWindow();
 };
 
+// Presses "ＯＫ" as soon as the window shows it (a registration may wait for the file first).
+static void closeWhenOk(Harness &h, QPointer<RankingWindow> form)
+{
+    if (form && form->isVisible() && form->ui.okButton->text() == QStringLiteral("ＯＫ"))
+        form->ui.okButton->press();
+    else if (form && form->isVisible())
+        h.host.after(0.5, [&h, form] { closeWhenOk(h, form); });
+}
+
 // Shows the window modally; `during` runs while it is up, then "ＯＫ" (or a close) ends it.
 static void runWindow(Harness &h, const std::function<void(RankingWindow &)> &during)
 {
     h.host.onDialog = [&](QWidget *w) {
         auto *form = qobject_cast<RankingWindow *>(w);
         QVERIFY(form);
-        h.host.after(0.1, [form, during] {
+        h.host.after(0.1, [form, during, &h] {
             during(*form);
-            if (form->isVisible() && form->ui.okButton->text() == QStringLiteral("ＯＫ"))
-                form->ui.okButton->press();
-            if (form->isVisible()) {
-                QTest::qFail("the window could not be closed with its button", __FILE__, __LINE__);
-                form->hide();
-            }
+            closeWhenOk(h, form);
         });
     };
     h.app->makeGame(); // the ranking sits over the main window
     h.app->game()->showRanking();
     h.host.runUntil(h.host.now() + 600, [&h] { return !h.app->ranking() || !h.app->ranking()->isVisible(); });
     h.host.onDialog = nullptr;
+    if (h.app->ranking() && h.app->ranking()->isVisible()) {
+        QTest::qFail("the window could not be closed with its button", __FILE__, __LINE__);
+        h.app->ranking()->hide();
+    }
 }
 
 void RankingWindowTest::activationShowsTheState_data()
@@ -414,6 +430,63 @@ void RankingWindowTest::registrationSavesTheName()
         QCOMPARE(fromFile.RankPoints[i], expected[i]);
         QCOMPARE(fromFile.RankRecords[i], g.RankRecords[i]);
     }
+}
+
+void RankingWindowTest::registrationWaitsForTheFile_data()
+{
+    QTest::addColumn<double>("releasedAt"); // seconds after the press; never when negative
+    QTest::newRow("released after 5 s: saved") << 5.0;
+    QTest::newRow("never released: given up") << -1.0;
+}
+
+void RankingWindowTest::registrationWaitsForTheFile()
+{
+    QFETCH(double, releasedAt);
+    Harness h;
+    GameState &g = h.stage();
+    setTable(g, {50, 40, 30, 20, 10});
+    const QString path = rankingFilePath(h.app->exeDir, h.app->userDataDir);
+    QVERIFY(SaveRanking(path, g));
+    const QByteArray old = fileBytes(path);
+    setResult(g, 35);
+    const int other = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC); // another program's hold
+    QVERIFY(::flock(other, LOCK_EX | LOCK_NB) == 0);
+    double pressed = 0, done = 0;
+    QObject::connect(&h.game(), &Game::registrationDone, [&] { done = h.host.now() - pressed; });
+    QStringList seen; // at 4.9, 9.9 and 10.5 s: the prompt, the button, and whether it takes presses
+    const auto look = [&](RankingWindow &f) {
+        QVERIFY(h.host.clockPaused() && fileBytes(path) == old && g.RankRecords[2] == Result + QStringLiteral("A"));
+        seen << f.ui.namePrompt->text() << f.ui.okButton->text() << QString::number(f.ui.okButton->isEnabled());
+    };
+    runWindow(h, [&](RankingWindow &f) {
+        f.ui.nameEntry->typeChar(QLatin1Char('a'));
+        pressed = h.host.now();
+        f.ui.okButton->press();
+        if (releasedAt >= 0)
+            h.host.after(releasedAt, [other] { ::close(other); });
+        h.host.after(4.9, [&] { look(f); });
+        if (releasedAt < 0) {
+            h.host.after(9.9, [&] { look(f); });
+            h.host.after(10.5, [&] { look(f), f.ui.okButton->press(); }); // gives up
+        }
+    });
+    QStringList expected{"＜ ファイル使用中： 待機 4 秒 ＞", "登録", "0"};
+    if (releasedAt < 0)
+        expected << "＜ ファイル使用中： 待機 9 秒 ＞"
+                 << "登録"
+                 << "0"
+                 << "＜ ファイル使用中： 待機 10 秒 ＞"
+                 << "あきらめる"
+                 << "1";
+    QCOMPARE(seen, expected);
+    QVERIFY(!h.host.clockPaused());
+    QVERIFY(h.host.messages.empty()); // giving up was the player's own choice
+    QCOMPARE(g.RankFiling, releasedAt < 0 ? Filing::GivenUp : Filing::Saved);
+    QVERIFY2(releasedAt < 0 ? fileBytes(path) == old : done >= 5.0 && done <= 5.25, qPrintable(QString::number(done)));
+    GameState fromFile;
+    LoadRanking(path, fromFile);
+    QCOMPARE(fromFile.RankRecords[2], releasedAt < 0 ? EmptyRecord : Result + QStringLiteral("A"));
+    ::close(other);
 }
 
 void RankingWindowTest::closeRequestActsOnlyAsOk()
