@@ -1,6 +1,7 @@
 // What the game says on standard error when its session is not as it should be: no display, a
-// display that cannot be opened or is lost, a lock that cannot be made. One table, so that every
-// such text can be translated in one place; %1 and %2 are filled in where the text is used.
+// display that cannot be opened or is lost, a lock that cannot be made, a result whose name the
+// game registers as it ends. One table, so that every such text can be translated in one place;
+// %1, %2 and %3 are filled in where the text is used.
 #pragma once
 
 namespace nuyo::StartupText {
