@@ -162,6 +162,9 @@ void App::openRanking()
     Game *game = m_game.get();
     QObject::connect(ranking, &RankingWindow::toggleRequested, game, &Game::toggleRanking);
     QObject::connect(ranking, &RankingWindow::nameEntered, game, &Game::registerRankingName);
+    QObject::connect(ranking, &RankingWindow::giveUpRequested, game, &Game::giveUpRegistration);
+    QObject::connect(game, &Game::registrationWaiting, ranking, &RankingWindow::showWaiting);
+    QObject::connect(game, &Game::registrationDone, ranking, &RankingWindow::showRegistration);
     QObject::connect(ranking, &RankingWindow::closed, ranking, [ranking, game] {
         ranking->deleteLater();
         game->rankingClosed();
@@ -187,20 +190,28 @@ void App::unloadWindows()
 
 void App::endQuietly()
 {
-    registerPendingName();
     if (m_game) {
         m_game->stopTimers();
         m_game->releaseSounds();
     }
+    // The player is done with the windows: none stays up, frozen, while a result may wait for
+    // its file one last time.
+    for (QWidget *window : {static_cast<QWidget *>(m_ranking), mainWidget()})
+        if (window)
+            window->hide();
+    registerPendingName();
     m_host.endApplication();
 }
 
 void App::registerPendingName()
 {
     // A result waiting for its name is kept, as an empty or unfinished entry registers it: the
-    // player cannot be asked any more, and losing the game's result would be worse.
-    if (m_ranking && m_ranking->isVisible())
+    // player cannot be asked any more, and losing the game's result would be worse. One waiting
+    // for the file gets its last wait.
+    if (m_ranking)
         m_ranking->registerName(false);
+    if (m_game)
+        m_game->registerBeforeEnd();
 }
 
 } // namespace nuyo

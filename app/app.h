@@ -33,11 +33,12 @@ public:
     // application is to end at once.
     bool start(bool anotherGameRuns);
 
-    // Ends the game at once and quietly: a name being entered is registered as it stands, the
-    // timers stop, the sounds are released, and the host ends the process.
+    // Ends the game quietly: the timers stop, the sounds are released, the windows go, a name
+    // being entered is registered as it stands, and the host ends the process.
     void endQuietly();
     // Registers a result waiting for its name with what was typed (or the empty entry's name),
-    // without telling the player anything.
+    // without telling the player anything; a result waiting for the file waits for it a last
+    // time, asleep and bounded (Game::registerBeforeEnd), and standard error says what became of it.
     void registerPendingName();
 
     // Loads the main window for the game of `mode` and the hidden report, and shows the main

@@ -1,5 +1,6 @@
 #include "app/displayloss.h"
 
+#include "ranking/rankingfile.h"
 #include "startup/startupmessages.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,10 @@ namespace {
 // when Xlib reports the broken connection.
 const QString ConnectionBroke = QStringLiteral("The X11 connection broke");
 constexpr int LostDisplayStatus = 1; // as Qt's own ending: the session broke, nobody asked to quit
-// How long another thread that met the loss leaves the main thread to end the game.
+// How long another thread that met the loss leaves the main thread to take up the ending, and
+// then to finish it: a result may wait for the ranking file that long.
 constexpr int HandOverSeconds = 5;
+constexpr int EndingSeconds = int(LockWaitAtEnd.count()) + HandOverSeconds;
 
 QtMessageHandler previousHandler = nullptr;
 std::function<void()> keepPendingResult;
@@ -29,8 +32,9 @@ std::atomic<bool> ending{false};
 {
     const QString line = QString::fromUtf8(StartupText::DisplayLost).arg(qEnvironmentVariable("DISPLAY"));
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+    std::fflush(stderr);
     if (keepPendingResult)
-        keepPendingResult();
+        keepPendingResult(); // says itself what became of a result waiting for its name
     if (releaseLock)
         releaseLock();
     std::fflush(stderr);
@@ -67,8 +71,14 @@ void onMessage(QtMsgType type, const QMessageLogContext &context, const QString 
     for (int waited = 0; waited < HandOverSeconds; ++waited)
         ::nanosleep(&pause, nullptr);
     // The main thread is stuck: only what is safe from here, the lock's file.
-    if (!ending.exchange(true) && releaseLock)
-        releaseLock();
+    if (!ending.exchange(true)) {
+        if (releaseLock)
+            releaseLock();
+        ::_exit(LostDisplayStatus);
+    }
+    // The main thread is ending the game, and ends the process when it is done.
+    for (int waited = 0; waited < EndingSeconds; ++waited)
+        ::nanosleep(&pause, nullptr);
     ::_exit(LostDisplayStatus);
 }
 

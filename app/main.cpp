@@ -9,7 +9,6 @@
 #include "sound/qtsoundlibrary.h"
 #include "startup/displaycheck.h"
 #include "startup/language.h"
-#include "startup/platform.h"
 #include "startup/singleinstance.h"
 #include "startup/startupmessages.h"
 
@@ -17,32 +16,25 @@
 #include <QIcon>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
-    // Without a display Qt would abort with a cryptic message; say what to do instead.
-    const char *platform = std::getenv("QT_QPA_PLATFORM");
-    if (!platform && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "%s\n", nuyo::StartupText::NoDisplay);
-        return 1;
-    }
-
-    // Under a file size limit a write fails, and is checked and reported, instead of killing the
-    // game; the sound client's shared memory then falls back to the socket.
-    std::signal(SIGXFSZ, SIG_IGN);
-
-    const bool platformChosen = nuyo::applyPlatformChoice();
-    // A display that is set but cannot be opened would make Qt abort as well: say why instead.
+    // Every display the game may use is opened before Qt is asked to: Qt would abort with a
+    // cryptic message where none answers, so say what was tried and why instead.
     nuyo::DisplayCheck displayCheck(argc, argv);
     if (!displayCheck.message().isEmpty()) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(displayCheck.message()));
         return 1;
     }
+    if (!displayCheck.note().isEmpty())
+        std::fprintf(stderr, "%s\n", qUtf8Printable(displayCheck.note()));
+
+    // Under a file size limit a write fails, and is checked and reported, instead of killing the
+    // game; the sound client's shared memory then falls back to the socket.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     QApplication qapp(argc, argv);
     displayCheck.close(); // Qt holds its own connection now
-    if (platformChosen)
-        qunsetenv("QT_QPA_PLATFORM");
     // The game decides when it ends: hiding the main window for a new game's choice of mode
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

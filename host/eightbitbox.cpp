@@ -90,6 +90,11 @@ private:
     void render();
     void paint();
     void handle(const xcb_generic_event_t *event);
+    // The events the box answers: its picture shown, the mouse's left button, a key.
+    void exposed();
+    void pressed(const xcb_button_press_event_t &e);
+    void released(const xcb_button_release_event_t &e);
+    void keyPressed(const xcb_key_press_event_t &e);
     QAbstractButton *buttonAt(int x, int y) const;
     QAbstractButton *defaultButton() const;
     QAbstractButton *escapeButton() const;
@@ -300,50 +305,18 @@ void PlainBox::handle(const xcb_generic_event_t *event)
 {
     switch (event->response_type & ~0x80) {
     case XCB_EXPOSE:
-        if (reinterpret_cast<const xcb_expose_event_t *>(event)->count != 0)
-            break;
-        paint();
-        if (!m_focusGiven) {
-            // Without a window manager nobody else gives the box the keyboard.
-            m_focusGiven = true;
-            xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_PARENT, m_window, XCB_CURRENT_TIME);
-            xcb_flush(m_c);
-        }
+        if (reinterpret_cast<const xcb_expose_event_t *>(event)->count == 0)
+            exposed();
         break;
-    case XCB_BUTTON_PRESS: {
-        const auto *e = reinterpret_cast<const xcb_button_press_event_t *>(event);
-        if (e->detail != LeftButton || !(m_pressed = buttonAt(e->event_x, e->event_y)))
-            break;
-        m_pressed->setDown(true);
-        render();
-        paint();
+    case XCB_BUTTON_PRESS:
+        pressed(*reinterpret_cast<const xcb_button_press_event_t *>(event));
         break;
-    }
-    case XCB_BUTTON_RELEASE: {
-        const auto *e = reinterpret_cast<const xcb_button_release_event_t *>(event);
-        if (e->detail != LeftButton || !m_pressed)
-            break;
-        m_pressed->setDown(false);
-        // A button is chosen when the mouse is let go over the button it went down on.
-        if (buttonAt(e->event_x, e->event_y) == m_pressed) {
-            m_chosen = m_pressed;
-        } else {
-            render();
-            paint();
-        }
-        m_pressed = nullptr;
+    case XCB_BUTTON_RELEASE:
+        released(*reinterpret_cast<const xcb_button_release_event_t *>(event));
         break;
-    }
-    case XCB_KEY_PRESS: {
-        const auto *e = reinterpret_cast<const xcb_key_press_event_t *>(event);
-        const size_t at = size_t(e->detail - xcb_get_setup(m_c)->min_keycode) * m_keysymsPerCode;
-        const xcb_keysym_t key = at < m_keysyms.size() ? m_keysyms[at] : 0;
-        if (key == KeyReturn || key == KeyEnter || key == KeySpace)
-            m_chosen = defaultButton();
-        else if (key == KeyEscape)
-            m_chosen = escapeButton();
+    case XCB_KEY_PRESS:
+        keyPressed(*reinterpret_cast<const xcb_key_press_event_t *>(event));
         break;
-    }
     case XCB_CLIENT_MESSAGE: {
         const auto *e = reinterpret_cast<const xcb_client_message_event_t *>(event);
         if (e->type == m_wmProtocols && e->data.data32[0] == m_wmDeleteWindow)
@@ -353,6 +326,51 @@ void PlainBox::handle(const xcb_generic_event_t *event)
     default:
         break;
     }
+}
+
+void PlainBox::exposed()
+{
+    paint();
+    if (!m_focusGiven) {
+        // Without a window manager nobody else gives the box the keyboard.
+        m_focusGiven = true;
+        xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_PARENT, m_window, XCB_CURRENT_TIME);
+        xcb_flush(m_c);
+    }
+}
+
+void PlainBox::pressed(const xcb_button_press_event_t &e)
+{
+    if (e.detail != LeftButton || !(m_pressed = buttonAt(e.event_x, e.event_y)))
+        return;
+    m_pressed->setDown(true);
+    render();
+    paint();
+}
+
+void PlainBox::released(const xcb_button_release_event_t &e)
+{
+    if (e.detail != LeftButton || !m_pressed)
+        return;
+    m_pressed->setDown(false);
+    // A button is chosen when the mouse is let go over the button it went down on.
+    if (buttonAt(e.event_x, e.event_y) == m_pressed) {
+        m_chosen = m_pressed;
+    } else {
+        render();
+        paint();
+    }
+    m_pressed = nullptr;
+}
+
+void PlainBox::keyPressed(const xcb_key_press_event_t &e)
+{
+    const size_t at = size_t(e.detail - xcb_get_setup(m_c)->min_keycode) * m_keysymsPerCode;
+    const xcb_keysym_t key = at < m_keysyms.size() ? m_keysyms[at] : 0;
+    if (key == KeyReturn || key == KeyEnter || key == KeySpace)
+        m_chosen = defaultButton();
+    else if (key == KeyEscape)
+        m_chosen = escapeButton();
 }
 
 QAbstractButton *PlainBox::exec()

@@ -59,6 +59,9 @@ public:
     // nothing. Steps due at the same moment as a timer tick or an input run after them.
     using StepId = quint64;
     virtual StepId schedule(double seconds, std::function<void()> step) = 0;
+    // The same, for a step that runs on time while the game's clock is paused: the game trying a
+    // file again while it waits for it, its clock paused meanwhile.
+    virtual StepId scheduleUnpaused(double seconds, std::function<void()> step) = 0;
     virtual void cancel(StepId step) = 0;
 
     // The game's clock: while it is paused (a minimised window, an open message box), no timer

@@ -102,6 +102,16 @@ RealHost::~RealHost()
 
 Host::StepId RealHost::schedule(double seconds, std::function<void()> run)
 {
+    return addStep(seconds, std::move(run), true);
+}
+
+Host::StepId RealHost::scheduleUnpaused(double seconds, std::function<void()> run)
+{
+    return addStep(seconds, std::move(run), false);
+}
+
+Host::StepId RealHost::addStep(double seconds, std::function<void()> run, bool clocked)
+{
     const StepId id = ++m_lastStep;
     auto *timer = new QTimer;
     timer->setSingleShot(true);
@@ -116,8 +126,8 @@ Host::StepId RealHost::schedule(double seconds, std::function<void()> run)
         m_steps.erase(it);
         run();
     });
-    m_steps.emplace(id, Step{timer, std::move(run), ms});
-    if (m_pauses == 0)
+    m_steps.emplace(id, Step{timer, std::move(run), ms, clocked});
+    if (m_pauses == 0 || !clocked)
         timer->start(ms);
     return id;
 }
@@ -139,7 +149,7 @@ void RealHost::pauseClock()
     for (RealTimer *t : m_timers)
         t->pause();
     for (auto &[id, step] : m_steps) {
-        if (step.timer->isActive()) {
+        if (step.clocked && step.timer->isActive()) {
             step.msLeft = std::max(0, step.timer->remainingTime());
             step.timer->stop();
         }
@@ -153,7 +163,8 @@ void RealHost::resumeClock()
     for (RealTimer *t : m_timers)
         t->resume();
     for (auto &[id, step] : m_steps)
-        step.timer->start(step.msLeft);
+        if (step.clocked)
+            step.timer->start(step.msLeft);
 }
 
 double RealHost::now() const

@@ -22,6 +22,7 @@ public:
     void waitFor(double seconds, const std::function<bool()> &stop = {}) override;
     std::unique_ptr<HostTimer> createTimer(int intervalMs) override;
     StepId schedule(double seconds, std::function<void()> step) override;
+    StepId scheduleUnpaused(double seconds, std::function<void()> step) override;
     void cancel(StepId step) override;
     void pauseClock() override;
     void resumeClock() override;
@@ -40,8 +41,10 @@ private:
     struct Step {
         QTimer *timer;
         std::function<void()> run;
-        int msLeft = -1; // while paused: the time it had left
+        int msLeft = -1;     // while paused: the time it had left
+        bool clocked = true; // held while the game's clock is paused
     };
+    StepId addStep(double seconds, std::function<void()> run, bool clocked);
     QElapsedTimer m_clock;
     StepId m_lastStep = 0;
     std::map<StepId, Step> m_steps;

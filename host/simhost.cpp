@@ -88,6 +88,11 @@ Host::StepId SimHost::schedule(double seconds, std::function<void()> step)
     return enqueue(m_clock + std::max(0.0, seconds), true, true, std::move(step));
 }
 
+Host::StepId SimHost::scheduleUnpaused(double seconds, std::function<void()> step)
+{
+    return enqueue(m_clock + std::max(0.0, seconds), true, false, std::move(step));
+}
+
 void SimHost::cancel(StepId step)
 {
     remove(step);

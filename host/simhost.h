@@ -37,6 +37,7 @@ public:
     void waitFor(double seconds, const std::function<bool()> &stop = {}) override;
     std::unique_ptr<HostTimer> createTimer(int intervalMs) override;
     StepId schedule(double seconds, std::function<void()> step) override;
+    StepId scheduleUnpaused(double seconds, std::function<void()> step) override;
     void cancel(StepId step) override;
     void pauseClock() override;
     void resumeClock() override;

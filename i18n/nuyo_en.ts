@@ -789,5 +789,13 @@ Your result: %1 points</translation>
         <source>＜&#x3000;保存できません！ ＞</source>
         <translation>&lt; Cannot save! &gt;</translation>
     </message>
+    <message>
+        <source>あきらめる</source>
+        <translation>Give up</translation>
+    </message>
+    <message>
+        <source>＜ ファイル使用中： 待機 %1 秒 ＞</source>
+        <translation>&lt; File in use: waiting %1 s &gt;</translation>
+    </message>
 </context>
 </TS>

@@ -55,7 +55,8 @@ public:
     void reportOk();                                          // the report's OK
     void rankingClosed();                                     // the ranking window's "ＯＫ"
     void toggleRanking();                                     // the ranking window's toggle
-    void registerRankingName(const QString &name, bool tell); // the new row's name
+    void registerRankingName(const QString &name, bool tell); // the new row's name (registrationDone)
+    void giveUpRegistration();                                // the player stops waiting for the file
     void modeChosen(int mode);                                // the title's choice for a new game
     void titleClosed();                                       // the title window closed
     void setMinimised(bool minimised);                        // the game's clock stops while the window is minimised
@@ -76,6 +77,10 @@ public:
     void loadRanking();      // the ranking file into the table; a problem with it is told once
     void drawAnglerAtRest(); // the angler after a cast has ended, with the last result's mark
     void judgeFight();       // redraws the fight and decides landing or line break
+    // The game is ending (a quit signal, the close box, a lost display): a result still waiting
+    // for the file gets one last wait of at most LockWaitAtEnd, asleep (no window is kept alive),
+    // and standard error says what became of a result that waited or was registered unasked.
+    void registerBeforeEnd();
 
 Q_SIGNALS:
     void reportRequested();  // show the catch report for the cast just ended
@@ -84,6 +89,10 @@ Q_SIGNALS:
     void unloadReport();     // the game is being left: unload the report
     void titleRequested();   // a new game: show the title for the choice of mode
     void titleDone();        // the choice is taken: close the title
+    // The name's registration: another program holds the ranking file, so it waits (at each try
+    // again); it has ended: saved, not saved or given up (RankFiling says which).
+    void registrationWaiting();
+    void registrationDone();
 
 private:
     // The presses, by control.
@@ -108,8 +117,8 @@ private:
     // little over 0.2), as the game's clock has always counted them.
     void after(float seconds, void (Game::*step)());
     // Schedules `step` on the host's clock; `pending` holds it until it runs (then 0), so that it
-    // can be cancelled.
-    void scheduleInto(Host::StepId &pending, double seconds, std::function<void()> step);
+    // can be cancelled. `whilePaused`: it runs on time while the game's clock is paused.
+    void scheduleInto(Host::StepId &pending, double seconds, std::function<void()> step, bool whilePaused = false);
     void loseBait();
     void baitLostPressed();
     void strikePressed();
@@ -139,6 +148,11 @@ private:
     void applyModeValues();
     // Telling the player once in a run what went wrong with the ranking file.
     void tellRankingProblem(const QString &headline, const QString &reason);
+    // The name's registration: one try at the file's lock; the wait while another program holds
+    // it (the game's clock paused, a try every FileRetrySeconds); the end of it.
+    void tryRegistration();
+    void waitForFile();
+    void finishRegistration(const Registration &done);
     // The kingfisher's frames.
     void birdAfter(double seconds, void (Game::*step)());
     void birdDone();
@@ -170,12 +184,23 @@ private:
     Host::StepId m_birdStep = 0;   // the kingfisher's next frame
     Host::StepId m_reportStep = 0; // the 60 cm report's second picture
     Host::StepId m_titleStep = 0;  // the new game's pause after the choice of mode
+    Host::StepId m_fileStep = 0;   // the registration's next try at the ranking file
     int m_fish = 1;                // the fish whose step is next
     bool m_pullingUnder = false;   // the float is on its way under
     int m_birdX = 0, m_birdY = 0, m_birdClip = 0;
     std::function<void()> m_birdThen;     // after the kingfisher
     std::function<void()> m_afterReport;  // after the report's OK
     std::function<void()> m_afterRanking; // after the ranking window's "ＯＫ"
+    // The result whose name is being registered, kept until the file holds it or the player
+    // gives it up.
+    struct UnsavedResult {
+        int points = 0;
+        QString name;
+        QString record;   // the row's text with the name
+        bool tell = true; // a failure is told to the player (not when the game is ending)
+        QString reason;   // why it was not saved
+    } m_unsaved;
+    double m_waitStarted = 0; // when the registration began to wait for the file
 };
 
 } // namespace nuyo

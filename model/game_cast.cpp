@@ -40,9 +40,11 @@ Game::Game(Host &host, Scene &s, SoundLibrary *sound, RankingFile ranking, QStri
 
 Game::~Game()
 {
-    for (Host::StepId step : {m_castStep, m_birdStep, m_reportStep, m_titleStep})
+    for (Host::StepId step : {m_castStep, m_birdStep, m_reportStep, m_titleStep, m_fileStep})
         m_host.cancel(step);
     if (m_minimised)
+        m_host.resumeClock();
+    if (g.RankFiling == Filing::Waiting)
         m_host.resumeClock();
 }
 
@@ -131,12 +133,13 @@ void Game::pressAction(int button)
     }
 }
 
-void Game::scheduleInto(Host::StepId &pending, double seconds, std::function<void()> step)
+void Game::scheduleInto(Host::StepId &pending, double seconds, std::function<void()> step, bool whilePaused)
 {
-    pending = m_host.schedule(seconds, [&pending, step = std::move(step)] {
+    auto run = [&pending, step = std::move(step)] {
         pending = 0;
         step();
-    });
+    };
+    pending = whilePaused ? m_host.scheduleUnpaused(seconds, std::move(run)) : m_host.schedule(seconds, std::move(run));
 }
 
 void Game::after(float seconds, void (Game::*step)())

@@ -111,6 +111,7 @@ void Game::quit()
     stopTimers();
     m_host.msgBox(QCoreApplication::translate("Game", "終了します！  　　"), MsgBox::Exclamation,
                   QCoreApplication::translate("Game", " ぬ よ"));
+    registerBeforeEnd();
     m_host.endApplication();
 }
 

@@ -6,6 +6,7 @@
 #include "ranking/rankingreasons.h"
 #include "ranking/rankingtable.h"
 #include "scoring/summary.h"
+#include "startup/startupmessages.h"
 
 #include <QDir>
 #include <cstdio>
@@ -14,6 +15,11 @@
 namespace nuyo {
 
 namespace {
+
+// How often a registration that waits for the ranking file tries again, and after how many
+// seconds of waiting the player may give it up.
+constexpr double FileRetrySeconds = 0.25;
+constexpr int GiveUpOfferSeconds = 10;
 
 QString rankingUnreadableText()
 {
@@ -80,24 +86,102 @@ void Game::showRanking(std::function<void()> then)
         g.RankNo = RankInsert(g, g.Points);
         if (g.RankNo < 5)
             g.RankRecords[g.RankNo] = result;
+        g.RankFiling = Filing::Idle;
+        g.RankSavedRow = -1;
     }
     Q_EMIT rankingRequested();
 }
 
+// The name is registered at once, or as soon as another program lets the file go: registrationWaiting
+// meanwhile, registrationDone at the end. A failure is told to the player when `tell`.
 void Game::registerRankingName(const QString &name, bool tell)
 {
-    if (g.RankNo < 0 || g.RankNo > 4)
+    if (g.RankNo < 0 || g.RankNo > 4 || g.RankFiling != Filing::Idle)
         return;
     g.RankRecords[g.RankNo] += name;
+    m_unsaved = {g.Points, name, g.RankRecords[g.RankNo], tell, QString()};
+    if (!g.FileUnreadable) {
+        tryRegistration();
+        return;
+    }
+    Registration refused;
+    refused.reason = rankingReason(RankingReason::RefusedOverwrite);
+    finishRegistration(refused);
+}
+
+void Game::tryRegistration()
+{
     // Another game sharing the file may have registered meanwhile: the table becomes what was saved.
-    Registration done;
-    done.reason = rankingReason(RankingReason::RefusedOverwrite);
-    if (!g.FileUnreadable)
-        done = m_ranking.registerResult(g, g.Points, g.RankRecords[g.RankNo]);
-    if (!done.saved && tell)
-        tellRankingProblem(rankingUnsavedText(), done.reason);
-    g.RankingSaved = done.saved;
+    const Registration done = m_ranking.registerResult(g, m_unsaved.points, m_unsaved.record);
+    if (done.busy)
+        waitForFile();
+    else
+        finishRegistration(done);
+}
+
+void Game::waitForFile()
+{
+    if (g.RankFiling != Filing::Waiting) {
+        // As under a box, nothing of the game runs meanwhile; its windows answer.
+        g.RankFiling = Filing::Waiting;
+        m_waitStarted = m_host.now();
+        m_host.pauseClock();
+    }
+    g.RankWaitSeconds = int(m_host.now() - m_waitStarted);
+    g.RankGiveUpOffered = g.RankWaitSeconds >= GiveUpOfferSeconds;
+    const auto tryAgain = [this] { tryRegistration(); };
+    const bool whilePaused = true; // the game's own clock stands still meanwhile
+    scheduleInto(m_fileStep, FileRetrySeconds, tryAgain, whilePaused);
+    Q_EMIT registrationWaiting();
+}
+
+void Game::finishRegistration(const Registration &done)
+{
+    if (g.RankFiling == Filing::Waiting)
+        m_host.resumeClock();
+    g.RankFiling = done.saved ? Filing::Saved : Filing::NotSaved;
     g.RankSavedRow = done.row;
+    m_unsaved.reason = done.reason;
+    if (!done.saved && m_unsaved.tell)
+        tellRankingProblem(rankingUnsavedText(), done.reason);
+    Q_EMIT registrationDone();
+}
+
+void Game::giveUpRegistration()
+{
+    if (g.RankFiling != Filing::Waiting || !g.RankGiveUpOffered)
+        return;
+    m_host.cancel(std::exchange(m_fileStep, 0));
+    m_host.resumeClock();
+    g.RankFiling = Filing::GivenUp;
+    Q_EMIT registrationDone();
+}
+
+void Game::registerBeforeEnd()
+{
+    const QString path = QDir::toNativeSeparators(m_ranking.path());
+    const bool waiting = g.RankFiling == Filing::Waiting;
+    if (waiting) {
+        m_host.cancel(std::exchange(m_fileStep, 0));
+        m_unsaved.tell = false; // nobody is left to read a box
+        const auto seconds = QString::number(LockWaitAtEnd.count());
+        std::fprintf(stderr, "%s\n",
+                     qUtf8Printable(QString::fromUtf8(StartupText::ResultWaitsForFile).arg(path, seconds)));
+        std::fflush(stderr);
+        Registration done = m_ranking.registerResult(g, m_unsaved.points, m_unsaved.record, LockWaitAtEnd);
+        if (done.busy)
+            done.reason = QString::fromUtf8(StartupText::FileStayedInUse).arg(seconds);
+        finishRegistration(done);
+    }
+    // Only what the player did not see: a result that waited, or was registered unasked.
+    const bool unasked = !m_unsaved.tell && (g.RankFiling == Filing::Saved || g.RankFiling == Filing::NotSaved);
+    if (!waiting && !unasked)
+        return;
+    const QString result = QString::fromUtf8(StartupText::ResultOfGame).arg(m_unsaved.points).arg(m_unsaved.name);
+    const QString line = g.RankFiling == Filing::Saved
+                             ? QString::fromUtf8(StartupText::ResultRegistered).arg(result, path)
+                             : QString::fromUtf8(StartupText::ResultNotSaved).arg(result, path, m_unsaved.reason);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(line));
 }
 
 void Game::rankingClosed()

@@ -523,6 +523,54 @@ bool saveInPlace(const QByteArray &target, const QByteArray &bytes, QString *rea
     return true;
 }
 
+// Writes `bytes` to a temporary file beside `file`, synced, and renames it over `file`; `old` is
+// what stands there now (null: nothing). Where that cannot be done, but the file itself may be
+// written, it is written in place.
+bool replaceFile(const QString &file, const QByteArray &bytes, const struct stat *old, QString *reason)
+{
+    const QByteArray target = QFile::encodeName(file);
+    QByteArray temp = QFile::encodeName(temporaryPath(file)) + TemporaryRandomTemplate;
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        // Only a folder that refuses new files: a full disk is not written over in place.
+        const bool refused = error == EACCES || error == EPERM;
+        if (refused && old) // and writable, as found by the caller
+            return saveInPlace(target, bytes, reason);
+        return fail(reason, error);
+    }
+    // The new file keeps the old one's permissions (a fresh one gets the usual ones).
+    mode_t mode = 0666;
+    if (old) {
+        mode = old->st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    bool ok = ::fchmod(fd, mode) == 0 && writeAndSync(fd, bytes);
+    int error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
+        ok = false;
+        error = errno;
+        // A file that cannot be replaced (mounted on its own) may still be written in place.
+        if (old && (error == EXDEV || error == EBUSY)) {
+            ::unlink(temp.constData());
+            return saveInPlace(target, bytes, reason);
+        }
+    }
+    if (!ok) {
+        ::unlink(temp.constData());
+        return fail(reason, error);
+    }
+    syncFolder(QFile::encodeName(QFileInfo(file).absolutePath()));
+    return true;
+}
+
 } // namespace
 
 RankingLoad LoadRanking(const QString &path, RankingState &g, QString *reason)
@@ -570,11 +618,7 @@ bool SaveRanking(const QString &path, const RankingState &g, QString *reason)
         return fail(reason, linkError);
     if (file != path && !QFileInfo(QFileInfo(file).absolutePath()).isDir())
         return fail(reason, RankingReason::LinkTargetGone);
-    // Written beside the old file, synced, and renamed over it, so that a crash, a kill or a
-    // full disk in the middle leaves either table whole.
-    const QByteArray bytes = encodeRanking(g);
     const QByteArray target = QFile::encodeName(file);
-    const QByteArray dir = QFile::encodeName(QFileInfo(file).absolutePath());
     struct stat old {
     };
     const bool exists = ::stat(target.constData(), &old) == 0;
@@ -583,47 +627,9 @@ bool SaveRanking(const QString &path, const RankingState &g, QString *reason)
     // A file the player may not write (read-only, or somebody else's) is not replaced either.
     if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
         return fail(reason, errno);
-
-    QByteArray temp = QFile::encodeName(temporaryPath(file)) + TemporaryRandomTemplate;
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        // Only a folder that refuses new files: a full disk is not written over in place.
-        const bool refused = error == EACCES || error == EPERM;
-        if (refused && exists) // and writable, as found above
-            return saveInPlace(target, bytes, reason);
-        return fail(reason, error);
-    }
-    // The new file keeps the old one's permissions (a fresh one gets the usual ones).
-    mode_t mode = 0666;
-    if (exists) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    bool ok = ::fchmod(fd, mode) == 0 && writeAndSync(fd, bytes);
-    int error = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
-        ok = false;
-        error = errno;
-        // A file that cannot be replaced (mounted on its own) may still be written in place.
-        if (exists && (error == EXDEV || error == EBUSY)) {
-            ::unlink(temp.constData());
-            return saveInPlace(target, bytes, reason);
-        }
-    }
-    if (!ok) {
-        ::unlink(temp.constData());
-        return fail(reason, error);
-    }
-    syncFolder(dir);
-    return true;
+    // Written beside the old file, synced, and renamed over it, so that a crash, a kill or a
+    // full disk in the middle leaves either table whole.
+    return replaceFile(file, encodeRanking(g), exists ? &old : nullptr, reason);
 }
 
 void RemoveStaleSaves(const QString &path)
@@ -649,9 +655,10 @@ void RemoveStaleSaves(const QString &path)
 
 namespace {
 
-// How long a registration waits for another game's, and how often it looks again.
-constexpr std::chrono::milliseconds LockWait(3000);
+// How often a registration that may wait looks at the lock again.
 constexpr std::chrono::milliseconds LockRetry(20);
+// How often a lock won on a file that another save replaced meanwhile is taken again.
+constexpr int ReplacedTries = 5;
 
 // The ranking file held open for reading under its lock; closing it gives the lock back.
 struct LockedFile {
@@ -666,13 +673,14 @@ struct LockedFile {
     }
 };
 
-// Opens the regular file at `name` and takes its lock, waiting for another game's registration
-// at most LockWait. A save replaces the file: a lock won on a file replaced meanwhile is taken
-// again on the file that stands there now. Returns 0, or the error (ENOENT: no file).
-int lockRanking(const QByteArray &name, LockedFile &file)
+// Opens the regular file at `name` and takes its lock, trying again until `wait` has passed while
+// another program holds it (no wait: one try). A save replaces the file: a lock won on a file
+// replaced meanwhile is taken again on the file that stands there now. Returns 0, or the error
+// (ENOENT: no file; EWOULDBLOCK: the lock stayed held).
+int lockRanking(const QByteArray &name, LockedFile &file, std::chrono::milliseconds wait)
 {
-    const auto deadline = std::chrono::steady_clock::now() + LockWait;
-    for (;;) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (int tries = 0; tries < ReplacedTries; ++tries) {
         struct stat opened {
         };
         file.fd = openRegularFile(name, O_RDONLY, &opened);
@@ -685,7 +693,7 @@ int lockRanking(const QByteArray &name, LockedFile &file)
                 return errno;
             if (std::chrono::steady_clock::now() >= deadline)
                 return EWOULDBLOCK;
-            std::this_thread::sleep_for(LockRetry);
+            std::this_thread::sleep_for(LockRetry); // only a game that is ending waits here
         }
         struct stat st {
         };
@@ -693,18 +701,23 @@ int lockRanking(const QByteArray &name, LockedFile &file)
             return 0;
         ::close(file.fd);
         file.fd = -1;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return EWOULDBLOCK;
     }
+    return EWOULDBLOCK;
 }
 
 } // namespace
 
-Registration RegisterResult(const QString &path, RankingState &g, int points, const QString &record)
+Registration RegisterResult(const QString &path, RankingState &g, int points, const QString &record,
+                            std::chrono::milliseconds wait)
 {
     Registration result;
     LockedFile locked;
-    const int error = lockRanking(QFile::encodeName(path), locked);
+    const int error = lockRanking(QFile::encodeName(path), locked, wait);
+    if (error == EWOULDBLOCK) {
+        result.busy = true;
+        result.reason = rankingReason(RankingReason::InUse);
+        return result;
+    }
     // The table as the file holds it now: another game may have registered since it was loaded.
     RankingState now;
     for (int row = 0; row < 5; ++row) {

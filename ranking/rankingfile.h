@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 
 class QIODevice;
 
@@ -48,16 +49,23 @@ bool SaveRanking(const QString &path, const RankingState &g, QString *reason = n
 // What a registration did.
 struct Registration {
     bool saved = false; // the file holds the result
+    bool busy = false;  // another program held the file's lock: nothing was read or written
     int row = -1;       // the result's row in the table as the file holds it now (5: outranked);
                         // -1: the file could not be read, the table in memory is unchanged
     QString reason;     // why it was not saved
 };
 
-// Registers a finished game's result: under the file's lock (another game's registration is
-// waited for a few seconds), reads the table the file holds now, places `points` with `record`
-// in it and saves it before the lock is given back, so that two games sharing one file both
-// keep their results. `g`'s table becomes the file's.
-Registration RegisterResult(const QString &path, RankingState &g, int points, const QString &record);
+// Registers a finished game's result: under the file's lock, reads the table the file holds now,
+// places `points` with `record` in it and saves it before the lock is given back, so that two
+// games sharing one file both keep their results. `g`'s table becomes the file's. While another
+// program holds the lock it tries again until `wait` has passed, sleeping meanwhile: a game
+// whose window is up never waits here (it tries again on its clock), only one that is ending.
+Registration RegisterResult(const QString &path, RankingState &g, int points, const QString &record,
+                            std::chrono::milliseconds wait = {});
+
+// How long a game that is ending (a quit signal, the close box, a lost display) waits for the
+// file's lock to register a result that still waits for it.
+constexpr std::chrono::seconds LockWaitAtEnd(10);
 
 // The game's own ranking file: the rules above for one path.
 class RankingFile
@@ -71,9 +79,10 @@ public:
     }
     bool reset(RankingState &table, QString *reason = nullptr) const { return ResetRanking(m_path, table, reason); }
     bool save(const RankingState &table, QString *reason = nullptr) const { return SaveRanking(m_path, table, reason); }
-    Registration registerResult(RankingState &table, int points, const QString &record) const
+    Registration registerResult(RankingState &table, int points, const QString &record,
+                                std::chrono::milliseconds wait = {}) const
     {
-        return RegisterResult(m_path, table, points, record);
+        return RegisterResult(m_path, table, points, record, wait);
     }
 
 private:

@@ -13,7 +13,7 @@ enum class FileAction { Read, Write };
 enum class RankingReason {
     NotAFile,        // a device, a pipe or a socket stands at the file's place
     LinkTargetGone,  // the file is a link whose target's folder is missing
-    InUse,           // another game holds the file's lock for too long
+    InUse,           // another program holds the file's lock
     Outranked,       // other games' results, saved meanwhile, leave this one out of the five
     RefusedOverwrite // the file could not be read at the start: it is never written over
 };

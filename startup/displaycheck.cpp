@@ -3,12 +3,21 @@
 
 #include "startup/startupmessages.h"
 
+#include <QFile>
+#include <cerrno>
 #include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 namespace nuyo {
 
 namespace {
+
+const char *const PlatformVariable = "QT_QPA_PLATFORM";
+const QByteArray UnnamedWaylandDisplay = QByteArrayLiteral("wayland-0");
 
 bool choosesOnCommandLine(int argc, char **argv)
 {
@@ -22,18 +31,28 @@ bool choosesOnCommandLine(int argc, char **argv)
     return false;
 }
 
-} // namespace
-
-bool opensX11DisplayOnly(const QByteArray &platform, const QByteArray &display, const QByteArray &sessionType,
-                         bool commandLineChooses)
+QString text(const char *message)
 {
-    if (display.isEmpty() || commandLineChooses)
-        return false;
-    if (platform.isEmpty())
-        return sessionType != QByteArrayLiteral("wayland");
-    // "xcb" or "xcb:options"; a list such as "xcb;wayland" has somewhere else to go.
-    return platform == X11Platform || platform.startsWith(X11Platform + ':');
+    return QString::fromUtf8(message);
 }
+
+// Connects to the socket at `name` and lets go at once; 0 or the error.
+int connectError(const QByteArray &name)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(name.size()) >= sizeof address.sun_path)
+        return ENAMETOOLONG;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return errno;
+    const int error = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
+}
+
+} // namespace
 
 QString x11DisplayProblem(xcb_connection_t *connection)
 {
@@ -41,25 +60,106 @@ QString x11DisplayProblem(xcb_connection_t *connection)
     case 0:
         return {};
     case XCB_CONN_CLOSED_PARSE_ERR:
-        return QString::fromUtf8(StartupText::DisplayMalformed);
+        return text(StartupText::DisplayMalformed);
     case XCB_CONN_CLOSED_INVALID_SCREEN:
-        return QString::fromUtf8(StartupText::DisplayNoScreen);
+        return text(StartupText::DisplayNoScreen);
     case XCB_CONN_ERROR:
-        return QString::fromUtf8(StartupText::DisplayRefused);
+        return text(StartupText::DisplayRefused);
     default:
-        return QString::fromUtf8(StartupText::DisplayOtherFault).arg(error);
+        return text(StartupText::DisplayOtherFault).arg(error);
     }
 }
 
-DisplayCheck::DisplayCheck(int argc, char **argv)
+QString waylandSocketPath(const QByteArray &name, const QByteArray &runtimeDir)
 {
-    const QByteArray display = qgetenv("DISPLAY");
-    if (!opensX11DisplayOnly(qgetenv("QT_QPA_PLATFORM"), display, qgetenv("XDG_SESSION_TYPE"),
-                             choosesOnCommandLine(argc, argv)))
+    const QByteArray display = name.isEmpty() ? UnnamedWaylandDisplay : name;
+    if (display.startsWith('/'))
+        return QFile::decodeName(display);
+    if (runtimeDir.isEmpty())
+        return {};
+    return QFile::decodeName(runtimeDir + '/' + display);
+}
+
+QString waylandSocketProblem(const QString &path)
+{
+    if (path.isEmpty())
+        return text(StartupText::WaylandNoRuntimeDir);
+    const QByteArray name = QFile::encodeName(path);
+    switch (const int error = connectError(name)) {
+    case 0:
+    case EAGAIN: // it listens, and is busy
+        return {};
+    case ENOENT:
+        return text(StartupText::WaylandNoSocket);
+    case ECONNREFUSED: {
+        struct stat st {
+        };
+        const bool socket = ::stat(name.constData(), &st) == 0 && S_ISSOCK(st.st_mode);
+        return text(socket ? StartupText::WaylandNotListening : StartupText::WaylandNotASocket);
+    }
+    default:
+        return text(StartupText::WaylandOtherFault).arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+DisplayCheck::DisplayCheck(int argc, char **argv) : m_userPlatform(qgetenv(PlatformVariable))
+{
+    if (choosesOnCommandLine(argc, argv))
         return;
-    m_connection = xcb_connect(display.constData(), nullptr);
-    if (const QString problem = x11DisplayProblem(m_connection); !problem.isEmpty())
-        m_message = QString::fromUtf8(StartupText::DisplayUnusable).arg(QString::fromLocal8Bit(display), problem);
+    const QByteArray display = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+    if (m_userPlatform.isEmpty() && display.isEmpty() && wayland.isEmpty()) {
+        m_message = text(StartupText::NoDisplay);
+        return;
+    }
+    const PlatformChoice choice =
+        choosePlatform(m_userPlatform, display, wayland, [this](const QByteArray &p) { return problem(p); });
+    const QString refusals = choice.refusals.join(text(StartupText::DisplayNor));
+    if (choice.platform.isEmpty()) {
+        m_message = text(StartupText::DisplayUnusable).arg(refusals);
+        return;
+    }
+    if (!refusals.isEmpty())
+        m_note = text(StartupText::DisplayInstead).arg(refusals, name(choice.platform));
+    if (choice.platform != m_userPlatform) {
+        qputenv(PlatformVariable, choice.platform);
+        m_platformSet = true;
+    }
+}
+
+QString DisplayCheck::name(const QByteArray &platform) const
+{
+    switch (displayKind(platform)) {
+    case DisplayKind::X11:
+        return text(StartupText::XDisplayNamed).arg(qEnvironmentVariable("DISPLAY"));
+    case DisplayKind::Wayland: {
+        const QString path = waylandSocketPath(qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_RUNTIME_DIR"));
+        return text(StartupText::WaylandDisplayNamed)
+            .arg(path.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : path);
+    }
+    case DisplayKind::Other:
+        break;
+    }
+    return text(StartupText::PlatformNamed).arg(QString::fromLocal8Bit(platform));
+}
+
+QString DisplayCheck::problem(const QByteArray &platform)
+{
+    QString why;
+    if (displayKind(platform) == DisplayKind::Wayland) {
+        // A compositor that started the game may hand it its connection instead of a name.
+        if (qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
+            why = waylandSocketProblem(waylandSocketPath(qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_RUNTIME_DIR")));
+    } else if (displayKind(platform) == DisplayKind::X11 && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        why = text(StartupText::DisplayUnset);
+    } else if (displayKind(platform) == DisplayKind::X11 && !m_connection) {
+        m_connection = xcb_connect(qgetenv("DISPLAY").constData(), nullptr);
+        why = x11DisplayProblem(m_connection);
+        if (!why.isEmpty()) {
+            xcb_disconnect(m_connection);
+            m_connection = nullptr;
+        }
+    }
+    return why.isEmpty() ? why : name(platform) + QStringLiteral(": ") + why;
 }
 
 void DisplayCheck::close()
@@ -67,6 +167,13 @@ void DisplayCheck::close()
     if (m_connection)
         xcb_disconnect(m_connection);
     m_connection = nullptr;
+    if (!m_platformSet)
+        return;
+    m_platformSet = false;
+    if (m_userPlatform.isEmpty())
+        qunsetenv(PlatformVariable);
+    else
+        qputenv(PlatformVariable, m_userPlatform);
 }
 
 } // namespace nuyo

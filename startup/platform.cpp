@@ -1,35 +1,53 @@
 #include "startup/platform.h"
 
-#include <QtGlobal>
+#include <algorithm>
 
 namespace nuyo {
 
-namespace {
-
-const char *const PlatformVariable = "QT_QPA_PLATFORM";
-const QByteArray WaylandPlatform = QByteArrayLiteral("wayland");
-
-} // namespace
-
-QByteArray choosePlatform(const QByteArray &userPlatform, const QByteArray &display, const QByteArray &waylandDisplay)
+DisplayKind displayKind(const QByteArray &platform)
 {
-    if (!userPlatform.isEmpty())
-        return userPlatform;
-    if (waylandDisplay.isEmpty())
-        return {}; // an X session, or nothing: Qt's own choice holds
-    if (!display.isEmpty())
-        return X11Platform;
-    return WaylandPlatform;
+    if (platform == X11Platform || platform.startsWith(X11Platform + ':'))
+        return DisplayKind::X11;
+    if (platform.startsWith(WaylandPlatform))
+        return DisplayKind::Wayland;
+    return DisplayKind::Other;
 }
 
-bool applyPlatformChoice()
+QList<QByteArray> platformCandidates(const QByteArray &userPlatform, const QByteArray &display,
+                                     const QByteArray &waylandDisplay)
 {
-    const QByteArray user = qgetenv(PlatformVariable);
-    const QByteArray chosen = choosePlatform(user, qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
-    if (!user.isEmpty() || chosen.isEmpty())
-        return false;
-    qputenv(PlatformVariable, chosen);
-    return true;
+    QList<QByteArray> candidates;
+    if (!userPlatform.isEmpty()) {
+        candidates = userPlatform.split(';');
+        candidates.removeAll(QByteArray());
+        const bool waylandOnly = std::all_of(candidates.cbegin(), candidates.cend(), [](const QByteArray &p) {
+            return displayKind(p) == DisplayKind::Wayland;
+        });
+        if (waylandOnly && !candidates.isEmpty() && !display.isEmpty())
+            candidates << X11Platform;
+        return candidates;
+    }
+    if (!display.isEmpty())
+        candidates << X11Platform;
+    if (!waylandDisplay.isEmpty())
+        candidates << WaylandPlatform;
+    return candidates;
+}
+
+PlatformChoice choosePlatform(const QByteArray &userPlatform, const QByteArray &display,
+                              const QByteArray &waylandDisplay,
+                              const std::function<QString(const QByteArray &platform)> &problem)
+{
+    PlatformChoice choice;
+    for (const QByteArray &candidate : platformCandidates(userPlatform, display, waylandDisplay)) {
+        const QString refusal = problem(candidate);
+        if (refusal.isEmpty()) {
+            choice.platform = candidate;
+            return choice;
+        }
+        choice.refusals << refusal;
+    }
+    return choice;
 }
 
 } // namespace nuyo

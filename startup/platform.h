@@ -2,20 +2,36 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <functional>
 
 namespace nuyo {
 
-// Qt's name of the X11 platform.
+// Qt's names of the X11 and the Wayland platforms.
 inline const QByteArray X11Platform = QByteArrayLiteral("xcb");
+inline const QByteArray WaylandPlatform = QByteArrayLiteral("wayland");
 
-// The platform for a session, from its environment: the user's own QT_QPA_PLATFORM, else the X
-// server when there is one (XWayland in a Wayland session, where every window can be placed
-// where the game puts it), else native Wayland. Empty leaves the choice to Qt.
-QByteArray choosePlatform(const QByteArray &userPlatform, const QByteArray &display, const QByteArray &waylandDisplay);
+// The display a platform opens: an X display ("xcb", "xcb:options"), a Wayland socket ("wayland",
+// "wayland-egl"...), or something that is not the game's to check ("offscreen"...).
+enum class DisplayKind { X11, Wayland, Other };
+DisplayKind displayKind(const QByteArray &platform);
 
-// Applies that choice to this process before the application object is built: sets
-// QT_QPA_PLATFORM when the game chose and returns true, so that the caller can take the
-// variable back once Qt has read it (programs the game opens choose for themselves).
-bool applyPlatformChoice();
+// The platforms the game may start on, in its order: the user's own QT_QPA_PLATFORM (its list,
+// and the X display after a choice of Wayland alone); else the X server when there is one
+// (XWayland in a Wayland session, where every window can be placed where the game puts it), then
+// native Wayland.
+QList<QByteArray> platformCandidates(const QByteArray &userPlatform, const QByteArray &display,
+                                     const QByteArray &waylandDisplay);
+
+// The first of those whose display answers. `problem` names a candidate's display and says why it
+// does not answer (empty when it does); those passed over are in `refusals`, in order.
+struct PlatformChoice {
+    QByteArray platform; // empty: no display answers
+    QStringList refusals;
+};
+PlatformChoice choosePlatform(const QByteArray &userPlatform, const QByteArray &display,
+                              const QByteArray &waylandDisplay,
+                              const std::function<QString(const QByteArray &platform)> &problem);
 
 } // namespace nuyo

@@ -79,10 +79,13 @@ struct RankingState {
     std::array<int, 6> RankPoints{};    // points of each row
     std::array<QString, 6> RankRecords; // the rest of each row's text
     int RankNo = 5;                     // the row the pending result went into, 5 = not entered
-    bool RankingSaved = false;          // the ranking file holds the last name registered
     int RankSavedRow = -1;              // that result's row as the file now holds it (5: outranked; -1: unread)
     bool FileUnreadable = false;        // the file was there but could not be read: never overwritten
     bool ProblemTold = false;           // the player has been told that it cannot be read or saved
+    // Where the registration of the pending result's name in the file stands.
+    Filing::Value RankFiling = Filing::Idle;
+    int RankWaitSeconds = 0;        // how long it has waited for the file
+    bool RankGiveUpOffered = false; // it has waited so long that the player may give it up
 };
 
 // The sound device and its five buffers, one for each Sound.

@@ -26,6 +26,16 @@ namespace RankOn { // whether a finished game waits for the ranking window
 enum Value { Unset = 0, NothingPending = 1, ResultPending = 2 };
 }
 
+namespace Filing { // where the registration of a result's name in the ranking file stands
+enum Value {
+    Idle = 0,     // no name registered yet
+    Waiting = 1,  // another program holds the file: the game tries again on its clock
+    Saved = 2,    // the file holds the result
+    NotSaved = 3, // it could not be saved (the player was told why), or other results outrank it
+    GivenUp = 4,  // the player gave up waiting: the result is dropped
+};
+}
+
 namespace CastStage { // what the animation timer animates
 enum Value { Cast = 0, Landing = 1 };
 }

@@ -1,12 +1,15 @@
-// The windowing platform the game asks Qt for, session by session; where its windows open; when
-// the single-instance lock refuses a start.
+// The windowing platform the game asks Qt for, session by session, and whether a Wayland socket
+// answers; where its windows open; when the single-instance lock refuses a start.
 #include "layouts/placement.h"
+#include "startup/displaycheck.h"
 #include "startup/platform.h"
 #include "startup/singleinstance.h"
 
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace nuyo;
@@ -17,6 +20,8 @@ class PlatformTest : public QObject
 private Q_SLOTS:
     void sessionDecidesThePlatform_data();
     void sessionDecidesThePlatform();
+    void waylandSocketAnswersOnlyWhileListenedOn_data();
+    void waylandSocketAnswersOnlyWhileListenedOn();
     void windowCornerStaysOnTheWorkArea_data();
     void windowCornerStaysOnTheWorkArea();
     void onlyALiveGameHoldingTheLockRefuses_data();
@@ -25,29 +30,66 @@ private Q_SLOTS:
 
 void PlatformTest::sessionDecidesThePlatform_data()
 {
-    QTest::addColumn<QByteArray>("user"); // QT_QPA_PLATFORM
-    QTest::addColumn<QByteArray>("display");
-    QTest::addColumn<QByteArray>("wayland");
-    QTest::addColumn<QByteArray>("expected");
-
-    QTest::newRow("X session: Qt's own choice") << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray();
-    QTest::newRow("Wayland with XWayland: the X server")
-        << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
-    QTest::newRow("Wayland alone: native")
-        << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
-    QTest::newRow("the user's choice wins")
-        << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("wayland");
-    QTest::newRow("the user's choice wins without a display")
-        << QByteArray("offscreen") << QByteArray() << QByteArray() << QByteArray("offscreen");
+    // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY; the displays that answer; the platform chosen
+    // (none: nothing answers) and those passed over for it.
+    QTest::addColumn<QStringList>("session");
+    QTest::newRow("X session") << QStringList{"", ":0", "", "x", "xcb", ""};
+    QTest::newRow("XWayland before Wayland") << QStringList{"", ":0", "w-0", "x wayland", "xcb", ""};
+    QTest::newRow("Wayland alone: native") << QStringList{"", "", "w-0", "wayland", "wayland", ""};
+    QTest::newRow("a dead Wayland socket alone") << QStringList{"", "", "w-9", "", "", "wayland"};
+    QTest::newRow("a dead Wayland socket, a live X display") << QStringList{"", ":0", "w-9", "x", "xcb", ""};
+    QTest::newRow("a dead X display, a live Wayland") << QStringList{"", ":0", "w-0", "wayland", "wayland", "xcb"};
+    QTest::newRow("the user's Wayland dead: X") << QStringList{"wayland", ":0", "w-9", "x", "xcb", "wayland"};
+    QTest::newRow("the user's Wayland dead, no X") << QStringList{"wayland", "", "w-9", "x", "", "wayland"};
+    QTest::newRow("the user's choice wins") << QStringList{"wayland", ":0", "w-0", "x wayland", "wayland", ""};
+    QTest::newRow("the user's list in order") << QStringList{"wayland-egl;xcb", ":0", "", "x", "xcb", "wayland-egl"};
+    QTest::newRow("the user's X dead: nothing else") << QStringList{"xcb", ":0", "w-0", "wayland", "", "xcb"};
+    QTest::newRow("the user's offscreen") << QStringList{"offscreen", "", "", "", "offscreen", ""};
 }
 
 void PlatformTest::sessionDecidesThePlatform()
 {
-    QFETCH(QByteArray, user);
-    QFETCH(QByteArray, display);
-    QFETCH(QByteArray, wayland);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(choosePlatform(user, display, wayland), expected);
+    QFETCH(QStringList, session);
+    const auto problem = [&](const QByteArray &platform) {
+        const DisplayKind kind = displayKind(platform);
+        const bool answers =
+            kind == DisplayKind::Other || session[3].contains(kind == DisplayKind::X11 ? "x" : "wayland");
+        return answers ? QString() : QString::fromLatin1(platform);
+    };
+    const PlatformChoice choice =
+        choosePlatform(session[0].toUtf8(), session[1].toUtf8(), session[2].toUtf8(), problem);
+    QCOMPARE(QString::fromLatin1(choice.platform), session[4]);
+    QCOMPARE(choice.refusals.join(','), session[5]);
+}
+
+void PlatformTest::waylandSocketAnswersOnlyWhileListenedOn_data()
+{
+    QTest::addColumn<QStringList>("socket"); // what stands at the socket's place; the problem's first words
+    QTest::newRow("a compositor listens") << QStringList{"listening", ""};
+    QTest::newRow("its compositor ended") << QStringList{"closed", "nothing listens"};
+    QTest::newRow("no such socket") << QStringList{"missing", "there is no such socket"};
+    QTest::newRow("no runtime folder") << QStringList{"unplaced", "XDG_RUNTIME_DIR is not set"};
+}
+
+void PlatformTest::waylandSocketAnswersOnlyWhileListenedOn()
+{
+    QFETCH(QStringList, socket);
+    QTemporaryDir dir;
+    const QString path =
+        waylandSocketPath("w-9", socket[0] == "unplaced" ? QByteArray() : QFile::encodeName(dir.path()));
+    QCOMPARE(waylandSocketPath(QFile::encodeName(path), QByteArray()), path); // a path stands for itself
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket[0] == "listening" || socket[0] == "closed")
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 && ::listen(fd, 1) == 0);
+    if (socket[0] != "listening")
+        ::close(fd);
+    const QString problem = waylandSocketProblem(path);
+    QVERIFY2(problem.left(socket[1].size()) == socket[1] && problem.isEmpty() == socket[1].isEmpty(),
+             qPrintable(problem));
+    if (socket[0] == "listening")
+        ::close(fd);
 }
 
 void PlatformTest::windowCornerStaysOnTheWorkArea_data()

@@ -779,7 +779,7 @@ void RankingFileTest::theGameTellsOnceAndKeepsAnUnreadableFile()
     // A registration later in the run saves nothing and tells nothing more.
     h.game.stagedState().RankNo = 0;
     h.game.registerRankingName(QStringLiteral("X"), true);
-    QVERIFY(!h.game.state().RankingSaved);
+    QCOMPARE(h.game.state().RankFiling, Filing::NotSaved);
     QCOMPARE(int(h.host.messages.size()), 1);
     if (kind == QStringLiteral("mode000")) {
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
@@ -792,13 +792,13 @@ void RankingFileTest::registrationKeepsOtherGamesResults()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Point.dat"));
     QVERIFY(SaveRanking(path, table({50, 40, 30, 20, 10})));
-    GameState a, b, now; // both games loaded the file; A registers under its lock, B waits for it
+    GameState a, b, now; // both games loaded the file; A registers under its lock, B (ending) waits for it
     LoadRanking(path, a);
     LoadRanking(path, b);
     const int lock = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC), opens = ::inotify_init1(0);
     bool aSaved = ::flock(lock, LOCK_EX) == 0 && ::inotify_add_watch(opens, QFile::encodeName(path), IN_OPEN) >= 0;
     Registration last;
-    std::thread other([&] { last = RegisterResult(path, b, 35, QStringLiteral("BBB")); });
+    std::thread other([&] { last = RegisterResult(path, b, 35, QStringLiteral("BBB"), LockWaitAtEnd); });
     char event[sizeof(inotify_event) + NAME_MAX + 1];
     a.RankRecords[RankInsert(a, 45)] = QStringLiteral("AAA");
     aSaved = aSaved && ::read(opens, event, sizeof event) > 0 && SaveRanking(path, a); // replaces the file

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTest>
 #include <memory>
+#include <sys/file.h>
 #include <unistd.h>
 
 using namespace nuyo;
@@ -66,6 +67,10 @@ private Q_SLOTS:
     // Registering appends the name to the row, saves the file and turns the button to "ＯＫ".
     void registrationSavesTheName_data();
     void registrationSavesTheName();
+
+    // Another program holds the file: the registration waits, saves once it is free, or is given up.
+    void registrationWaitsForTheFile_data();
+    void registrationWaitsForTheFile();
 
     // A close request never inserts a result twice and acts as "ＯＫ" once it reads so.
     void closeRequestActsOnlyAsOk();
@@ -414,6 +419,52 @@ void RankingWindowTest::registrationSavesTheName()
         QCOMPARE(fromFile.RankPoints[i], expected[i]);
         QCOMPARE(fromFile.RankRecords[i], g.RankRecords[i]);
     }
+}
+
+void RankingWindowTest::registrationWaitsForTheFile_data()
+{
+    QTest::addColumn<double>("releasedAt"); // seconds after the press; never when negative
+    QTest::newRow("released after 5 s: saved") << 5.0;
+    QTest::newRow("never released: given up") << -1.0;
+}
+
+void RankingWindowTest::registrationWaitsForTheFile()
+{
+    QFETCH(double, releasedAt);
+    Harness h;
+    GameState &g = h.stage();
+    setTable(g, {50, 40, 30, 20, 10});
+    const QString path = rankingFilePath(h.app->exeDir, h.app->userDataDir);
+    QVERIFY(SaveRanking(path, g));
+    const QByteArray old = fileBytes(path);
+    setResult(g, 35);
+    const int other = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC); // another program's hold
+    QVERIFY(::flock(other, LOCK_EX | LOCK_NB) == 0);
+    QStringList seen; // 4.9, 9.9 and 10.5 s after the press: the prompt; the button, and whether it takes presses
+    runWindow(h, [&](RankingWindow &f) {
+        f.ui.nameEntry->typeChar(QLatin1Char('a'));
+        f.ui.okButton->press();
+        const double pressed = h.host.now();
+        if (releasedAt >= 0)
+            h.host.after(releasedAt, [other] { ::close(other); });
+        for (double t : {4.9, 9.9, 10.5}) {
+            h.host.runUntil(pressed + t, [&] { return g.RankFiling != Filing::Waiting; });
+            if (g.RankFiling != Filing::Waiting)
+                break;
+            QVERIFY(h.host.clockPaused() && fileBytes(path) == old && g.RankRecords[2] == Result + QStringLiteral("A"));
+            seen << f.ui.namePrompt->text() << f.ui.okButton->text() + QString::number(f.ui.okButton->isEnabled());
+        }
+        QCOMPARE(h.host.now() - pressed, releasedAt < 0 ? 10.5 : 5.0); // saved as soon as the file is free
+        f.ui.okButton->press();                                        // "あきらめる" gives up
+    });
+    const QStringList expected{"＜ ファイル使用中： 待機 4 秒 ＞",  "登録0",
+                               "＜ ファイル使用中： 待機 9 秒 ＞",  "登録0",
+                               "＜ ファイル使用中： 待機 10 秒 ＞", "あきらめる1"};
+    QCOMPARE(seen, releasedAt < 0 ? expected : expected.mid(0, 2));
+    QVERIFY(!h.host.clockPaused() && h.host.messages.empty()); // giving up is the player's own choice: no box
+    QCOMPARE(g.RankFiling, releasedAt < 0 ? Filing::GivenUp : Filing::Saved);
+    QVERIFY(releasedAt < 0 ? fileBytes(path) == old : fileBytes(path).contains("\r\n35,"));
+    ::close(other);
 }
 
 void RankingWindowTest::closeRequestActsOnlyAsOk()

@@ -30,6 +30,11 @@ QString RankingWindow::registerCaption()
     return tr("登録");
 }
 
+QString RankingWindow::giveUpCaption()
+{
+    return tr("あきらめる");
+}
+
 QString RankingWindow::registeredText()
 {
     return tr("＜　登録完了！ ＞");
@@ -38,6 +43,11 @@ QString RankingWindow::registeredText()
 QString RankingWindow::notSavedText()
 {
     return tr("＜　保存できません！ ＞");
+}
+
+QString RankingWindow::waitingText()
+{
+    return tr("＜ ファイル使用中： 待機 %1 秒 ＞");
 }
 
 RankingWindow::RankingWindow(const GameState &state, const DisplayFonts &fonts, QWidget *mainWindow)
@@ -130,7 +140,7 @@ void RankingWindow::showButton(Button b)
 {
     m_button = b;
     ui.okButton->setBackColor(b == Button::Ok ? OkBack : RegisterBack);
-    ui.okButton->setText(b == Button::Ok ? okCaption() : registerCaption());
+    ui.okButton->setText(b == Button::Ok ? okCaption() : b == Button::Register ? registerCaption() : giveUpCaption());
 }
 
 void RankingWindow::pressOk()
@@ -140,20 +150,20 @@ void RankingWindow::pressOk()
         Q_EMIT closed();
         return;
     }
+    if (m_button == Button::GiveUp) {
+        Q_EMIT giveUpRequested();
+        return;
+    }
     if (m_row < 0 || m_row > 4)
         return;
-
     ui.nameEntry->setVisible(false);
-    // "Registered" only when the file really holds it; a failure was told in a message box.
-    ui.namePrompt->setText(registerName(true) ? registeredText() : notSavedText());
-    showButton(Button::Ok);
-    ui.okButton->setFocus();
+    registerName(true); // a failure is told in a message box
 }
 
-bool RankingWindow::registerName(bool tell)
+void RankingWindow::registerName(bool tell)
 {
     if (m_registered || m_button != Button::Register || m_row < 0 || m_row > 4)
-        return false;
+        return;
     m_registered = true; // once, also when the game is ended while the save's message is up
     QString name = ui.nameEntry->text();
     if (name.isEmpty())
@@ -162,6 +172,21 @@ bool RankingWindow::registerName(bool tell)
     name = fileSafeText(name);
     ui.rows[m_row]->setText(ui.rows[m_row]->text() + name);
     Q_EMIT nameEntered(name, tell);
+}
+
+void RankingWindow::showWaiting()
+{
+    ui.namePrompt->setText(waitingText().arg(g.RankWaitSeconds));
+    // Giving up is offered, never given the focus: a Return meant for the name cannot drop the result.
+    if (g.RankGiveUpOffered && m_button != Button::GiveUp)
+        showButton(Button::GiveUp);
+    ui.okButton->setEnabled(g.RankGiveUpOffered);
+}
+
+void RankingWindow::showRegistration()
+{
+    // "Registered" only when the file really holds it; a failure was told in a message box.
+    ui.namePrompt->setText(g.RankFiling == Filing::Saved ? registeredText() : notSavedText());
     // Another game sharing the file may have registered meanwhile: the table shows what was saved.
     if (g.RankSavedRow >= 0) {
         showRows();
@@ -169,7 +194,9 @@ bool RankingWindow::registerName(bool tell)
         if (g.RankSavedRow < 5)
             ui.rows[g.RankSavedRow]->setBackColor(Highlight);
     }
-    return g.RankingSaved;
+    showButton(Button::Ok);
+    ui.okButton->setEnabled(true);
+    ui.okButton->setFocus();
 }
 
 void RankingWindow::showRows()

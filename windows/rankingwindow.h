@@ -17,11 +17,13 @@ public:
     RankingWindow(const GameState &g, const DisplayFonts &fonts, QWidget *mainWindow);
 
     // The OK button's captions, and the name prompt's word on the new row: registered, or not
-    // saved (the result then stays only for this run).
+    // saved (the result then stays only for this run), or waiting for the file (%1 seconds so far).
     static QString okCaption();
     static QString registerCaption();
+    static QString giveUpCaption();
     static QString registeredText();
     static QString notSavedText();
+    static QString waitingText();
 
     void place();                // over the main window, with its fonts
     void showTable();            // fills the table, handles a pending result and places the window again
@@ -29,9 +31,13 @@ public:
     void pressToggle();          // asks for the ranking of results on or off
     int filterNameKey(int code); // the name entry's filter: the code to insert, 0 drops it
     // While a name is awaited: shows the entry (or "- - -") in the new row and hands it on to be
-    // registered in the file as it is now (a failed save is told to the player when `tell`), then
-    // shows the table as saved. Returns whether the file holds it.
-    bool registerName(bool tell);
+    // registered in the file as it is now (a failed save is told to the player when `tell`).
+    void registerName(bool tell);
+    // The registration waits for the file: the prompt counts the seconds, the button waits too
+    // until giving up is offered.
+    void showWaiting();
+    // The registration has ended: the prompt says how, the table shows what was saved, "ＯＫ".
+    void showRegistration();
 
     RankingWindowControls ui;
 
@@ -39,7 +45,8 @@ Q_SIGNALS:
     void toggleRequested(); // the toggle was pressed: results ranked or not
     // The name for the new row, as the file will give it back; `tell`: a failed save is told.
     void nameEntered(const QString &name, bool tell);
-    void closed(); // "ＯＫ" closed the window
+    void closed();          // "ＯＫ" closed the window
+    void giveUpRequested(); // the player gives up waiting for the file
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -47,8 +54,9 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    // What the OK button does now: it reads "登録" while a name is awaited, "ＯＫ" otherwise.
-    enum class Button { Ok, Register };
+    // What the OK button does now: it reads "登録" while a name is awaited (and, disabled, while its
+    // registration waits for the file), "あきらめる" once giving up that wait is offered, "ＯＫ" otherwise.
+    enum class Button { Ok, Register, GiveUp };
     void showButton(Button b);
     void showToggleColours();   // the indicator and the toggle as the setting says
     void placeOverMainWindow(); // 480 and 560 twips from the main window's corner

@@ -3,7 +3,7 @@
 # error. Qt cannot paint its windows there, so the box is shown as a picture of itself: its text,
 # icon and OK button must be on the screen, not an empty grey window. Return, a click on OK and
 # Escape each dismiss it, and the game then ends with status 0. A display that cannot be opened at
-# all (no server there, a name that is no display's) is named on standard error, status 1.
+# all (no server there, a name that is no display's, a dead Wayland socket) is named on standard error, status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 XVFB_DEPTH=8
@@ -90,6 +90,19 @@ for unusable in ":$NO_SERVER" "nonsense::x"; do
     [ "$status" = 1 ] && grep -qF "cannot open the display \"$unusable\"" "$WORK_DIR/unusable.log" ||
         fail "status $status, the display not named: $(cat "$WORK_DIR/unusable.log")"
 done
+
+check "WAYLAND_DISPLAY names no socket, no DISPLAY: one line naming the socket, status 1; with DISPLAY: the game starts on X"
+status=0
+(cd "$GAME_DIR" && private_desktop_env && unset DISPLAY QT_QPA_PLATFORM && WAYLAND_DISPLAY=wayland-9 exec timeout 10 ./nuyo) \
+    2>"$WORK_DIR/wayland.log" || status=$?
+[ "$status" = 1 ] && [ "$(wc -l <"$WORK_DIR/wayland.log")" = 1 ] &&
+    grep -qF "cannot open the Wayland display \"$WORK_DIR/xdg/wayland-9\"" "$WORK_DIR/wayland.log" ||
+    fail "status $status, not one line naming the socket: $(cat "$WORK_DIR/wayland.log")"
+(cd "$GAME_DIR" && private_desktop_env && unset QT_QPA_PLATFORM && WAYLAND_DISPLAY=wayland-9 exec ./nuyo) &
+game_started $! "$(cat "$WORK_DIR/wayland.log"); now with DISPLAY=$DISPLAY"
+BOX=$(wait_window " * ぬ よ *" 15 "$GAME_PID") || fail "no window of the game on the X display" # its 256-colour refusal
+key_to "$BOX" Return
+wait_exit "$GAME_PID" 10 && [ "$EXIT_STATUS" = 0 ] || fail "the game did not end with status 0 after its box"
 
 check "the refusal is written to standard error and its box opens, readable"
 open_box

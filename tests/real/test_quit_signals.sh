@@ -4,8 +4,8 @@
 # given back, no temporary files left, and Point.dat whole. The window's close box asks the
 # window manager, which asks the game: its goodbye box shows, then the game ends the same way.
 # Temporary files left beside Point.dat by saves that were killed are removed at start; a pipe in
-# its place is told. A display lost at the ranking's name entry (the X server killed) registers
-# what was typed, status 1.
+# its place is told. At the name entry another program holding Point.dat delays the registration, never the
+# window; a display lost there (the X server killed) registers what was typed once the file is free, status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 setup openbox # the close box is the window manager's
@@ -94,21 +94,53 @@ wait_window "ぬ よ" 15 "$GAME_PID" >/dev/null || fail "the title window did no
 kill -TERM "$GAME_PID"
 ended_cleanly "$GAME_PID"
 
-check "the X server killed at the name entry: the typed name is registered, the lock given back"
+# name_entry LETTER...: a copy of the game whose ranking window awaits a name (ENTRY), the letters
+# typed; then this script takes Point.dat's lock as another program would, until `exec {HELD}<&-`.
+name_entry()
+{
+    (cd "$GAME_DIR" && unset WAYLAND_DISPLAY && private_desktop_env && exec ./nuyo-nameentry) >"$WORK_DIR/nameentry.log" 2>&1 &
+    game_started $! "the ranking window awaits a name"
+    wait_until 15 "the ranking window shows" eval '[ -n "$(windows_of $GAME_PID)" ]' || fail "no ranking window"
+    ENTRY=$(windows_of "$GAME_PID" | head -n 1)
+    local blank letter=(300 246 14 16) # the second letter's place in the name entry, clear of its cursor
+    blank=$(region_sum "$ENTRY" "${letter[@]}")
+    for key in "$@"; do key_to "$ENTRY" "$key"; done
+    wait_until 5 "the letters show" region_differs "$ENTRY" "${letter[@]}" "$blank" || fail "typing shows nothing"
+    exec {HELD}<"$GAME_DIR/Point.dat" && flock -x -n "$HELD" && HELD_AT=$(date +%s%N) || fail "flock took no lock"
+}
+table() { iconv -f CP932 -t UTF-8 "$GAME_DIR/Point.dat"; }
+held_for() { echo "$((($(date +%s%N) - HELD_AT) / 1000000)) ms"; }
 cp "$NUYO_BUILD_DIR/nuyo-nameentry" "$GAME_DIR/"
-(cd "$GAME_DIR" && unset WAYLAND_DISPLAY && private_desktop_env && exec ./nuyo-nameentry) >"$WORK_DIR/nameentry.log" 2>&1 &
-game_started $! "the ranking window awaits a name"
-wait_until 15 "the ranking window shows" eval '[ -n "$(windows_of $GAME_PID)" ]' || fail "no ranking window"
-ENTRY=$(windows_of "$GAME_PID" | head -n 1)
-LETTER_AREA=(300 246 14 16) # the second letter's place in the name entry, clear of its cursor
-blank=$(region_sum "$ENTRY" "${LETTER_AREA[@]}")
-key_to "$ENTRY" a && key_to "$ENTRY" b
-wait_until 5 "the letters show" region_differs "$ENTRY" "${LETTER_AREA[@]}" "$blank" || fail "typing shows nothing"
+
+check "Return while another program holds Point.dat for 5 s: the window answers meanwhile, the name is saved after"
+name_entry c c c
+before=$(table)
+key_to "$ENTRY" Return
+declare -A prompts=() # the name prompt's pictures: it counts the seconds of the wait
+while [ "$(date +%s%N)" -lt $((HELD_AT + 5000000000)) ]; do
+    prompts[$(region_sum "$ENTRY" 40 244 240 18)]=1
+    [ "$(table)" = "$before" ] || fail "Point.dat changed while another program held it ($(held_for))"
+    sleep 0.2
+done
+exec {HELD}<&-
+[ "${#prompts[@]}" -ge 4 ] || fail "the window did not answer during the wait: ${#prompts[@]} prompt pictures"
+wait_until 3 "the name is saved" eval 'table | grep -q "^1000,\".* CCC\""' || fail "Point.dat lacks the result: $(table)"
+log "the prompt showed ${#prompts[@]} different pictures in the 5 s; saved $(held_for) after the lock was taken"
+key_to "$ENTRY" Return # "ＯＫ" closes the window, which ends the copy
+wait_exit "$GAME_PID" 10 && [ "$EXIT_STATUS" = 0 ] || fail "the name entry did not end with status 0 on OK"
+
+check "the X server killed at the name entry, Point.dat held for 5 s: the name is saved after, status 1, stderr says so"
+rm "$GAME_DIR/Point.dat"
+name_entry a b
 kill -9 "$XVFB_PID"
-wait_exit "$GAME_PID" 10 || fail "the game still runs 10 s after its display was lost"
+stay_alive "$GAME_PID" 5
+[ "$(table | grep -c '^0,')" = 5 ] || fail "Point.dat changed while another program held it: $(table)"
+exec {HELD}<&-
+wait_exit "$GAME_PID" 5 || fail "the game still runs 5 s after the file was let go"
+log "ended $(held_for) after the lock was taken, with status $EXIT_STATUS; it said:" && cat "$WORK_DIR/nameentry.log"
 [ "$EXIT_STATUS" = 1 ] || fail "the game ended with status $EXIT_STATUS"
-TABLE=$(iconv -f CP932 -t UTF-8 "$GAME_DIR/Point.dat")
-grep -q '^1000,".* AB"' <<<"$TABLE" || fail "Point.dat lacks the result with its name: $TABLE"
+table | grep -q '^1000,".* AB"' || fail "Point.dat lacks the result with its name: $(table)"
 grep -qF "display \"$DISPLAY\" was lost" "$WORK_DIR/nameentry.log" || fail "no word of the lost display"
+grep -qF 'the result (1000 points, "AB") was registered' "$WORK_DIR/nameentry.log" || fail "no word of the save"
 [ -z "$(find "$WORK_DIR/xdg" -name '*.lock')" ] || fail "the lock file stays"
 log "PASS"
