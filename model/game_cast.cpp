@@ -44,10 +44,15 @@ Game::~Game()
         m_host.cancel(step);
     if (m_minimised)
         m_host.resumeClock();
+    if (m_paused)
+        m_host.resumeClock();
 }
 
 void Game::press(Control control, int arg)
 {
+    // While the game is paused a press only goes on with it; closing and the sound still work.
+    if (m_paused && control != Control::Pause && control != Control::CloseBox && control != Control::Mute)
+        return;
     switch (control) {
     case Control::Action:
         pressAction(arg);
@@ -72,6 +77,13 @@ void Game::press(Control control, int arg)
         break;
     case Control::CloseBox:
         quit();
+        break;
+    case Control::Pause:
+        togglePause();
+        break;
+    case Control::Mute:
+        m_sounds.setMuted(!g.Muted);
+        Q_EMIT mutedChanged(g.Muted);
         break;
     }
 }
@@ -149,7 +161,7 @@ void Game::throwLine()
     g.FishStop = FishStop::Moving;
     m_furniture = false;
     scene.enableFurniture(false);
-    scene.showComment(QString());
+    showComment(QString());
     scene.enableAction(false);
     m_animationTimer->setEnabled(true);
     after(3.0f, &Game::floatOut); // the angler casts
@@ -175,7 +187,7 @@ void Game::watchFloat()
     g.ResultMark = ResultMark::None;
     scene.clearScene();
     scene.drawAnglerFrame(0);
-    scene.showComment(Hint::watch());
+    showHint(Hint::Watch);
     m_fish = 1;
     fishStep();
 }
@@ -277,7 +289,7 @@ void Game::loseBait()
     g.setResult(ResultKind::BaitLost);
     appendResultLine();
     m_sounds.play(Sound::Failure);
-    scene.showComment(ResultText::comment(g.LastResult));
+    showComment(ResultText::comment(g.LastResult));
     showAction(Action::BaitLost);
     m_furniture = true;
     scene.enableFurniture(true);
@@ -345,10 +357,10 @@ void Game::showStrikeResult()
 {
     judgeStrike(g, m_rnd);
     if (g.Hooked) {
-        scene.showComment(Hint::fight());
+        showHint(Hint::Fight);
         scene.printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
     } else {
-        scene.showComment(ResultText::comment(g.LastResult));
+        showComment(ResultText::comment(g.LastResult));
     }
 }
 

@@ -4,11 +4,13 @@
 #include "support/harness.h"
 #include "support/player.h"
 #include "windows/catchreport.h"
+#include "windows/pausecover.h"
 #include "windows/titlewindow.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QStyleHints>
 #include <QtTest>
 
 using namespace nuyo;
@@ -57,6 +59,13 @@ private Q_SLOTS:
     void aBaitButtonMarksItselfAndSetsTheBait_data();
     void aBaitButtonMarksItselfAndSetsTheBait();
     void theFloatBoxTogglesTheThickness();
+    void aKeyPressesTheControlItsClickPresses_data();
+    void aKeyPressesTheControlItsClickPresses();
+    void thePauseKeyHoldsTheWatchUntilItOrAClickGoesOn_data();
+    void thePauseKeyHoldsTheWatchUntilItOrAClickGoesOn();
+    void theSoundSwitchIsKeptForTheNextStart();
+    void aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton_data();
+    void aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton();
     void theHelpPictureOffersTheIntroductionText_data();
     void theHelpPictureOffersTheIntroductionText();
     void theHelpPictureDoesNothingAfterTheGameHasEnded();
@@ -443,6 +452,155 @@ void MainWindowTest::closingDuringAFightStopsEverythingAndSaysGoodbye()
     QCOMPARE(h.sound->resources(QStringLiteral("free")),
              soundDevice ? (std::vector<int>{101, 102, 103, 104, 105}) : std::vector<int>{});
     QCOMPARE(h.sound->count(QStringLiteral("terminate")), soundDevice ? 1 : 0);
+}
+
+void MainWindowTest::aKeyPressesTheControlItsClickPresses_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("1: 硬め") << 0 << "1"
+                             << "bait=1 width=5 tip=0 boxes=0 paused=0 muted=0 windows=0";
+    QTest::newRow("3: 柔らかめ") << 0 << "3"
+                                 << "bait=3 width=5 tip=0 boxes=0 paused=0 muted=0 windows=0";
+    QTest::newRow("H: a tip") << 0 << "H"
+                              << "bait=2 width=5 tip=1 boxes=1 paused=0 muted=0 windows=0";
+    QTest::newRow("Shift+H: its number") << 0 << "Shift+H"
+                                         << "bait=2 width=5 tip=1 boxes=0 paused=0 muted=0 windows=0";
+    QTest::newRow("F: the float") << 0 << "F"
+                                  << "bait=2 width=4 tip=0 boxes=0 paused=0 muted=0 windows=0";
+    QTest::newRow("M: no sound") << 0 << "M"
+                                 << "bait=2 width=5 tip=0 boxes=0 paused=0 muted=1 windows=0";
+    QTest::newRow("Pause") << 0 << "Pause"
+                           << "bait=2 width=5 tip=0 boxes=0 paused=1 muted=0 windows=0";
+    QTest::newRow("Escape") << 0 << "Esc"
+                            << "bait=2 width=5 tip=0 boxes=0 paused=1 muted=0 windows=0";
+    QTest::newRow("nothing while paused") << 0 << "P, 1, H, P"
+                                          << "bait=2 width=5 tip=0 boxes=0 paused=0 muted=0 windows=0";
+    QTest::newRow("R in practice: no button") << 0 << "R"
+                                              << "bait=2 width=5 tip=0 boxes=0 paused=0 muted=0 windows=0";
+    QTest::newRow("R in the real game") << 1 << "R"
+                                        << "bait=2 width=4 tip=0 boxes=0 paused=0 muted=0 windows=1";
+    QTest::newRow("Ctrl+N before the end") << 0 << "Ctrl+N"
+                                           << "bait=2 width=5 tip=0 boxes=0 paused=0 muted=0 windows=0";
+    QTest::newRow("Ctrl+M is the desktop's") << 0 << "Ctrl+M"
+                                             << "bait=2 width=5 tip=0 boxes=0 paused=0 muted=0 windows=0";
+}
+
+// Each key of the main window reaches the game as its control's click does, and only where the
+// click could: a hidden button takes no key, and while paused nothing but the pause key counts.
+void MainWindowTest::aKeyPressesTheControlItsClickPresses()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, keys);
+    Harness h(2);
+    h.start(mode);
+    MainWindow &f = h.window();
+    int windows = 0;
+    h.host.onDialog = [&](QWidget *w) {
+        ++windows;
+        w->hide();
+    };
+    const QKeySequence typed = QKeySequence::fromString(keys);
+    for (int i = 0; i < typed.count(); ++i)
+        QTest::keyClick(f.focusWidget(), typed[i].key(), typed[i].keyboardModifiers());
+    const QString after = QStringLiteral("bait=%1 width=%2 tip=%3 boxes=%4 paused=%5 muted=%6 windows=%7")
+                              .arg(h.g().BaitSetting)
+                              .arg(h.g().FloatWidth)
+                              .arg(h.game().tipNumber())
+                              .arg(h.host.messages.size())
+                              .arg(h.game().paused())
+                              .arg(h.g().Muted)
+                              .arg(windows);
+    QTEST(after, "after");
+    QCOMPARE(h.sound->resources(QStringLiteral("stop")), h.g().Muted ? std::vector<int>{101} : std::vector<int>{});
+}
+
+void MainWindowTest::thePauseKeyHoldsTheWatchUntilItOrAClickGoesOn_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("P again") << false;
+    QTest::newRow("a click on the pond") << true;
+}
+
+// Paused for 75 s of a watch, longer than the bait lasts, the game loses no bait and plays no
+// sound; the pond says it is paused. Going on, the bait lasts the rest of its minute.
+void MainWindowTest::thePauseKeyHoldsTheWatchUntilItOrAClickGoesOn()
+{
+    QFETCH(bool, byClick);
+    Harness h(8);
+    h.start(0);
+    MainWindow &f = h.window();
+    auto *cover = f.findChild<PauseCover *>();
+    h.host.at(1.0, [&] { f.ui.actionButton->press(1); });
+    h.host.runUntil(10.0);
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Strike));
+    const size_t plays = h.sound->calls.size();
+    QTest::keyClick(f.focusWidget(), Qt::Key_P);
+    QVERIFY(cover->isVisible());
+    QCOMPARE(cover->accessibleName(), QStringLiteral("－ 一時停止中 － Ｐキー か クリックで 再開"));
+    h.host.runUntil(h.host.now() + 75);
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Strike));
+    QCOMPARE(h.g().Baits, 10);
+    QCOMPARE(h.sound->calls.size(), plays);
+    if (byClick)
+        QTest::mouseClick(cover, Qt::LeftButton, {}, f.ui.pond->geometry().center());
+    else
+        QTest::keyClick(f.focusWidget(), Qt::Key_P);
+    QVERIFY(!cover->isVisible() && !h.game().paused());
+    const double resumed = h.host.now();
+    h.host.runUntil(resumed + 120, [&] { return h.g().Baits < 10; });
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::BaitLost));
+    QVERIFY(h.host.now() - resumed > 40);
+}
+
+// A player who switched the sound off finds it off at the next start, and on again after
+// switching it back; a player who never switched it hears the pond.
+void MainWindowTest::theSoundSwitchIsKeptForTheNextStart()
+{
+    QTemporaryDir shared;
+    for (int start = 0; start < 3; ++start) {
+        Harness h(2);
+        h.app->settingsFile = shared.filePath(QStringLiteral("nuyo.conf"));
+        h.start(0);
+        QCOMPARE(h.sound->count(QStringLiteral("loop")), start == 1 ? 0 : 1);
+        if (start < 2)
+            QTest::keyClick(h.window().focusWidget(), Qt::Key_M);
+    }
+}
+
+void MainWindowTest::aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton_data()
+{
+    QTest::addColumn<bool>("begunElsewhere");
+    QTest::addColumn<int>("gapMs");
+    QTest::addColumn<bool>("pressed");
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    QTest::newRow("its second half") << true << 8 << false;
+    QTest::newRow("a press after the double-click interval") << true << interval + 1 << true;
+    QTest::newRow("begun on the main window itself") << false << 8 << true;
+}
+
+// The second press of a double-click whose first closed another window (the ranking's "ＯＫ")
+// lands on the main window's action button, and is not taken; a deliberate press is.
+void MainWindowTest::aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton()
+{
+    QFETCH(bool, begunElsewhere);
+    QFETCH(int, gapMs);
+    QFETCH(bool, pressed);
+    Harness h(2);
+    h.start(0);
+    MainWindow &f = h.window();
+    QWidget elsewhere;
+    elsewhere.show();
+    const QPoint at = f.ui.actionButton->mapToGlobal(QPoint(10, 10));
+    const auto pressOn = [&](QWidget *w, quint64 t) {
+        QMouseEvent e(QEvent::MouseButtonPress, w->mapFromGlobal(at), at, Qt::LeftButton, Qt::LeftButton, {});
+        e.setTimestamp(t);
+        QApplication::sendEvent(w, &e);
+    };
+    pressOn(begunElsewhere ? &elsewhere : static_cast<QWidget *>(f.ui.pond), 100000);
+    pressOn(f.ui.actionButton, 100000 + gapMs);
+    QCOMPARE(!f.ui.actionButton->isEnabled(), pressed); // a press casts: the button waits for the throw
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -69,6 +69,7 @@ private Q_SLOTS:
 
     // A close request never inserts a result twice and acts as "ＯＫ" once it reads so.
     void closeRequestActsOnlyAsOk();
+    void escapeRegistersTheNameTypedSoFarThenCloses();
 
     // The toggle says what it does and switches three colours together.
     void toggleSwitchesRankingAndColours_data();
@@ -443,6 +444,26 @@ void RankingWindowTest::closeRequestActsOnlyAsOk()
     });
     QCOMPARE(g.RankPoints[0], 7);
     QCOMPARE(g.RankPoints[1], 0);
+}
+
+// Escape in the name entry keeps the result under the name typed so far, as "登録" does; then it
+// closes the window as "ＯＫ" does.
+void RankingWindowTest::escapeRegistersTheNameTypedSoFarThenCloses()
+{
+    Harness h;
+    GameState &g = h.stage();
+    setTable(g, {0, 0, 0, 0, 0});
+    setResult(g, 7);
+    bool registered = false, closed = false;
+    runWindow(h, [&](RankingWindow &f) {
+        f.ui.nameEntry->typeChar(QLatin1Char('x'));
+        QTest::keyClick(f.ui.nameEntry, Qt::Key_Escape);
+        registered = f.isVisible() && g.RankRecords[0] == Result + QStringLiteral("X");
+        QTest::keyClick(f.ui.okButton, Qt::Key_Escape);
+        closed = !f.isVisible();
+    });
+    QVERIFY(registered && closed);
+    QCOMPARE(g.RankOn, int(RankOn::NothingPending));
 }
 
 void RankingWindowTest::toggleSwitchesRankingAndColours_data()
