@@ -27,7 +27,8 @@ bool InputWatch::eventFilter(QObject *target, QEvent *e)
         return false;
     const auto *receiver = static_cast<QWidget *>(target);
     switch (e->type()) {
-    case QEvent::MouseButtonPress: {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: { // xcb brings a double-click's second press as the double-click alone
         const auto *press = static_cast<QMouseEvent *>(e);
         const bool swallow = secondHalfFromElsewhere(receiver, press);
         m_pressed = true;
@@ -41,8 +42,6 @@ bool InputWatch::eventFilter(QObject *target, QEvent *e)
             setKeys(false);
         return false;
     }
-    case QEvent::MouseButtonDblClick:
-        return m_swallowing;
     case QEvent::MouseButtonRelease:
         if (!m_swallowing)
             return false;

@@ -183,7 +183,10 @@ prepare_game_dir()
     mkdir -p "$GAME_DIR" "$WORK_DIR/xdg"
     chmod 0700 "$WORK_DIR/xdg"
     cp "$NUYO_BUILD_DIR/nuyo" "$GAME_DIR/"
-    if [ -f "$NUYO_BUILD_DIR/はじめに.txt" ]; then cp "$NUYO_BUILD_DIR/はじめに.txt" "$GAME_DIR/"; fi
+    local text
+    for text in はじめに.txt introduction.txt; do
+        if [ -f "$NUYO_BUILD_DIR/$text" ]; then cp "$NUYO_BUILD_DIR/$text" "$GAME_DIR/"; fi
+    done
 }
 
 # start_game: starts a copy of the game in the background; its PID is left in GAME_PID.
@@ -317,17 +320,18 @@ pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
 action_colour() { pixel "$1" "$ACTION_PROBE_X" "$ACTION_PROBE_Y"; }
 action_is() { [ "$(action_colour "$1")" = "$2" ]; }
 
-# The action button's caption is black while it takes presses and grey while it is disabled
-# (during the cast, the landing and a kingfisher's pass): true when the darkest pixel of the
-# caption area is black.
-action_enabled()
+# A button's caption is black while it takes presses and grey while it is disabled: true when the
+# darkest pixel of the caption area (caption_black WID X Y W H, client pixels) is black.
+caption_black()
 {
     local darkest
-    geometry "$1" || return 1
-    darkest=$(import -silent -window root -crop "80x50+$((WIN_X + 360))+$((WIN_Y + 240))" png:- 2>/dev/null |
+    darkest=$(import -silent -window "$1" -crop "${4}x${5}+$2+$3" png:- 2>/dev/null |
         convert png:- -colorspace Gray -format '%[fx:round(minima.intensity*255)]' info:)
-    [ "$darkest" -lt 40 ]
+    [ -n "$darkest" ] && [ "$darkest" -lt 40 ]
 }
+
+# The action button is disabled during the cast, the landing and a kingfisher's pass.
+action_enabled() { caption_black "$1" 360 240 80 50; }
 
 action_ready() { action_is "$1" "$2" && action_enabled "$1"; }
 
@@ -421,6 +425,35 @@ start_practice()
     geometry "$MAIN_WIN"
     [ "$WIN_W" = 610 ] && [ "$WIN_H" = 427 ] || fail "main window is ${WIN_W}x${WIN_H}, not 610x427"
     wait_action "$MAIN_WIN" "$COLOUR_CAST" 5 || fail "the action button does not show the cast colour"
+}
+
+# need_screen_reader: skips the test (before `setup`) where a screen reader's bus cannot be had.
+need_screen_reader()
+{
+    PYTHON=/usr/bin/python3 # Debian's, which has python3-dbus
+    local t
+    for t in dbus-daemon /usr/libexec/at-spi-bus-launcher; do
+        command -v "$t" >/dev/null || { echo "SKIP: $t is not installed (packages dbus, at-spi2-core)"; exit 77; }
+    done
+    "$PYTHON" -c 'import dbus' 2>/dev/null || { echo "SKIP: no python3-dbus"; exit 77; }
+}
+
+# english_screen_reader: the desktop speaks English (the game is started as start_game starts it,
+# in English), and a private session bus carries what a screen reader reads (AT-SPI).
+english_screen_reader()
+{
+    eval "japanese_$(declare -f private_desktop_env)"
+    private_desktop_env() { japanese_private_desktop_env && export LANG=en_US.UTF-8; }
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    dbus-daemon --session --nofork --print-address=9 9>"$WORK_DIR/bus" >"$WORK_DIR/dbus.log" 2>&1 &
+    remember_pid $!
+    wait_until 10 "the session bus" grep -q unix: "$WORK_DIR/bus" || fail "no session bus: $(cat "$WORK_DIR/dbus.log")"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK_DIR/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    /usr/libexec/at-spi-bus-launcher >"$WORK_DIR/atspi.log" 2>&1 &
+    remember_pid $!
+    a11y_bus_up() { "$PYTHON" -c 'import dbus, sys; sys.exit(not dbus.SessionBus().name_has_owner("org.a11y.Bus"))'; }
+    wait_until 10 "the accessibility bus" a11y_bus_up || fail "no accessibility bus: $(cat "$WORK_DIR/atspi.log")"
 }
 
 # Presses OK on the catch report (window REPORT_WIN) and waits for it to close.

@@ -4,27 +4,10 @@
 # report and the closing grade are English, and the windows' titles carry no Japanese.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-PYTHON=/usr/bin/python3 # Debian's, which has python3-dbus
-for t in dbus-daemon /usr/libexec/at-spi-bus-launcher; do
-    command -v "$t" >/dev/null || { echo "SKIP: $t is not installed (packages dbus, at-spi2-core)"; exit 77; }
-done
-"$PYTHON" -c 'import dbus' 2>/dev/null || { echo "SKIP: no python3-dbus"; exit 77; }
+need_screen_reader
 setup
 exec 3>&1 4>&2 # what the checks inside wait_until's polls say
-
-# The desktop speaks English: the game is started as lib.sh starts it, in English.
-eval "japanese_$(declare -f private_desktop_env)"
-private_desktop_env() { japanese_private_desktop_env && export LANG=en_US.UTF-8; }
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-
-dbus-daemon --session --nofork --print-address=9 9>"$WORK_DIR/bus" >"$WORK_DIR/dbus.log" 2>&1 &
-remember_pid $!
-wait_until 10 "the session bus" grep -q unix: "$WORK_DIR/bus" || fail "no session bus: $(cat "$WORK_DIR/dbus.log")"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK_DIR/bus")
-/usr/libexec/at-spi-bus-launcher >"$WORK_DIR/atspi.log" 2>&1 &
-remember_pid $!
-a11y_bus_up() { "$PYTHON" -c 'import dbus, sys; sys.exit(not dbus.SessionBus().name_has_owner("org.a11y.Bus"))'; }
-wait_until 10 "the accessibility bus" a11y_bus_up || fail "no accessibility bus: $(cat "$WORK_DIR/atspi.log")"
+english_screen_reader
 
 # said_at WID X Y: what a screen reader finds at a client point, "role<TAB>name<TAB>enabled" lines.
 said_at() { geometry "$1" && "$PYTHON" "$NUYO_SOURCE_DIR/tests/real/a11y_at.py" "$GAME_PID" $((WIN_X + $2)) $((WIN_Y + $3)); }
