@@ -12,7 +12,7 @@ const char *const MutedKey = "sound/muted";
 std::unique_ptr<QSettings> settingsIn(const QString &file)
 {
     if (file.isEmpty())
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("nuyo"),
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("nuyo"),
                                            QStringLiteral("nuyo"));
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
