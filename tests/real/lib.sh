@@ -427,35 +427,6 @@ start_practice()
     wait_action "$MAIN_WIN" "$COLOUR_CAST" 5 || fail "the action button does not show the cast colour"
 }
 
-# need_screen_reader: skips the test (before `setup`) where a screen reader's bus cannot be had.
-need_screen_reader()
-{
-    PYTHON=/usr/bin/python3 # Debian's, which has python3-dbus
-    local t
-    for t in dbus-daemon /usr/libexec/at-spi-bus-launcher; do
-        command -v "$t" >/dev/null || { echo "SKIP: $t is not installed (packages dbus, at-spi2-core)"; exit 77; }
-    done
-    "$PYTHON" -c 'import dbus' 2>/dev/null || { echo "SKIP: no python3-dbus"; exit 77; }
-}
-
-# english_screen_reader: the desktop speaks English (the game is started as start_game starts it,
-# in English), and a private session bus carries what a screen reader reads (AT-SPI).
-english_screen_reader()
-{
-    eval "japanese_$(declare -f private_desktop_env)"
-    private_desktop_env() { japanese_private_desktop_env && export LANG=en_US.UTF-8; }
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    dbus-daemon --session --nofork --print-address=9 9>"$WORK_DIR/bus" >"$WORK_DIR/dbus.log" 2>&1 &
-    remember_pid $!
-    wait_until 10 "the session bus" grep -q unix: "$WORK_DIR/bus" || fail "no session bus: $(cat "$WORK_DIR/dbus.log")"
-    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK_DIR/bus")
-    export DBUS_SESSION_BUS_ADDRESS
-    /usr/libexec/at-spi-bus-launcher >"$WORK_DIR/atspi.log" 2>&1 &
-    remember_pid $!
-    a11y_bus_up() { "$PYTHON" -c 'import dbus, sys; sys.exit(not dbus.SessionBus().name_has_owner("org.a11y.Bus"))'; }
-    wait_until 10 "the accessibility bus" a11y_bus_up || fail "no accessibility bus: $(cat "$WORK_DIR/atspi.log")"
-}
-
 # Presses OK on the catch report (window REPORT_WIN) and waits for it to close.
 press_report_ok()
 {
