@@ -503,6 +503,15 @@ void MainWindowTest::aKeyPressesTheControlItsClickPresses()
             changed << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(now);
     QTEST(changed.join(QLatin1Char(' ')), "after");
     QCOMPARE(h.sound->resources(QStringLiteral("stop")), h.g().Muted ? std::vector<int>{101} : std::vector<int>{});
+    // Tab goes round the visible buttons, never to a hidden one or the off-screen one.
+    QList<QWidget *> tabbed;
+    for (int i = 0; i < 6 && !h.game().paused(); ++i) {
+        QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+        tabbed << f.focusWidget();
+    }
+    if (mode == 0 && !h.game().paused())
+        QCOMPARE(tabbed, (QList<QWidget *>{f.ui.actionButton, f.ui.baitButtons[0], f.ui.baitButtons[1],
+                                           f.ui.baitButtons[2], f.ui.hintButton, f.ui.actionButton}));
 }
 
 // Paused for 75 s of a watch, longer than the bait lasts, the game loses no bait and plays no
