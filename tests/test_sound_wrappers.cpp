@@ -114,7 +114,6 @@ void TestSoundWrappers::everyPlayIsGuardedBySoundOff()
     QFETCH(bool, device);
     QFETCH(int, plays);
     Rig rig(device);
-    const SoundState &g = rig.g;
     rig.rec->calls.clear();
 
     for (Sound::Id s : {Sound::Whoosh, Sound::Plop, Sound::Chime, Sound::Failure})
