@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# A practice game on an English desktop played with the keyboard alone (`xdotool key` through the X
-# server, never a click), read as a screen reader reads it (AT-SPI on a private session bus): all it
-# reads is English, and so is every window's title. Tab and Return choose practice; 3 and 2 change
-# the bait; H shows a tip, whose box goes and comes back with the minimised main window; M switches
-# the sound off and on, kept under ~/.config; F1 shows the introduction in the game's own window
-# where the desktop has no program to open it; P pauses a watch; Space casts and strikes at a bite
-# (watched on the float until a fish has been played); Left and Right play a hooked fish; Escape
-# closes each report; Space ends the game.
+# A practice game on an English desktop played with `xdotool key` alone, read as a screen reader
+# reads it (AT-SPI on a private session bus): all it reads, and every window's title, is English.
+# Tab, Return, 3, 2, H (its box minimises with the main window), M (kept under ~/.config), F1 (the
+# game's own window where no program opens the text), P over a watch, Space at a bite seen on the
+# float, the arrows in a fight, Escape on each report and Space on "End".
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 PYTHON=/usr/bin/python3 # Debian's, which has python3-dbus
