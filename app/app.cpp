@@ -3,8 +3,10 @@
 #include "host/appinfo.h"
 #include "model/game.h"
 #include "ranking/rankingfile.h"
+#include "sound/soundchoice.h"
 #include "sound/soundlibrary.h"
 #include "windows/catchreport.h"
+#include "windows/introductionwindow.h"
 #include "windows/mainwindow.h"
 #include "windows/rankingwindow.h"
 #include "windows/titlewindow.h"
@@ -124,6 +126,11 @@ void App::makeGame()
     Game *game = m_game.get();
     QObject::connect(m_main, &MainWindow::pressed, game, &Game::press);
     QObject::connect(m_main, &MainWindow::minimisedChanged, game, &Game::setMinimised);
+    QObject::connect(m_main, &MainWindow::keysInUse, game, &Game::setKeyHints);
+    game->setMuted(savedMute(settingsFile));
+    QObject::connect(game, &Game::mutedChanged, game, [this](bool muted) { saveMute(settingsFile, muted); });
+    QObject::connect(game, &Game::introductionText, game,
+                     [this](const QString &name, const QString &text) { showIntroduction(name, text); });
     QObject::connect(game, &Game::reportRequested, game, [this] { openReport(); });
     QObject::connect(game, &Game::rankingRequested, game, [this] { openRanking(); });
     QObject::connect(game, &Game::unloadReport, game, [this] { unloadReport(); });
@@ -177,6 +184,13 @@ void App::unloadReport()
 {
     delete m_report;
     m_report = nullptr;
+}
+
+void App::showIntroduction(const QString &name, const QString &text)
+{
+    if (!m_introduction)
+        m_introduction = new IntroductionWindow(m_main);
+    m_introduction->showText(name, text);
 }
 
 void App::unloadWindows()

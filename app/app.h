@@ -19,6 +19,7 @@ class MainWindow;
 class TitleWindow;
 class CatchReport;
 class RankingWindow;
+class IntroductionWindow;
 class Game;
 
 class App
@@ -71,6 +72,8 @@ public:
     std::function<double()> twipsPerPixel;
     // The windows' font sizes, from twipsPerPixel once the game starts.
     DisplayFonts fonts;
+    // Where the player's choices (the sound switch) are kept; empty: the desktop's usual place.
+    QString settingsFile;
 
 private:
     // Shows the title window: at start-up (its choice loads the main window) or for a new game.
@@ -80,6 +83,7 @@ private:
     void openReport();  // shows the catch report for the cast just ended
     void openRanking(); // loads and shows the ranking window
     void unloadReport();
+    void showIntroduction(const QString &name, const QString &text); // in the game's own window
 
     Host &m_host;
     std::unique_ptr<SoundLibrary> m_sound;
@@ -88,6 +92,7 @@ private:
     CatchReport *m_report = nullptr;
     QPointer<RankingWindow> m_ranking; // while it is open
     QPointer<TitleWindow> m_title;     // while it is open
+    QPointer<IntroductionWindow> m_introduction;
 };
 
 } // namespace nuyo

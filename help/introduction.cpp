@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace nuyo {
@@ -27,6 +28,16 @@ QString introductionPath(const QString &exeDir)
                 return path;
     }
     return dir.filePath(introductionName());
+}
+
+bool readIntroduction(const QString &path, QString &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    constexpr qint64 Longest = 1 << 20; // a text, not whatever was put in its place
+    text = QString::fromUtf8(file.read(Longest));
+    return file.error() == QFileDevice::NoError;
 }
 
 } // namespace nuyo

@@ -13,4 +13,7 @@ QString introductionName();
 // player's language has none; the first place when neither has it.
 QString introductionPath(const QString &exeDir);
 
+// The text of the introduction at `path` (UTF-8); false when it cannot be read.
+bool readIntroduction(const QString &path, QString &text);
+
 } // namespace nuyo

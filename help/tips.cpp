@@ -4,8 +4,20 @@
 
 namespace nuyo {
 
-QString tipText(int index)
+namespace {
+const int ControlsTip = 7;
+}
+
+QString tipText(int index, bool keys)
 {
+    if (keys && index == ControlsTip)
+        return QCoreApplication::translate("Tips", " * スペース --- 振り込み・合わせ\r\n"
+                                                   "   ← → --- 引き寄せる・糸を送る\r\n\r\n"
+                                                   " * １ ２ ３ --- エサ合わせ　　Ｆ --- ウキ巾\r\n\r\n"
+                                                   " * Ｈ --- ワンポイント表示\r\n"
+                                                   "   Shift＋Ｈ --- 数字送り\r\n\r\n"
+                                                   " * Ｐ --- 一時停止　　Ｍ --- 音を消す\r\n\r\n"
+                                                   " * 臨時終了は Ctrl＋Ｑ　　");
     static const char *const tips[TipCount] = {
         QT_TRANSLATE_NOOP("Tips", "　自然を 大切に！　　　"),
         QT_TRANSLATE_NOOP("Tips", " * 空アワセ ----- 食いアタリではありません。\r\n\r\n"

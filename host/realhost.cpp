@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -210,7 +211,11 @@ void RealHost::showDialog(QWidget *window)
 
 int RealHost::msgBox(const QString &text, int style, const QString &caption)
 {
-    QMessageBox box;
+    // The box belongs to the window it was asked from: it goes and comes back with that window
+    // when the desktop minimises it. Should that window be unloaded while the box is up, the box
+    // goes with it and counts as answered.
+    QPointer<QMessageBox> owned = new QMessageBox(QApplication::activeWindow());
+    QMessageBox &box = *owned;
     box.setWindowTitle(caption.isEmpty() ? appDefaultTitle() : caption);
     box.setText(text);
     switch (style & 0x70) {
@@ -240,6 +245,7 @@ int RealHost::msgBox(const QString &text, int style, const QString &caption)
         box.setStandardButtons(QMessageBox::Ok);
         execBox(box);
     }
+    delete owned;
     resumeClock();
     return answer;
 }

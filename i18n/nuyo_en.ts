@@ -90,10 +90,6 @@ Your result: %1 points</translation>
         <translation>Show &quot;introduction.txt&quot;?</translation>
     </message>
     <message>
-        <source>「 はじめに.txt 」を 開けませんでした。</source>
-        <translation>&quot;introduction.txt&quot; could not be opened.</translation>
-    </message>
-    <message>
         <source>「 はじめに .txt 」がありません！</source>
         <translation>&quot;introduction.txt&quot; is missing!</translation>
     </message>
@@ -104,6 +100,18 @@ Your result: %1 points</translation>
     <message>
         <source> 警告！</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>「 %1 」を 開けませんでした。</source>
+        <translation>Could not open &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>ウキが引いたら、素早く スペースキーで 『 合わせ！ 』</source>
+        <translation>When the float dips, press Space quickly to strike!</translation>
+    </message>
+    <message>
+        <source>『 ← キー 』で引き寄せ、糸が「赤く」なったら『 → キー 』</source>
+        <translation>Left arrow pulls in; when the line turns red, press Right</translation>
     </message>
 </context>
 <context>
@@ -519,6 +527,56 @@ Your result: %1 points</translation>
         <source>ワンポイント * %1</source>
         <translation>Tip %1</translation>
     </message>
+    <message>
+        <source>「エサ合わせ」は『 ふつう 』（２キー）で、スペースキーで「振り込み」</source>
+        <translation>Set the bait type to &quot;Normal&quot; (key 2) and press Space to cast</translation>
+    </message>
+    <message>
+        <source>－ 一時停止中 －
+Ｐキー か クリックで 再開</source>
+        <translation>- Paused -
+Press P or click to go on</translation>
+    </message>
+    <message>
+        <source>スペースキー。取り込み中は ← キーで引き寄せ、→ キーで糸を送る</source>
+        <translation>Space. While reeling in, Left pulls in and Right gives line</translation>
+    </message>
+    <message>
+        <source>１キー</source>
+        <translation>Key 1</translation>
+    </message>
+    <message>
+        <source>２キー</source>
+        <translation>Key 2</translation>
+    </message>
+    <message>
+        <source>３キー</source>
+        <translation>Key 3</translation>
+    </message>
+    <message>
+        <source>Ｈキー：表示、Shift＋Ｈ：数字送り</source>
+        <translation>H shows the tip, Shift+H skips to the next</translation>
+    </message>
+    <message>
+        <source>Ｒキー</source>
+        <translation>Key R</translation>
+    </message>
+    <message>
+        <source>Ctrl＋Ｎ</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Ｆキー：ウキ巾を変える</source>
+        <translation>F changes the float&apos;s width</translation>
+    </message>
+    <message>
+        <source>F1キー</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Ｐキー：一時停止、Ｍキー：音を消す</source>
+        <translation>P pauses the game, M turns the sound off and on</translation>
+    </message>
 </context>
 <context>
     <name>Ranking</name>
@@ -754,6 +812,30 @@ Your result: %1 points</translation>
     <message>
         <source>&#x3000;あっ！ カワセミ だ！&#x3000;&#x3000;&#x3000;</source>
         <translation>Look! A kingfisher!</translation>
+    </message>
+    <message>
+        <source> * スペース --- 振り込み・合わせ<byte value="xd"/>
+   ← → --- 引き寄せる・糸を送る<byte value="xd"/>
+<byte value="xd"/>
+ * １ ２ ３ --- エサ合わせ&#x3000;&#x3000;Ｆ --- ウキ巾<byte value="xd"/>
+<byte value="xd"/>
+ * Ｈ --- ワンポイント表示<byte value="xd"/>
+   Shift＋Ｈ --- 数字送り<byte value="xd"/>
+<byte value="xd"/>
+ * Ｐ --- 一時停止&#x3000;&#x3000;Ｍ --- 音を消す<byte value="xd"/>
+<byte value="xd"/>
+ * 臨時終了は Ctrl＋Ｑ&#x3000;&#x3000;</source>
+        <translation> * Space --- cast, strike<byte value="xd"/>
+   Left Right --- pull in, give line<byte value="xd"/>
+<byte value="xd"/>
+ * 1 2 3 --- the bait type    F --- the float<byte value="xd"/>
+<byte value="xd"/>
+ * H --- shows the tip<byte value="xd"/>
+   Shift+H --- the next number<byte value="xd"/>
+<byte value="xd"/>
+ * P --- pause    M --- sound off<byte value="xd"/>
+<byte value="xd"/>
+ * To stop early, press Ctrl+Q  </translation>
     </message>
 </context>
 <context>

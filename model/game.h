@@ -7,6 +7,7 @@
 #include "fish/school.h"
 #include "host/host.h"
 #include "host/random.h"
+#include "model/hints.h"
 #include "ranking/rankingfile.h"
 #include "sound/sounds.h"
 #include "state/gamestate.h"
@@ -34,6 +35,7 @@ public:
     const School &school() const { return m_school; }
     int tipNumber() const { return m_tipNo; }                             // the tip the hint button shows next
     int animationTicks() const { return m_tick; }                         // the animation timer's tick counter
+    bool paused() const { return m_paused; }                              // the pause key stopped the clock
     QColor lineColour() const { return m_lineColour; }                    // the fishing line's colour in the fight
     const HostTimer &animationTimer() const { return *m_animationTimer; } // 100 ms: the cast and the landing
     const HostTimer &settlingTimer() const { return *m_settlingTimer; }   // 200 ms: the float settling
@@ -60,6 +62,8 @@ public:
     void modeChosen(int mode);                                // the title's choice for a new game
     void titleClosed();                                       // the title window closed
     void setMinimised(bool minimised);                        // the game's clock stops while the window is minimised
+    void setKeyHints(bool keys);                              // the player plays by keys: the hints name keys
+    void setMuted(bool muted);                                // the sound switch as the player left it
 
     // Steps and pieces the tests and tools drive directly.
     void quit();         // the close box: release, say goodbye, end
@@ -83,12 +87,15 @@ public:
     void registerBeforeEnd();
 
 Q_SIGNALS:
-    void reportRequested();  // show the catch report for the cast just ended
-    void reportMaster();     // the 60 cm report's second picture, two seconds on
-    void rankingRequested(); // load and show the ranking window
-    void unloadReport();     // the game is being left: unload the report
-    void titleRequested();   // a new game: show the title for the choice of mode
-    void titleDone();        // the choice is taken: close the title
+    void reportRequested();        // show the catch report for the cast just ended
+    void reportMaster();           // the 60 cm report's second picture, two seconds on
+    void rankingRequested();       // load and show the ranking window
+    void unloadReport();           // the game is being left: unload the report
+    void titleRequested();         // a new game: show the title for the choice of mode
+    void titleDone();              // the choice is taken: close the title
+    void mutedChanged(bool muted); // the player switched the sound: keep the choice
+    // The desktop could not open the introduction: show its text (`name`) in a window of the game's.
+    void introductionText(const QString &name, const QString &text);
     // The name's registration: another program holds the ranking file, so it waits (at each try
     // again); it has ended: saved, not saved or given up (RankFiling says which).
     void registrationWaiting();
@@ -103,6 +110,10 @@ private:
     void newGamePressed();
     void toggleFloatWidth();
     void offerIntroduction();
+    void togglePause();
+    // The comment line: a hint that names a press (in the words for the player's hands), or any text.
+    void showHint(Hint::Kind kind);
+    void showComment(const QString &text);
 
     // The cast's steps, one after another on the host's clock, never one inside another.
     void throwLine();      // the cast animation; the float goes out 3 s later
@@ -180,13 +191,16 @@ private:
     int m_settleTicks = 0;   // the settling timer's ticks
     bool m_furniture = true; // the hint button (and with it the basket picture) takes presses
     bool m_minimised = false;
-    Host::StepId m_castStep = 0;   // the cast's pending step
-    Host::StepId m_birdStep = 0;   // the kingfisher's next frame
-    Host::StepId m_reportStep = 0; // the 60 cm report's second picture
-    Host::StepId m_titleStep = 0;  // the new game's pause after the choice of mode
-    Host::StepId m_fileStep = 0;   // the registration's next try at the ranking file
-    int m_fish = 1;                // the fish whose step is next
-    bool m_pullingUnder = false;   // the float is on its way under
+    bool m_paused = false;
+    bool m_keyHints = false;        // the hints name keys
+    Hint::Kind m_hint = Hint::None; // the hint on the comment line
+    Host::StepId m_castStep = 0;    // the cast's pending step
+    Host::StepId m_birdStep = 0;    // the kingfisher's next frame
+    Host::StepId m_reportStep = 0;  // the 60 cm report's second picture
+    Host::StepId m_titleStep = 0;   // the new game's pause after the choice of mode
+    Host::StepId m_fileStep = 0;    // the registration's next try at the ranking file
+    int m_fish = 1;                 // the fish whose step is next
+    bool m_pullingUnder = false;    // the float is on its way under
     int m_birdX = 0, m_birdY = 0, m_birdClip = 0;
     std::function<void()> m_birdThen;     // after the kingfisher
     std::function<void()> m_afterReport;  // after the report's OK

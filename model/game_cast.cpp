@@ -46,10 +46,15 @@ Game::~Game()
         m_host.resumeClock();
     if (g.RankFiling == Filing::Waiting)
         m_host.resumeClock();
+    if (m_paused)
+        m_host.resumeClock();
 }
 
 void Game::press(Control control, int arg)
 {
+    // While the game is paused a press only goes on with it; closing and the sound still work.
+    if (m_paused && control != Control::Pause && control != Control::CloseBox && control != Control::Mute)
+        return;
     switch (control) {
     case Control::Action:
         pressAction(arg);
@@ -74,6 +79,13 @@ void Game::press(Control control, int arg)
         break;
     case Control::CloseBox:
         quit();
+        break;
+    case Control::Pause:
+        togglePause();
+        break;
+    case Control::Mute:
+        m_sounds.setMuted(!g.Muted);
+        Q_EMIT mutedChanged(g.Muted);
         break;
     }
 }
@@ -152,7 +164,7 @@ void Game::throwLine()
     g.FishStop = FishStop::Moving;
     m_furniture = false;
     scene.enableFurniture(false);
-    scene.showComment(QString());
+    showComment(QString());
     scene.enableAction(false);
     m_animationTimer->setEnabled(true);
     after(3.0f, &Game::floatOut); // the angler casts
@@ -178,7 +190,7 @@ void Game::watchFloat()
     g.ResultMark = ResultMark::None;
     scene.clearScene();
     scene.drawAnglerFrame(0);
-    scene.showComment(Hint::watch());
+    showHint(Hint::Watch);
     m_fish = 1;
     fishStep();
 }
@@ -280,7 +292,7 @@ void Game::loseBait()
     g.setResult(ResultKind::BaitLost);
     appendResultLine();
     m_sounds.play(Sound::Failure);
-    scene.showComment(ResultText::comment(g.LastResult));
+    showComment(ResultText::comment(g.LastResult));
     showAction(Action::BaitLost);
     m_furniture = true;
     scene.enableFurniture(true);
@@ -348,10 +360,10 @@ void Game::showStrikeResult()
 {
     judgeStrike(g, m_rnd);
     if (g.Hooked) {
-        scene.showComment(Hint::fight());
+        showHint(Hint::Fight);
         scene.printSizeStamps(QString::number(g.FishSize) + QStringLiteral("cm!"));
     } else {
-        scene.showComment(ResultText::comment(g.LastResult));
+        showComment(ResultText::comment(g.LastResult));
     }
 }
 

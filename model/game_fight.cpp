@@ -111,7 +111,7 @@ void Game::showWantedBaitHint()
 {
     if (g.BaitWanted < Bait::Hard || g.BaitWanted > Bait::Soft)
         return;
-    scene.showComment(Hint::wantedBait(g.BaitWanted));
+    showComment(Hint::wantedBait(g.BaitWanted));
 }
 
 void Game::onSecondTimer()
@@ -202,7 +202,7 @@ void Game::breakLine()
         endCast([this] {
             scene.enableAction(true);
             if (g.Baits > 0)
-                scene.showComment(ResultText::comment(g.LastResult));
+                showComment(ResultText::comment(g.LastResult));
         });
     });
 }

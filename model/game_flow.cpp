@@ -27,6 +27,7 @@ void Game::load(int mode)
     applyModeValues();
     g.ActionState = Action::Cast;
     scene.loadWindow(g.GameMode, g.ActionState, g.Baits);
+    m_hint = Hint::AtStart; // the window shows it as it loads
     m_sounds.setUp(scene.windowHandle());
     m_rnd.seed(m_host.clockSeed());
     m_school.setUp(m_rnd);
@@ -68,6 +69,10 @@ void Game::newGameChosen()
     scene.dressForMode(g.GameMode, true, g.RankResults);
     g.ActionState = Action::Cast;
     scene.resetForNewGame(g.ActionState, g.Baits);
+    if (m_keyHints)
+        showHint(Hint::AtStart);
+    else
+        m_hint = Hint::AtStart;
     m_furniture = true;
     m_school.setUp(m_rnd);
     g.Catches = 0;
@@ -98,7 +103,7 @@ void Game::closeGame(const std::function<void()> &then)
             then();
         return;
     }
-    scene.showComment(gradeText(g.BigLevel, g.Catches));
+    showComment(gradeText(g.BigLevel, g.Catches));
     if (then)
         then();
 }
@@ -117,6 +122,43 @@ void Game::quit()
 
 // ---- the small controls ----
 
+void Game::togglePause()
+{
+    // The clock stands still exactly as while the window is minimised.
+    m_paused = !m_paused;
+    if (m_paused)
+        m_host.pauseClock();
+    else
+        m_host.resumeClock();
+    scene.showPaused(m_paused);
+}
+
+void Game::setMuted(bool muted)
+{
+    m_sounds.setMuted(muted);
+}
+
+void Game::setKeyHints(bool keys)
+{
+    if (keys == m_keyHints)
+        return;
+    m_keyHints = keys;
+    if (m_hint != Hint::None)
+        showHint(m_hint);
+}
+
+void Game::showHint(Hint::Kind kind)
+{
+    m_hint = kind;
+    scene.showComment(Hint::of(kind, m_keyHints));
+}
+
+void Game::showComment(const QString &text)
+{
+    m_hint = Hint::None;
+    scene.showComment(text);
+}
+
 void Game::chooseBait(int index)
 {
     if (index >= 0 && index <= 2)
@@ -128,7 +170,7 @@ void Game::chooseBait(int index)
 void Game::pressHint(int button)
 {
     if (button == Mouse::Left) {
-        m_host.msgBox(tipText(m_tipNo), MsgBox::Information, appDefaultTitle());
+        m_host.msgBox(tipText(m_tipNo, m_keyHints), MsgBox::Information, appDefaultTitle());
         m_tipNo += 1;
         if (m_tipNo >= 9) {
             kingfisherVisit([this] {
@@ -167,9 +209,15 @@ void Game::offerIntroduction()
     if (QFileInfo(path).isFile()) {
         if (m_host.msgBox(QCoreApplication::translate("Game", "「 はじめに.txt 」を 表示しますか？"),
                           MsgBox::YesNo | MsgBox::Question, appDefaultTitle()) == MsgBox::Yes) {
-            // The desktop's own viewer opens the file by its URL: no shell, no command line.
-            if (!m_host.openDocument(path))
-                m_host.msgBox(QCoreApplication::translate("Game", "「 はじめに.txt 」を 開けませんでした。"),
+            // The desktop's own viewer opens the file by its URL: no shell, no command line. Where
+            // the desktop has none, the game shows the text itself.
+            if (m_host.openDocument(path))
+                return;
+            QString text;
+            if (readIntroduction(path, text))
+                Q_EMIT introductionText(QFileInfo(path).fileName(), text);
+            else
+                m_host.msgBox(QCoreApplication::translate("Game", "「 %1 」を 開けませんでした。").arg(path),
                               MsgBox::Exclamation, QString());
         }
     } else {

@@ -37,6 +37,7 @@ public:
     virtual void setInputEnabled(bool on) = 0; // the whole window takes clicks or not
     virtual quintptr windowHandle() = 0;       // for the sound library
     virtual void focusSink() = 0;              // the off-screen button takes the keyboard
+    virtual void showPaused(bool paused) = 0;  // the pond says the game is paused
 
     // ---- controls ----
     virtual void showAction(Action::State state) = 0; // the action button's caption and colour

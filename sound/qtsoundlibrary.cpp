@@ -145,6 +145,15 @@ long QtSoundLibrary::dsPlayLooping(long buffer)
     return 0;
 }
 
+long QtSoundLibrary::dsStop(long buffer)
+{
+    QSoundEffect *e = effectFor(buffer);
+    if (!e)
+        return -1;
+    e->stop();
+    return 0;
+}
+
 long QtSoundLibrary::dsFree(long buffer)
 {
     const auto it = m_buffers.find(buffer);

@@ -25,6 +25,7 @@ public:
     long dsCreateResDSB(long device, const QByteArray &wave, int number) override;
     long dsPlay(long buffer) override;
     long dsPlayLooping(long buffer) override;
+    long dsStop(long buffer) override;
     long dsFree(long buffer) override;
     long dsTerminate(long device) override;
 

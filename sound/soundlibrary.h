@@ -18,6 +18,8 @@ public:
     virtual long dsPlay(long buffer) = 0;
     // dsPlayLooping: starts an endless loop and returns at once.
     virtual long dsPlayLooping(long buffer) = 0;
+    // dsStop: stops a buffer's play or loop.
+    virtual long dsStop(long buffer) = 0;
     // dsFree: releases a buffer.
     virtual long dsFree(long buffer) = 0;
     // dsTerminate: releases the device.

@@ -48,14 +48,29 @@ void Sounds::setUp(quintptr window)
 
 void Sounds::play(Sound::Id sound)
 {
-    if (m_state.SoundOn && m_library)
+    if (m_state.SoundOn && !m_state.Muted && m_library)
         m_library->dsPlay(m_state.buffer(sound));
 }
 
 void Sounds::loop(Sound::Id sound)
 {
-    if (m_state.SoundOn && m_library)
+    if (m_state.SoundOn && !m_state.Muted && m_library)
         m_library->dsPlayLooping(m_state.buffer(sound));
+}
+
+void Sounds::setMuted(bool muted)
+{
+    if (m_state.Muted == muted)
+        return;
+    m_state.Muted = muted;
+    // Before the buffers are made (the choice kept from the last game) there is nothing to switch.
+    const long background = m_state.buffer(Sound::Background);
+    if (!m_state.SoundOn || !m_library || background == 0)
+        return;
+    if (muted)
+        m_library->dsStop(background);
+    else
+        loop(Sound::Background);
 }
 
 void Sounds::release()

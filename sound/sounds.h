@@ -1,6 +1,6 @@
 // The game's sounds over the sound library: the device, the five buffers and their plays. Every
-// play is guarded by SoundState::SoundOn; a device that cannot be opened is told once and the
-// game goes on silent.
+// play is guarded by SoundState::SoundOn and the player's SoundState::Muted; a device that cannot
+// be opened is told once and the game goes on silent.
 #pragma once
 
 #include "state/vocabulary.h"
@@ -30,6 +30,8 @@ public:
     void play(Sound::Id sound);
     // The endless loop of `sound`, only while sound is on.
     void loop(Sound::Id sound);
+    // The player's switch: muted, nothing plays and the background loop stops; unmuted, it loops again.
+    void setMuted(bool muted);
     // Releases the five buffers in order and then the device.
     void release();
 

@@ -91,6 +91,7 @@ struct RankingState {
 // The sound device and its five buffers, one for each Sound.
 struct SoundState {
     bool SoundOn = true;               // false once the device failed or the sounds were released
+    bool Muted = false;                // the player switched the sound off (kept between games)
     long SoundDevice = 0;              // the sound device's handle, 0 = none
     std::array<long, 5> SoundBuffer{}; // the buffers' handles, by Sound::Id - Sound::First
     long &buffer(Sound::Id id) { return SoundBuffer[std::size_t(id - Sound::First)]; }

@@ -104,6 +104,8 @@ enum class Control {
     FloatWidth,   // the float-thickness box
     Introduction, // the basket picture: the introduction text
     CloseBox,     // the window's close box
+    Pause,        // the pause key, or a click on the paused game: the clock stops or goes on
+    Mute,         // the sound key: all five sounds off or on again
 };
 
 // ---- The action button: its caption is the state of the cast.

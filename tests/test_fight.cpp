@@ -49,8 +49,8 @@ private Q_SLOTS:
     void aPlayerWithTheWrongBaitGetsOnlyFalseBites();
     void aRealGameEndsInTheRankingWithTheAnglersName();
     void captionsAndColoursFollowTheCast();
-    void keysNeitherStrikeNorPullNorChangeTheBait_data();
-    void keysNeitherStrikeNorPullNorChangeTheBait();
+    void aKeyPressesTheActionButtonAsItsClickDoes_data();
+    void aKeyPressesTheActionButtonAsItsClickDoes();
 };
 
 void FightTest::aPressEndsTheFightOnlyAtTheRightTension_data()
@@ -335,59 +335,58 @@ void FightTest::captionsAndColoursFollowTheCast()
     QVERIFY(!f.ui.floatCloseUp->isVisibleTo(&f));
 }
 
-void FightTest::keysNeitherStrikeNorPullNorChangeTheBait_data()
+void FightTest::aKeyPressesTheActionButtonAsItsClickDoes_data()
 {
     QTest::addColumn<bool>("fighting");
     QTest::addColumn<int>("key");
-    for (const bool fighting : {false, true})
+    QTest::addColumn<int>("button"); // the click it stands for; 0: none
+    for (const bool fighting : {false, true}) {
+        const char *when = fighting ? "fight" : "watch";
         for (const auto &k : {std::pair{"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}})
-            QTest::addRow("%s %s", fighting ? "fight" : "watch", k.first) << fighting << int(k.second);
+            QTest::addRow("%s %s", when, k.first) << fighting << int(k.second) << 1;
+        QTest::addRow("%s Left", when) << fighting << int(Qt::Key_Left) << (fighting ? 1 : 0);
+        QTest::addRow("%s Right", when) << fighting << int(Qt::Key_Right) << (fighting ? 2 : 0);
+        QTest::addRow("%s Left held", when) << fighting << -int(Qt::Key_Left) << 0; // its repeats only
+    }
 }
 
-// The action button answers mouse buttons only: a key, on it or on whatever holds the focus,
-// neither strikes while the float is watched nor pulls during a fight, and the focus stays on
-// the off-screen button, so no control shows a focus mark.
-void FightTest::keysNeitherStrikeNorPullNorChangeTheBait()
+// A key on the main window, wherever its focus is, leaves the game exactly as the click it stands
+// for: the same seed, pressed with the mouse, gives the same button, log, fight and bait. The
+// arrows work the line in the fight only, and a held key's repeats press nothing.
+void FightTest::aKeyPressesTheActionButtonAsItsClickDoes()
 {
     QFETCH(bool, fighting);
     QFETCH(int, key);
-    Harness h(8);
-    h.start(0);
-    MainWindow &f = h.window();
-    GameState &g = h.stage();
-    auto state = [&] {
-        return QStringList{f.ui.actionButton->text(),
-                           f.ui.catchLog->text(),
-                           QString::number(g.FishStop),
-                           QString::number(g.Fighting),
-                           QString::number(g.Distance),
-                           QString::number(g.Tension),
-                           QString::number(g.BaitSetting),
-                           QString::number(g.Baits),
-                           f.ui.baitButtons[0]->backColor().name(),
-                           f.ui.baitButtons[1]->backColor().name()};
-    };
-    QStringList before, after;
-    QWidget *focused = nullptr;
-    auto typeKeys = [&] {
-        before = state();
-        QTest::keyClick(f.ui.actionButton, Qt::Key(key));
-        focused = f.focusWidget();
-        if (focused)
-            QTest::keyClick(focused, Qt::Key(key));
-        after = state();
-    };
-    if (fighting) {
-        hook(h, 1, 30, 5, 4);
-        typeKeys();
-    } else {
-        h.host.at(1.0, [&] { QTest::mouseClick(f.ui.actionButton, Qt::LeftButton); });
-        h.host.at(9.6, typeKeys);
-        h.host.runUntil(10.0);
-        QCOMPARE(before.value(0), Action::caption(Action::Strike));
+    QFETCH(int, button);
+    QStringList seen[2];
+    for (const bool byKey : {true, false}) {
+        Harness h(8);
+        h.start(0);
+        MainWindow &f = h.window();
+        GameState &g = h.stage();
+        auto press = [&] {
+            if (!byKey && button)
+                f.ui.actionButton->press(button);
+            else if (byKey && key < 0)
+                QTest::simulateEvent(f.focusWidget(), true, -key, {}, QString(), true);
+            else if (byKey)
+                QTest::keyClick(f.focusWidget(), Qt::Key(key));
+            seen[byKey] =
+                QStringList{f.ui.actionButton->text(),   f.ui.catchLog->text(),       QString::number(g.FishStop),
+                            QString::number(g.Fighting), QString::number(g.Distance), QString::number(g.Tension),
+                            QString::number(g.Baits)};
+        };
+        if (fighting) {
+            hook(h, 1, 30, 5, 4);
+            press();
+        } else {
+            h.host.at(1.0, [&] { f.ui.actionButton->press(1); });
+            h.host.at(9.6, press);
+            h.host.runUntil(10.0);
+            QVERIFY(h.host.now() >= 9.6);
+        }
     }
-    QCOMPARE(after, before);
-    QCOMPARE(focused, static_cast<QWidget *>(f.ui.keyboardSink));
+    QCOMPARE(seen[1], seen[0]);
 }
 
 QTEST_MAIN(FightTest)

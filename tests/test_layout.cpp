@@ -260,13 +260,17 @@ void LayoutTest::theTitleWindowIsLaidOutAndPlacedAboveTheMiddle()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(title.x(), (screen.width() - 357) / 2);
     QCOMPARE(title.y(), (screen.height() - 272) / 2 - 13);
-    // The off-screen button first, then the two modes.
+    // The off-screen button holds the focus; Tab goes on to the two modes, and never back to it.
     QCOMPARE(title.focusWidget(), title.ui.keyboardSink);
     QList<QWidget *> order;
-    for (QWidget *w = title.ui.keyboardSink; order.size() < 3; w = w->nextInFocusChain())
+    for (QWidget *w = title.ui.keyboardSink->nextInFocusChain(); order.size() < 3; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             order << w;
-    QCOMPARE(order, (QList<QWidget *>{title.ui.keyboardSink, title.ui.modeButtons[0], title.ui.modeButtons[1]}));
+    QCOMPARE(order, (QList<QWidget *>{title.ui.modeButtons[0], title.ui.modeButtons[1], title.ui.modeButtons[0]}));
+    // Escape is the close box.
+    QSignalSpy closed(&title, &TitleWindow::closed);
+    QTest::keyClick(title.ui.keyboardSink, Qt::Key_Escape);
+    QCOMPARE(closed.count(), 1);
     // Pressing a mode uncovers the label behind the buttons.
     QVERIFY(!title.ui.gettingReady->isHidden());
     const QObjectList kids = title.children();
@@ -346,8 +350,9 @@ void LayoutTest::everyControlIsNamedAndItsCaptionFits_data()
         // The comment line's hints and words on a result, the float's and hint button's captions,
         // the ranking window's button and its word on the new row.
         for (const QString &t :
-             {Hint::atStart(), Hint::watch(), Hint::fight(), Hint::wantedBait(Bait::Soft),
-              ResultText::comment(ResultText::lineBreak()), ResultText::comment(ResultText::hooked(60))})
+             {Hint::atStart(), Hint::watch(), Hint::fight(), Hint::atStart(true), Hint::watch(true), Hint::fight(true),
+              Hint::wantedBait(Bait::Soft), ResultText::comment(ResultText::lineBreak()),
+              ResultText::comment(ResultText::hooked(60))})
             QTest::addRow("%s comment %s", language, qPrintable(t)) << english << "MainWindow Label3" << t;
         for (const int w : {FloatWidth::Thin, FloatWidth::Thick})
             QTest::addRow("%s float %d", language, w) << english << "MainWindow Label8" << FloatWidth::caption(w);

@@ -4,11 +4,13 @@
 #include "support/harness.h"
 #include "support/player.h"
 #include "windows/catchreport.h"
+#include "windows/pausecover.h"
 #include "windows/titlewindow.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QStyleHints>
 #include <QtTest>
 
 using namespace nuyo;
@@ -57,6 +59,12 @@ private Q_SLOTS:
     void aBaitButtonMarksItselfAndSetsTheBait_data();
     void aBaitButtonMarksItselfAndSetsTheBait();
     void theFloatBoxTogglesTheThickness();
+    void aKeyPressesTheControlItsClickPresses_data();
+    void aKeyPressesTheControlItsClickPresses();
+    void thePauseKeyHoldsTheWatchUntilAClickGoesOn();
+    void theSoundSwitchIsKeptForTheNextStart();
+    void aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton_data();
+    void aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton();
     void theHelpPictureOffersTheIntroductionText_data();
     void theHelpPictureOffersTheIntroductionText();
     void theHelpPictureDoesNothingAfterTheGameHasEnded();
@@ -443,6 +451,147 @@ void MainWindowTest::closingDuringAFightStopsEverythingAndSaysGoodbye()
     QCOMPARE(h.sound->resources(QStringLiteral("free")),
              soundDevice ? (std::vector<int>{101, 102, 103, 104, 105}) : std::vector<int>{});
     QCOMPARE(h.sound->count(QStringLiteral("terminate")), soundDevice ? 1 : 0);
+}
+
+void MainWindowTest::aKeyPressesTheControlItsClickPresses_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("after"); // what changed
+    QTest::newRow("1: 硬め") << 0 << QKeySequence(QStringLiteral("1")) << "bait=1";
+    QTest::newRow("3: 柔らかめ") << 0 << QKeySequence(QStringLiteral("3")) << "bait=3";
+    QTest::newRow("H: a tip") << 0 << QKeySequence(QStringLiteral("H")) << "tip=1 boxes=1";
+    QTest::newRow("Shift+H: its number") << 0 << QKeySequence(QStringLiteral("Shift+H")) << "tip=1";
+    QTest::newRow("F: the float") << 0 << QKeySequence(QStringLiteral("F")) << "width=4";
+    QTest::newRow("F: the real game's float") << 1 << QKeySequence(QStringLiteral("F")) << "width=5";
+    QTest::newRow("M: no sound") << 0 << QKeySequence(QStringLiteral("M")) << "muted=1";
+    QTest::newRow("Pause") << 0 << QKeySequence(QStringLiteral("Pause")) << "paused=1";
+    QTest::newRow("Escape") << 0 << QKeySequence(QStringLiteral("Esc")) << "paused=1";
+    QTest::newRow("nothing while paused") << 0 << QKeySequence(QStringLiteral("P, 1, H, P")) << "";
+    QTest::newRow("R in practice: no button") << 0 << QKeySequence(QStringLiteral("R")) << "";
+    QTest::newRow("R in the real game") << 1 << QKeySequence(QStringLiteral("R")) << "windows=1";
+    QTest::newRow("Ctrl+N before the end") << 0 << QKeySequence(QStringLiteral("Ctrl+N")) << "";
+    QTest::newRow("Ctrl+M is the desktop's") << 0 << QKeySequence(QStringLiteral("Ctrl+M")) << "";
+}
+
+// Each key of the main window reaches the game as its control's click does, and only where the
+// click could: a hidden button takes no key, and while paused nothing but the pause key counts.
+void MainWindowTest::aKeyPressesTheControlItsClickPresses()
+{
+    QFETCH(int, mode);
+    QFETCH(QKeySequence, keys);
+    Harness h(2);
+    h.start(mode);
+    MainWindow &f = h.window();
+    const int width = h.g().FloatWidth;
+    int windows = 0;
+    h.host.onDialog = [&](QWidget *w) {
+        ++windows;
+        w->hide();
+    };
+    for (int i = 0; i < keys.count(); ++i)
+        QTest::keyClick(f.focusWidget(), keys[i].key(), keys[i].keyboardModifiers());
+    QStringList changed;
+    for (const auto &[name, now, before] : {std::tuple{"bait", h.g().BaitSetting, 2},
+                                            {"width", h.g().FloatWidth, width},
+                                            {"tip", h.game().tipNumber(), 0},
+                                            {"boxes", int(h.host.messages.size()), 0},
+                                            {"paused", int(h.game().paused()), 0},
+                                            {"muted", int(h.g().Muted), 0},
+                                            {"windows", windows, 0}})
+        if (now != before)
+            changed << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(now);
+    QTEST(changed.join(QLatin1Char(' ')), "after");
+    QCOMPARE(h.sound->resources(QStringLiteral("stop")), h.g().Muted ? std::vector<int>{101} : std::vector<int>{});
+    // Tab goes round the visible buttons, never to a hidden one or the off-screen one.
+    QList<QWidget *> tabbed;
+    for (int i = 0; i < 6 && !h.game().paused(); ++i) {
+        QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+        tabbed << f.focusWidget();
+    }
+    if (mode == 0 && !h.game().paused())
+        QCOMPARE(tabbed, (QList<QWidget *>{f.ui.actionButton, f.ui.baitButtons[0], f.ui.baitButtons[1],
+                                           f.ui.baitButtons[2], f.ui.hintButton, f.ui.actionButton}));
+}
+
+// Paused for 75 s of a watch, longer than the bait lasts, the game loses no bait and plays no
+// sound; the pond says it is paused. A click on it goes on, and the bait lasts the rest of its minute.
+void MainWindowTest::thePauseKeyHoldsTheWatchUntilAClickGoesOn()
+{
+    Harness h(8);
+    h.start(0);
+    MainWindow &f = h.window();
+    auto *cover = f.findChild<PauseCover *>();
+    h.host.at(1.0, [&] { f.ui.actionButton->press(1); });
+    h.host.runUntil(10.0);
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Strike));
+    const size_t plays = h.sound->calls.size();
+    QTest::keyClick(f.focusWidget(), Qt::Key_P);
+    QVERIFY(cover->isVisible());
+    QCOMPARE(cover->accessibleName(), QStringLiteral("－ 一時停止中 － Ｐキー か クリックで 再開"));
+    h.host.runUntil(h.host.now() + 75);
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::Strike));
+    QCOMPARE(h.g().Baits, 10);
+    QCOMPARE(h.sound->calls.size(), plays);
+    QTest::mouseClick(cover, Qt::LeftButton, {}, f.ui.pond->geometry().center());
+    QVERIFY(!cover->isVisible() && !h.game().paused());
+    const double resumed = h.host.now();
+    h.host.runUntil(resumed + 120, [&] { return h.g().Baits < 10; });
+    QCOMPARE(f.ui.actionButton->text(), Action::caption(Action::BaitLost));
+    QVERIFY(h.host.now() - resumed > 40);
+}
+
+// A player who switched the sound off finds it off at the next start, and on again after
+// switching it back; a player who never switched it hears the pond.
+void MainWindowTest::theSoundSwitchIsKeptForTheNextStart()
+{
+    QTemporaryDir shared;
+    for (int start = 0; start < 3; ++start) {
+        Harness h(2);
+        h.app->settingsFile = shared.filePath(QStringLiteral("nuyo.conf"));
+        h.start(0);
+        QCOMPARE(h.sound->count(QStringLiteral("loop")), start == 1 ? 0 : 1);
+        if (start < 2)
+            QTest::keyClick(h.window().focusWidget(), Qt::Key_M);
+    }
+}
+
+void MainWindowTest::aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton_data()
+{
+    QTest::addColumn<bool>("begunElsewhere");
+    QTest::addColumn<int>("gapMs");
+    QTest::addColumn<int>("second"); // the event the second press comes as
+    QTest::addColumn<bool>("pressed");
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const int press = QEvent::MouseButtonPress, doubleClick = QEvent::MouseButtonDblClick;
+    QTest::newRow("its second half, a double-click (xcb)") << true << 8 << doubleClick << false;
+    QTest::newRow("its second half, a press") << true << 8 << press << false;
+    QTest::newRow("a press after the double-click interval") << true << interval + 1 << press << true;
+    QTest::newRow("begun on the main window itself") << false << 8 << doubleClick << true;
+}
+
+// The second press of a double-click whose first closed another window (the ranking's "ＯＫ")
+// lands on the main window's action button, and is not taken; a deliberate press is.
+void MainWindowTest::aDoubleClickBegunOnAnotherWindowDoesNotPressTheActionButton()
+{
+    QFETCH(bool, begunElsewhere);
+    QFETCH(int, gapMs);
+    QFETCH(int, second);
+    QFETCH(bool, pressed);
+    Harness h(2);
+    h.start(0);
+    MainWindow &f = h.window();
+    QWidget elsewhere;
+    elsewhere.show();
+    const QPoint at = f.ui.actionButton->mapToGlobal(QPoint(10, 10));
+    const auto pressOn = [&](QWidget *w, quint64 t, QEvent::Type type) {
+        QMouseEvent e(type, w->mapFromGlobal(at), at, Qt::LeftButton, Qt::LeftButton, {});
+        e.setTimestamp(t);
+        QApplication::sendEvent(w, &e);
+    };
+    pressOn(begunElsewhere ? &elsewhere : static_cast<QWidget *>(f.ui.pond), 100000, QEvent::MouseButtonPress);
+    pressOn(f.ui.actionButton, 100000 + gapMs, QEvent::Type(second));
+    QCOMPARE(!f.ui.actionButton->isEnabled(), pressed); // a press casts: the button waits for the throw
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -478,8 +478,8 @@ void RankingWindowTest::closeRequestActsOnlyAsOk()
         f.close(); // refused while the name is awaited
         stillOpen = f.isVisible() && g.RankOn == RankOn::ResultPending;
         f.ui.nameEntry->typeChar(QLatin1Char('x'));
-        f.ui.okButton->press();
-        f.close(); // now it is "ＯＫ"
+        QTest::keyClick(f.ui.nameEntry, Qt::Key_Escape); // leaves the entry as "登録" does, keeping the name typed
+        f.close();                                       // now it is "ＯＫ"
     });
     QVERIFY(stillOpen);
     QCOMPARE(g.RankOn, int(RankOn::NothingPending));
@@ -487,11 +487,15 @@ void RankingWindowTest::closeRequestActsOnlyAsOk()
     QCOMPARE(g.RankPoints[1], 0); // inserted once
     QCOMPARE(g.RankRecords[0], Result + QStringLiteral("X"));
 
-    // Shown again from the ranking button, nothing is pending and nothing moves.
+    // Shown again from the ranking button, nothing is pending and nothing moves; Escape is "ＯＫ".
+    bool closedByEscape = false;
     runWindow(h, [&](RankingWindow &f) {
         QCOMPARE(f.ui.okButton->text(), QStringLiteral("ＯＫ"));
         QVERIFY(f.ui.rankingToggle->isVisible());
+        QTest::keyClick(&f, Qt::Key_Escape);
+        closedByEscape = !f.isVisible();
     });
+    QVERIFY(closedByEscape);
     QCOMPARE(g.RankPoints[0], 7);
     QCOMPARE(g.RankPoints[1], 0);
 }

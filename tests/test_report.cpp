@@ -456,6 +456,11 @@ void ReportTest::onlyOkClosesTheReport()
     QVERIFY(visibleAfterClose);
     QCOMPARE(rig.host.now(), 1.0);
     QCOMPARE(rig.state().BaitsUsed, 1);
+    // Escape is OK.
+    rig.host.after(0.3, [&] { QTest::keyClick(rig.f3->ui.okButton, Qt::Key_Escape); });
+    rig.show();
+    QCOMPARE(rig.state().BaitsUsed, 2);
+    QCOMPARE(rig.host.now(), 1.3);
 }
 
 QTEST_MAIN(ReportTest)

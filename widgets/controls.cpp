@@ -202,10 +202,11 @@ void ColourButton::mouseReleaseEvent(QMouseEvent *e)
 
 void ColourButton::keyPressEvent(QKeyEvent *e)
 {
-    // A key clicks a button as a push button's would; a press that only a mouse button makes
-    // (the action button's) is never made by a key.
-    if ((e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
-        Q_EMIT clicked();
+    // Space or Return presses a focused button as the left mouse button does, once however long
+    // it is held.
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (!e->isAutoRepeat())
+            press(1);
         return;
     }
     QWidget::keyPressEvent(e);

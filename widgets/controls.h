@@ -47,7 +47,7 @@ public:
     bool textFits() const;
 
 Q_SIGNALS:
-    void mouseDown(int button); // any mouse button went down on the enabled button
+    void mouseDown(int button); // any mouse button went down on the enabled button, or Space or Return
     void clicked();             // the left button was released over it, or Space or Return was pressed
 
 protected:

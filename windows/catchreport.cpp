@@ -4,6 +4,7 @@
 #include "layouts/fonts.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QWindow>
 
 namespace nuyo {
@@ -115,6 +116,15 @@ void CatchReport::closeEvent(QCloseEvent *e)
 {
     // Only the OK button closes the report.
     e->ignore();
+}
+
+void CatchReport::keyPressEvent(QKeyEvent *e)
+{
+    // Escape presses OK, and is refused while OK is (the 60 cm fish's pause).
+    if (e->key() == Qt::Key_Escape && !e->isAutoRepeat())
+        ui.okButton->press(1);
+    else
+        QWidget::keyPressEvent(e);
 }
 
 } // namespace nuyo

@@ -37,6 +37,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override; // Escape is OK
 
 private:
     void showResult(); // the picture and text of the result

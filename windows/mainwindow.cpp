@@ -15,13 +15,8 @@ MainWindow::MainWindow(const DisplayFonts &fonts) : QWidget(nullptr), m_fonts(fo
     ui.endBanner->setOutline(Colour::BannerOutline);
     ui.realGameTitle->keepClearOf(ui.realGameEmblem); // the emblem stands in the title line's gap
 
-    // The log never takes the keyboard focus: the off-screen button does. The two buttons
-    // worked by a mouse button alone never take it either, so a key cannot press them and no
-    // focus mark moves to a neighbour when the action button is disabled for a cast.
-    ui.actionButton->setFocusPolicy(Qt::NoFocus);
-    ui.hintButton->setFocusPolicy(Qt::NoFocus);
-    ui.keyboardSink->setFocus();
     connectControls();
+    connectKeys();
 }
 
 void MainWindow::connectControls()

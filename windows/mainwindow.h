@@ -12,6 +12,8 @@
 
 namespace nuyo {
 
+class PauseCover;
+
 class MainWindow : public QWidget, public Scene
 {
     Q_OBJECT
@@ -29,6 +31,7 @@ public:
     void setInputEnabled(bool on) override;
     quintptr windowHandle() override;
     void focusSink() override;
+    void showPaused(bool paused) override;
     void showAction(Action::State state) override;
     void enableAction(bool on) override;
     void enableFurniture(bool on) override;
@@ -80,19 +83,24 @@ public:
 Q_SIGNALS:
     void pressed(Control control, int arg); // the player pressed a control
     void minimisedChanged(bool minimised);  // the game's clock stops while the window is minimised
+    void keysInUse(bool keys);              // the player plays by keys (or with the mouse again)
 
 protected:
     void closeEvent(QCloseEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void connectControls();  // the controls' events to the signal `pressed`
+    void connectKeys();      // the keyboard: the focus order, the keys' descriptions, the pause
     void drawAnglerAtRest(); // the angler at rest in the scene
     void setFonts();         // display-scaled font sizes of the controls
 
     const DisplayFonts m_fonts;
     bool m_closing = false;
     bool m_minimised = false;
+    Action::State m_shownAction = Action::Cast; // what the action button shows: the arrows work the fight's line
+    PauseCover *m_pauseCover = nullptr;
 };
 
 } // namespace nuyo

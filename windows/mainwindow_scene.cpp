@@ -29,12 +29,18 @@ void MainWindow::focusSink()
 
 void MainWindow::showAction(Action::State state)
 {
+    m_shownAction = state;
     ui.actionButton->setBackColor(Action::colour(state));
     ui.actionButton->setText(Action::caption(state));
 }
 
 void MainWindow::enableAction(bool on)
 {
+    // A focus mark on the disabled button does not move on to a neighbour, where the next Space
+    // would press something else: the off-screen button takes it, and Space there presses the
+    // action button again.
+    if (!on && ui.actionButton->hasFocus())
+        ui.keyboardSink->setFocus();
     ui.actionButton->setEnabled(on);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 namespace nuyo {
@@ -252,6 +253,16 @@ void RankingWindow::closeEvent(QCloseEvent *e)
     e->ignore();
     if (m_button == Button::Ok)
         pressOk();
+}
+
+void RankingWindow::keyPressEvent(QKeyEvent *e)
+{
+    // Escape closes the window as "ＯＫ" does; in the name entry it leaves the entry as "登録"
+    // does, so the result is kept under the name typed so far (or "- - -").
+    if (e->key() == Qt::Key_Escape && !e->isAutoRepeat())
+        ui.okButton->press(1);
+    else
+        QWidget::keyPressEvent(e);
 }
 
 } // namespace nuyo

@@ -52,6 +52,7 @@ protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override; // Escape presses "ＯＫ" or "登録"
 
 private:
     // What the OK button does now: it reads "登録" while a name is awaited (and, disabled, while its

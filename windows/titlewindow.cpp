@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 
 namespace nuyo {
 
@@ -13,8 +14,9 @@ TitleWindow::TitleWindow(const DisplayFonts &fonts)
 {
     ui = buildTitleWindow(this);
     setWindowTitle(QCoreApplication::translate("Title", "ぬ よ"));
-    // The off-screen button comes first in the focus order (it holds the focus at start, so no
-    // mode button shows a focus mark), then the two modes.
+    // The off-screen button holds the focus at start, so no mode button shows a focus mark; Tab
+    // goes on to the two modes and never back to it.
+    ui.keyboardSink->setFocusPolicy(Qt::NoFocus);
     ui.keyboardSink->setFocus();
     for (int i = 0; i < 2; ++i)
         connect(ui.modeButtons[i], &ColourButton::clicked, this, [this, i] { chooseMode(i); });
@@ -42,6 +44,14 @@ void TitleWindow::chooseMode(int index)
     ui.modeButtons[1]->setVisible(false);
     repaint();
     Q_EMIT modeChosen(index);
+}
+
+void TitleWindow::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape && !e->isAutoRepeat())
+        close();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void TitleWindow::closeEvent(QCloseEvent *e)

@@ -26,6 +26,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override; // Escape is the close box
 
 private:
     void setFonts(); // display-scaled fonts of the buttons and the label

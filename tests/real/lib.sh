@@ -183,7 +183,10 @@ prepare_game_dir()
     mkdir -p "$GAME_DIR" "$WORK_DIR/xdg"
     chmod 0700 "$WORK_DIR/xdg"
     cp "$NUYO_BUILD_DIR/nuyo" "$GAME_DIR/"
-    if [ -f "$NUYO_BUILD_DIR/はじめに.txt" ]; then cp "$NUYO_BUILD_DIR/はじめに.txt" "$GAME_DIR/"; fi
+    local text
+    for text in はじめに.txt introduction.txt; do
+        if [ -f "$NUYO_BUILD_DIR/$text" ]; then cp "$NUYO_BUILD_DIR/$text" "$GAME_DIR/"; fi
+    done
 }
 
 # start_game: starts a copy of the game in the background; its PID is left in GAME_PID.
@@ -317,17 +320,18 @@ pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
 action_colour() { pixel "$1" "$ACTION_PROBE_X" "$ACTION_PROBE_Y"; }
 action_is() { [ "$(action_colour "$1")" = "$2" ]; }
 
-# The action button's caption is black while it takes presses and grey while it is disabled
-# (during the cast, the landing and a kingfisher's pass): true when the darkest pixel of the
-# caption area is black.
-action_enabled()
+# A button's caption is black while it takes presses and grey while it is disabled: true when the
+# darkest pixel of the caption area (caption_black WID X Y W H, client pixels) is black.
+caption_black()
 {
     local darkest
-    geometry "$1" || return 1
-    darkest=$(import -silent -window root -crop "80x50+$((WIN_X + 360))+$((WIN_Y + 240))" png:- 2>/dev/null |
+    darkest=$(import -silent -window "$1" -crop "${4}x${5}+$2+$3" png:- 2>/dev/null |
         convert png:- -colorspace Gray -format '%[fx:round(minima.intensity*255)]' info:)
-    [ "$darkest" -lt 40 ]
+    [ -n "$darkest" ] && [ "$darkest" -lt 40 ]
 }
+
+# The action button is disabled during the cast, the landing and a kingfisher's pass.
+action_enabled() { caption_black "$1" 360 240 80 50; }
 
 action_ready() { action_is "$1" "$2" && action_enabled "$1"; }
 

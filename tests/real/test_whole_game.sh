@@ -79,8 +79,17 @@ wait_until 10 "the ranking window opens" rank_win || fail "no ranking window aft
 key_to "$(rank_win)" a && xdotool key b c Return
 wait_until 5 "the name is saved" grep -q ' ABC"' "$GAME_DIR/Point.dat" || fail "Point.dat: $(od -c "$GAME_DIR/Point.dat")"
 [ "$(grep -c OLD "$GAME_DIR/Point.dat")" = 4 ] || fail "Point.dat does not keep four old rows"
-xdotool key Return
-wait_until 5 "it closes" eval '! rank_win' || fail "Return left the ranking window open"
+
+check "a double-click on ＯＫ closes the ranking, and its second half, over the action button, ends nothing"
+xdotool mousemove --window "$(rank_win)" 375 290 # ＯＫ's upper right part
+eval "$(xdotool getmouselocation --shell)"
+read -r mx my < <(xwininfo -id "$MAIN_WIN" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {print x, $4}')
+((X - mx >= 344 && X - mx < 457 && Y - my >= 168 && Y - my < 329)) || fail "ＯＫ's corner is not over the action button"
+xdotool click --repeat 2 --delay 8 1
+wait_until 5 "it closes" eval '! rank_win' || fail "the double-click left the ranking window open"
+stay_alive "$GAME_PID" 2
+[ -z "$(find_window " * ぬ よ  *　－ 終了。" "$GAME_PID")" ] || fail "the second click pressed 終了"
+wait_until 3 "新規ゲーム is usable" caption_black "$MAIN_WIN" 360 336 80 24 || fail "新規ゲーム is not usable"
 
 check "after the last cast the button offers the end"
 wait_action "$MAIN_WIN" "$COLOUR_END" 10 || fail "the button shows $(action_colour "$MAIN_WIN") after the last report"

@@ -20,6 +20,7 @@ Harness::Harness(quint32 seed, bool soundDevice)
     app = std::make_unique<App>(host, std::move(rec));
     app->exeDir = dir.path();
     app->userDataDir = dir.path();
+    app->settingsFile = dir.filePath(QStringLiteral("nuyo.conf")); // never the player's own
     app->displayDepth = [] { return 24; };
     app->twipsPerPixel = [] { return 15.0; };
     installFontSubstitutions();

@@ -19,6 +19,7 @@ public:
     QString comment;
     QString log;
     bool shown = false;
+    bool paused = false;
     int drawings = 0; // calls that draw into the scene, the float or the stamps
 
     void loadWindow(GameMode::Value, Action::State, int) override {}
@@ -30,6 +31,7 @@ public:
     void setInputEnabled(bool on) override { inputEnabled = on; }
     quintptr windowHandle() override { return 1; }
     void focusSink() override {}
+    void showPaused(bool on) override { paused = on; }
     void showAction(Action::State) override {}
     void enableAction(bool on) override { actionEnabled = on; }
     void enableFurniture(bool) override {}

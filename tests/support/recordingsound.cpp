@@ -39,6 +39,12 @@ long RecordingSound::dsPlayLooping(long buffer)
     return 0;
 }
 
+long RecordingSound::dsStop(long buffer)
+{
+    calls.push_back({QStringLiteral("stop"), buffer, resourceOf(buffer), m_clock.now()});
+    return 0;
+}
+
 long RecordingSound::dsFree(long buffer)
 {
     calls.push_back({QStringLiteral("free"), buffer, resourceOf(buffer), m_clock.now()});

@@ -13,7 +13,7 @@ class RecordingSound : public SoundLibrary
 {
 public:
     struct Call {
-        QString op;   // "init", "create", "play", "loop", "free", "terminate"
+        QString op;   // "init", "create", "play", "loop", "stop", "free", "terminate"
         long handle;  // the device or buffer handle the call names (or returns)
         int resource; // 101..105 for buffer calls, 0 otherwise
         double at;    // host time of the call
@@ -27,6 +27,7 @@ public:
     long dsCreateResDSB(long device, const QByteArray &wave, int number) override;
     long dsPlay(long buffer) override;
     long dsPlayLooping(long buffer) override;
+    long dsStop(long buffer) override;
     long dsFree(long buffer) override;
     long dsTerminate(long device) override;
 

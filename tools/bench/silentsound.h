@@ -12,6 +12,7 @@ public:
     long dsCreateResDSB(long, const QByteArray &, int) override { return ++m_lastBuffer; }
     long dsPlay(long) override { return 0; }
     long dsPlayLooping(long) override { return 0; }
+    long dsStop(long) override { return 0; }
     long dsFree(long) override { return 0; }
     long dsTerminate(long) override { return 0; }
 
