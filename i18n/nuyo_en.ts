@@ -367,10 +367,6 @@ Your result: %1 points</translation>
         <translation>Getting ready...</translation>
     </message>
     <message>
-        <source>タイトル</source>
-        <translation>Title</translation>
-    </message>
-    <message>
         <source>スレアタリ</source>
         <translation>False bite</translation>
     </message>
@@ -485,6 +481,10 @@ Your result: %1 points</translation>
     <message>
         <source>釣果の報告</source>
         <translation>Catch report</translation>
+    </message>
+    <message>
+        <source>タイトルの絵</source>
+        <translation>Title picture</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A practice game on an English desktop, read as a screen reader reads it (AT-SPI on a private
 # session bus): the action button says "Cast", "Strike!", "Reel in" and at last "End", every catch
-# report and the closing grade are English, and the windows' titles carry no Japanese. The caption
-# waiting under the title's mode buttons is not read as showing.
+# report and the closing grade are English, and the windows' titles carry no Japanese. The title
+# window is read by the game's name; the caption waiting under its mode buttons is not read as showing.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 PYTHON=/usr/bin/python3 # Debian's, which has python3-dbus
@@ -53,6 +53,7 @@ start_game
 title_window() { TITLE_WIN=$(window_of_size "$GAME_PID" 357 272); }
 wait_until 15 "the title window" title_window || fail "the title window did not appear"
 title_check "title window" "$TITLE_WIN"
+[[ $(said_at "$TITLE_WIN" 178 40) == "dialog	Nuyo	"* ]] || fail "the title window is not read by the game's name"
 says "$TITLE_WIN" 124 232 "push button	Practice	enabled" || fail "the practice button reads: $(said "$TITLE_WIN" 124 232)"
 under=$(said "$TITLE_WIN" 124 232)
 [[ $under != *"Getting ready"* ]] || fail "the caption under the mode buttons is read as showing: $under"
