@@ -544,6 +544,17 @@ Your result: %1 points</translation>
 <byte value="xd"/>
 (This game&apos;s result is not kept in the ranking)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n ポイント、60cm %1 尾、尺半上 %2 尾、計 %3 尾、%4 Kg</source>
+        <translation>
+            <numerusform>%n point, %1 of 60 cm, %2 of 50 cm or more, %3 fish, %4 kg</numerusform>
+            <numerusform>%n points, %1 of 60 cm, %2 of 50 cm or more, %3 fish, %4 kg</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>RankingReason</name>

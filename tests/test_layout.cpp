@@ -357,6 +357,8 @@ void LayoutTest::everyControlIsNamedAndItsCaptionFits_data()
             QTest::addRow("%s RankingWindow %s", language, qPrintable(t)) << english << "RankingWindow Command1" << t;
         for (const QString &t : {RankingWindow::registeredText(), RankingWindow::notSavedText()})
             QTest::addRow("%s RankingWindow %s", language, qPrintable(t)) << english << "RankingWindow Label1(8)" << t;
+        QTest::addRow("%s ranking line", language)
+            << english << "RankingWindow lblP(0)" << QStringLiteral("    1：  0：   2： 11：4.78： KEN");
     }
 }
 
@@ -378,6 +380,9 @@ void LayoutTest::everyControlIsNamedAndItsCaptionFits()
     QVERIFY2(!name.isEmpty() && !(english && name.contains(japanese)), qPrintable(name));
     if (control == QLatin1String("TitleWindow")) // the title window is read as the game's name
         QVERIFY2(name.contains(english ? QStringLiteral("Nuyo") : QStringLiteral("ぬ よ")), qPrintable(name));
+    if (english && text.endsWith(QLatin1String("KEN"))) // a ranking line is read with its columns' meaning
+        QCOMPARE(a->text(QAccessible::Description),
+                 QStringLiteral("1 point, 0 of 60 cm, 2 of 50 cm or more, 11 fish, 4.78 kg, KEN"));
     if (w->accessibleName().isEmpty() && !w->isWindow()) // a caption names its control
         QCOMPARE(name, text.simplified());
 }

@@ -97,6 +97,9 @@ public:
     void keepClearOf(QWidget *cover);
     // True when the text shows whole in the label's font: no stroke of it cut off.
     bool textFits() const;
+    // What a screen reader is told of the text besides the text itself, made from the text as it
+    // is when it is read (a ranking line's columns by name); none when not set.
+    std::function<QString(const QString &)> describe;
     // Where the label shows anything: all of it, or only the box of its text when it is
     // transparent and unframed.
     QRect drawnArea() const;
