@@ -196,7 +196,7 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>ウキ：太</source>
-        <translation>Thick</translation>
+        <translation>Float: thick</translation>
     </message>
     <message>
         <source>エサ合わせ</source>
@@ -204,11 +204,11 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>エサの数</source>
-        <translation>Baits left</translation>
+        <translation>Baits</translation>
     </message>
     <message>
         <source>尾</source>
-        <translation>pc</translation>
+        <translation>fish</translation>
     </message>
     <message>
         <source>コメント</source>
@@ -491,11 +491,11 @@ Your result: %1 points</translation>
     <name>MainWindow</name>
     <message>
         <source>ウキ：細</source>
-        <translation>Thin</translation>
+        <translation>Float: thin</translation>
     </message>
     <message>
         <source>ウキ：太</source>
-        <translation>Thick</translation>
+        <translation>Float: thick</translation>
     </message>
     <message>
         <source>「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック</source>

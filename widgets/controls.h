@@ -119,6 +119,8 @@ private:
     // The caption's pieces, each with the rectangle it is drawn in: the whole text, or the words
     // before the first run of spaces and those after it, right of the cover.
     QVector<QPair<QRect, QString>> captionPieces() const;
+    int textFlags() const;  // how the text lies in its area: wrapped at words, or one right-aligned line
+    int pieceFlags() const; // how each piece is drawn in its rectangle (a right-aligned one from its left)
 
     QPointer<QWidget> m_cover;
     QRect textArea() const; // where the text is drawn, inside the frame
