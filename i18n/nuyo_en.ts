@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>『 左クリック 』で引き寄せ、糸が「赤く」なったら『 右クリック 』</source>
-        <translation>Left click to pull in; when the line turns red, right click</translation>
+        <translation>Left-click to reel in; right-click when the line turns red</translation>
     </message>
     <message>
         <source> * ぬ よ  *&#x3000;－ 終了。</source>
@@ -63,7 +63,7 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>エサ合わせは『 %1 』 （ スレアタリが出たらエサ合わせを変る ）</source>
-        <translation>Bait type: &quot;%1&quot; (change it after a false bite)</translation>
+        <translation>Use &quot;%1&quot; bait (after a false bite, change the bait type)</translation>
     </message>
     <message>
         <source>終了します！  &#x3000;&#x3000;</source>
@@ -122,11 +122,11 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>＜ 名人！＞&#x3000;次は「太公望！」！</source>
-        <translation>&lt; Master! &gt; Next: &quot;Grand master!&quot;</translation>
+        <translation>&lt; Master! &gt; Next stop: Grand master!</translation>
     </message>
     <message>
         <source>＜ 上級 ＞&#x3000;アンタはうまい！</source>
-        <translation>&lt; Advanced &gt; You are good!</translation>
+        <translation>&lt; Advanced &gt; You&apos;re good at this!</translation>
     </message>
     <message>
         <source>＜ 上級 ＞&#x3000;よく やったね！</source>
@@ -134,7 +134,7 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;次は 上級！</source>
-        <translation>&lt; Intermediate &gt; Advanced next!</translation>
+        <translation>&lt; Intermediate &gt; Next stop: Advanced!</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;まあまあ やね！</source>
@@ -146,11 +146,11 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>＜ 中級 ＞&#x3000;辛抱が足らん！</source>
-        <translation>&lt; Intermediate &gt; More patience!</translation>
+        <translation>&lt; Intermediate &gt; Be more patient!</translation>
     </message>
     <message>
         <source>＜ 初級 ＞&#x3000;ヘタクソ！</source>
-        <translation>&lt; Beginner &gt; Clumsy!</translation>
+        <translation>&lt; Beginner &gt; Butterfingers!</translation>
     </message>
     <message>
         <source>・・・・！</source>
@@ -204,7 +204,7 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>ウキ：太</source>
-        <translation>Thick</translation>
+        <translation>Float: thick</translation>
     </message>
     <message>
         <source>エサ合わせ</source>
@@ -212,11 +212,11 @@ Your result: %1 points</translation>
     </message>
     <message>
         <source>エサの数</source>
-        <translation>Baits left</translation>
+        <translation>Baits</translation>
     </message>
     <message>
         <source>尾</source>
-        <translation>pc</translation>
+        <translation>fish</translation>
     </message>
     <message>
         <source>コメント</source>
@@ -375,10 +375,6 @@ Your result: %1 points</translation>
         <translation>Getting ready...</translation>
     </message>
     <message>
-        <source>タイトル</source>
-        <translation>Title</translation>
-    </message>
-    <message>
         <source>スレアタリ</source>
         <translation>False bite</translation>
     </message>
@@ -494,16 +490,20 @@ Your result: %1 points</translation>
         <source>釣果の報告</source>
         <translation>Catch report</translation>
     </message>
+    <message>
+        <source>タイトルの絵</source>
+        <translation>Title picture</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>ウキ：細</source>
-        <translation>Thin</translation>
+        <translation>Float: thin</translation>
     </message>
     <message>
         <source>ウキ：太</source>
-        <translation>Thick</translation>
+        <translation>Float: thick</translation>
     </message>
     <message>
         <source>「エサ合わせ」は『 ふつう 』で、「振り込み」ボタンをクリック</source>
@@ -601,6 +601,17 @@ Press P or click to go on</translation>
   (%3)<byte value="xd"/>
 <byte value="xd"/>
 (This game&apos;s result is not kept in the ranking)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ポイント、60cm %1 尾、尺半上 %2 尾、計 %3 尾、%4 Kg</source>
+        <translation>
+            <numerusform>%n point, %1 of 60 cm, %2 of 50 cm or more, %3 fish, %4 kg</numerusform>
+            <numerusform>%n points, %1 of 60 cm, %2 of 50 cm or more, %3 fish, %4 kg</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -765,10 +776,10 @@ Press P or click to go on</translation>
         <translation> * Firm bait: a lift bite<byte value="xd"/>
         (the float rises)<byte value="xd"/>
 <byte value="xd"/>
- * Soft bait: a shoulder bite<byte value="xd"/>
+ * Soft bait: a sideways bite<byte value="xd"/>
         (the float sinks at a slant)<byte value="xd"/>
 <byte value="xd"/>
- * 60 cm: a plunge<byte value="xd"/>
+ * 60 cm fish: a plunge<byte value="xd"/>
         (the float goes right under)</translation>
     </message>
     <message>
@@ -800,12 +811,12 @@ Press P or click to go on</translation>
    &#x3000;   右クリック --- 数字送り<byte value="xd"/>
 <byte value="xd"/>
  * 臨時終了はタイトルバー「×」クリック&#x3000;&#x3000;</source>
-        <translation> * Click inside the black box of the baits left<byte value="xd"/>
-        --- the float turns thick or thin<byte value="xd"/>
+        <translation> * Click the black box under &quot;Float:&quot;<byte value="xd"/>
+        --- switches the float between thick and thin<byte value="xd"/>
 <byte value="xd"/>
  * &quot;Tip&quot;:<byte value="xd"/>
-        left click --- shows the tip<byte value="xd"/>
-        right click --- the next tip<byte value="xd"/>
+        left-click --- shows the tip<byte value="xd"/>
+        right-click --- moves to the next tip<byte value="xd"/>
 <byte value="xd"/>
  * To stop early, click the title bar&apos;s &quot;x&quot;</translation>
     </message>
@@ -865,7 +876,7 @@ Press P or click to go on</translation>
     </message>
     <message>
         <source>＜&#x3000;登録完了！ ＞</source>
-        <translation>&lt; Entered! &gt;</translation>
+        <translation>&lt; Name entered! &gt;</translation>
     </message>
     <message>
         <source>＜&#x3000;保存できません！ ＞</source>

@@ -68,7 +68,10 @@ QWidget *create(const ControlRow &c, QWidget *parent)
         l->setBackColor(colourOf(c.back, parent->palette().color(QPalette::Window)));
         l->setForeColor((c.flags & SystemFore) ? systemText : colourOf(c.fore, systemText));
         l->setBorder(c.flags & BorderSingle);
-        l->setAlignment((c.flags & Centre) ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignTop));
+        const Qt::Alignment across = (c.flags & Centre)       ? Qt::AlignHCenter
+                                     : (c.flags & RightAlign) ? Qt::AlignRight
+                                                              : Qt::AlignLeft;
+        l->setAlignment(across | Qt::AlignTop);
         return l;
     }
     case Kind::Image: {

@@ -35,6 +35,7 @@ enum Flag : unsigned {
     Italic = 1u << 10,
     SystemBack = 1u << 11, // back colour: the system window background
     SystemFore = 1u << 12, // text colour: the system window text
+    RightAlign = 1u << 13, // text against the right edge: a longer caption grows to the left
 };
 
 // How a built control reaches its member in the window's record of its controls (bindTo below).

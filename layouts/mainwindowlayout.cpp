@@ -44,7 +44,10 @@ const WindowTable &mainWindowLayout()
             {"PicKF", -1, bindTo<&C::kingfisherVisit>, Kind::PictureBox, 0, 0, 1335, 975, false, nullptr, Default, Default, nullptr, 0, SysColours | KeepsDrawing, nullptr, nullptr},
             {"PicKF2", -1, bindTo<&C::kingfisherPass>, Kind::PictureBox, 480, 240, 4575, 5295, false, nullptr, Default, Default, nullptr, 0, Border3D | KeepsDrawing, nullptr, nullptr},
             {"Command7", -1, bindTo<&C::newGameButton>, Kind::Button, 5160, 4920, 1695, 615, false, QT_TRANSLATE_NOOP("Layout", "新規ゲーム"), rgb(255, 128, 255), Default, PGothic, 11.25, GraphicalButton | Bold, nullptr, nullptr},
-            {"Label8", -1, bindTo<&C::floatWidthLabel>, Kind::Label, 6240, 240, 615, 255, true, QT_TRANSLATE_NOOP("Layout", "ウキ：太"), Default, rgb(0, 0, 255), nullptr, 0, Transparent, nullptr, nullptr},
+            // Label8 and Label5 are wider than designed, for the English words, and the Japanese stands where it did:
+            // Label5 keeps its left edge; Label8 keeps its right one, where its text now ends (the design's box was
+            // as wide as the Japanese text).
+            {"Label8", -1, bindTo<&C::floatWidthLabel>, Kind::Label, 5760, 240, 1095, 255, true, QT_TRANSLATE_NOOP("Layout", "ウキ：太"), Default, rgb(0, 0, 255), nullptr, 0, Transparent | RightAlign, nullptr, nullptr},
             {"Image12", -1, bindTo<&C::realPond>, Kind::Image, 9120, 5040, 615, 495, false, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form1/Image12.gif"},
             {"Image11", -1, bindTo<&C::realGameEmblem>, Kind::Image, 600, 5880, 480, 480, false, nullptr, Default, Default, nullptr, 0, 0, nullptr, "form1/Image11.ico"},
             {"Label9", -1, bindTo<&C::realGameTitle>, Kind::Label, 240, 6000, 3975, 255, false, "THE      SIMULATION ON NUYO-FISHING", rgb(192, 192, 192), rgb(0, 128, 0), PGothic, 9, Bold | Transparent, nullptr, nullptr},
@@ -57,7 +60,7 @@ const WindowTable &mainWindowLayout()
             {"Label2", 1, bindTo<&C::baitLabels>, Kind::Label, 5160, 1080, 1095, 255, true, QT_TRANSLATE_NOOP("Layout", "エサ合わせ"), Default, rgb(0, 0, 255), PGothic, 9, Bold | Transparent, nullptr, nullptr},
             {"Label1", -1, bindTo<&C::baitCounter>, Kind::Label, 5160, 480, 1695, 495, true, "2", rgb(0, 0, 0), rgb(255, 255, 0), PGothic, 20.25, Bold | Centre | BorderSingle, nullptr, nullptr},
             {"Label2", 0, bindTo<&C::baitLabels>, Kind::Label, 5160, 240, 855, 255, true, QT_TRANSLATE_NOOP("Layout", "エサの数"), Default, rgb(0, 0, 255), nullptr, 0, Transparent, nullptr, nullptr},
-            {"Label5", -1, bindTo<&C::catchUnit>, Kind::Label, 7920, 960, 255, 255, true, QT_TRANSLATE_NOOP("Layout", "尾"), Default, rgb(255, 255, 0), nullptr, 0, Transparent, nullptr, nullptr},
+            {"Label5", -1, bindTo<&C::catchUnit>, Kind::Label, 7920, 960, 375, 255, true, QT_TRANSLATE_NOOP("Layout", "尾"), Default, rgb(255, 255, 0), nullptr, 0, Transparent, nullptr, nullptr},
             {"Image6", -1, bindTo<&C::practicePond>, Kind::Image, 9120, 6240, 615, 495, false, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form1/Image6.gif"},
             {"Image5", -1, bindTo<&C::resultMarks>, Kind::Image, 9120, 4440, 495, 375, false, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form1/Image5.gif"},
             {"Image4", -1, bindTo<&C::splashes>, Kind::Image, 9120, 3960, 495, 375, false, nullptr, Default, Default, nullptr, 0, Stretch, nullptr, "form1/Image4.gif"},

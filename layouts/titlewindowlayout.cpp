@@ -22,9 +22,8 @@ const WindowTable &titleWindowLayout()
             {"Image1", -1, bindTo<&C::titlePicture>, Kind::Image, 120, 120, 5100, 3825, true, nullptr, Default, Default, nullptr, 0, 0, nullptr, "form2/Image1.gif"},
         },
         {
-            {"", QT_TRANSLATE_NOOP("Layout", "タイトル")},
             {"Command3", QT_TRANSLATE_NOOP("Layout", "キー入力")},
-            {"Image1", QT_TRANSLATE_NOOP("Layout", "タイトル")},
+            {"Image1", QT_TRANSLATE_NOOP("Layout", "タイトルの絵")},
         },
     };
     // clang-format on

@@ -1,5 +1,7 @@
 #include "ranking/rankingtable.h"
 
+#include <QCoreApplication>
+
 namespace nuyo {
 
 QString standardNumberText(int n)
@@ -23,6 +25,21 @@ QString ResultRow(const Record &g)
     return colon + rightAligned(standardNumberText(g.Count60), 3) + colon +
            rightAligned(standardNumberText(g.Count50), 4) + colon + rightAligned(standardNumberText(g.Catches), 3) +
            colon + rightAligned(g.WeightKg, 4) + QStringLiteral("： ");
+}
+
+QString rowMeaning(const QString &line)
+{
+    const QStringList columns = line.split(QStringLiteral("："));
+    bool isNumber = false;
+    const int points = columns[0].trimmed().toInt(&isNumber);
+    if (columns.size() < 6 || !isNumber)
+        return QString();
+    const QString figures =
+        QCoreApplication::translate("Ranking", "%n ポイント、60cm %1 尾、尺半上 %2 尾、計 %3 尾、%4 Kg", nullptr,
+                                    points)
+            .arg(columns[1].trimmed(), columns[2].trimmed(), columns[3].trimmed(), columns[4].trimmed());
+    const QString name = columns.mid(5).join(QStringLiteral("：")).trimmed();
+    return name.isEmpty() ? figures : QCoreApplication::translate("Ranking", "%1、%2").arg(figures, name);
 }
 
 int RankInsert(RankingState &g, int points)

@@ -26,6 +26,11 @@ QString PointsText(int points);
 // The finished game's row text without the name: counts, fish, weight and separators.
 QString ResultRow(const Record &g);
 
+// A displayed line (the points, then a row text) as a screen reader says it, each figure with
+// its column's meaning, in the player's language: "860 points, 1 of 60 cm, 2 of 50 cm or more,
+// 9 fish, 4.78 kg, KEN". A line without those columns (the empty sixth line) says nothing.
+QString rowMeaning(const QString &line);
+
 // Places `points` in the table: rows below it move down, the old last row drops out.
 // Returns the row it now occupies (0..4), or 5 when it does not enter. Ties go below.
 int RankInsert(RankingState &table, int points);

@@ -32,13 +32,13 @@ Command5    656 416  33  33 shown  Command5
 Command4    480 392 113  25 shown  ワンポイント * 1
 Command1    344 168 113 201 shown  振り込み
 Command7    344 328 113  41 hidden 新規ゲーム
-Label8      416  16  41  17 shown  ウキ：太
+Label8      384  16  73  17 shown  ウキ：太
 Label9       16 400 265  17 hidden THE      SIMULATION ON NUYO-FISHING
 Label7      176 376  25  17 hidden -
 Label2(1)   344  72  73  17 shown  エサ合わせ
 Label1      344  32 113  33 shown  2
 Label2(0)   344  16  57  17 shown  エサの数
-Label5      528  64  17  17 shown  尾
+Label5      528  64  25  17 shown  尾
 Label4      480  48  49  33 shown  0
 Label3       16 392 457  25 hidden コメント
 Label6       10 138 281  41 hidden －   納　竿   －
@@ -362,6 +362,8 @@ void LayoutTest::everyControlIsNamedAndItsCaptionFits_data()
             QTest::addRow("%s RankingWindow %s", language, qPrintable(t)) << english << "RankingWindow Command1" << t;
         for (const QString &t : {RankingWindow::registeredText(), RankingWindow::notSavedText()})
             QTest::addRow("%s RankingWindow %s", language, qPrintable(t)) << english << "RankingWindow Label1(8)" << t;
+        QTest::addRow("%s ranking line", language)
+            << english << "RankingWindow lblP(0)" << QStringLiteral("    1：  0：   2： 11：4.78： KEN");
     }
 }
 
@@ -381,6 +383,11 @@ void LayoutTest::everyControlIsNamedAndItsCaptionFits()
     static const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"));
     const QString name = a->text(QAccessible::Name);
     QVERIFY2(!name.isEmpty() && !(english && name.contains(japanese)), qPrintable(name));
+    if (control == QLatin1String("TitleWindow")) // the title window is read as the game's name
+        QVERIFY2(name.contains(english ? QStringLiteral("Nuyo") : QStringLiteral("ぬ よ")), qPrintable(name));
+    if (english && text.endsWith(QLatin1String("KEN"))) // a ranking line is read with its columns' meaning
+        QCOMPARE(a->text(QAccessible::Description),
+                 QStringLiteral("1 point, 0 of 60 cm, 2 of 50 cm or more, 11 fish, 4.78 kg, KEN"));
     if (w->accessibleName().isEmpty() && !w->isWindow()) // a caption names its control
         QCOMPARE(name, text.simplified());
 }

@@ -70,8 +70,11 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        const TextLabel *label = static_cast<TextLabel *>(widget());
         if (t == QAccessible::Name)
-            return labelName(widget(), static_cast<TextLabel *>(widget())->text().simplified());
+            return labelName(widget(), label->text().simplified());
+        if (t == QAccessible::Description && label->describe)
+            return label->describe(label->text());
         return KitAccessible::text(t);
     }
 

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QtMath>
 
 namespace nuyo {
 
@@ -256,7 +257,7 @@ QRect TextLabel::textArea() const
 
 bool TextLabel::textFits() const
 {
-    return inkFits(font(), textArea(), int(m_align) | Qt::TextWordWrap, m_text);
+    return inkFits(font(), textArea(), textFlags(), m_text);
 }
 
 void TextLabel::setBackColor(const QColor &c)
@@ -332,9 +333,25 @@ QVector<QPair<QRect, QString>> TextLabel::captionPieces() const
     const QRect textRect = textArea();
     QString head, tail;
     const int tailX = clearedTail(textRect, head, tail);
+    if (tailX < 0 && (m_align & Qt::AlignRight)) {
+        // Drawn from a whole pixel, as a left-aligned text is, and ending at the right edge: a text
+        // whose width ends in half a pixel would otherwise put every stroke half a pixel off, smudged.
+        const int width = qCeil(QFontMetricsF(font()).horizontalAdvance(m_text));
+        return {{textRect.adjusted(qMax(0, textRect.width() - width), 0, 0, 0), m_text}};
+    }
     if (tailX < 0)
         return {{textRect, m_text}};
     return {{textRect, head}, {QRect(QPoint(tailX, textRect.top()), textRect.bottomRight()), tail}};
+}
+
+int TextLabel::textFlags() const
+{
+    return (m_align & Qt::AlignRight) ? int(m_align) : int(m_align) | Qt::TextWordWrap;
+}
+
+int TextLabel::pieceFlags() const
+{
+    return (m_align & Qt::AlignRight) ? int((m_align & ~Qt::AlignRight) | Qt::AlignLeft) : textFlags();
 }
 
 QRect TextLabel::drawnArea() const
@@ -345,7 +362,7 @@ QRect TextLabel::drawnArea() const
     const QFontMetrics metrics(font());
     for (const auto &[where, text] : captionPieces())
         if (!text.isEmpty())
-            ink |= metrics.boundingRect(where, int(m_align) | Qt::TextWordWrap, text);
+            ink |= metrics.boundingRect(where, pieceFlags(), text);
     return m_outline.isValid() ? ink.adjusted(-1, -1, 1, 1) : ink;
 }
 
@@ -359,7 +376,7 @@ void TextLabel::paintEvent(QPaintEvent *)
         drawFrame(p, r, Qt::black, Qt::black);
     p.setFont(font());
     const QVector<QPair<QRect, QString>> pieces = captionPieces();
-    const int flags = int(m_align) | Qt::TextWordWrap;
+    const int flags = pieceFlags();
     const auto drawCaption = [&](QPoint d) {
         for (const auto &[where, text] : pieces)
             p.drawText(where.translated(d), flags, text);

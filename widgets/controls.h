@@ -97,6 +97,9 @@ public:
     void keepClearOf(QWidget *cover);
     // True when the text shows whole in the label's font: no stroke of it cut off.
     bool textFits() const;
+    // What a screen reader is told of the text besides the text itself, made from the text as it
+    // is when it is read (a ranking line's columns by name); none when not set.
+    std::function<QString(const QString &)> describe;
     // Where the label shows anything: all of it, or only the box of its text when it is
     // transparent and unframed.
     QRect drawnArea() const;
@@ -116,6 +119,8 @@ private:
     // The caption's pieces, each with the rectangle it is drawn in: the whole text, or the words
     // before the first run of spaces and those after it, right of the cover.
     QVector<QPair<QRect, QString>> captionPieces() const;
+    int textFlags() const;  // how the text lies in its area: wrapped at words, or one right-aligned line
+    int pieceFlags() const; // how each piece is drawn in its rectangle (a right-aligned one from its left)
 
     QPointer<QWidget> m_cover;
     QRect textArea() const; // where the text is drawn, inside the frame

@@ -61,6 +61,8 @@ RankingWindow::RankingWindow(const GameState &state, const DisplayFonts &fonts, 
     ui.rankingToggle->setFocusPolicy(Qt::NoFocus); // a mouse control: Return never switches the ranking
     ui.nameEntry->setMaxLength(8);
     ui.nameEntry->keyFilter = [this](int code) { return filterNameKey(code); };
+    for (TextLabel *row : ui.rows)
+        row->describe = rowMeaning; // a screen reader hears each line with its columns' meaning
     connect(ui.okButton, &ColourButton::clicked, this, &RankingWindow::pressOk);
     connect(ui.rankingToggle, &ColourButton::clicked, this, &RankingWindow::pressToggle);
 }

@@ -80,8 +80,8 @@ _cleanup()
 {
     local rc=$? i pid
     for ((i = ${#_PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${_PIDS[i]}
-        if kill -0 "$pid" 2>/dev/null; then
+        pid=${_PIDS[i]%%:*}
+        if [ "$(started "$pid")" = "${_PIDS[i]#*:}" ] && kill -0 "$pid" 2>/dev/null; then
             kill "$pid" 2>/dev/null || true
             local deadline=$((SECONDS + 3))
             while kill -0 "$pid" 2>/dev/null && ! is_zombie "$pid" && [ $SECONDS -lt $deadline ]; do
@@ -131,7 +131,9 @@ start_openbox()
     log "openbox on $DISPLAY (pid $WM_PID)"
 }
 
-remember_pid() { _PIDS+=("$1"); }
+# With its start time: once a process has ended, its id may be another's (another test's game).
+remember_pid() { _PIDS+=("$1:$(started "$1")"); }
+started() { local s; s=$(cat "/proc/$1/stat" 2>/dev/null) || return 0; s=${s##*) } && set -- $s && echo "${20}"; }
 
 is_zombie()
 {

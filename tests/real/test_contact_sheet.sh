@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The contact sheet photographs every moment a person should review: each picture exists, has
 # the size of the window it shows, is not blank, differs from every other one, and the fight
-# pictures show the line in the colour their tension gives. Runs the built tool (it builds
-# nothing) through tools/contactsheet/run.sh, which starts and ends its own Xvfb.
+# pictures show the line in the colour their tension gives; on an English desktop the pictures with
+# words show the English art. Runs the built tool through tools/contactsheet/run.sh (its own Xvfb).
 set -euo pipefail
 
 NUYO_SOURCE_DIR=${NUYO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -91,4 +91,14 @@ for sheet in contact-sheet contact-sheet-small; do
 done
 bytes=$(stat -c %s "$OUT/contact-sheet-small.png")
 [ "$bytes" -le 614400 ] || fail "contact-sheet-small.png has $bytes bytes, more than 600 KB"
-log "PASS: ${#moments[@]} moments, small sheet $bytes bytes"
+timeout 120 "$NUYO_SOURCE_DIR/tools/contactsheet/run.sh" "$NUYO_BUILD_DIR" --english || fail "run.sh --english failed"
+# The pond's stamps after a landing and a line break, the line-break report, the 60 cm fish's master.
+crop() { convert "$1" -crop "$2" +repage -depth 8 rgb:- | md5sum; }
+for shot in report-fish:form1/Image5.gif:100x24+0+25:+134+338 report-break:form1/Image5.gif:100x24+0+0:+134+338 \
+    report-break:form3/Img2.gif:229x150+0+0:+68+70 report-master:form3/Image1.gif:229x150+0+0:+68+70; do
+    IFS=: read -r m picture part at <<<"$shot"
+    ja=$(crop "$NUYO_SOURCE_DIR/layouts/art/$picture" "$part") en=$(crop "$NUYO_SOURCE_DIR/layouts/art/en/$picture" "$part")
+    [ "$ja" != "$en" ] && [ "$(crop "$OUT/$m.png" "${part%%+*}$at")$(crop "$OUT-en/$m.png" "${part%%+*}$at")" = "$ja$en" ] ||
+        fail "$m does not show $picture ($part) in the desktop's language"
+done
+log "PASS: ${#moments[@]} moments, small sheet $bytes bytes; the words in the pictures in either language"

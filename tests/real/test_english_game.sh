@@ -3,8 +3,8 @@
 # reads it (AT-SPI on a private session bus): all it reads, and every window's title, is English.
 # Tab, Return, 3, 2, H (its box minimises with the main window), M (kept under ~/.config), F1 (the
 # game's own window where no program opens the text), P over a watch, Space at a bite seen on the
-# float, the arrows in a fight, Escape on each report and Space on "End". The caption waiting under
-# the title's mode buttons is not read as showing.
+# float, the arrows in a fight, Escape on each report and Space on "End". The title window is read
+# by the game's name; the caption waiting under its mode buttons is not read as showing.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 PYTHON=/usr/bin/python3 # Debian's, which has python3-dbus
@@ -53,6 +53,7 @@ wait_until 15 "the title window" title || fail "no title window"
 wait_until 5 "the title is read" says "push button	Practice	enabled" || fail "the title reads: $(said | tr '\t\n' ' |')"
 english "title window" "$TITLE_WIN"
 [[ $(said) != *"Getting ready"* ]] || fail "the caption under the mode buttons is read as showing"
+said | grep -qP '^dialog\tNuyo\t' || fail "the title window is not read by the game's name: $(said | head -n 1)"
 xdotool key Tab Return
 ANSWERED=""
 main_or_box() # the main window, after a missing sound device's box is answered

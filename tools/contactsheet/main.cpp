@@ -11,6 +11,8 @@
 #include "sheet.h"
 
 #include "layouts/fonts.h"
+#include "layouts/pictures.h"
+#include "startup/language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +34,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("ぬ よ"));
     nuyo::installFontSubstitutions();
     QApplication::setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
+    nuyo::setPictureLanguage(nuyo::installLanguage(qapp) == nuyo::Language::English ? "en" : "ja"); // before any window
 
     QDir out(args[1]);
     if (!out.mkpath(QStringLiteral("."))) {

@@ -5,8 +5,10 @@
 # With --scale N the windows are photographed at N device pixels per pixel (QT_SCALE_FACTOR=N),
 # into BUILD_DIR/contact@Nx/; --scale 2 --docs then writes docs/pond-density.png instead: the pond
 # at rest at 1x (each pixel doubled, from an earlier run without --scale) beside the same at 2x.
+# With --english the game is photographed as an English desktop shows it (LANG=en_US.UTF-8), into
+# BUILD_DIR/contact-en/.
 #
-#   tools/contactsheet/run.sh [BUILD_DIR] [--docs] [--scale N]
+#   tools/contactsheet/run.sh [BUILD_DIR] [--docs] [--scale N] [--english]
 #
 # BUILD_DIR (default: build) must hold the built tool: cmake --build BUILD_DIR --target contactsheet
 set -euo pipefail
@@ -15,16 +17,18 @@ src=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=""
 docs=0
 scale=1
+english=0
 while [ $# -gt 0 ]; do
     case $1 in
     --docs) docs=1 ;;
+    --english) english=1 ;;
     --scale)
         scale=${2:-}
         shift
         [[ $scale =~ ^[1-9]([.][0-9]+)?$ ]] || { echo "run.sh: --scale takes a ratio such as 2 or 1.5" >&2; exit 2; }
         ;;
     -h | --help)
-        sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *) build=$1 ;;
@@ -34,7 +38,10 @@ done
 build=$(cd "${build:-$src/build}" && pwd)
 tool=$build/tools/contactsheet/contactsheet
 out=$build/contact
-[ "$scale" = 1 ] || out=$build/contact@${scale}x
+[ "$english" = 0 ] || out=$out-en
+[ "$scale" = 1 ] || out=$out@${scale}x
+locale=()
+[ "$english" = 0 ] || locale=(-u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8)
 
 [ -x "$tool" ] || { echo "run.sh: $tool is not built (cmake --build $build --target contactsheet)" >&2; exit 2; }
 command -v Xvfb >/dev/null || { echo "run.sh: Xvfb is not installed (package xvfb)" >&2; exit 2; }
@@ -70,7 +77,7 @@ mkdir -p "$out" "$work/xdg"
 chmod 0700 "$work/xdg"
 rm -f "$out"/*.png "$out/moments.txt"
 status=0
-env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/xdg" \
+env -u WAYLAND_DISPLAY "${locale[@]}" DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/xdg" \
     QT_SCALE_FACTOR="$scale" "$tool" "$out" || status=$?
 
 # The pond of the main window at rest: client 34,18, 296 x 348 pixels.

@@ -20,11 +20,6 @@ namespace nuyo {
 
 namespace {
 
-const QString CastCaption = Action::caption(Action::Cast);
-const QString StrikeCaption = Action::caption(Action::Strike);
-const QString BaitGoneCaption = Action::caption(Action::BaitLost);
-const QString EndCaption = Action::caption(Action::End);
-
 // The fight pictures: the fish's distance, the line tension, and the colour that gives.
 struct FightShot {
     int distance;
@@ -150,14 +145,14 @@ public:
     {
         MainWindow &f = this->f();
         GameState &g = this->g();
-        if (f.ui.actionButton->text() == BaitGoneCaption)
+        if (g.ActionState == Action::BaitLost)
             f.ui.actionButton->press(1);
-        if (f.ui.actionButton->text() != CastCaption) {
+        if (g.ActionState != Action::Cast) {
             problems << QStringLiteral("a cast was due but the button reads %1").arg(f.ui.actionButton->text());
             return;
         }
         const int used = g.BaitsUsed;
-        cam.when([&f] { return f.ui.actionButton->text() == StrikeCaption && f.ui.actionButton->isEnabled(); },
+        cam.when([&f, &g] { return g.ActionState == Action::Strike && f.ui.actionButton->isEnabled(); },
                  [&g, watching] {
                      // Nothing is on the bait until the next fish steps.
                      g.FishType = 0;
@@ -382,7 +377,7 @@ void practiceGame(Camera &cam, QStringList &problems)
     // Casts 7 to 10: empty strikes to the end of the game.
     while (g.Baits > 0 && game.problems.isEmpty())
         game.castEmpty();
-    if (f.ui.actionButton->text() == EndCaption)
+    if (g.ActionState == Action::End)
         cam.take(QStringLiteral("end-practice"), game.main(), f.ui.commentLine->text());
     else
         problems << QStringLiteral("the practice game did not end");
@@ -424,8 +419,8 @@ void realGame(Camera &cam, QStringList &problems)
     while (g.Baits > 0 && game.problems.isEmpty())
         game.castEmpty();
     // The last cast's close opens the ranking window; the game ends once it is closed.
-    host.runUntil(host.now() + 30, [&] { return f.ui.actionButton->text() == EndCaption; });
-    if (f.ui.actionButton->text() == EndCaption)
+    host.runUntil(host.now() + 30, [&] { return g.ActionState == Action::End; });
+    if (g.ActionState == Action::End)
         cam.take(QStringLiteral("end-real"), game.main(),
                  cam.has(QStringLiteral("ranking-registered"))
                      ? QStringLiteral("%1 points, ranked as %2").arg(g.Points).arg(game.rankingName.toUpper())
