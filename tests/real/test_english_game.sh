@@ -53,7 +53,7 @@ wait_until 15 "the title window" title || fail "no title window"
 wait_until 5 "the title is read" says "push button	Practice	enabled" || fail "the title reads: $(said | tr '\t\n' ' |')"
 english "title window" "$TITLE_WIN"
 [[ $(said) != *"Getting ready"* ]] || fail "the caption under the mode buttons is read as showing"
-said | grep -qP '^dialog\tNuyo\t' || fail "the title window is not read by the game's name: $(said | head -n 1)"
+[[ $(said) == *$'dialog\tNuyo\t'* ]] || fail "the title window is not read by the game's name: $(said | head -n 1)"
 xdotool key Tab Return
 ANSWERED=""
 main_or_box() # the main window, after a missing sound device's box is answered
