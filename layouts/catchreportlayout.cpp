@@ -3,10 +3,9 @@
 
 namespace nuyo {
 
-using C = CatchReportControls;
-
 const WindowTable &catchReportLayout()
 {
+    using C = CatchReportControls;
     // One control per line, as the table reads.
     // clang-format off
     static const WindowTable table{

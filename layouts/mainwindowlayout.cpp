@@ -3,8 +3,6 @@
 
 namespace nuyo {
 
-using C = MainWindowControls;
-
 namespace {
 constexpr unsigned GraphicalButton = Graphical;
 constexpr unsigned SysColours = SystemBack | SystemFore;
@@ -12,6 +10,7 @@ constexpr unsigned SysColours = SystemBack | SystemFore;
 
 const WindowTable &mainWindowLayout()
 {
+    using C = MainWindowControls;
     // One control per line, as the table reads.
     // clang-format off
     static const WindowTable table{

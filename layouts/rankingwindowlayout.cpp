@@ -3,10 +3,9 @@
 
 namespace nuyo {
 
-using C = RankingWindowControls;
-
 const WindowTable &rankingWindowLayout()
 {
+    using C = RankingWindowControls;
     // One control per line, as the table reads.
     // clang-format off
     static const WindowTable table{

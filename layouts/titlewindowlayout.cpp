@@ -3,10 +3,9 @@
 
 namespace nuyo {
 
-using C = TitleWindowControls;
-
 const WindowTable &titleWindowLayout()
 {
+    using C = TitleWindowControls;
     // One control per line, as the table reads.
     // clang-format off
     static const WindowTable table{
