@@ -1,30 +1,34 @@
 #include "layouts/pictures.h"
 
 #include "widgets/finepictures.h"
-
-#include <QHash>
+#include "widgets/picturefile.h"
 
 namespace nuyo {
 
+namespace {
+
+QString pictureFile(const QString &name)
+{
+    return QStringLiteral(":/pictures/") + name;
+}
+
+} // namespace
+
 QImage loadPicture(const QString &name)
 {
-    static QHash<QString, QImage> cache;
-    auto it = cache.find(name);
-    if (it != cache.end())
-        return *it;
-    QImage img(QStringLiteral(":/pictures/") + name);
-    // The pictures have at most 256 colours: a palette keeps them at a quarter of the memory.
-    // Only an exact conversion is kept.
-    if (img.format() == QImage::Format_RGB32) {
-        const QImage indexed = img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-        if (indexed.convertToFormat(QImage::Format_RGB32) == img)
-            img = indexed;
-    }
-    cache.insert(name, img);
+    const QString file = pictureFile(name);
+    // The pictures have at most 256 colours: read straight into their palette, they take a
+    // quarter of the memory of 32-bit pixels.
+    const QImage img = readPictureFile(file);
     // Dense screens show the same shapes drawn at twice the pixels, from "name@2x.gif" beside it.
-    QString fine = QStringLiteral(":/pictures/") + name;
+    QString fine = file;
     rememberFinePicture(img, fine.insert(fine.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x")));
     return img;
+}
+
+QSize pictureSize(const QString &name)
+{
+    return pictureFileSize(pictureFile(name));
 }
 
 } // namespace nuyo
