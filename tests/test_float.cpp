@@ -15,7 +15,8 @@ namespace {
 // The close-up box as it should look: its background with the float drawn at (x, y), w × h.
 QImage expectedFloat(Form1 &f, int x, int y, int w, int h)
 {
-    QImage img = f.PicUKI->picture().copy(QRect(QPoint(), f.PicUKI->image().size()));
+    QImage img =
+        f.PicUKI->picture().convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(), f.PicUKI->image().size()));
     if (h > 0) {
         QPainter p(&img);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -27,7 +28,8 @@ QImage expectedFloat(Form1 &f, int x, int y, int w, int h)
 // The scene with angler frame k drawn through its mask.
 QImage expectedAngler(Form1 &f, int k)
 {
-    QImage img = f.PicPRE->picture().copy(QRect(QPoint(), f.PicPRE->image().size()));
+    QImage img =
+        f.PicPRE->picture().convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(), f.PicPRE->image().size()));
     const QImage frame = f.Image1[k]->picture().convertToFormat(QImage::Format_RGB32);
     QPainter p(&img);
     p.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination);

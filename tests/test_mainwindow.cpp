@@ -86,7 +86,7 @@ void MainWindowTest::aNewGameAfterPracticeRestoresTheRealGamesDress()
     h.runUntilNewGame();
     QCOMPARE(h.g().GameMode, int(GameMode::Real));
     QVERIFY(f.windowTitle().endsWith(QStringLiteral("＜　野釣り　＞")));
-    QCOMPARE(f.PicPRE->picture(), f.Image12->picture().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(f.PicPRE->picture().cacheKey(), f.Image12->picture().cacheKey()); // one copy, shared
     QCOMPARE(f.Label4->text(), QStringLiteral("0"));
     QCOMPARE(f.Label1->text(), QStringLiteral("20"));
     QCOMPARE(f.Command1->text(), Action::caption(Action::Cast));

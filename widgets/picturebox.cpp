@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace nuyo {
 
@@ -68,12 +69,17 @@ void blit(QImage &dst, const QImage &src, QRect target, QPoint from, Rop rop)
     if (w <= 0 || h <= 0)
         return;
     const bool indexed = src.format() == QImage::Format_Indexed8;
-    const QList<QRgb> table = indexed ? src.colorTable() : QList<QRgb>();
+    // A palette picture's colours, all 256 of them (black past the end of its table).
+    std::array<quint32, 256> colours{};
+    if (indexed) {
+        const QList<QRgb> table = src.colorTable();
+        std::copy_n(table.cbegin(), std::min<qsizetype>(table.size(), 256), colours.begin());
+    }
     for (int row = 0; row < h; ++row) {
         auto *d = reinterpret_cast<quint32 *>(dst.scanLine(dy + row)) + dx;
         if (indexed) {
             const uchar *s = src.constScanLine(sy + row) + sx;
-            blitRow(d, w, rop, [&](int i) { return s[i] < table.size() ? table[s[i]] : 0u; });
+            blitRow(d, w, rop, [&](int i) { return colours[s[i]]; });
         } else {
             const auto *s = reinterpret_cast<const quint32 *>(src.constScanLine(sy + row)) + sx;
             blitRow(d, w, rop, [s](int i) { return s[i]; });
@@ -125,13 +131,14 @@ QImage PictureBox::fineTwin(const QImage &picture)
 
 void PictureBox::clearFine() const
 {
-    m_fineImage = QImage(m_image.size() * m_density, QImage::Format_RGB32);
+    m_fineImage = QImage(m_size * m_density, QImage::Format_RGB32);
     m_fineImage.fill(m_back);
 }
 
 void PictureBox::resetFine() const
 {
-    if (!m_finePicture.isNull() && m_finePicture.size() == m_image.size() * m_density) {
+    if (!m_finePicture.isNull() && m_finePicture.size() == m_size * m_density &&
+        m_finePicture.format() == QImage::Format_RGB32) {
         m_fineImage = m_finePicture; // shared until the next drawing
         return;
     }
@@ -153,6 +160,7 @@ void PictureBox::followDensity()
         update();
         return;
     }
+    readPicture();
     m_finePicture = hasPicture() ? atDensity(m_picture, fineTwin(m_pictureOrigin), want) : QImage();
     if (!m_historyComplete) {
         // Too much was drawn since the last Cls to draw it again: the pixels are repeated.
@@ -200,9 +208,11 @@ void PictureBox::setBackColor(const QColor &c)
         m_history.clear();
         m_historyComplete = true;
         m_clearPending = false;
-        m_image.fill(m_back);
-        if (m_density > 1)
-            clearFine();
+        if (!m_image.isNull()) { // otherwise it is made in this colour when first drawn on
+            m_image.fill(m_back);
+            if (m_density > 1)
+                clearFine();
+        }
         update();
     }
 }
@@ -226,9 +236,14 @@ void PictureBox::setOuterSize(int w, int h)
 void PictureBox::fitImage()
 {
     const QSize want(std::max(1, scaleWidth()), std::max(1, scaleHeight()));
-    if (m_image.size() == want)
+    if (m_size == want)
         return;
+    if (m_image.isNull()) { // nothing drawn yet: the drawing is made at this size when needed
+        m_size = want;
+        return;
+    }
     flush();
+    m_size = want;
     QImage grown(want, QImage::Format_RGB32);
     grown.fill(m_back);
     if (!m_image.isNull())
@@ -257,6 +272,35 @@ void PictureBox::cls()
 void PictureBox::setPicture(const QImage &picture)
 {
     followDensity();
+    m_readPicture = nullptr;
+    takePicture(picture);
+    cls();
+}
+
+void PictureBox::setPicture(std::function<QImage()> read)
+{
+    followDensity();
+    m_readPicture = std::move(read);
+    m_picture = QImage();
+    m_pictureOrigin = QImage();
+    m_finePicture = QImage();
+    cls();
+}
+
+QImage PictureBox::picture() const
+{
+    readPicture();
+    return m_picture;
+}
+
+void PictureBox::readPicture() const
+{
+    if (m_readPicture)
+        takePicture(std::exchange(m_readPicture, nullptr)());
+}
+
+void PictureBox::takePicture(const QImage &picture) const
+{
     m_pictureOrigin = picture;
     if (picture.isNull()) {
         m_picture = QImage();
@@ -266,6 +310,8 @@ void PictureBox::setPicture(const QImage &picture)
             picture.scaled(picture.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .convertToFormat(QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(1);
+    } else if (picture.format() == QImage::Format_Indexed8 || picture.format() == QImage::Format_RGB32) {
+        m_picture = picture; // kept as it is, shared: a palette picture takes a byte a pixel
     } else {
         m_picture = picture.convertToFormat(QImage::Format_RGB32);
     }
@@ -274,11 +320,11 @@ void PictureBox::setPicture(const QImage &picture)
         m_finePicture = atDensity(m_picture, fineTwin(picture), m_density).convertToFormat(QImage::Format_RGB32);
         m_finePicture.setDevicePixelRatio(1);
     }
-    cls();
 }
 
 void PictureBox::clearPicture()
 {
+    m_readPicture = nullptr;
     m_picture = QImage();
     m_finePicture = QImage();
     m_pictureOrigin = QImage();
@@ -288,6 +334,7 @@ void PictureBox::clearPicture()
 void PictureBox::keepDrawing()
 {
     flush();
+    m_readPicture = nullptr;
     m_picture = m_image;
     m_pictureOrigin = m_image;
     m_finePicture = m_fineImage;
@@ -360,20 +407,37 @@ void PictureBox::print(const QString &text)
     currentY += fm.height();
 }
 
+void PictureBox::makeImage() const
+{
+    if (!m_size.isValid())
+        return; // never sized: nothing to draw on
+    m_image = QImage(m_size, QImage::Format_RGB32);
+    m_image.fill(m_back);
+    if (m_density > 1)
+        clearFine();
+}
+
 void PictureBox::flush() const
 {
     if (m_clearPending) {
         m_clearPending = false;
-        if (hasPicture() && m_picture.size() == m_image.size()) {
+        readPicture();
+        if (hasPicture() && m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32) {
             m_image = m_picture; // shared until the next drawing
         } else {
-            m_image.fill(m_back);
+            if (m_image.isNull())
+                makeImage();
+            else
+                m_image.fill(m_back);
             if (hasPicture())
                 blit(m_image, m_picture, QRect(QPoint(), m_picture.size()), QPoint(), Rop::SrcCopy);
         }
         if (m_density > 1)
             resetFine();
     }
+    // A box is drawn on only once somebody looks: hidden ones never drawn on take no memory.
+    if (m_image.isNull())
+        makeImage();
     if (m_pending.empty())
         return;
     std::vector<Op> ops;

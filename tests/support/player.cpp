@@ -53,6 +53,17 @@ bool Player::floatLeftRest()
         for (int y = 0; y < rows && top < 0; ++y)
             if (std::memcmp(shown.constScanLine(y) + x0 * 4, back.constScanLine(y) + x0 * 4, bytes) != 0)
                 top = y;
+    } else if (x1 > x0 && back.format() == QImage::Format_Indexed8 && shown.format() == QImage::Format_RGB32) {
+        // The box keeps a palette picture as it is: its colours, looked up, against the drawing.
+        const QList<QRgb> colours = back.colorTable();
+        const int rows = std::min(shown.height(), back.height());
+        for (int y = 0; y < rows && top < 0; ++y) {
+            const auto *seen = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+            const uchar *under = back.constScanLine(y);
+            for (int x = x0; x < x1 && top < 0; ++x)
+                if (seen[x] != (under[x] < colours.size() ? colours[under[x]] | 0xff000000u : 0xff000000u))
+                    top = y;
+        }
     }
     const int restTop = g.BaitTime + 20;
     // Gone from view, or a bite's depth (five pixels or more) above or below its rest.
