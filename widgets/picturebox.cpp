@@ -121,9 +121,11 @@ QImage PictureBox::fineTwin(const QImage &picture)
     for (const PictureBox *b : liveBoxes()) {
         if (b->m_density == 1)
             continue;
-        if (b->m_picture.cacheKey() == key)
+        // A box sharing the picture itself (a palette picture is kept as it is) may not have
+        // its fine drawing yet: only one it has is the twin.
+        if (b->m_picture.cacheKey() == key && !b->m_finePicture.isNull())
             return b->m_finePicture;
-        if (b->m_image.cacheKey() == key && !b->m_clearPending)
+        if (b->m_image.cacheKey() == key && !b->m_clearPending && !b->m_fineImage.isNull())
             return b->m_fineImage;
     }
     return finePicture(picture);
