@@ -205,6 +205,7 @@ int PictureBox::borderWidth() const
 void PictureBox::setBackColor(const QColor &c)
 {
     m_back = c;
+    m_clsBased = false;
     if (!hasPicture()) {
         m_pending.clear();
         m_history.clear();
@@ -246,6 +247,7 @@ void PictureBox::fitImage()
     }
     flush();
     m_size = want;
+    m_clsBased = false;
     QImage grown(want, QImage::Format_RGB32);
     grown.fill(m_back);
     if (!m_image.isNull())
@@ -303,6 +305,7 @@ void PictureBox::readPicture() const
 
 void PictureBox::takePicture(const QImage &picture) const
 {
+    m_clsBased = false;
     m_pictureOrigin = picture;
     if (picture.isNull()) {
         m_picture = QImage();
@@ -326,6 +329,7 @@ void PictureBox::takePicture(const QImage &picture) const
 
 void PictureBox::clearPicture()
 {
+    m_clsBased = false;
     m_readPicture = nullptr;
     m_picture = QImage();
     m_finePicture = QImage();
@@ -337,6 +341,8 @@ void PictureBox::keepDrawing()
 {
     flush();
     m_readPicture = nullptr;
+    m_clsBased = true; // the drawing is the picture now: nothing drawn over it
+    m_dirty = QRect();
     m_picture = m_image;
     m_pictureOrigin = m_image;
     m_finePicture = m_fineImage;
@@ -409,14 +415,43 @@ void PictureBox::print(const QString &text)
     currentY += fm.height();
 }
 
-void PictureBox::makeImage() const
+void PictureBox::makeImage(bool fill) const
 {
     if (!m_size.isValid())
         return; // never sized: nothing to draw on
     m_image = QImage(m_size, QImage::Format_RGB32);
-    m_image.fill(m_back);
+    if (fill)
+        m_image.fill(m_back);
+    m_clsBased = false;
     if (m_density > 1)
         clearFine();
+}
+
+void PictureBox::restoreDirty() const
+{
+    const QRect r = m_dirty & QRect(QPoint(), m_size);
+    if (r.isEmpty())
+        return;
+    if (!hasPicture() || !QRect(QPoint(), m_picture.size()).contains(r)) {
+        const quint32 back = m_back.rgb();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(reinterpret_cast<quint32 *>(m_image.scanLine(y)) + r.left(), r.width(), back);
+    }
+    if (hasPicture())
+        blit(m_image, m_picture, r, r.topLeft(), Rop::SrcCopy);
+}
+
+QRect PictureBox::touched(const Op &op) const
+{
+    switch (op.kind) {
+    case Op::Blit:
+        return op.target;
+    case Op::Line: // its two end points, one pixel wider all round
+        return QRect(op.target.topLeft(), op.target.bottomRight()).normalized().adjusted(-1, -1, 1, 1);
+    case Op::Text:
+    default:
+        return QRect(QPoint(), m_size);
+    }
 }
 
 void PictureBox::flush() const
@@ -424,16 +459,24 @@ void PictureBox::flush() const
     if (m_clearPending) {
         m_clearPending = false;
         readPicture();
-        if (hasPicture() && m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32) {
+        if (m_clsBased && !m_image.isNull()) {
+            // Only what was drawn since the last Cls goes back to the picture.
+            restoreDirty();
+        } else if (hasPicture() && m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32) {
             m_image = m_picture; // shared until the next drawing
         } else {
+            // A picture that covers the whole drawing leaves no back colour to fill in.
+            const bool covered =
+                hasPicture() && m_picture.width() >= m_size.width() && m_picture.height() >= m_size.height();
             if (m_image.isNull())
-                makeImage();
-            else
+                makeImage(!covered);
+            else if (!covered)
                 m_image.fill(m_back);
             if (hasPicture())
                 blit(m_image, m_picture, QRect(QPoint(), m_picture.size()), QPoint(), Rop::SrcCopy);
         }
+        m_clsBased = true;
+        m_dirty = QRect();
         if (m_density > 1)
             resetFine();
     }
@@ -446,6 +489,7 @@ void PictureBox::flush() const
     ops.swap(m_pending);
     for (const Op &op : ops) {
         apply(m_image, op, 1);
+        m_dirty |= touched(op);
         if (m_density > 1)
             apply(m_fineImage, op, m_density);
     }

@@ -113,7 +113,9 @@ private:
     void fitImage();
     void readPicture() const;                      // the picture set to be read, read now
     void takePicture(const QImage &picture) const; // Picture = picture, without the Cls
-    void makeImage() const;                        // the drawing, all back colour, at the box's size
+    void makeImage(bool fill = true) const;        // the drawing at the box's size, all back colour
+    void restoreDirty() const;                     // what was drawn since the last Cls, as Cls leaves it
+    QRect touched(const Op &op) const;             // the part of the drawing an operation may change
     void flush() const;
     void record(Op op);
     static void apply(QImage &target, const Op &op, int density);
@@ -127,6 +129,9 @@ private:
 
     QSize m_size;           // the drawing's size: the inner area
     mutable QImage m_image; // made when first needed
+    // The drawing is what Cls leaves it but inside m_dirty: a Cls puts back only that part.
+    mutable bool m_clsBased = false;
+    mutable QRect m_dirty;
     mutable std::vector<Op> m_pending;
     mutable bool m_clearPending = false;
     // The operations since the last Cls, to draw them again at another density; at most

@@ -4,6 +4,7 @@
 #include "report/form3.h"
 
 #include <QImage>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -55,13 +56,17 @@ bool Player::floatLeftRest()
                 top = y;
     } else if (x1 > x0 && back.format() == QImage::Format_Indexed8 && shown.format() == QImage::Format_RGB32) {
         // The box keeps a palette picture as it is: its colours, looked up, against the drawing.
-        const QList<QRgb> colours = back.colorTable();
+        std::array<QRgb, 256> colours;
+        colours.fill(0xff000000u);
+        const QList<QRgb> table = back.colorTable();
+        for (qsizetype i = 0; i < std::min<qsizetype>(table.size(), 256); ++i)
+            colours[i] = table[i] | 0xff000000u;
         const int rows = std::min(shown.height(), back.height());
         for (int y = 0; y < rows && top < 0; ++y) {
             const auto *seen = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
             const uchar *under = back.constScanLine(y);
             for (int x = x0; x < x1 && top < 0; ++x)
-                if (seen[x] != (under[x] < colours.size() ? colours[under[x]] | 0xff000000u : 0xff000000u))
+                if (seen[x] != colours[under[x]])
                     top = y;
         }
     }
