@@ -5,20 +5,25 @@
 #
 #   ./bench.sh            (NUYO_BENCH_RUNS=N for more runs; at least 5)
 #
-# It builds into build-bench/, starts a private Xvfb and a private PulseAudio daemon with a null
-# sink, and measures:
+# It builds into build-bench/, starts a private Xvfb, a private PulseAudio daemon with a null
+# sink and, as every desktop session has one, a private session bus, and measures:
 #   start-up    ms from exec until the title window is mapped, against an empty Qt window of the
 #               same size built by the same CMake (the floor for a Qt program here);
-#   memory      RSS with the main window open and the pond loop playing, against that empty
-#               window playing one looping sound effect;
+#   memory      RSS with the main window open and the pond loop playing, against the fair floor:
+#               that window showing one line of Japanese text in the game's face (through the
+#               game's font substitutions, so the font's memory is in both) and playing one
+#               looping sound effect;
 #   idle cost   the game's share of one core over 20 s of watching the float, sound on;
+#   frames      the worst frame (one stretch of the event loop's work, painting included) of the
+#               main window's load, the first cast, the first report and the kingfisher's first
+#               pass and visit, in the real windows with the real sound;
 #   timing      the real timers of the main window against their nominal lengths;
 #   simulation  whole simulated 20-cast games per second of wall time, at the windows (offscreen)
 #               and on the game alone (no window at all), alternating; their files on a RAM
 #               disk when there is one, so that the disk's speed is not measured.
 # The individual runs are kept in build-bench/bench-runs.txt. Every process it starts is ended by
 # its PID when it exits. Needs: cmake, ninja, Xvfb, xdotool, pulseaudio, pactl (and optionally
-# ImageMagick's import, to check that the float is being watched).
+# ImageMagick's import, to check that the float is being watched, and dbus-daemon, for the bus).
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -44,6 +49,7 @@ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING
 rm -f "$ROOT/.bench-cmake.log"
 ninja -C "$BUILD" -j2 nuyo nuyobench_baseline nuyobench_timing nuyobench_mapwatch nuyobench_sim >&2 ||
     die "the build failed"
+ninja -C "$BUILD" -j2 nuyobench_frames >&2 || die "the build of the frame clock failed"
 TOOLS=$BUILD/tools/bench
 RESULTS=$BUILD/bench-runs.txt
 : >"$RESULTS"
@@ -102,6 +108,18 @@ pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n --disable-shm
 PIDS+=($!)
 wait_until 10 pactl info || die "the PulseAudio daemon did not come up"
 pactl set-default-sink nuyo_bench_sink || die "no null sink"
+
+# A session bus, as a desktop session has: without one, the first window of any Qt program has
+# its accessibility ask libdbus, which tries to start a bus of its own first.
+unset DBUS_SESSION_BUS_ADDRESS
+if command -v dbus-daemon >/dev/null; then
+    dbus-daemon --session --nofork --nopidfile --address="unix:path=$SCRATCH/bus" >"$SCRATCH/dbus.log" 2>&1 &
+    PIDS+=($!)
+    wait_until 10 test -S "$SCRATCH/bus" || die "the session bus did not come up"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$SCRATCH/bus"
+else
+    say "no dbus-daemon: the programs run without a session bus"
+fi
 
 : >"$SCRATCH/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$SCRATCH/display" >"$SCRATCH/xvfb.log" 2>&1 &
@@ -182,7 +200,7 @@ done
 HZ=$(getconf CLK_TCK)
 say "memory and idle cost: $RUNS runs of about $((IDLE_SECONDS + 16)) s"
 for ((i = 1; i <= RUNS; i++)); do
-    start_floor --loop "$POND_WAV" --title nuyo-baseline-loop
+    start_floor --loop "$POND_WAV" --title nuyo-baseline-loop --japanese
     start_game
     title=$(window_of "$GAME" '^ぬ よ$' 20) || true
     [ -n "$title" ] || die "the title window did not show (run $i)"
@@ -231,6 +249,17 @@ while read -r figure ms nominal ticks; do
     record "ticks_$figure" "$ticks"
 done <"$SCRATCH/timing.txt"
 
+# ---- frames ---------------------------------------------------------------------------------------
+say "frames: $RUNS runs of about 17 s"
+for ((i = 1; i <= RUNS; i++)); do
+    (cd "$SCRATCH" && "$TOOLS/nuyobench_frames") >"$SCRATCH/frames.txt" 2>>"$SCRATCH/frames.log" ||
+        die "the frame clock failed; see $SCRATCH/frames.log"
+    while read -r moment ms cpu frames; do
+        record "frame_$moment" "$ms"
+        record "framecpu_$moment" "$cpu"
+    done <"$SCRATCH/frames.txt"
+done
+
 # ---- simulation -----------------------------------------------------------------------------------
 SIM_TMP=${TMPDIR:-/tmp}
 [ -d /dev/shm ] && [ -w /dev/shm ] && SIM_TMP=/dev/shm
@@ -264,13 +293,32 @@ echo
 echo "Benchmark, medians of $RUNS runs ($(date '+%Y-%m-%d %H:%M'), $(nproc) cores, Release)"
 row "figure" "median" "baseline" "ratio" "goal" "result"
 row "start-up: exec to title mapped" "$(printf '%.1f ms' "$su_g")" "$(printf '%.1f ms' "$su_f")" \
-    "$(ratio "$su_g" "$su_f")" "<= 1.5 x" "$(verdict "$(ratio "$su_g" "$su_f")" le 1.5)"
+    "$(ratio "$su_g" "$su_f")" "<= 1.10 x" "$(verdict "$(ratio "$su_g" "$su_f")" le 1.10)"
 row "memory: RSS, main window + sound" "$(awk -v k="$mem_g" 'BEGIN { printf "%.1f MiB", k / 1024 }')" \
     "$(awk -v k="$mem_f" 'BEGIN { printf "%.1f MiB", k / 1024 }')" \
-    "$(ratio "$mem_g" "$mem_f")" "<= 1.3 x" "$(verdict "$(ratio "$mem_g" "$mem_f")" le 1.3)"
+    "$(ratio "$mem_g" "$mem_f")" "<= 1.10 x" "$(verdict "$(ratio "$mem_g" "$mem_f")" le 1.10)"
 row "idle: watching the float, sound on" "$(printf '%.2f %%' "$idle_g")" "$(printf '%.2f %%' "$idle_f")" \
     "$(awk -v a="$idle_g" -v b="$idle_f" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')" \
     "<= 1.5 % core" "$(verdict "$idle_g" le 1.5)"
+# The worst frame of each first moment, beside the processor time it took: a frame within one
+# refresh of a 60 Hz screen shows no stutter. The load is shown for what it costs.
+for moment in load cast report kingfisher-pass kingfisher-visit; do
+    case $moment in
+    load) label="frame: main window's load" ;;
+    cast) label="frame: first cast" ;;
+    report) label="frame: first report" ;;
+    kingfisher-pass) label="frame: kingfisher's first pass" ;;
+    kingfisher-visit) label="frame: kingfisher's first visit" ;;
+    esac
+    worst=$(m "frame_$moment")
+    cpu=$(m "framecpu_$moment")
+    if [ "$moment" = load ]; then
+        row "$label" "$(printf '%.1f ms' "$worst")" "$(printf '%.1f ms cpu' "$cpu")" "-" "-" "-"
+    else
+        row "$label" "$(printf '%.1f ms' "$worst")" "$(printf '%.1f ms cpu' "$cpu")" "-" "<= 16.7 ms" \
+            "$(verdict "$worst" le 16.7)"
+    fi
+done
 for figure in cast settle bait; do
     case $figure in
     cast) label="timing: cast animation (16 x 100)" ;;

@@ -50,15 +50,15 @@ QWidget *create(const ControlRow &c, QWidget *parent)
 {
     const QColor systemBack(255, 255, 255), systemText(0, 0, 0);
     const QString text = shown(c.text);
-    const QImage picture = c.picture ? loadPicture(QString::fromUtf8(c.picture)) : QImage();
+    const QString picture = c.picture ? QString::fromUtf8(c.picture) : QString();
     switch (c.kind) {
     case Kind::Button: {
         auto *b = new ColourButton(parent);
         b->setText(text);
         if (c.back != Default)
             b->setBackColor(QColor::fromRgb(c.back));
-        if (!picture.isNull())
-            b->setPicture(picture);
+        if (!picture.isEmpty())
+            b->setPicture(loadPicture(picture));
         return b;
     }
     case Kind::Label: {
@@ -78,7 +78,11 @@ QWidget *create(const ControlRow &c, QWidget *parent)
         auto *i = new ImageBox(parent);
         i->setStretch(c.flags & Stretch);
         i->setBorder(c.flags & BorderSingle);
-        i->setPicture(picture);
+        // Read when it is first shown or drawn from: most are picture stores a game may never use.
+        // Only a box not stretched takes the picture's size, from the file's header.
+        if (!picture.isEmpty())
+            i->setPicture((c.flags & Stretch) ? QSize() : pictureSize(picture),
+                          [picture] { return loadPicture(picture); });
         return i;
     }
     case Kind::Shape: {
@@ -165,8 +169,8 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table,
         } else if (auto *box = qobject_cast<PictureBox *>(w)) {
             box->move(px(c.left) + inset, px(c.top) + inset);
             box->setOuterSize(px(c.width), px(c.height));
-            if (c.picture)
-                box->setPicture(loadPicture(QString::fromUtf8(c.picture)));
+            if (c.picture) // read when the box is first drawn
+                box->setPicture([picture = QString::fromUtf8(c.picture)] { return loadPicture(picture); });
             else
                 box->cls();
         } else if (c.kind == Kind::Image && !(c.flags & Stretch) && c.picture) {

@@ -1,21 +1,15 @@
 #include "layouts/pictures.h"
 
 #include "widgets/finepictures.h"
+#include "widgets/picturefile.h"
 
 #include <QFile>
-#include <QHash>
 
 namespace nuyo {
 
 namespace {
 
 const QString Resources = QStringLiteral(":/pictures/");
-
-QHash<QString, QImage> &loaded()
-{
-    static QHash<QString, QImage> byName;
-    return byName;
-}
 
 QString &languageFolder()
 {
@@ -35,27 +29,23 @@ QString fileOf(const QString &name)
 void setPictureLanguage(const QString &code)
 {
     languageFolder() = code.isEmpty() ? QString() : code + QLatin1Char('/');
-    loaded().clear(); // a picture loaded before is read again in this language
 }
 
 QImage loadPicture(const QString &name)
 {
-    auto it = loaded().find(name);
-    if (it != loaded().end())
-        return *it;
-    QString file = fileOf(name);
-    QImage img(file);
-    // The pictures have at most 256 colours: a palette keeps them at a quarter of the memory.
-    // Only an exact conversion is kept.
-    if (img.format() == QImage::Format_RGB32) {
-        const QImage indexed = img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-        if (indexed.convertToFormat(QImage::Format_RGB32) == img)
-            img = indexed;
-    }
-    loaded().insert(name, img);
+    const QString file = fileOf(name);
+    // The pictures have at most 256 colours: read straight into their palette, they take a
+    // quarter of the memory of 32-bit pixels.
+    const QImage img = readPictureFile(file);
     // Dense screens show the same shapes drawn at twice the pixels, from "name@2x.gif" beside it.
-    rememberFinePicture(img, file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x")));
+    QString fine = file;
+    rememberFinePicture(img, fine.insert(fine.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x")));
     return img;
+}
+
+QSize pictureSize(const QString &name)
+{
+    return pictureFileSize(fileOf(name));
 }
 
 } // namespace nuyo

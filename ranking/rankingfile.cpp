@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -363,8 +362,21 @@ namespace {
 // ".Point.dat.nuyo-save-" and six letters or digits, in the file's own folder.
 const QString TemporaryPrefix = QStringLiteral(".");
 const QString TemporaryMark = QStringLiteral(".nuyo-save-");
-const QString TemporaryRandomPattern = QStringLiteral("[A-Za-z0-9]{6}");
 const QByteArray TemporaryRandomTemplate = QByteArrayLiteral("XXXXXX");
+
+// True for a save's temporary file of the file whose temporary prefix is `prefix`: the prefix
+// and as many letters or digits as the template has.
+bool isTemporaryOf(const QString &name, const QString &prefix)
+{
+    if (name.size() != prefix.size() + TemporaryRandomTemplate.size() || !name.startsWith(prefix))
+        return false;
+    for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
+            return false;
+    }
+    return true;
+}
 
 QString temporaryPath(const QString &path)
 {
@@ -636,13 +648,12 @@ void RemoveStaleSaves(const QString &path)
 {
     const QFileInfo info(path);
     const QString prefix = QFileInfo(temporaryPath(path)).fileName();
-    const QRegularExpression own(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(prefix) + TemporaryRandomPattern));
     const QDir dir = info.absoluteDir();
-    const QStringList names =
-        dir.entryList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    // Matched by hand: a name filter or a pattern would bring in the regular-expression engine,
+    // and half a megabyte with it, for one look at a folder.
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &name : names) {
-        if (!own.match(name).hasMatch())
+        if (!isTemporaryOf(name, prefix))
             continue;
         // A file written since this run started may be another save's, still going on.
         const QByteArray file = QFile::encodeName(dir.filePath(name));

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QMediaDevices>
 #include <QObject>
+#include <QResource>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -15,11 +16,15 @@ namespace nuyo {
 namespace {
 
 // The recording a buffer is made from, by its number (resource id − 100), when `wave` is that
-// recording's image; an empty URL otherwise.
+// recording's image; an empty URL otherwise. The recording is compared where it lies in the
+// resources, not read out again.
 QUrl resourceUrl(const QByteArray &wave, int number)
 {
-    const QByteArray own = recording(100 + number);
-    if (own.isEmpty() || own != wave)
+    const QResource own(QStringLiteral(":/sounds/%1.wav").arg(100 + number));
+    const QByteArray bytes = own.compressionAlgorithm() == QResource::NoCompression
+                                 ? QByteArray::fromRawData(reinterpret_cast<const char *>(own.data()), own.size())
+                                 : own.uncompressedData();
+    if (bytes.isEmpty() || bytes != wave)
         return QUrl();
     return QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(100 + number));
 }
@@ -61,19 +66,23 @@ bool QtSoundLibrary::probe()
     const QUrl source = resourceUrl(recording(100 + ProbeNumber), ProbeNumber);
     if (source.isEmpty())
         return false;
-    QSoundEffect effect(m_device);
+    auto effect = std::make_unique<QSoundEffect>(m_device);
     QEventLoop loop;
-    auto settled = [&] { return effect.status() == QSoundEffect::Ready || effect.status() == QSoundEffect::Error; };
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
+    auto settled = [&] { return effect->status() == QSoundEffect::Ready || effect->status() == QSoundEffect::Error; };
+    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, [&] {
         if (settled())
             loop.quit();
     });
     QTimer::singleShot(probeTimeoutMs, &loop, &QEventLoop::quit);
-    effect.setSource(source);
+    effect->setSource(source);
     // The window is not up yet; keep the player's input for later.
     if (!settled())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return effect.status() != QSoundEffect::Error;
+    if (effect->status() == QSoundEffect::Error)
+        return false;
+    // Loaded once: the recording's own buffer takes this effect instead of loading it again.
+    m_probed = std::move(effect);
+    return true;
 }
 
 std::unique_ptr<QSoundEffect> QtSoundLibrary::makeEffect(const QUrl &source) const
@@ -95,7 +104,10 @@ long QtSoundLibrary::dsCreateResDSB(long device, const QByteArray &wave, int num
     const long handle = ++m_lastBuffer;
     Buffer b;
     b.source = source;
-    b.effect = makeEffect(source);
+    if (m_probed && m_probed->source() == source)
+        b.effect = std::move(m_probed);
+    else
+        b.effect = makeEffect(source);
     m_buffers.emplace(handle, std::move(b));
     return handle;
 }
@@ -175,6 +187,7 @@ long QtSoundLibrary::dsTerminate(long device)
 
 void QtSoundLibrary::freeAll()
 {
+    m_probed.reset();
     while (!m_buffers.empty())
         dsFree(m_buffers.begin()->first);
 }

@@ -1,5 +1,6 @@
 // The sound library over Qt Multimedia: one QSoundEffect per buffer, mixed by the sound server.
-// The effects play the game's recordings straight from its resources: no file is ever written.
+// The effects play the game's recordings straight from its resources: no file is ever written,
+// and each recording is decoded once (the one loaded to try the device becomes its buffer).
 #pragma once
 
 #include "sound/soundlibrary.h"
@@ -49,6 +50,7 @@ private:
     long m_lastDevice = 0;                    // handles are never reused
     long m_lastBuffer = 0;
     std::map<long, Buffer> m_buffers;
+    std::unique_ptr<QSoundEffect> m_probed; // the trial's recording, loaded, until its buffer takes it
 };
 
 } // namespace nuyo

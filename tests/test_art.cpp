@@ -5,6 +5,7 @@
 // the CPU's vector features and on plain SSE2. A picture with words is read in the player's language.
 #include "layouts/pictures.h"
 #include "widgets/finepictures.h"
+#include "widgets/picturefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,6 +76,9 @@ private Q_SLOTS:
 
     void everyPictureHasItsFormatAndSize_data();
     void everyPictureHasItsFormatAndSize();
+
+    void theGamesReadersGiveWhatQtReads_data() { everyPictureHasItsFormatAndSize_data(); }
+    void theGamesReadersGiveWhatQtReads();
 
     void iconsHaveAtMostSixteenColours_data();
     void iconsHaveAtMostSixteenColours();
@@ -149,6 +153,34 @@ void TestArt::everyPictureHasItsFormatAndSize()
     QCOMPARE(img.size(), size);
     if (format == "gif") // the same shapes at twice the density, beside it
         QCOMPARE(QImageReader(QStringLiteral(":/pictures/") + doubled(name)).read().size(), size * 2);
+}
+
+void TestArt::theGamesReadersGiveWhatQtReads()
+{
+    // Every picture and its twin at twice the density: the game reads it without Qt's plug-ins, a
+    // GIF into its palette (a byte a pixel), and gets Qt's pixels; a cut-off file gives nothing
+    // or, once its image is whole, the same picture.
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    for (const QString &file : {QStringLiteral(":/pictures/") + name, QStringLiteral(":/pictures/") + doubled(name)}) {
+        QFile f(file);
+        if (!f.exists() && file.endsWith(doubled(name)))
+            continue; // the window icon has no twin: the desktop's icon theme has its sizes
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+        const QImage own = format == "gif" ? nuyo::decodeGif(data, bytes.size()) : nuyo::decodeIcon(data, bytes.size());
+        QVERIFY2(!own.isNull(), qPrintable(file));
+        QCOMPARE(own.format(), format == "gif" ? QImage::Format_Indexed8 : QImage::Format_ARGB32_Premultiplied);
+        QImage qt = QImage(file).convertToFormat(QImage::Format_ARGB32);
+        qt.setDevicePixelRatio(1); // Qt takes an "@2x" file as twice as dense; the game does not
+        QCOMPARE(own.convertToFormat(QImage::Format_ARGB32), qt);
+        QCOMPARE(nuyo::pictureFileSize(file), own.size());
+        for (qsizetype cut = 0; cut < bytes.size(); cut += 1 + bytes.size() / 61) {
+            const QImage part = format == "gif" ? nuyo::decodeGif(data, cut) : nuyo::decodeIcon(data, cut);
+            QVERIFY2(part.isNull() || part == own, qPrintable(QStringLiteral("%1 cut at %2").arg(file).arg(cut)));
+        }
+    }
 }
 
 void TestArt::iconsHaveAtMostSixteenColours_data()

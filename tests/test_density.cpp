@@ -13,6 +13,8 @@ class TestDensity : public QObject
 private Q_SLOTS:
     void spriteLandsOnTheSceneWithoutKeyColourOrGap_data();
     void spriteLandsOnTheSceneWithoutKeyColourOrGap();
+    void aPictureShowsItsTwin_data();
+    void aPictureShowsItsTwin();
 };
 
 void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap_data()
@@ -71,6 +73,29 @@ void TestDensity::spriteLandsOnTheSceneWithoutKeyColourOrGap()
             inside += black == all;
         }
     QVERIFY2(inside > at.width() * at.height() / 8 && outside > inside, qPrintable(QString::number(inside)));
+}
+
+void TestDensity::aPictureShowsItsTwin_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("practice pond") << "form1/Image6.gif";
+    QTest::newRow("float close-up") << "form1/PicUKI.gif";
+    QTest::newRow("report") << "form3/Image2.gif";
+}
+
+// A box given a palette picture (kept as it is, shared) shows its twin's pixels, not its own
+// pixels repeated.
+void TestDensity::aPictureShowsItsTwin()
+{
+    QFETCH(QString, name);
+    const QImage picture = nuyo::loadPicture(name);
+    nuyo::PictureBox box;
+    box.setOuterSize(picture.width(), picture.height());
+    box.setPicture(picture);
+    QCOMPARE(box.density(), 2);
+    QImage twin(QStringLiteral(":/pictures/") + name.insert(name.lastIndexOf('.'), QStringLiteral("@2x")));
+    twin.setDevicePixelRatio(1);
+    QCOMPARE(box.fineImage(), twin.convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestDensity)

@@ -15,7 +15,9 @@ namespace {
 // The close-up box as it should look: its background with the float drawn at (x, y), w × h.
 QImage expectedFloat(MainWindow &f, int x, int y, int w, int h)
 {
-    QImage img = f.ui.floatCloseUp->picture().copy(QRect(QPoint(), f.ui.floatCloseUp->image().size()));
+    QImage img = f.ui.floatCloseUp->picture()
+                     .convertToFormat(QImage::Format_RGB32)
+                     .copy(QRect(QPoint(), f.ui.floatCloseUp->image().size()));
     if (h > 0) {
         QPainter p(&img);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -28,7 +30,8 @@ QImage expectedFloat(MainWindow &f, int x, int y, int w, int h)
 // The scene with angler frame k drawn through its mask.
 QImage expectedAngler(MainWindow &f, int k)
 {
-    QImage img = f.ui.pond->picture().copy(QRect(QPoint(), f.ui.pond->image().size()));
+    QImage img =
+        f.ui.pond->picture().convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(), f.ui.pond->image().size()));
     const QImage frame = f.ui.anglerFrames[k]->picture().convertToFormat(QImage::Format_RGB32);
     QPainter p(&img);
     p.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination);

@@ -707,7 +707,7 @@ void RankingFileTest::loadTellsWhatItFound()
     // a name of another form and the file of a save going on in this run.
     const QStringList leftovers{QStringLiteral(".Point.dat.nuyo-save-aB3xY9")};
     const QStringList kept{"Point.dat.backup", "Point.dat.Ab12Cd", ".Point.dat.nuyo-save-1234567",
-                           ".Point.dat.nuyo-save-new000"};
+                           ".Point.dat.nuyo-save-aB3x_9", ".Point.dat.nuyo-save-new000"};
     const QDateTime longAgo = QDateTime::currentDateTime().addDays(-1);
     for (const QString &name : leftovers + kept) {
         QFile f(dir.filePath(name));

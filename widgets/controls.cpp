@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QtMath>
+#include <utility>
 
 namespace nuyo {
 
@@ -407,11 +408,28 @@ void TextLabel::mouseReleaseEvent(QMouseEvent *e)
 
 ImageBox::ImageBox(QWidget *parent) : QWidget(parent) {}
 
+QImage ImageBox::picture() const
+{
+    if (m_read)
+        m_picture = std::exchange(m_read, nullptr)();
+    return m_picture;
+}
+
 void ImageBox::setPicture(const QImage &picture)
 {
+    m_read = nullptr;
     m_picture = picture;
     if (!m_stretch && !picture.isNull())
         resize(picture.size());
+    update();
+}
+
+void ImageBox::setPicture(QSize size, std::function<QImage()> read)
+{
+    m_picture = QImage();
+    m_read = std::move(read);
+    if (!m_stretch && size.isValid())
+        resize(size);
     update();
 }
 
@@ -435,15 +453,16 @@ void ImageBox::paintEvent(QPaintEvent *)
         drawFrame(p, r, Qt::black, Qt::black);
         r.adjust(1, 1, -1, -1);
     }
-    if (m_picture.isNull())
+    const QImage shown = picture();
+    if (shown.isNull())
         return;
     // On a dense screen the picture's twin at twice the density shows the same shapes finer.
-    const QImage fine = devicePixelRatioF() > 1 ? finePicture(m_picture) : QImage();
+    const QImage fine = devicePixelRatioF() > 1 ? finePicture(shown) : QImage();
     if (m_stretch || !fine.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(m_stretch ? QRectF(r) : QRectF(r.topLeft(), m_picture.size()), fine.isNull() ? m_picture : fine);
+        p.drawImage(m_stretch ? QRectF(r) : QRectF(r.topLeft(), shown.size()), fine.isNull() ? shown : fine);
     } else {
-        p.drawImage(r.topLeft(), m_picture);
+        p.drawImage(r.topLeft(), shown);
     }
 }
 

@@ -141,8 +141,10 @@ class ImageBox : public QWidget
 public:
     explicit ImageBox(QWidget *parent = nullptr);
 
-    QImage picture() const { return m_picture; }
+    QImage picture() const;
     void setPicture(const QImage &picture);
+    // A picture of `size` read by `read` only when it is first shown or asked for.
+    void setPicture(QSize size, std::function<QImage()> read);
     void setStretch(bool on);
     void setBorder(bool on);
 
@@ -154,7 +156,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
-    QImage m_picture;
+    mutable QImage m_picture;
+    mutable std::function<QImage()> m_read; // the picture not read yet
     bool m_stretch = false;
     bool m_border = false;
 };

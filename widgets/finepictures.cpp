@@ -1,5 +1,7 @@
 #include "widgets/finepictures.h"
 
+#include "widgets/picturefile.h"
+
 #include <QFile>
 #include <QHash>
 
@@ -39,7 +41,7 @@ QImage finePicture(const QImage &picture)
     if (it == twins().end())
         return QImage();
     if (it->image.isNull()) {
-        it->image = QImage(it->file);
+        it->image = readPictureFile(it->file);
         it->image.setDevicePixelRatio(1); // drawn pixel for pixel into the boxes' fine drawings
         // A twin that does not fit is no twin: the picture is shown by repeating its pixels.
         if (it->image.size() != picture.size() * 2)

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace nuyo {
 
@@ -68,12 +69,17 @@ void blit(QImage &dst, const QImage &src, QRect target, QPoint from, Rop rop)
     if (w <= 0 || h <= 0)
         return;
     const bool indexed = src.format() == QImage::Format_Indexed8;
-    const QList<QRgb> table = indexed ? src.colorTable() : QList<QRgb>();
+    // A palette picture's colours, all 256 of them (black past the end of its table).
+    std::array<quint32, 256> colours{};
+    if (indexed) {
+        const QList<QRgb> table = src.colorTable();
+        std::copy_n(table.cbegin(), std::min<qsizetype>(table.size(), 256), colours.begin());
+    }
     for (int row = 0; row < h; ++row) {
         auto *d = reinterpret_cast<quint32 *>(dst.scanLine(dy + row)) + dx;
         if (indexed) {
             const uchar *s = src.constScanLine(sy + row) + sx;
-            blitRow(d, w, rop, [&](int i) { return s[i] < table.size() ? table[s[i]] : 0u; });
+            blitRow(d, w, rop, [&](int i) { return colours[s[i]]; });
         } else {
             const auto *s = reinterpret_cast<const quint32 *>(src.constScanLine(sy + row)) + sx;
             blitRow(d, w, rop, [s](int i) { return s[i]; });
@@ -115,9 +121,11 @@ QImage PictureBox::fineTwin(const QImage &picture)
     for (const PictureBox *b : liveBoxes()) {
         if (b->m_density == 1)
             continue;
-        if (b->m_picture.cacheKey() == key)
+        // A box sharing the picture itself (a palette picture is kept as it is) may not have
+        // its fine drawing yet: only one it has is the twin.
+        if (b->m_picture.cacheKey() == key && !b->m_finePicture.isNull())
             return b->m_finePicture;
-        if (b->m_image.cacheKey() == key && !b->m_clearPending)
+        if (b->m_image.cacheKey() == key && !b->m_clearPending && !b->m_fineImage.isNull())
             return b->m_fineImage;
     }
     return finePicture(picture);
@@ -125,13 +133,14 @@ QImage PictureBox::fineTwin(const QImage &picture)
 
 void PictureBox::clearFine() const
 {
-    m_fineImage = QImage(m_image.size() * m_density, QImage::Format_RGB32);
+    m_fineImage = QImage(m_size * m_density, QImage::Format_RGB32);
     m_fineImage.fill(m_back);
 }
 
 void PictureBox::resetFine() const
 {
-    if (!m_finePicture.isNull() && m_finePicture.size() == m_image.size() * m_density) {
+    if (!m_finePicture.isNull() && m_finePicture.size() == m_size * m_density &&
+        m_finePicture.format() == QImage::Format_RGB32) {
         m_fineImage = m_finePicture; // shared until the next drawing
         return;
     }
@@ -153,6 +162,7 @@ void PictureBox::followDensity()
         update();
         return;
     }
+    readPicture();
     m_finePicture = hasPicture() ? atDensity(m_picture, fineTwin(m_pictureOrigin), want) : QImage();
     if (!m_historyComplete) {
         // Too much was drawn since the last Cls to draw it again: the pixels are repeated.
@@ -195,14 +205,17 @@ int PictureBox::borderWidth() const
 void PictureBox::setBackColor(const QColor &c)
 {
     m_back = c;
+    m_clsBased = false;
     if (!hasPicture()) {
         m_pending.clear();
         m_history.clear();
         m_historyComplete = true;
         m_clearPending = false;
-        m_image.fill(m_back);
-        if (m_density > 1)
-            clearFine();
+        if (!m_image.isNull()) { // otherwise it is made in this colour when first drawn on
+            m_image.fill(m_back);
+            if (m_density > 1)
+                clearFine();
+        }
         update();
     }
 }
@@ -226,9 +239,15 @@ void PictureBox::setOuterSize(int w, int h)
 void PictureBox::fitImage()
 {
     const QSize want(std::max(1, scaleWidth()), std::max(1, scaleHeight()));
-    if (m_image.size() == want)
+    if (m_size == want)
         return;
+    if (m_image.isNull()) { // nothing drawn yet: the drawing is made at this size when needed
+        m_size = want;
+        return;
+    }
     flush();
+    m_size = want;
+    m_clsBased = false;
     QImage grown(want, QImage::Format_RGB32);
     grown.fill(m_back);
     if (!m_image.isNull())
@@ -257,6 +276,36 @@ void PictureBox::cls()
 void PictureBox::setPicture(const QImage &picture)
 {
     followDensity();
+    m_readPicture = nullptr;
+    takePicture(picture);
+    cls();
+}
+
+void PictureBox::setPicture(std::function<QImage()> read)
+{
+    followDensity();
+    m_readPicture = std::move(read);
+    m_picture = QImage();
+    m_pictureOrigin = QImage();
+    m_finePicture = QImage();
+    cls();
+}
+
+QImage PictureBox::picture() const
+{
+    readPicture();
+    return m_picture;
+}
+
+void PictureBox::readPicture() const
+{
+    if (m_readPicture)
+        takePicture(std::exchange(m_readPicture, nullptr)());
+}
+
+void PictureBox::takePicture(const QImage &picture) const
+{
+    m_clsBased = false;
     m_pictureOrigin = picture;
     if (picture.isNull()) {
         m_picture = QImage();
@@ -266,6 +315,8 @@ void PictureBox::setPicture(const QImage &picture)
             picture.scaled(picture.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .convertToFormat(QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(1);
+    } else if (picture.format() == QImage::Format_Indexed8 || picture.format() == QImage::Format_RGB32) {
+        m_picture = picture; // kept as it is, shared: a palette picture takes a byte a pixel
     } else {
         m_picture = picture.convertToFormat(QImage::Format_RGB32);
     }
@@ -274,11 +325,12 @@ void PictureBox::setPicture(const QImage &picture)
         m_finePicture = atDensity(m_picture, fineTwin(picture), m_density).convertToFormat(QImage::Format_RGB32);
         m_finePicture.setDevicePixelRatio(1);
     }
-    cls();
 }
 
 void PictureBox::clearPicture()
 {
+    m_clsBased = false;
+    m_readPicture = nullptr;
     m_picture = QImage();
     m_finePicture = QImage();
     m_pictureOrigin = QImage();
@@ -288,6 +340,9 @@ void PictureBox::clearPicture()
 void PictureBox::keepDrawing()
 {
     flush();
+    m_readPicture = nullptr;
+    m_clsBased = true; // the drawing is the picture now: nothing drawn over it
+    m_dirty = QRect();
     m_picture = m_image;
     m_pictureOrigin = m_image;
     m_finePicture = m_fineImage;
@@ -360,26 +415,81 @@ void PictureBox::print(const QString &text)
     currentY += fm.height();
 }
 
+void PictureBox::makeImage(bool fill) const
+{
+    if (!m_size.isValid())
+        return; // never sized: nothing to draw on
+    m_image = QImage(m_size, QImage::Format_RGB32);
+    if (fill)
+        m_image.fill(m_back);
+    m_clsBased = false;
+    if (m_density > 1)
+        clearFine();
+}
+
+void PictureBox::restoreDirty() const
+{
+    const QRect r = m_dirty & QRect(QPoint(), m_size);
+    if (r.isEmpty())
+        return;
+    if (!hasPicture() || !QRect(QPoint(), m_picture.size()).contains(r)) {
+        const quint32 back = m_back.rgb();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(reinterpret_cast<quint32 *>(m_image.scanLine(y)) + r.left(), r.width(), back);
+    }
+    if (hasPicture())
+        blit(m_image, m_picture, r, r.topLeft(), Rop::SrcCopy);
+}
+
+QRect PictureBox::touched(const Op &op) const
+{
+    switch (op.kind) {
+    case Op::Blit:
+        return op.target;
+    case Op::Line: // its two end points, one pixel wider all round
+        return QRect(op.target.topLeft(), op.target.bottomRight()).normalized().adjusted(-1, -1, 1, 1);
+    case Op::Text:
+    default:
+        return QRect(QPoint(), m_size);
+    }
+}
+
 void PictureBox::flush() const
 {
     if (m_clearPending) {
         m_clearPending = false;
-        if (hasPicture() && m_picture.size() == m_image.size()) {
+        readPicture();
+        if (m_clsBased && !m_image.isNull()) {
+            // Only what was drawn since the last Cls goes back to the picture.
+            restoreDirty();
+        } else if (hasPicture() && m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32) {
             m_image = m_picture; // shared until the next drawing
         } else {
-            m_image.fill(m_back);
+            // A picture that covers the whole drawing leaves no back colour to fill in.
+            const bool covered =
+                hasPicture() && m_picture.width() >= m_size.width() && m_picture.height() >= m_size.height();
+            if (m_image.isNull())
+                makeImage(!covered);
+            else if (!covered)
+                m_image.fill(m_back);
             if (hasPicture())
                 blit(m_image, m_picture, QRect(QPoint(), m_picture.size()), QPoint(), Rop::SrcCopy);
         }
+        m_clsBased = true;
+        m_dirty = QRect();
         if (m_density > 1)
             resetFine();
     }
+    // A box is drawn on only once somebody looks: hidden ones never drawn on take no memory.
+    if (m_image.isNull())
+        makeImage();
     if (m_pending.empty())
         return;
     std::vector<Op> ops;
     ops.swap(m_pending);
     for (const Op &op : ops) {
         apply(m_image, op, 1);
+        m_dirty |= touched(op);
         if (m_density > 1)
             apply(m_fineImage, op, m_density);
     }

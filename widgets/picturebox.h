@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 namespace nuyo {
@@ -54,12 +55,14 @@ public:
     void cls();
     // Picture = image: shows it now and makes it what Cls restores.
     void setPicture(const QImage &picture);
+    // The same with a picture read by `read` only when the box is first drawn or asked for it.
+    void setPicture(std::function<QImage()> read);
     // Picture = nothing: Cls then clears to the back colour.
     void clearPicture();
     // Picture = Image: the current drawing becomes the persistent picture.
     void keepDrawing();
-    QImage picture() const { return m_picture; }
-    bool hasPicture() const { return !m_picture.isNull(); }
+    QImage picture() const;
+    bool hasPicture() const { return !m_picture.isNull() || m_readPicture; }
 
     // What is on show now.
     const QImage &image() const;
@@ -108,6 +111,11 @@ private:
         QImage fineSrc; // the source's twin at twice the density, when it had one
     };
     void fitImage();
+    void readPicture() const;                      // the picture set to be read, read now
+    void takePicture(const QImage &picture) const; // Picture = picture, without the Cls
+    void makeImage(bool fill = true) const;        // the drawing at the box's size, all back colour
+    void restoreDirty() const;                     // what was drawn since the last Cls, as Cls leaves it
+    QRect touched(const Op &op) const;             // the part of the drawing an operation may change
     void flush() const;
     void record(Op op);
     static void apply(QImage &target, const Op &op, int density);
@@ -119,7 +127,11 @@ private:
     void clearFine() const; // the fine drawing all back colour, at the box's size
     void resetFine() const; // the fine drawing as a Cls leaves it: the back colour, the fine picture on it
 
-    mutable QImage m_image;
+    QSize m_size;           // the drawing's size: the inner area
+    mutable QImage m_image; // made when first needed
+    // The drawing is what Cls leaves it but inside m_dirty: a Cls puts back only that part.
+    mutable bool m_clsBased = false;
+    mutable QRect m_dirty;
     mutable std::vector<Op> m_pending;
     mutable bool m_clearPending = false;
     // The operations since the last Cls, to draw them again at another density; at most
@@ -129,9 +141,10 @@ private:
     bool m_historyComplete = true;
     int m_density = 1;
     mutable QImage m_fineImage;
-    QImage m_finePicture;
-    QImage m_pictureOrigin; // what Picture was set from, to find its twin again
-    QImage m_picture;
+    mutable QImage m_finePicture;
+    mutable QImage m_pictureOrigin; // what Picture was set from, to find its twin again
+    mutable QImage m_picture;
+    mutable std::function<QImage()> m_readPicture; // the picture not read yet
     QColor m_back{Qt::white};
     QColor m_fore{Qt::black};
     Border m_border = Border::None;

@@ -67,7 +67,8 @@ bool Harness::floatLeftRest()
     if (!box->isVisible())
         return false;
     const QImage &shown = box->image();
-    const QImage back = box->picture();
+    // The box may keep a palette picture as it is; its colours are compared against the drawing.
+    const QImage back = box->picture().convertToFormat(shown.format());
     // The player follows the float sideways and looks for its tip.
     const int x0 = std::max(0, g().FloatX - 8), x1 = std::min(shown.width(), g().FloatX + 8);
     int top = -1;

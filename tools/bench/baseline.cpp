@@ -1,7 +1,12 @@
 // The floor for a Qt Widgets program on this machine: an empty window of the title window's size
 // (357 × 272). With --loop FILE it also plays that WAVE file in an endless loop, as the game's
-// background sound does.
+// background sound does. With --japanese it shows one line of Japanese text in the game's own
+// face, found through the game's font substitutions, so that the font's memory is in the floor
+// as it is in the game.
+#include "layouts/fonts.h"
+
 #include <QApplication>
+#include <QLabel>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QWidget>
@@ -14,13 +19,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QString loop;
     QString title = QStringLiteral("nuyo-baseline");
+    bool japanese = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--loop") && i + 1 < argc)
             loop = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--title") && i + 1 < argc)
             title = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--japanese"))
+            japanese = true;
         else {
-            std::fprintf(stderr, "usage: %s [--loop WAVE] [--title TEXT]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--loop WAVE] [--title TEXT] [--japanese]\n", argv[0]);
             return 2;
         }
     }
@@ -28,6 +36,13 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(title);
     window.setFixedSize(357, 272);
+    std::unique_ptr<QLabel> line;
+    if (japanese) {
+        nuyo::installFontSubstitutions();
+        line = std::make_unique<QLabel>(QStringLiteral("釣りゲーム「 ぬ よ 」　只今、準備中 ・・・"), &window);
+        line->setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
+        line->move(8, 8);
+    }
     window.show();
 
     std::unique_ptr<QSoundEffect> effect;
