@@ -44,10 +44,12 @@ public:
     static constexpr int SettlingMs = 200;
     static constexpr int SecondMs = 1000;
 
-    // For tests and tools that stage a scene: the state and the school, writable. The game never
-    // needs them.
+    // For tests and tools that stage a scene: the state, the school and the timers, writable. The
+    // game never needs them.
     GameState &stagedState() { return g; }
     School &stagedSchool() { return m_school; }
+    HostTimer &stagedAnimationTimer() { return *m_animationTimer; }
+    HostTimer &stagedSettlingTimer() { return *m_settlingTimer; }
     HostTimer &stagedSecondTimer() { return *m_secondTimer; }
 
     // ---- inputs ----

@@ -1,7 +1,8 @@
 // Measures the main window's real timers with the real host's clock, in a real process:
-//   - the cast animation: Timer1 with CastStage 0, from enabling until it disables itself;
-//   - the float settling: Timer2 from a fresh cast's float until it disables itself;
-//   - the bait timer: Timer3 from enabling until its 60th tick.
+//   - the cast animation: the animation timer with the cast's stage, from enabling until it
+//     disables itself;
+//   - the float settling: the settling timer from a fresh cast's float until it disables itself;
+//   - the bait timer: the second timer from enabling until its 60th tick.
 // Prints one line per run: "<figure> <measured ms> <nominal ms> <ticks>".
 //
 //   nuyobench_timing [--runs N] [--bait-ticks N]
@@ -94,14 +95,14 @@ int main(int argc, char *argv[])
         apps.push_back(std::move(app));
     }
     host.waitFor(0.5); // let the windows show and settle
-    Game &f = *apps.front()->game;
-    GameState &g = apps.front()->g;
+    Game &f = *apps.front()->game();
+    GameState &g = f.stagedState();
 
     // The cast animation: 16 ticks of 100 ms.
     for (int r = 0; r < runs; ++r) {
         g.CastStage = CastStage::Cast;
-        f.Tick = 0;
-        const Measured m = timeTimer(host, *f.Timer1, 1600, [&](int) { return !f.animationTimer().isEnabled(); });
+        const Measured m =
+            timeTimer(host, f.stagedAnimationTimer(), 1600, [&](int) { return !f.animationTimer().isEnabled(); });
         print("cast", m, 1600);
     }
 
@@ -112,11 +113,10 @@ int main(int argc, char *argv[])
         g.FloatSrcW = 5;
         g.FloatH = 156;
         g.FloatWidth = 5;
-        apps.front()->form1->PicUKI->setVisible(true);
-        f.Timer2Count = 0;
+        apps.front()->mainWindow()->ui.floatCloseUp->setVisible(true);
         const Measured m = timeTimer(
-            host, *f.Timer2, 4200, [&](int) { return !f.settlingTimer().isEnabled(); },
-            [&] { f.secondTimer().setEnabled(false); }); // the settling hands over to the bait timer
+            host, f.stagedSettlingTimer(), 4200, [&](int) { return !f.settlingTimer().isEnabled(); },
+            [&] { f.stagedSecondTimer().setEnabled(false); }); // the settling hands over to the bait timer
         print("settle", m, 4200);
     }
 
@@ -126,30 +126,29 @@ int main(int argc, char *argv[])
     std::vector<std::function<void()>> ticks(runs);
     int finished = 0;
     for (int r = 0; r < runs; ++r) {
-        Game &w = *apps[r]->game;
-        GameState &wg = apps[r]->g;
+        Game &w = *apps[r]->game();
+        GameState &wg = w.stagedState();
         wg.Fighting = false;
         wg.FishStop = FishStop::Moving;
         wg.BaitTime = 30000; // never runs out here
         wg.FloatY = 100;
         ticks[r] = w.secondTimer().onTick;
-        w.secondTimer().onTick = [&, r] {
-            Game &x = *apps[r]->game;
+        w.stagedSecondTimer().onTick = [&, r] {
             ticks[r]();
             if (++bait[r].ticks == baitTicks) {
                 bait[r].ms = (host.now() - started[r]) * 1000.0;
-                x.secondTimer().setEnabled(false);
+                apps[r]->game()->stagedSecondTimer().setEnabled(false);
                 ++finished;
             }
         };
         started[r] = host.now();
-        w.secondTimer().setEnabled(true);
+        w.stagedSecondTimer().setEnabled(true);
         host.waitFor(0.15);
     }
     host.waitFor(baitTicks * 3.0, [&] { return finished == runs; });
     for (int r = 0; r < runs; ++r) {
-        apps[r]->game->secondTimer().setEnabled(false);
-        apps[r]->game->secondTimer().onTick = ticks[r];
+        apps[r]->game()->stagedSecondTimer().setEnabled(false);
+        apps[r]->game()->stagedSecondTimer().onTick = ticks[r];
         print("bait", bait[r], baitTicks * 1000.0);
     }
 
