@@ -67,8 +67,12 @@ bool Harness::floatLeftRest()
     if (!box->isVisible())
         return false;
     const QImage &shown = box->image();
-    // The box may keep a palette picture as it is; its colours are compared against the drawing.
-    const QImage back = box->picture().convertToFormat(shown.format());
+    // The box may keep its background as a palette picture: the player knows it by its colours.
+    if (m_floatBackOf != box->picture().cacheKey() || m_floatBack.format() != shown.format()) {
+        m_floatBack = box->picture().convertToFormat(shown.format());
+        m_floatBackOf = box->picture().cacheKey();
+    }
+    const QImage &back = m_floatBack;
     // The player follows the float sideways and looks for its tip.
     const int x0 = std::max(0, g().FloatX - 8), x1 = std::min(shown.width(), g().FloatX + 8);
     int top = -1;

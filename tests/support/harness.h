@@ -8,6 +8,7 @@
 #include "support/recordingsound.h"
 #include "windows/mainwindow.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -49,6 +50,10 @@ public:
     bool floatLeftRest() override;
     void press(Control control, int arg) override;
     void answerDialogs(std::function<QString()> rankingName) override;
+
+private:
+    QImage m_floatBack;       // the close-up box's background, as 32-bit pixels
+    qint64 m_floatBackOf = 0; // the cache key of the picture it was made from
 };
 
 // Runs `act` and says whether the game ended inside it (the simulated host's end of the process).
