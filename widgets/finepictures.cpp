@@ -11,7 +11,8 @@ namespace {
 
 struct Twin {
     QString file;
-    QImage image; // loaded on first use
+    QImage image;      // loaded on first use
+    bool read = false; // tried to: a picture may have no twin
 };
 
 QHash<qint64, Twin> &twins()
@@ -29,7 +30,10 @@ int densityFor(qreal deviceRatio)
 
 void rememberFinePicture(const QImage &picture, const QString &fineFile)
 {
-    if (!picture.isNull() && QFile::exists(fineFile))
+    // Not even looked for until a dense screen asks: looking a compiled-in file up reads its
+    // length beside its bytes, and so brings the twins' pages into memory on a screen that never
+    // shows them.
+    if (!picture.isNull())
         twins().insert(picture.cacheKey(), Twin{fineFile, QImage()});
 }
 
@@ -40,8 +44,9 @@ QImage finePicture(const QImage &picture)
     auto it = twins().find(picture.cacheKey());
     if (it == twins().end())
         return QImage();
-    if (it->image.isNull()) {
-        it->image = readPictureFile(it->file);
+    if (!it->read) {
+        it->read = true;
+        it->image = QFile::exists(it->file) ? readPictureFile(it->file) : QImage();
         it->image.setDevicePixelRatio(1); // drawn pixel for pixel into the boxes' fine drawings
         // A twin that does not fit is no twin: the picture is shown by repeating its pixels.
         if (it->image.size() != picture.size() * 2)
