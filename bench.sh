@@ -10,9 +10,9 @@
 #   start-up    ms from exec until the title window is mapped, against an empty Qt window of the
 #               same size built by the same CMake (the floor for a Qt program here);
 #   memory      RSS with the main window open and the pond loop playing, against the fair floor:
-#               that window showing one line of Japanese text in the game's face (through the
-#               game's font substitutions, so the font's memory is in both) and playing one
-#               looping sound effect;
+#               a window of the main window's size (its drawing buffer is in both), showing one
+#               line of Japanese text in the game's face (through the game's font substitutions,
+#               so the font's memory is in both) and playing one looping sound effect;
 #   idle cost   the game's share of one core over 20 s of watching the float, sound on;
 #   frames      the worst frame (one stretch of the event loop's work, painting included) of the
 #               main window's load, the first cast, the first report and the kingfisher's first
@@ -200,13 +200,15 @@ done
 HZ=$(getconf CLK_TCK)
 say "memory and idle cost: $RUNS runs of about $((IDLE_SECONDS + 16)) s"
 for ((i = 1; i <= RUNS; i++)); do
-    start_floor --loop "$POND_WAV" --title nuyo-baseline-loop --japanese
     start_game
     title=$(window_of "$GAME" '^ぬ よ$' 20) || true
     [ -n "$title" ] || die "the title window did not show (run $i)"
     xdotool mousemove --sync --window "$title" 124 232 click 1
     main=$(window_of "$GAME" '練習' 20) || true
     [ -n "$main" ] || die "the practice main window did not show (run $i); see $SCRATCH/game.log"
+    # The floor's window is as large as the main window: a window's drawing buffer grows with it.
+    size=$(xdotool getwindowgeometry --shell "$main" | awk -F= '/^WIDTH=/ { w = $2 } /^HEIGHT=/ { h = $2 } END { print w "x" h }')
+    start_floor --loop "$POND_WAV" --title nuyo-baseline-loop --japanese --size "$size"
     wait_until 10 has_sink_input "$GAME" || die "the game plays nothing on the sound server (no sound device?)"
     wait_until 10 has_sink_input "$FLOOR" || die "the baseline plays nothing on the sound server"
     sleep 3 # three seconds of both loops playing

@@ -1,8 +1,8 @@
 // The floor for a Qt Widgets program on this machine: an empty window of the title window's size
-// (357 × 272). With --loop FILE it also plays that WAVE file in an endless loop, as the game's
-// background sound does. With --japanese it shows one line of Japanese text in the game's own
-// face, found through the game's font substitutions, so that the font's memory is in the floor
-// as it is in the game.
+// (357 × 272), or of --size WIDTHxHEIGHT (the main window's, where the game's memory is measured:
+// a window's drawing buffer grows with its size). With --loop FILE it also plays that WAVE file in an endless loop, as
+// the game's background sound does. With --japanese it shows one line of Japanese text in the game's own face, found
+// through the game's font substitutions, so that the font's memory is in the floor as it is in the game.
 #include "layouts/fonts.h"
 
 #include <QApplication>
@@ -14,28 +14,38 @@
 #include <cstring>
 #include <memory>
 
+// "WIDTHxHEIGHT", or `otherwise`.
+static QSize sizeFrom(const char *text, QSize otherwise)
+{
+    int w = 0, h = 0;
+    return std::sscanf(text, "%dx%d", &w, &h) == 2 && w > 0 && h > 0 ? QSize(w, h) : otherwise;
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QString loop;
     QString title = QStringLiteral("nuyo-baseline");
+    QSize size(357, 272);
     bool japanese = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--loop") && i + 1 < argc)
             loop = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--title") && i + 1 < argc)
             title = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--size") && i + 1 < argc)
+            size = sizeFrom(argv[++i], size);
         else if (!std::strcmp(argv[i], "--japanese"))
             japanese = true;
         else {
-            std::fprintf(stderr, "usage: %s [--loop WAVE] [--title TEXT] [--japanese]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--loop WAVE] [--title TEXT] [--size WxH] [--japanese]\n", argv[0]);
             return 2;
         }
     }
 
     QWidget window;
     window.setWindowTitle(title);
-    window.setFixedSize(357, 272);
+    window.setFixedSize(size);
     std::unique_ptr<QLabel> line;
     if (japanese) {
         nuyo::installFontSubstitutions();
