@@ -46,94 +46,115 @@ QFont fontOf(const ControlRow &c, const QFont &windowFont)
     return f;
 }
 
+const QColor SystemBackColour(255, 255, 255), SystemTextColour(0, 0, 0);
+
+QWidget *makeButton(const ControlRow &c, QWidget *parent)
+{
+    auto *b = new ColourButton(parent);
+    b->setText(shown(c.text));
+    if (c.back != Default)
+        b->setBackColor(QColor::fromRgb(c.back));
+    if (c.picture && *c.picture)
+        b->setPicture(loadPicture(QString::fromUtf8(c.picture)));
+    return b;
+}
+
+QWidget *makeLabel(const ControlRow &c, QWidget *parent)
+{
+    auto *l = new TextLabel(parent);
+    l->setText(shown(c.text));
+    l->setTransparent(c.flags & Transparent);
+    l->setBackColor(colourOf(c.back, parent->palette().color(QPalette::Window)));
+    l->setForeColor((c.flags & SystemFore) ? SystemTextColour : colourOf(c.fore, SystemTextColour));
+    l->setBorder(c.flags & BorderSingle);
+    const Qt::Alignment across = (c.flags & Centre)       ? Qt::AlignHCenter
+                                 : (c.flags & RightAlign) ? Qt::AlignRight
+                                                          : Qt::AlignLeft;
+    l->setAlignment(across | Qt::AlignTop);
+    return l;
+}
+
+QWidget *makeImage(const ControlRow &c, QWidget *parent)
+{
+    auto *i = new ImageBox(parent);
+    i->setStretch(c.flags & Stretch);
+    i->setBorder(c.flags & BorderSingle);
+    // Read when it is first shown or drawn from: most are picture stores a game may never use.
+    // Only a box not stretched takes the picture's size, from the file's header.
+    if (c.picture && *c.picture) {
+        const QString picture = QString::fromUtf8(c.picture);
+        i->setPicture((c.flags & Stretch) ? QSize() : pictureSize(picture), [picture] { return loadPicture(picture); });
+    }
+    return i;
+}
+
+QWidget *makeShape(const ControlRow &c, QWidget *parent)
+{
+    auto *s = new OutlineShape(c.kind == Kind::Line ? OutlineShape::Line : OutlineShape::Rectangle, parent);
+    s->setBorderColor(colourOf(c.fore, Qt::black));
+    s->setBorderWidth(c.borderWidth);
+    if (c.kind == Kind::Shape && c.back != Default)
+        s->setFill(QColor::fromRgb(c.back));
+    return s;
+}
+
+QWidget *makePictureBox(const ControlRow &c, QWidget *parent)
+{
+    auto *p = new PictureBox(parent);
+    p->setBorder((c.flags & Border3D)       ? PictureBox::Border::ThreeD
+                 : (c.flags & BorderSingle) ? PictureBox::Border::Flat
+                                            : PictureBox::Border::None);
+    p->setBackColor((c.flags & SystemBack) ? SystemBackColour : colourOf(c.back, QColor(212, 208, 200)));
+    p->setForeColor((c.flags & SystemFore) ? SystemTextColour : colourOf(c.fore, SystemTextColour));
+    return p;
+}
+
+QWidget *makeTextBox(const ControlRow &c, QWidget *parent)
+{
+    auto *t = new LogBox(parent);
+    t->setBackColor(colourOf(c.back, SystemBackColour));
+    t->setForeColor(colourOf(c.fore, SystemTextColour));
+    return t;
+}
+
+QWidget *makeLineEdit(const ControlRow &c, QWidget *parent)
+{
+    auto *t = new FilteredLineEdit(parent);
+    QPalette pal = t->palette();
+    pal.setColor(QPalette::Base, colourOf(c.back, SystemBackColour));
+    pal.setColor(QPalette::Text, colourOf(c.fore, SystemTextColour));
+    t->setPalette(pal);
+    return t;
+}
+
+// The control of row `c`, dressed as the row says; none for a timer.
 QWidget *create(const ControlRow &c, QWidget *parent)
 {
-    const QColor systemBack(255, 255, 255), systemText(0, 0, 0);
-    const QString text = shown(c.text);
-    const QString picture = c.picture ? QString::fromUtf8(c.picture) : QString();
     switch (c.kind) {
-    case Kind::Button: {
-        auto *b = new ColourButton(parent);
-        b->setText(text);
-        if (c.back != Default)
-            b->setBackColor(QColor::fromRgb(c.back));
-        if (!picture.isEmpty())
-            b->setPicture(loadPicture(picture));
-        return b;
-    }
-    case Kind::Label: {
-        auto *l = new TextLabel(parent);
-        l->setText(text);
-        l->setTransparent(c.flags & Transparent);
-        l->setBackColor(colourOf(c.back, parent->palette().color(QPalette::Window)));
-        l->setForeColor((c.flags & SystemFore) ? systemText : colourOf(c.fore, systemText));
-        l->setBorder(c.flags & BorderSingle);
-        const Qt::Alignment across = (c.flags & Centre)       ? Qt::AlignHCenter
-                                     : (c.flags & RightAlign) ? Qt::AlignRight
-                                                              : Qt::AlignLeft;
-        l->setAlignment(across | Qt::AlignTop);
-        return l;
-    }
-    case Kind::Image: {
-        auto *i = new ImageBox(parent);
-        i->setStretch(c.flags & Stretch);
-        i->setBorder(c.flags & BorderSingle);
-        // Read when it is first shown or drawn from: most are picture stores a game may never use.
-        // Only a box not stretched takes the picture's size, from the file's header.
-        if (!picture.isEmpty())
-            i->setPicture((c.flags & Stretch) ? QSize() : pictureSize(picture),
-                          [picture] { return loadPicture(picture); });
-        return i;
-    }
-    case Kind::Shape: {
-        auto *s = new OutlineShape(OutlineShape::Rectangle, parent);
-        s->setBorderColor(colourOf(c.fore, Qt::black));
-        s->setBorderWidth(c.borderWidth);
-        if (c.back != Default)
-            s->setFill(QColor::fromRgb(c.back));
-        return s;
-    }
-    case Kind::Line: {
-        auto *s = new OutlineShape(OutlineShape::Line, parent);
-        s->setBorderColor(colourOf(c.fore, Qt::black));
-        s->setBorderWidth(c.borderWidth);
-        return s;
-    }
-    case Kind::PictureBox: {
-        auto *p = new PictureBox(parent);
-        p->setBorder((c.flags & Border3D)       ? PictureBox::Border::ThreeD
-                     : (c.flags & BorderSingle) ? PictureBox::Border::Flat
-                                                : PictureBox::Border::None);
-        p->setBackColor((c.flags & SystemBack) ? systemBack : colourOf(c.back, QColor(212, 208, 200)));
-        p->setForeColor((c.flags & SystemFore) ? systemText : colourOf(c.fore, systemText));
-        return p;
-    }
-    case Kind::TextBox: {
-        auto *t = new LogBox(parent);
-        t->setBackColor(colourOf(c.back, systemBack));
-        t->setForeColor(colourOf(c.fore, systemText));
-        return t;
-    }
-    case Kind::LineEdit: {
-        auto *t = new FilteredLineEdit(parent);
-        QPalette pal = t->palette();
-        pal.setColor(QPalette::Base, colourOf(c.back, systemBack));
-        pal.setColor(QPalette::Text, colourOf(c.fore, systemText));
-        t->setPalette(pal);
-        return t;
-    }
+    case Kind::Button:
+        return makeButton(c, parent);
+    case Kind::Label:
+        return makeLabel(c, parent);
+    case Kind::Image:
+        return makeImage(c, parent);
+    case Kind::Shape:
+    case Kind::Line:
+        return makeShape(c, parent);
+    case Kind::PictureBox:
+        return makePictureBox(c, parent);
+    case Kind::TextBox:
+        return makeTextBox(c, parent);
+    case Kind::LineEdit:
+        return makeLineEdit(c, parent);
     case Kind::Timer:
         break;
     }
     return nullptr;
 }
 
-} // namespace
-
-QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table, void *controls)
+// The window itself: its caption, size, colour and font.
+void dressWindow(QWidget *form, const WindowTable &table)
 {
-    installKitAccessibility();
-    QHash<QString, QWidget *> made;
     form->setWindowTitle(shown(table.caption));
     form->setFixedSize(px(table.clientWidth), px(table.clientHeight));
     QPalette pal = form->palette();
@@ -142,42 +163,65 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table,
     form->setAutoFillBackground(true);
     if (form->font().family() != defaultFaceName())
         form->setFont(gameFont(defaultFaceName(), 9));
+}
 
-    struct Made {
-        QWidget *w;
-        const ControlRow *row;
-    };
+// Puts `w` where row `c` says, `inset` pixels inside its parent's border.
+void place(QWidget *w, const ControlRow &c, int inset)
+{
+    if (c.kind == Kind::Line) {
+        static_cast<OutlineShape *>(w)->setLine(QPoint(px(c.left) + inset, px(c.top) + inset),
+                                                QPoint(px(c.width) + inset, px(c.height) + inset));
+    } else if (auto *box = qobject_cast<PictureBox *>(w)) {
+        box->move(px(c.left) + inset, px(c.top) + inset);
+        box->setOuterSize(px(c.width), px(c.height));
+        if (c.picture) // read when the box is first drawn
+            box->setPicture([picture = QString::fromUtf8(c.picture)] { return loadPicture(picture); });
+        else
+            box->cls();
+    } else if (c.kind == Kind::Image && !(c.flags & Stretch) && c.picture) {
+        w->move(px(c.left) + inset, px(c.top) + inset);
+    } else {
+        w->setGeometry(px(c.left) + inset, px(c.top) + inset, px(c.width), px(c.height));
+    }
+}
+
+struct Made {
+    QWidget *w;
+    const ControlRow *row;
+};
+
+// Stacking, bottom to top: outlines, pictures, texts, then the windowed controls; within each
+// layer a later row lies above an earlier one. Texts lie above pictures so that a transparent
+// caption shows over the picture behind it.
+void stack(const std::vector<Made> &order)
+{
+    const Kind layers[] = {Kind::Shape, Kind::Line, Kind::Image, Kind::Label};
+    for (Kind layer : layers)
+        for (const Made &m : order)
+            if (m.row->kind == layer)
+                m.w->raise();
+    for (const Made &m : order)
+        if (isWindowed(m.row->kind))
+            m.w->raise();
+}
+
+} // namespace
+
+QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table, void *controls)
+{
+    installKitAccessibility();
+    dressWindow(form, table);
+    QHash<QString, QWidget *> made;
     std::vector<Made> order;
     for (const ControlRow &c : table.controls) {
-        if (c.kind == Kind::Timer)
-            continue;
-        QWidget *parent = form;
-        int inset = 0;
-        if (c.parent) {
-            parent = made.value(QString::fromUtf8(c.parent), form);
-            if (auto *box = qobject_cast<PictureBox *>(parent))
-                inset = box->borderWidth();
-        }
+        QWidget *parent = c.parent ? made.value(QString::fromUtf8(c.parent), form) : form;
+        auto *box = parent != form ? qobject_cast<PictureBox *>(parent) : nullptr;
         QWidget *w = create(c, parent);
         if (!w)
             continue;
         w->setObjectName(controlKey(c.name, c.index));
         w->setFont(fontOf(c, form->font()));
-        if (c.kind == Kind::Line) {
-            static_cast<OutlineShape *>(w)->setLine(QPoint(px(c.left) + inset, px(c.top) + inset),
-                                                    QPoint(px(c.width) + inset, px(c.height) + inset));
-        } else if (auto *box = qobject_cast<PictureBox *>(w)) {
-            box->move(px(c.left) + inset, px(c.top) + inset);
-            box->setOuterSize(px(c.width), px(c.height));
-            if (c.picture) // read when the box is first drawn
-                box->setPicture([picture = QString::fromUtf8(c.picture)] { return loadPicture(picture); });
-            else
-                box->cls();
-        } else if (c.kind == Kind::Image && !(c.flags & Stretch) && c.picture) {
-            w->move(px(c.left) + inset, px(c.top) + inset);
-        } else {
-            w->setGeometry(px(c.left) + inset, px(c.top) + inset, px(c.width), px(c.height));
-        }
+        place(w, c, box ? box->borderWidth() : 0);
         w->setVisible(c.visible);
         if (c.bind)
             c.bind(controls, w, c.index);
@@ -187,17 +231,7 @@ QHash<QString, QWidget *> buildControls(QWidget *form, const WindowTable &table,
     for (const AccessibleName &n : table.names)
         if (QWidget *w = *n.control ? made.value(QString::fromUtf8(n.control)) : form)
             w->setAccessibleName(shown(n.name));
-    // Stacking, bottom to top: outlines, pictures, texts, then the windowed controls; within
-    // each layer a later row lies above an earlier one. Texts lie above pictures so that a
-    // transparent caption shows over the picture behind it.
-    const Kind layers[] = {Kind::Shape, Kind::Line, Kind::Image, Kind::Label};
-    for (Kind layer : layers)
-        for (const Made &m : order)
-            if (m.row->kind == layer)
-                m.w->raise();
-    for (const Made &m : order)
-        if (isWindowed(m.row->kind))
-            m.w->raise();
+    stack(order);
     return made;
 }
 

@@ -49,71 +49,102 @@ bool joinSubBlocks(const uchar *data, qsizetype size, qsizetype &at, QByteArray 
     return true;
 }
 
+// The codes of an image's joined sub-blocks, of a width that grows, least significant bit first.
+class CodeReader
+{
+public:
+    explicit CodeReader(const QByteArray &codes)
+        : m_in(reinterpret_cast<const uchar *>(codes.constData())), m_size(codes.size())
+    {}
+
+    // The next code of `width` bits, or -1 where the data ends.
+    int next(int width)
+    {
+        while (m_bitCount < width) {
+            if (m_at == m_size)
+                return -1;
+            m_bits |= quint32(m_in[m_at++]) << m_bitCount;
+            m_bitCount += 8;
+        }
+        const int code = int(m_bits & ((1u << width) - 1));
+        m_bits >>= width;
+        m_bitCount -= width;
+        return code;
+    }
+
+private:
+    const uchar *m_in;
+    qsizetype m_size;
+    qsizetype m_at = 0;
+    quint32 m_bits = 0;
+    int m_bitCount = 0;
+};
+
+// The strings the codes stand for: each code's string is the string of the code before it one
+// shorter (its prefix), then its last index.
+struct LzwStrings {
+    static constexpr int MaxCodes = 4096;
+    std::array<quint16, MaxCodes> prefix{};
+    std::array<uchar, MaxCodes> suffix{};
+    std::array<quint16, MaxCodes> length{};
+
+    // Writes the string of `code` at `out`, back to front; gives its first index. Codes up to
+    // `end` stand for themselves.
+    uchar write(int code, int end, uchar *out) const
+    {
+        uchar *p = out + length[code] - 1;
+        while (code > end) {
+            *p-- = suffix[code];
+            code = prefix[code];
+        }
+        *p = uchar(code);
+        return uchar(code);
+    }
+};
+
 // The LZW codes of one image, written as palette indices into `out`, `pixels` of them in row
 // order. False when the codes are not exactly a whole, well-formed image.
 bool decodeLzw(const QByteArray &codes, int minCodeSize, uchar *out, qsizetype pixels)
 {
-    constexpr int MaxCodes = 4096;
     const int clear = 1 << minCodeSize;
     const int end = clear + 1;
-    // Each code's string: the code of the string one shorter, its last index, its length.
-    std::array<quint16, MaxCodes> prefix{};
-    std::array<uchar, MaxCodes> suffix{};
-    std::array<quint16, MaxCodes> length{};
+    LzwStrings strings;
     for (int i = 0; i < clear; ++i) {
-        suffix[i] = uchar(i);
-        length[i] = 1;
+        strings.suffix[i] = uchar(i);
+        strings.length[i] = 1;
     }
-
-    const auto *in = reinterpret_cast<const uchar *>(codes.constData());
-    const qsizetype inSize = codes.size();
-    qsizetype at = 0;
+    CodeReader reader(codes);
     qsizetype written = 0;
-    quint32 bits = 0;
-    int bitCount = 0;
     int codeSize = minCodeSize + 1;
     int next = end + 1;
     int previous = -1;
     for (;;) {
-        while (bitCount < codeSize) {
-            if (at == inSize)
-                return written == pixels; // the data ended without its end code
-            bits |= quint32(in[at++]) << bitCount;
-            bitCount += 8;
-        }
-        const int code = int(bits & ((1u << codeSize) - 1));
-        bits >>= codeSize;
-        bitCount -= codeSize;
+        const int code = reader.next(codeSize);
+        if (code < 0 || code == end)
+            return written == pixels; // the data may end without its end code
         if (code == clear) {
             codeSize = minCodeSize + 1;
             next = end + 1;
             previous = -1;
             continue;
         }
-        if (code == end)
-            return written == pixels;
-        if (code > next || (previous < 0 && code > clear) || (code == next && (previous < 0 || next == MaxCodes)))
+        if (code > next || (previous < 0 && code > clear) ||
+            (code == next && (previous < 0 || next == LzwStrings::MaxCodes)))
             return false;
-        // The string is written back to front, straight into the picture; a code not defined
-        // yet (the one being defined) is the previous string and that string's first index.
+        // The string is written straight into the picture; a code not defined yet (the one
+        // being defined) is the previous string and that string's first index.
         const int known = code == next ? previous : code;
-        const qsizetype size = length[known] + (code == next ? 1 : 0);
+        const qsizetype size = strings.length[known] + (code == next ? 1 : 0);
         if (size > pixels - written)
             return false;
-        uchar *p = out + written + length[known] - 1;
-        int c = known;
-        while (c > end) {
-            *p-- = suffix[c];
-            c = prefix[c];
-        }
-        *p = uchar(c);
+        const uchar first = strings.write(known, end, out + written);
         if (code == next)
-            out[written + size - 1] = uchar(c);
+            out[written + size - 1] = first;
         written += size;
-        if (previous >= 0 && next < MaxCodes) {
-            prefix[next] = quint16(previous);
-            suffix[next] = uchar(c);
-            length[next] = quint16(length[previous] + 1);
+        if (previous >= 0 && next < LzwStrings::MaxCodes) {
+            strings.prefix[next] = quint16(previous);
+            strings.suffix[next] = first;
+            strings.length[next] = quint16(strings.length[previous] + 1);
             ++next;
             if (next == (1 << codeSize) && codeSize < 12)
                 ++codeSize;
@@ -122,15 +153,59 @@ bool decodeLzw(const QByteArray &codes, int minCodeSize, uchar *out, qsizetype p
     }
 }
 
+// Steps over the extension at `at` (past its introducer). False when it makes a colour
+// transparent, which the game's pictures never do, or runs past the end.
+bool skipExtension(const uchar *data, qsizetype size, qsizetype &at)
+{
+    if (at >= size)
+        return false;
+    const int label = data[at++];
+    if (label == 0xf9 && at + 1 < size && data[at] >= 4 && (data[at + 1] & 1))
+        return false;
+    return joinSubBlocks(data, size, at, nullptr);
+}
+
+// The image at `at` (past its separator), when it is the whole `screen` in row order in the
+// screen's `palette`; a null image otherwise.
+QImage decodeImage(const uchar *data, qsizetype size, qsizetype at, QSize screen, const QList<QRgb> &palette)
+{
+    const int width = screen.width(), height = screen.height();
+    if (at + 10 > size)
+        return QImage();
+    const bool whole = word(data + at) == 0 && word(data + at + 2) == 0 && word(data + at + 4) == width &&
+                       word(data + at + 6) == height;
+    const int imageFlags = data[at + 8];
+    const int minCodeSize = data[at + 9];
+    at += 10;
+    if (!whole || (imageFlags & 0xc0) || minCodeSize < 2 || minCodeSize > 8)
+        return QImage();
+    QByteArray codes;
+    if (!joinSubBlocks(data, size, at, &codes))
+        return QImage();
+    QImage image(width, height, QImage::Format_Indexed8);
+    if (image.isNull())
+        return QImage();
+    image.setColorTable(palette);
+    const qsizetype pixels = qsizetype(width) * height;
+    if (image.bytesPerLine() == width) // rows without padding: decoded in place
+        return decodeLzw(codes, minCodeSize, image.bits(), pixels) ? image : QImage();
+    QByteArray indices(pixels, Qt::Uninitialized);
+    if (!decodeLzw(codes, minCodeSize, reinterpret_cast<uchar *>(indices.data()), pixels))
+        return QImage();
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), indices.constData() + qsizetype(y) * width, width);
+    return image;
+}
+
 } // namespace
 
 QImage decodeGif(const uchar *data, qsizetype size)
 {
     if (size < 13 || std::memcmp(data, "GIF8", 4) != 0)
         return QImage();
-    const int width = word(data + 6), height = word(data + 8);
+    const QSize screen(word(data + 6), word(data + 8));
     const int screenFlags = data[10];
-    if (width <= 0 || height <= 0 || !(screenFlags & 0x80))
+    if (screen.isEmpty() || !(screenFlags & 0x80))
         return QImage();
     const int colours = 2 << (screenFlags & 7);
     qsizetype at = 13;
@@ -140,45 +215,13 @@ QImage decodeGif(const uchar *data, qsizetype size)
     for (int i = 0; i < colours; ++i)
         palette[i] = qRgb(data[at + 3 * i], data[at + 3 * i + 1], data[at + 3 * i + 2]);
     at += 3 * colours;
-
+    // Extensions, then the first image, which is the picture.
     while (at < size) {
         const int block = data[at++];
-        if (block == 0x21) { // an extension: only a transparent colour matters here
-            if (at >= size)
-                return QImage();
-            const int label = data[at++];
-            if (label == 0xf9 && at + 1 < size && data[at] >= 4 && (data[at + 1] & 1))
-                return QImage();
-            if (!joinSubBlocks(data, size, at, nullptr))
-                return QImage();
-            continue;
-        }
-        if (block != 0x2c || at + 10 > size)
+        if (block == 0x2c)
+            return decodeImage(data, size, at, screen, palette);
+        if (block != 0x21 || !skipExtension(data, size, at))
             return QImage();
-        // The first image: the whole screen, in row order, in the screen's palette.
-        const bool whole = word(data + at) == 0 && word(data + at + 2) == 0 && word(data + at + 4) == width &&
-                           word(data + at + 6) == height;
-        const int imageFlags = data[at + 8];
-        const int minCodeSize = data[at + 9];
-        at += 10;
-        if (!whole || (imageFlags & 0xc0) || minCodeSize < 2 || minCodeSize > 8)
-            return QImage();
-        QByteArray codes;
-        if (!joinSubBlocks(data, size, at, &codes))
-            return QImage();
-        QImage image(width, height, QImage::Format_Indexed8);
-        if (image.isNull())
-            return QImage();
-        image.setColorTable(palette);
-        const qsizetype pixels = qsizetype(width) * height;
-        if (image.bytesPerLine() == width) // rows without padding: decoded in place
-            return decodeLzw(codes, minCodeSize, image.bits(), pixels) ? image : QImage();
-        QByteArray indices(pixels, Qt::Uninitialized);
-        if (!decodeLzw(codes, minCodeSize, reinterpret_cast<uchar *>(indices.data()), pixels))
-            return QImage();
-        for (int y = 0; y < height; ++y)
-            std::memcpy(image.scanLine(y), indices.constData() + qsizetype(y) * width, width);
-        return image;
     }
     return QImage();
 }
