@@ -105,6 +105,7 @@ void TestArt::initTestCase()
 {
     // The pictures live in the core library's resources; referencing them keeps them linked in.
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(artvariants);
 }
 
 void TestArt::everyPictureHasItsFormatAndSize_data()
@@ -431,9 +432,12 @@ void TestArt::checkedInArtIsWhatTheGeneratorDraws()
     }
 
     // Every generated picture of a window is compiled in under its own name.
-    QFile qrc(source + QStringLiteral("/layouts/resources.qrc"));
-    QVERIFY(qrc.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(qrc.readAll());
+    QString text;
+    for (const char *file : {"/layouts/resources.qrc", "/layouts/artvariants.qrc"}) {
+        QFile qrc(source + QLatin1String(file));
+        QVERIFY(qrc.open(QIODevice::ReadOnly));
+        text += QString::fromUtf8(qrc.readAll());
+    }
     QStringList aliases;
     const QRegularExpression re(QStringLiteral("<file alias=\"([^\"]+)\">art/([^<]+)</file>"));
     for (auto m = re.globalMatch(text); m.hasNext();) {
