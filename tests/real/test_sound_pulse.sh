@@ -25,11 +25,15 @@ SOURCE=${NUYO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/nuyo-sound.XXXXXX")
 PIDS=()
 MOUNTED=""
+# A process is remembered with its start time: once it has ended, its id may be another's.
+started() { local s; s=$(cat "/proc/$1/stat" 2> /dev/null) || return 0; s=${s##*) } && set -- $s && echo "${20}"; }
+remember() { PIDS+=("$1:$(started "$1")"); }
 cleanup() {
     local pid
     for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${PIDS[i]}
-        kill "$pid" 2> /dev/null && wait "$pid" 2> /dev/null
+        pid=${PIDS[i]%%:*}
+        [ "$(started "$pid")" = "${PIDS[i]#*:}" ] && kill "$pid" 2> /dev/null
+        wait "$pid" 2> /dev/null
     done
     [ -n "$MOUNTED" ] && umount "$MOUNTED"
     rm -rf "$WORK"
@@ -69,7 +73,7 @@ start_sound_server() {
         --load="module-null-sink sink_name=$SINK rate=44100 channels=2" \
         --load="module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
         >> "$WORK/pulseaudio.log" 2>&1 &
-    PIDS+=($!)
+    remember $!
     SERVER=$!
     wait_until 10 pactl info > /dev/null 2>&1 || fail "the PulseAudio daemon did not come up"
     pactl set-default-sink "$SINK" || fail "no null sink"
@@ -78,7 +82,7 @@ start_sound_server
 
 # ---- a private X server -----------------------------------------------------------------------
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$WORK/display" > "$WORK/xvfb.log" 2>&1 &
-PIDS+=($!)
+remember $!
 wait_until 10 test -s "$WORK/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n 1 "$WORK/display")"
 export QT_QPA_PLATFORM=xcb
@@ -95,7 +99,7 @@ cp "$BUILD/nuyo" "$WORK/game/"
 [ -f "$BUILD/はじめに.txt" ] && cp "$BUILD/はじめに.txt" "$WORK/game/"
 parec -d "$SINK.monitor" --latency-msec=20 --raw --format=s16le --rate=$RATE --channels=1 \
     > "$WORK/monitor.raw" 2> "$WORK/parec.log" &
-PIDS+=($!)
+remember $!
 REC=$!
 wait_until 10 grown_to 4410 || fail "parec records nothing from the null sink"
 
@@ -109,7 +113,7 @@ else
     echo "note: not root, so TMPDIR is an empty folder rather than a full one"
 fi
 (cd "$WORK/game" && ulimit -f 64 && TMPDIR="$WORK/tmp" exec ./nuyo) > "$WORK/game.log" 2>&1 &
-PIDS+=($!)
+remember $!
 GAME=$!
 
 TITLE=$(timeout 20 xdotool search --sync --onlyvisible --name '^ぬ よ' 2> /dev/null | head -n 1)
@@ -201,7 +205,7 @@ wait "$SERVER" 2> /dev/null
 start_sound_server
 parec -d "$SINK.monitor" --latency-msec=20 --raw --format=s16le --rate=$RATE --channels=1 \
     > "$WORK/after.raw" 2> "$WORK/parec.log" &
-PIDS+=($!)
+remember $!
 REC=$!
 after_bytes() { stat -c %s "$WORK/after.raw" 2> /dev/null || echo 0; }
 wait_until 10 eval '(($(after_bytes) >= 4410))' || fail "parec records nothing after the restart"
