@@ -165,7 +165,8 @@ void dressWindow(QWidget *form, const WindowTable &table)
         form->setFont(gameFont(defaultFaceName(), 9));
 }
 
-// Puts `w` where row `c` says, `inset` pixels inside its parent's border.
+// Puts `w` where row `c` says, `inset` pixels inside its parent's border; a picture box, sized
+// there, is also given its picture (read when first drawn) or a clean drawing.
 void place(QWidget *w, const ControlRow &c, int inset)
 {
     if (c.kind == Kind::Line) {

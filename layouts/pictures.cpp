@@ -5,6 +5,17 @@
 
 #include <QFile>
 
+// The pictures twice as dense and those in English are compiled into the core library apart from
+// the others; referencing them here keeps the linker from dropping them from a static link.
+static void initPictureVariants()
+{
+    static const bool once = [] {
+        Q_INIT_RESOURCE(artvariants);
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
 namespace nuyo {
 
 namespace {
@@ -20,6 +31,7 @@ QString &languageFolder()
 // The resource file of the picture `name` in the player's language.
 QString fileOf(const QString &name)
 {
+    initPictureVariants();
     const QString translated = Resources + languageFolder() + name;
     return !languageFolder().isEmpty() && QFile::exists(translated) ? translated : Resources + name;
 }

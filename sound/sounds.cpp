@@ -7,13 +7,12 @@
 #include <QCoreApplication>
 #include <QFile>
 
-// The recordings and the pictures are compiled into the core library; referencing them here keeps
-// the linker from dropping them from a static link.
+// The recordings are compiled into the core library; referencing them here keeps the linker
+// from dropping them from a static link.
 static void initSoundResources()
 {
     static const bool once = [] {
         Q_INIT_RESOURCE(resources);
-        Q_INIT_RESOURCE(artvariants);
         return true;
     }();
     Q_UNUSED(once);
