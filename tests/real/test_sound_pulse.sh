@@ -25,8 +25,9 @@ SOURCE=${NUYO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/nuyo-sound.XXXXXX")
 PIDS=()
 MOUNTED=""
-# A process is remembered with its start time: once it has ended, its id may be another's.
-started() { local s; s=$(cat "/proc/$1/stat" 2> /dev/null) || return 0; s=${s##*) } && set -- $s && echo "${20}"; }
+# A process is remembered with its start time (lib.sh's `started`): once it has ended, its id may
+# be another's.
+source "$SOURCE/tests/real/lib.sh"
 remember() { PIDS+=("$1:$(started "$1")"); }
 cleanup() {
     local pid
