@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QStyleHints>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace nuyo;
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void aBaitButtonMarksItselfAndSetsTheBait_data();
     void aBaitButtonMarksItselfAndSetsTheBait();
     void theFloatBoxTogglesTheThickness();
+    void theCatchLogKeepsItsLastLineInSight_data();
+    void theCatchLogKeepsItsLastLineInSight();
     void aKeyPressesTheControlItsClickPresses_data();
     void aKeyPressesTheControlItsClickPresses();
     void thePauseKeyHoldsTheWatchUntilAClickGoesOn();
@@ -344,6 +347,48 @@ void MainWindowTest::theFloatBoxTogglesTheThickness()
     h.game().press(Control::FloatWidth);
     QCOMPARE(h.g().FloatWidth, 4);
     QCOMPARE(f.ui.floatWidthLabel->text(), QStringLiteral("ウキ：細"));
+}
+
+void MainWindowTest::theCatchLogKeepsItsLastLineInSight_data()
+{
+    // A real game's log is 24 lines; 21 fit in the box. The first line in sight and the furthest
+    // the log scrolls, after the text is set and after turns of the wheel (a notch is 120).
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QList<int>>("wheel");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("lastTop");
+    QTest::newRow("all in sight") << 21 << QList<int>{} << 0 << 0;
+    QTest::newRow("the end in sight without scrolling") << 22 << QList<int>{} << 0 << 1;
+    QTest::newRow("scrolled by one") << 23 << QList<int>{} << 1 << 2;
+    QTest::newRow("a whole real game") << 24 << QList<int>{} << 2 << 3;
+    QTest::newRow("a notch up shows the heading") << 24 << QList<int>{120} << 0 << 3;
+    QTest::newRow("up, then down to the end") << 24 << QList<int>{120, -120} << 3 << 3;
+    QTest::newRow("a hard turn stops at the end") << 24 << QList<int>{-1200} << 3 << 3;
+    QTest::newRow("half lines add up") << 24 << QList<int>{-1200, 20, 20, 20} << 2 << 3;
+    QTest::newRow("the wheel does nothing to a short log") << 14 << QList<int>{-120} << 0 << 0;
+}
+
+void MainWindowTest::theCatchLogKeepsItsLastLineInSight()
+{
+    QFETCH(int, lines);
+    QFETCH(QList<int>, wheel);
+    Harness h(2);
+    h.start(1);
+    h.window().show();
+    LogBox *log = h.window().ui.catchLog;
+    QStringList text{QStringLiteral("     <  釣  果  > "), QStringLiteral(" ")};
+    while (text.size() < lines)
+        text << QStringLiteral("%1． ぬよ　30 ㎝").arg(text.size() - 1, 4);
+    log->setText(text.join(QStringLiteral("\r\n")));
+    for (int delta : wheel) {
+        QWheelEvent turn(QPointF(50, 100), log->mapToGlobal(QPointF(50, 100)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(log, &turn);
+    }
+    QFETCH(int, top);
+    QFETCH(int, lastTop);
+    QCOMPARE(log->topLine(), top);
+    QCOMPARE(log->lastTopLine(), lastTop);
 }
 
 void MainWindowTest::theHelpPictureOffersTheIntroductionText_data()

@@ -82,6 +82,56 @@ protected:
     QRect drawnArea() const override { return static_cast<TextLabel *>(widget())->drawnArea(); }
 };
 
+// The catch log is read as the read-only text it is, line by line.
+class LogAccessible : public KitAccessible, public QAccessibleTextInterface
+{
+public:
+    explicit LogAccessible(LogBox *log) : KitAccessible(log, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return KitAccessible::interface_cast(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = KitAccessible::state();
+        s.readOnly = true;
+        s.multiLine = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? shown() : KitAccessible::text(t);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(shown().size()); }
+    // Nothing in it can be selected, and it has no cursor of its own.
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+private:
+    QString shown() const { return static_cast<LogBox *>(widget())->shownText(); }
+};
+
 QAccessibleInterface *kitInterface(const QString &className, QObject *object)
 {
     // The game's own windows are read as windows and dialogs, by their title or given name.
@@ -94,6 +144,8 @@ QAccessibleInterface *kitInterface(const QString &className, QObject *object)
         return new ButtonAccessible(b);
     if (auto *l = qobject_cast<TextLabel *>(object))
         return new LabelAccessible(l);
+    if (auto *log = qobject_cast<LogBox *>(object))
+        return new LogAccessible(log);
     if (qobject_cast<ImageBox *>(object) || qobject_cast<PictureBox *>(object))
         return new KitAccessible(static_cast<QWidget *>(object), QAccessible::Graphic);
     if (qobject_cast<OutlineShape *>(object))

@@ -7,8 +7,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QtMath>
 #include <utility>
 
@@ -520,77 +518,6 @@ void OutlineShape::paintEvent(QPaintEvent *)
     // The outline lies inside the shape's rectangle, as wide as its border width.
     for (int i = 0; i < m_width; ++i)
         drawFrame(p, r.adjusted(i, i, -i, -i), m_border, m_border);
-}
-
-// ---- LogBox ----
-
-LogBox::LogBox(QWidget *parent) : QPlainTextEdit(parent)
-{
-    setReadOnly(true);
-    // A result stays on one line; a long log scrolls with a slim bar that takes little room.
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    verticalScrollBar()->setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { width: 7px; background: transparent; margin: 0; }"
-        "QScrollBar::handle:vertical { background: rgba(0, 0, 128, 90); border-radius: 3px; min-height: 16px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    viewport()->setCursor(Qt::ArrowCursor);
-    setTextInteractionFlags(Qt::NoTextInteraction);
-    setFrameShape(QFrame::Box);
-}
-
-void LogBox::setBackColor(const QColor &c)
-{
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, c);
-    pal.setColor(QPalette::Window, c);
-    setLooks(pal);
-}
-
-void LogBox::setForeColor(const QColor &c)
-{
-    QPalette pal = palette();
-    pal.setColor(QPalette::Text, c);
-    setLooks(pal);
-}
-
-void LogBox::setLooks(QPalette pal)
-{
-    // The same in every state: the log never greys out while its window is busy.
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const auto r = QPalette::ColorRole(role);
-        pal.setColor(QPalette::Inactive, r, pal.color(QPalette::Active, r));
-        pal.setColor(QPalette::Disabled, r, pal.color(QPalette::Active, r));
-    }
-    setPalette(pal);
-}
-
-QString LogBox::text() const
-{
-    return m_text;
-}
-
-void LogBox::setText(const QString &text)
-{
-    m_text = text;
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
-    moveCursor(QTextCursor::End);
-    ensureCursorVisible();
-}
-
-void LogBox::appendText(const QString &text)
-{
-    setText(m_text + text);
-}
-
-void LogBox::focusInEvent(QFocusEvent *e)
-{
-    QPlainTextEdit::focusInEvent(e);
-    Q_EMIT gotFocus();
 }
 
 // ---- FilteredLineEdit ----

@@ -6,12 +6,12 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
 #include <functional>
 
+#include "widgets/logbox.h"
 #include "widgets/picturebox.h"
 
 namespace nuyo {
@@ -187,30 +187,6 @@ private:
     QColor m_fill;
     int m_width = 1;
     QPoint m_from, m_to;
-};
-
-// The main window's catch log: multi-line, read-only, never keeps the focus for itself.
-class LogBox : public QPlainTextEdit
-{
-    Q_OBJECT
-public:
-    explicit LogBox(QWidget *parent = nullptr);
-    void setBackColor(const QColor &c);
-    void setForeColor(const QColor &c);
-    // Text as the game writes it, with CR LF line breaks.
-    QString text() const;
-    void setText(const QString &text);
-    void appendText(const QString &text);
-
-Q_SIGNALS:
-    void gotFocus();
-
-protected:
-    void focusInEvent(QFocusEvent *e) override;
-
-private:
-    void setLooks(QPalette pal);
-    QString m_text;
 };
 
 // A single-line entry with a per-character filter on typed and pasted text.
