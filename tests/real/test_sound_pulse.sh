@@ -145,7 +145,15 @@ wait "$REC" 2> /dev/null
 LEFT=$(find "$WORK/tmp" -mindepth 1 ! -name filler | head -n 3)
 [ -z "$LEFT" ] || fail "the game left files in TMPDIR: $LEFT"
 
-python3 - "$WORK/monitor.raw" "$SHOWN" "$PRESSED" "$SOURCE/layouts/sounds/101.wav" << 'EOF' || fail "see above"
+# What each of the game's threads waits in, for a failure: a main thread in poll is idle, one
+# waiting on a futex is held up.
+threads_of_game() {
+    local t
+    for t in /proc/"$GAME"/task/*; do
+        echo "$(cat "$t/comm" 2> /dev/null) $(cat "$t/wchan" 2> /dev/null)"
+    done > "$WORK/threads.log"
+}
+python3 - "$WORK/monitor.raw" "$SHOWN" "$PRESSED" "$SOURCE/layouts/sounds/101.wav" << 'EOF' || { threads_of_game; fail "see above"; }
 import array, struct, sys
 
 RATE = 44100
