@@ -4,7 +4,6 @@
 #include <QEventLoop>
 #include <QMediaDevices>
 #include <QObject>
-#include <QResource>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -16,15 +15,11 @@ namespace nuyo {
 namespace {
 
 // The recording a buffer is made from, by its number (resource id − 100), when `wave` is that
-// recording's image; an empty URL otherwise. The recording is compared where it lies in the
-// resources, not read out again.
+// recording's image; an empty URL otherwise.
 QUrl resourceUrl(const QByteArray &wave, int number)
 {
-    const QResource own(QStringLiteral(":/sounds/%1.wav").arg(100 + number));
-    const QByteArray bytes = own.compressionAlgorithm() == QResource::NoCompression
-                                 ? QByteArray::fromRawData(reinterpret_cast<const char *>(own.data()), own.size())
-                                 : own.uncompressedData();
-    if (bytes.isEmpty() || bytes != wave)
+    const QByteArray own = recording(100 + number);
+    if (own.isEmpty() || own != wave)
         return QUrl();
     return QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(100 + number));
 }

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QResource>
 
 // The recordings are compiled into the core library; referencing them here keeps the linker
 // from dropping them from a static link.
@@ -88,7 +89,12 @@ QByteArray recording(int id)
     if (id < Sound::First || id > Sound::Last)
         return QByteArray();
     initSoundResources();
-    QFile f(QStringLiteral(":/sounds/%1.wav").arg(id));
+    // Read where it lies when it is stored as it is: no copy of the recording is made.
+    const QString file = QStringLiteral(":/sounds/%1.wav").arg(id);
+    const QResource resource(file);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size());
+    QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

@@ -41,7 +41,8 @@ private:
     Host &m_host;
 };
 
-// The bytes of the recording of `sound` compiled into the game; empty for any other id.
+// The bytes of the recording of `sound` compiled into the game, where they lie; empty for any
+// other id.
 QByteArray recording(int id);
 
 } // namespace nuyo
