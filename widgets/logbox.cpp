@@ -76,7 +76,9 @@ void LogBox::setLooks(QPalette pal)
 
 void LogBox::setText(const QString &text)
 {
-    const QString before = shownText();
+    // Only a screen reader listening is told what the log said before.
+    const bool told = QAccessible::isActive();
+    const QString before = told ? shownText() : QString();
     m_text = text;
     layOut(linesOf(text));
     // New text is shown from its start, then scrolled as little as brings its end into sight.
@@ -85,7 +87,7 @@ void LogBox::setText(const QString &text)
     scrollToEnd();
     keepEndInSight();
     update();
-    if (QAccessible::isActive()) {
+    if (told) {
         QAccessibleTextUpdateEvent changed(this, 0, before, shownText());
         QAccessible::updateAccessibility(&changed);
     }
