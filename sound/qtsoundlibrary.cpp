@@ -1,33 +1,11 @@
 #include "sound/qtsoundlibrary.h"
 
-#include <QAudioDevice>
-#include <QEventLoop>
+#include "sound/waveplayer.h"
+
 #include <QMediaDevices>
 #include <QObject>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
-
-#include "sound/sounds.h"
 
 namespace nuyo {
-
-namespace {
-
-// The recording a buffer is made from, by its number (resource id − 100), when `wave` is that
-// recording's image; an empty URL otherwise.
-QUrl resourceUrl(const QByteArray &wave, int number)
-{
-    const QByteArray own = recording(100 + number);
-    if (own.isEmpty() || own != wave)
-        return QUrl();
-    return QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(100 + number));
-}
-
-// The recording loaded once at start-up to try the device.
-constexpr int ProbeNumber = 1;
-
-} // namespace
 
 QtSoundLibrary::QtSoundLibrary() = default;
 
@@ -44,9 +22,9 @@ long QtSoundLibrary::dsInitialize(quintptr)
     if (QMediaDevices::audioOutputs().isEmpty())
         return 0;
     m_device = QMediaDevices::defaultAudioOutput();
-    if (m_device.isNull() || !probe())
+    if (m_device.isNull())
         return 0;
-    // A sound server that restarts offers its outputs anew; the effects follow it at their next play.
+    // A sound server that restarts offers its outputs anew; the streams follow it at their next play.
     if (!m_devices) {
         m_devices = std::make_unique<QMediaDevices>();
         QObject::connect(m_devices.get(), &QMediaDevices::audioOutputsChanged, [this] { m_outputsChanged = true; });
@@ -55,120 +33,74 @@ long QtSoundLibrary::dsInitialize(quintptr)
     return m_deviceHandle;
 }
 
-// Loads a recording as a trial: an effect that cannot even load means the device is unusable.
-bool QtSoundLibrary::probe()
-{
-    const QUrl source = resourceUrl(recording(100 + ProbeNumber), ProbeNumber);
-    if (source.isEmpty())
-        return false;
-    auto effect = std::make_unique<QSoundEffect>(m_device);
-    QEventLoop loop;
-    auto settled = [&] { return effect->status() == QSoundEffect::Ready || effect->status() == QSoundEffect::Error; };
-    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, [&] {
-        if (settled())
-            loop.quit();
-    });
-    QTimer::singleShot(probeTimeoutMs, &loop, &QEventLoop::quit);
-    effect->setSource(source);
-    // The window is not up yet; keep the player's input for later.
-    if (!settled())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (effect->status() == QSoundEffect::Error)
-        return false;
-    // Loaded once: the recording's own buffer takes this effect instead of loading it again.
-    m_probed = std::move(effect);
-    return true;
-}
-
-std::unique_ptr<QSoundEffect> QtSoundLibrary::makeEffect(const QUrl &source) const
-{
-    auto effect = std::make_unique<QSoundEffect>(m_device);
-    effect->setSource(source);
-    return effect;
-}
-
-long QtSoundLibrary::dsCreateResDSB(long device, const QByteArray &wave, int number)
+long QtSoundLibrary::dsCreateResDSB(long device, const QByteArray &image, int)
 {
     // Buffers belong to an open device; with none there is nothing to play them on.
     if (device == 0 || device != m_deviceHandle)
         return 0;
-    // Only the game's own recordings are played, from its resources.
-    const QUrl source = resourceUrl(wave, number);
-    if (source.isEmpty())
-        return 0;
-    const long handle = ++m_lastBuffer;
     Buffer b;
-    b.source = source;
-    if (m_probed && m_probed->source() == source)
-        b.effect = std::move(m_probed);
-    else
-        b.effect = makeEffect(source);
+    b.wave = readWave(image);
+    if (!b.wave.isValid() || !m_device.isFormatSupported(b.wave.format))
+        return 0;
+    b.player = std::make_unique<WavePlayer>(m_device, b.wave);
+    const long handle = ++m_lastBuffer;
     m_buffers.emplace(handle, std::move(b));
     return handle;
 }
 
-QSoundEffect *QtSoundLibrary::effectFor(long buffer)
+WavePlayer *QtSoundLibrary::playerFor(long buffer)
 {
     const auto it = m_buffers.find(buffer);
     if (it == m_buffers.end())
         return nullptr;
-    // After the sound server went away and came back, every effect is made afresh on the
-    // current output; an effect that failed is tried again the same way. It plays once loaded.
+    // After the sound server went away and came back, every stream is made afresh on the
+    // current output, the loop going on; a stream that broke off is made afresh the same way.
     if (m_outputsChanged) {
         m_outputsChanged = false;
         m_device = QMediaDevices::defaultAudioOutput();
         for (auto &[handle, b] : m_buffers) {
-            const bool looping = b.effect->loopsRemaining() == QSoundEffect::Infinite && b.effect->isPlaying();
-            b.effect = makeEffect(b.source);
-            if (looping) {
-                b.effect->setLoopCount(QSoundEffect::Infinite);
-                b.effect->play();
-            }
+            const bool looping = b.player->isLooping();
+            b.player = std::make_unique<WavePlayer>(m_device, b.wave);
+            if (looping)
+                b.player->play(true);
         }
-    } else if (it->second.effect->status() == QSoundEffect::Error) {
-        it->second.effect = makeEffect(it->second.source);
+    } else if (it->second.player->failed()) {
+        it->second.player = std::make_unique<WavePlayer>(m_device, it->second.wave);
     }
-    return it->second.effect.get();
+    return it->second.player.get();
 }
 
 long QtSoundLibrary::dsPlay(long buffer)
 {
-    QSoundEffect *e = effectFor(buffer);
-    if (!e)
+    WavePlayer *p = playerFor(buffer);
+    if (!p)
         return -1;
-    // A one-shot; QSoundEffect queues it while the image is still loading.
-    e->setLoopCount(1);
-    e->play();
+    p->play(false);
     return 0;
 }
 
 long QtSoundLibrary::dsPlayLooping(long buffer)
 {
-    QSoundEffect *e = effectFor(buffer);
-    if (!e)
+    WavePlayer *p = playerFor(buffer);
+    if (!p)
         return -1;
-    e->setLoopCount(QSoundEffect::Infinite);
-    e->play();
+    p->play(true);
     return 0;
 }
 
 long QtSoundLibrary::dsStop(long buffer)
 {
-    QSoundEffect *e = effectFor(buffer);
-    if (!e)
+    WavePlayer *p = playerFor(buffer);
+    if (!p)
         return -1;
-    e->stop();
+    p->stop();
     return 0;
 }
 
 long QtSoundLibrary::dsFree(long buffer)
 {
-    const auto it = m_buffers.find(buffer);
-    if (it == m_buffers.end())
-        return -1; // unknown or already freed: nothing to do
-    it->second.effect->stop();
-    m_buffers.erase(it);
-    return 0;
+    // Unknown or already freed: nothing to do.
+    return m_buffers.erase(buffer) > 0 ? 0 : -1;
 }
 
 long QtSoundLibrary::dsTerminate(long device)
@@ -182,9 +114,7 @@ long QtSoundLibrary::dsTerminate(long device)
 
 void QtSoundLibrary::freeAll()
 {
-    m_probed.reset();
-    while (!m_buffers.empty())
-        dsFree(m_buffers.begin()->first);
+    m_buffers.clear();
 }
 
 } // namespace nuyo

@@ -1,20 +1,19 @@
-// The sound library over Qt Multimedia: one QSoundEffect per buffer, mixed by the sound server.
-// The effects play the game's recordings straight from its resources: no file is ever written,
-// and each recording is decoded once (the one loaded to try the device becomes its buffer).
+// The sound library over Qt Multimedia: one audio stream per buffer, mixed by the sound server.
+// Each buffer plays its WAVE image where it lies: no file is ever written, and nothing is copied.
 #pragma once
 
 #include "sound/soundlibrary.h"
+#include "sound/wave.h"
 
 #include <QAudioDevice>
 #include <map>
 #include <memory>
 
-#include <QUrl>
-
 class QMediaDevices;
-class QSoundEffect;
 
 namespace nuyo {
+
+class WavePlayer;
 
 class QtSoundLibrary : public SoundLibrary
 {
@@ -30,27 +29,21 @@ public:
     long dsFree(long buffer) override;
     long dsTerminate(long device) override;
 
-    // Longest wait for the trial sound at start-up to load (milliseconds).
-    int probeTimeoutMs = 3000;
-
 private:
     struct Buffer {
-        std::unique_ptr<QSoundEffect> effect;
-        QUrl source; // the recording among the game's resources
+        Wave wave;
+        std::unique_ptr<WavePlayer> player;
     };
-    QSoundEffect *effectFor(long buffer);
-    std::unique_ptr<QSoundEffect> makeEffect(const QUrl &source) const;
-    bool probe();
+    WavePlayer *playerFor(long buffer);
     void freeAll();
 
     QAudioDevice m_device;
     std::unique_ptr<QMediaDevices> m_devices; // tells when the outputs change
-    bool m_outputsChanged = false;            // the sound server's outputs changed: effects are made afresh
+    bool m_outputsChanged = false;            // the sound server's outputs changed: the streams are made afresh
     long m_deviceHandle = 0;                  // 0 = not open
     long m_lastDevice = 0;                    // handles are never reused
     long m_lastBuffer = 0;
     std::map<long, Buffer> m_buffers;
-    std::unique_ptr<QSoundEffect> m_probed; // the trial's recording, loaded, until its buffer takes it
 };
 
 } // namespace nuyo
