@@ -4,6 +4,7 @@
 
 #include <QMediaDevices>
 #include <QObject>
+#include <utility>
 
 namespace nuyo {
 
@@ -54,18 +55,18 @@ WavePlayer *QtSoundLibrary::playerFor(long buffer)
     if (it == m_buffers.end())
         return nullptr;
     // After the sound server went away and came back, every stream is made afresh on the
-    // current output, the loop going on; a stream that broke off is made afresh the same way.
-    if (m_outputsChanged) {
-        m_outputsChanged = false;
+    // current output; a stream that broke off, the pond's loop among them, is made afresh the
+    // same way at the next play of any sound, and a loop goes on.
+    const bool outputsChanged = std::exchange(m_outputsChanged, false);
+    if (outputsChanged)
         m_device = QMediaDevices::defaultAudioOutput();
-        for (auto &[handle, b] : m_buffers) {
-            const bool looping = b.player->isLooping();
-            b.player = std::make_unique<WavePlayer>(m_device, b.wave);
-            if (looping)
-                b.player->play(true);
-        }
-    } else if (it->second.player->failed()) {
-        it->second.player = std::make_unique<WavePlayer>(m_device, it->second.wave);
+    for (auto &[handle, b] : m_buffers) {
+        if (!outputsChanged && !b.player->failed())
+            continue;
+        const bool looping = b.player->isLooping();
+        b.player = std::make_unique<WavePlayer>(m_device, b.wave);
+        if (looping)
+            b.player->play(true);
     }
     return it->second.player.get();
 }

@@ -55,14 +55,14 @@ qint64 WavePlayer::readData(char *data, qint64 maxSize)
 
 void WavePlayer::stateChanged(QAudio::State state)
 {
-    // A one-shot whose samples have all gone to the server ends its stream, as a stream that
-    // broke off does; the server plays what it already has.
-    if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
+    // A stream that broke off is made afresh by the library, a loop going on where it was
+    // asked for; a one-shot whose samples have all gone to the server ends its stream, and the
+    // server plays what it already has.
+    const QAudio::Error error = m_sink->error();
+    if (state == QAudio::StoppedState && error != QAudio::NoError && error != QAudio::UnderrunError)
         m_failed = true;
-        m_playing = false;
-    } else if (state == QAudio::IdleState && atEnd()) {
+    else if (state == QAudio::IdleState && atEnd())
         stop();
-    }
 }
 
 } // namespace nuyo
