@@ -20,12 +20,13 @@ WavePlayer::~WavePlayer()
 
 void WavePlayer::play(bool looping)
 {
+    m_ownChange = true;
+    m_sink->stop();
     m_at = 0;
     m_looping = looping;
     m_playing = true;
-    if (m_sink->state() != QAudio::StoppedState)
-        m_sink->stop();
     m_sink->start(this);
+    m_ownChange = false;
     if (m_sink->error() != QAudio::NoError)
         m_failed = true;
 }
@@ -33,7 +34,9 @@ void WavePlayer::play(bool looping)
 void WavePlayer::stop()
 {
     m_playing = false;
+    m_ownChange = true;
     m_sink->stop();
+    m_ownChange = false;
 }
 
 qint64 WavePlayer::readData(char *data, qint64 maxSize)
@@ -55,11 +58,12 @@ qint64 WavePlayer::readData(char *data, qint64 maxSize)
 
 void WavePlayer::stateChanged(QAudio::State state)
 {
-    // A stream that broke off is made afresh by the library, a loop going on where it was
-    // asked for; a one-shot whose samples have all gone to the server ends its stream, and the
-    // server plays what it already has.
+    // A stream that stops unasked, or with an error, broke off: the library makes it afresh, a
+    // loop going on where it was asked for. A one-shot whose samples have all gone to the server
+    // ends its stream, and the server plays what it already has.
     const QAudio::Error error = m_sink->error();
-    if (state == QAudio::StoppedState && error != QAudio::NoError && error != QAudio::UnderrunError)
+    const bool broke = m_playing || (error != QAudio::NoError && error != QAudio::UnderrunError);
+    if (state == QAudio::StoppedState && !m_ownChange && broke)
         m_failed = true;
     else if (state == QAudio::IdleState && atEnd())
         stop();

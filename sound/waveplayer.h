@@ -42,6 +42,7 @@ private:
     bool m_looping = false;
     bool m_playing = false;
     bool m_failed = false;
+    bool m_ownChange = false; // inside a stop or start of our own: a stop then is no break
 };
 
 } // namespace nuyo
