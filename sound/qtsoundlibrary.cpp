@@ -1,5 +1,6 @@
 #include "sound/qtsoundlibrary.h"
 
+#include "sound/wave.h"
 #include "sound/waveplayer.h"
 
 #include <QMediaDevices>
@@ -39,13 +40,11 @@ long QtSoundLibrary::dsCreateResDSB(long device, const QByteArray &image, int)
     // Buffers belong to an open device; with none there is nothing to play them on.
     if (device == 0 || device != m_deviceHandle)
         return 0;
-    Buffer b;
-    b.wave = readWave(image);
-    if (!b.wave.isValid() || !m_device.isFormatSupported(b.wave.format))
+    const Wave wave = readWave(image);
+    if (!wave.isValid() || !m_device.isFormatSupported(wave.format))
         return 0;
-    b.player = std::make_unique<WavePlayer>(m_device, b.wave);
     const long handle = ++m_lastBuffer;
-    m_buffers.emplace(handle, std::move(b));
+    m_buffers.emplace(handle, std::make_unique<WavePlayer>(m_device, wave));
     return handle;
 }
 
@@ -60,15 +59,15 @@ WavePlayer *QtSoundLibrary::playerFor(long buffer)
     const bool outputsChanged = std::exchange(m_outputsChanged, false);
     if (outputsChanged)
         m_device = QMediaDevices::defaultAudioOutput();
-    for (auto &[handle, b] : m_buffers) {
-        if (!outputsChanged && !b.player->failed())
+    for (auto &[handle, player] : m_buffers) {
+        if (!outputsChanged && !player->failed())
             continue;
-        const bool looping = b.player->isLooping();
-        b.player = std::make_unique<WavePlayer>(m_device, b.wave);
+        const bool looping = player->isLooping();
+        player = std::make_unique<WavePlayer>(m_device, player->wave());
         if (looping)
-            b.player->play(true);
+            player->play(true);
     }
-    return it->second.player.get();
+    return it->second.get();
 }
 
 long QtSoundLibrary::dsPlay(long buffer)

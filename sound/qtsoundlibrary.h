@@ -3,8 +3,6 @@
 #pragma once
 
 #include "sound/soundlibrary.h"
-#include "sound/wave.h"
-
 #include <QAudioDevice>
 #include <map>
 #include <memory>
@@ -30,10 +28,6 @@ public:
     long dsTerminate(long device) override;
 
 private:
-    struct Buffer {
-        Wave wave;
-        std::unique_ptr<WavePlayer> player;
-    };
     WavePlayer *playerFor(long buffer);
     void freeAll();
 
@@ -43,7 +37,7 @@ private:
     long m_deviceHandle = 0;                  // 0 = not open
     long m_lastDevice = 0;                    // handles are never reused
     long m_lastBuffer = 0;
-    std::map<long, Buffer> m_buffers;
+    std::map<long, std::unique_ptr<WavePlayer>> m_buffers;
 };
 
 } // namespace nuyo

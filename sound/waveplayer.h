@@ -25,6 +25,7 @@ public:
     bool isLooping() const { return m_playing && m_looping; }
     // The stream could not start or broke off (the sound server went away).
     bool failed() const { return m_failed; }
+    const Wave &wave() const { return m_wave; }
 
     bool isSequential() const override { return true; }
     bool atEnd() const override { return !m_looping && m_at >= m_wave.size; }
