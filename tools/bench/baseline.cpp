@@ -2,7 +2,9 @@
 // (357 × 272), or of --size WIDTHxHEIGHT (the main window's, where the game's memory is measured:
 // a window's drawing buffer grows with its size). With --loop FILE it also plays that WAVE file in an endless loop, as
 // the game's background sound does. With --japanese it shows one line of Japanese text in the game's own face, found
-// through the game's font substitutions, so that the font's memory is in the floor as it is in the game.
+// through the game's font substitutions, so that the font's memory is in the floor as it is in the game. With
+// --control it holds one plain child widget: Qt sets up its screen-reader bridge when the first control shows,
+// which is before the window maps, where an empty window does it after its map.
 #include "layouts/fonts.h"
 
 #include <QApplication>
@@ -28,6 +30,7 @@ int main(int argc, char *argv[])
     QString title = QStringLiteral("nuyo-baseline");
     QSize size(357, 272);
     bool japanese = false;
+    bool control = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--loop") && i + 1 < argc)
             loop = QString::fromLocal8Bit(argv[++i]);
@@ -37,8 +40,11 @@ int main(int argc, char *argv[])
             size = sizeFrom(argv[++i], size);
         else if (!std::strcmp(argv[i], "--japanese"))
             japanese = true;
+        else if (!std::strcmp(argv[i], "--control"))
+            control = true;
         else {
-            std::fprintf(stderr, "usage: %s [--loop WAVE] [--title TEXT] [--size WxH] [--japanese]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--loop WAVE] [--title TEXT] [--size WxH] [--japanese] [--control]\n",
+                         argv[0]);
             return 2;
         }
     }
@@ -52,6 +58,11 @@ int main(int argc, char *argv[])
         line = std::make_unique<QLabel>(QStringLiteral("釣りゲーム「 ぬ よ 」　只今、準備中 ・・・"), &window);
         line->setFont(nuyo::gameFont(nuyo::defaultFaceName(), 9));
         line->move(8, 8);
+    }
+    std::unique_ptr<QWidget> child;
+    if (control) {
+        child = std::make_unique<QWidget>(&window);
+        child->setGeometry(8, 8, 50, 20);
     }
     window.show();
 
