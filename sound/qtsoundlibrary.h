@@ -3,6 +3,7 @@
 #pragma once
 
 #include "sound/soundlibrary.h"
+
 #include <QAudioDevice>
 #include <map>
 #include <memory>
