@@ -5,13 +5,18 @@
 #
 #   ./bench.sh            (NUYO_BENCH_RUNS=N for more runs; at least 5)
 #
-# It builds into build-bench/, starts a private Xvfb, a private PulseAudio daemon with a null
-# sink and, as every desktop session has one, a private session bus, and measures:
+# It installs what is missing (tools/scripts/deps.sh bench), builds into build-bench/, starts a
+# private Xvfb, a private PulseAudio daemon with a null sink and, as every desktop session has one,
+# a private session bus, and measures:
 #   start-up    ms from exec until the title window is mapped, against an empty Qt window of the
 #               same size built by the same CMake (the floor for a Qt program here), and, for what
 #               it shows, against the same window holding one plain control: the first control to
-#               show sets up Qt's screen-reader bridge before the window maps, about a millisecond,
-#               which the empty window pays after its map;
+#               show sets up Qt's screen-reader bridge before the window maps, a millisecond or
+#               more, which the empty window pays after its map; then ms until the window's first
+#               drawing reaches the server, what the player sees, against the empty window and
+#               against the fair floor below (one line of Japanese text): the first text any Qt
+#               program draws loads the font configuration and the face, which an empty window
+#               never does;
 #   memory      RSS with the main window open and the pond loop playing, against the fair floor:
 #               a window of the main window's size (its drawing buffer is in both), showing one
 #               line of Japanese text in the game's face (through the game's font substitutions,
@@ -25,8 +30,8 @@
 #               and on the game alone (no window at all), alternating; their files on a RAM
 #               disk when there is one, so that the disk's speed is not measured.
 # The individual runs are kept in build-bench/bench-runs.txt. Every process it starts is ended by
-# its PID when it exits. Needs: cmake, ninja, Xvfb, xdotool, pulseaudio, pactl (and optionally
-# ImageMagick's import, to check that the float is being watched, and dbus-daemon, for the bus).
+# its PID when it exits. Uses cmake, ninja, Xvfb, xdotool, pulseaudio, pactl, ImageMagick's
+# import (to check that the float is being watched) and dbus-daemon (for the bus).
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -41,6 +46,7 @@ die() {
     exit 1
 }
 
+"$ROOT/tools/scripts/deps.sh" bench >&2 || die "the packages the bench needs could not be installed"
 for tool in cmake ninja Xvfb xdotool pulseaudio pactl timeout; do
     command -v "$tool" >/dev/null || die "$tool is not installed"
 done
@@ -183,10 +189,11 @@ startup_once() {
     else
         local extra=()
         [ "$which" = control ] && extra=(--control)
+        [ "$which" = text ] && extra=(--japanese)
         out=$("$TOOLS/nuyobench_mapwatch" --timeout 20 "nuyo-baseline" "$TOOLS/nuyobench_baseline" "${extra[@]}" \
             2>>"$SCRATCH/baseline.log") || die "the baseline window did not show"
     fi
-    echo "${out#* }"
+    echo "${out#* }" # ms to the map, ms to the first drawing
 }
 # A start takes a tenth of a second and a busy machine moves it by a millisecond or two, so the
 # starts are measured four times as often as the other figures.
@@ -194,14 +201,14 @@ STARTS=$((RUNS * 4))
 say "start-up: one warm-up each, then $STARTS runs each, alternating"
 startup_once floor >/dev/null || exit 1
 startup_once control >/dev/null || exit 1
+startup_once text >/dev/null || exit 1
 startup_once game >/dev/null || exit 1
 for ((i = 1; i <= STARTS; i++)); do
-    v=$(startup_once floor) || exit 1
-    record startup_floor "$v"
-    v=$(startup_once control) || exit 1
-    record startup_control "$v"
-    v=$(startup_once game) || exit 1
-    record startup_game "$v"
+    for which in floor control text game; do
+        v=$(startup_once $which) || exit 1
+        record startup_$which "${v% *}"
+        record drawn_$which "${v#* }"
+    done
 done
 
 # ---- memory and idle cost -----------------------------------------------------------------------------
@@ -296,6 +303,9 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 su_g=$(m startup_game)
 su_f=$(m startup_floor)
 su_c=$(m startup_control)
+dr_g=$(m drawn_game)
+dr_f=$(m drawn_floor)
+dr_t=$(m drawn_text)
 mem_g=$(m memory_game)
 mem_f=$(m memory_floor)
 idle_g=$(m idle_game)
@@ -310,6 +320,10 @@ row "start-up: exec to title mapped" "$(printf '%.1f ms' "$su_g")" "$(printf '%.
     "$(ratio "$su_g" "$su_f")" "<= 1.10 x" "$(verdict "$(ratio "$su_g" "$su_f")" le 1.10)"
 row "start-up: window with one control" "$(printf '%.1f ms' "$su_g")" "$(printf '%.1f ms' "$su_c")" \
     "$(ratio "$su_g" "$su_c")" "-" "-"
+row "start-up: exec to title drawn" "$(printf '%.1f ms' "$dr_g")" "$(printf '%.1f ms' "$dr_f")" \
+    "$(ratio "$dr_g" "$dr_f")" "-" "-"
+row "start-up: drawn, window with text" "$(printf '%.1f ms' "$dr_g")" "$(printf '%.1f ms' "$dr_t")" \
+    "$(ratio "$dr_g" "$dr_t")" "-" "-"
 row "memory: RSS, main window + sound" "$(awk -v k="$mem_g" 'BEGIN { printf "%.1f MiB", k / 1024 }')" \
     "$(awk -v k="$mem_f" 'BEGIN { printf "%.1f MiB", k / 1024 }')" \
     "$(ratio "$mem_g" "$mem_f")" "<= 1.10 x" "$(verdict "$(ratio "$mem_g" "$mem_f")" le 1.10)"

@@ -1,11 +1,15 @@
 // Starts a program and measures the time from its exec until its first top-level window whose
-// name begins with a given text is mapped on the X server.
+// name begins with a given text is mapped on the X server, and until that window's first drawing
+// reaches the server.
 //
 //   nuyobench_mapwatch [--timeout SECONDS] [--keep] NAME PROGRAM [ARGS...]
 //
-// Prints "<pid> <milliseconds>" on success. The watch on the root window is in place before the
-// program starts, so no map is missed. Without --keep the program is ended (SIGTERM, then
-// SIGKILL after two seconds) and reaped before this tool exits.
+// Prints "<pid> <ms to the map> <ms to the first drawing>" on success. The watch on the root
+// window is in place before the program starts, so no map is missed; each new top-level window is
+// watched for drawing as soon as it is created, long before the program can draw into it (Qt
+// draws only once the window is mapped and exposed). Without --keep the program is ended
+// (SIGTERM, then SIGKILL after two seconds) and reaped before this tool exits.
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <cerrno>
@@ -14,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <poll.h>
 #include <string>
 #include <sys/wait.h>
@@ -99,6 +104,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    const xcb_query_extension_reply_t *damage = xcb_get_extension_data(c, &xcb_damage_id);
+    if (!damage || !damage->present) {
+        std::fprintf(stderr, "mapwatch: the X server has no DAMAGE extension\n");
+        return 1;
+    }
+    std::free(xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), nullptr));
+    const uint8_t damageNotify = damage->first_event + XCB_DAMAGE_NOTIFY;
+
     const double start = nowMs();
     const pid_t pid = fork();
     if (pid < 0) {
@@ -112,8 +125,10 @@ int main(int argc, char *argv[])
     }
 
     const int fd = xcb_get_file_descriptor(c);
-    double mappedAt = -1;
-    while (mappedAt < 0) {
+    double mappedAt = -1, drawnAt = -1;
+    xcb_window_t shown = XCB_WINDOW_NONE;
+    std::map<xcb_window_t, double> firstDrawing; // of every top-level window created so far
+    while (drawnAt < 0) {
         const double left = start + timeoutS * 1000 - nowMs();
         if (left <= 0)
             break;
@@ -131,25 +146,46 @@ int main(int argc, char *argv[])
             poll(&p, 1, left < 100 ? int(left) + 1 : 100);
             continue;
         }
-        if ((ev->response_type & 0x7f) == XCB_MAP_NOTIFY) {
-            const double t = nowMs();
+        const double t = nowMs();
+        const uint8_t type = ev->response_type & 0x7f;
+        if (type == XCB_CREATE_NOTIFY) {
+            const xcb_window_t w = reinterpret_cast<xcb_create_notify_event_t *>(ev)->window;
+            xcb_damage_create(c, xcb_generate_id(c), w, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+            xcb_flush(c);
+            firstDrawing.emplace(w, -1);
+        } else if (type == damageNotify) {
+            const xcb_window_t w = reinterpret_cast<xcb_damage_notify_event_t *>(ev)->drawable;
+            auto it = firstDrawing.find(w);
+            if (it != firstDrawing.end() && it->second < 0)
+                it->second = t;
+            if (w == shown)
+                drawnAt = t;
+        } else if (type == XCB_MAP_NOTIFY && mappedAt < 0) {
             auto *m = reinterpret_cast<xcb_map_notify_event_t *>(ev);
             std::string title = property(c, m->window, netWmName, utf8);
             if (title.empty())
                 title = property(c, m->window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING);
-            if (title.compare(0, name.size(), name) == 0)
+            if (title.compare(0, name.size(), name) == 0) {
                 mappedAt = t;
+                shown = m->window;
+                const auto it = firstDrawing.find(shown);
+                if (it != firstDrawing.end() && it->second >= 0)
+                    drawnAt = it->second;
+            }
         }
         std::free(ev);
     }
     xcb_disconnect(c);
 
-    if (mappedAt < 0) {
-        std::fprintf(stderr, "mapwatch: no window named \"%s\" within %.0f s\n", name.c_str(), timeoutS);
+    if (drawnAt < 0) {
+        if (mappedAt < 0)
+            std::fprintf(stderr, "mapwatch: no window named \"%s\" within %.0f s\n", name.c_str(), timeoutS);
+        else
+            std::fprintf(stderr, "mapwatch: the window \"%s\" was not drawn within %.0f s\n", name.c_str(), timeoutS);
         endChild(pid);
         return 1;
     }
-    std::printf("%d %.1f\n", int(pid), mappedAt - start);
+    std::printf("%d %.1f %.1f\n", int(pid), mappedAt - start, drawnAt - start);
     std::fflush(stdout);
     if (!keep)
         endChild(pid);

@@ -12,10 +12,12 @@ test_pkgs=(xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils imagemagick 
 test_pkgs+=(weston xwayland qt6-wayland build-essential debhelper dpkg-dev fakeroot lintian)
 test_pkgs+=(openbox) # a window manager for the real-window tests that need one
 test_pkgs+=(dbus at-spi2-core python3-dbus) # what a screen reader reads, for the English game's test
+bench_pkgs=(libxcb-damage0-dev) # the start-up watch sees a window's first drawing
 
 case "${1:-build}" in
     build) want=("${build_pkgs[@]}") ;;
-    test | bench) want=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
+    test) want=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
+    bench) want=("${build_pkgs[@]}" "${test_pkgs[@]}" "${bench_pkgs[@]}") ;;
     format) want=(clang-format git) ;;
     *) echo "usage: $0 build|test|bench|format" >&2; exit 2 ;;
 esac
