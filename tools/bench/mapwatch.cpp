@@ -127,7 +127,7 @@ int main(int argc, char *argv[])
     const int fd = xcb_get_file_descriptor(c);
     double mappedAt = -1, drawnAt = -1;
     xcb_window_t shown = XCB_WINDOW_NONE;
-    std::map<xcb_window_t, double> firstDrawing; // of every top-level window created so far
+    std::map<xcb_window_t, double> firstDrawing; // of each top-level window drawn so far
     while (drawnAt < 0) {
         const double left = start + timeoutS * 1000 - nowMs();
         if (left <= 0)
@@ -152,12 +152,9 @@ int main(int argc, char *argv[])
             const xcb_window_t w = reinterpret_cast<xcb_create_notify_event_t *>(ev)->window;
             xcb_damage_create(c, xcb_generate_id(c), w, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(c);
-            firstDrawing.emplace(w, -1);
         } else if (type == damageNotify) {
             const xcb_window_t w = reinterpret_cast<xcb_damage_notify_event_t *>(ev)->drawable;
-            auto it = firstDrawing.find(w);
-            if (it != firstDrawing.end() && it->second < 0)
-                it->second = t;
+            firstDrawing.emplace(w, t);
             if (w == shown)
                 drawnAt = t;
         } else if (type == XCB_MAP_NOTIFY && mappedAt < 0) {
@@ -169,7 +166,7 @@ int main(int argc, char *argv[])
                 mappedAt = t;
                 shown = m->window;
                 const auto it = firstDrawing.find(shown);
-                if (it != firstDrawing.end() && it->second >= 0)
+                if (it != firstDrawing.end())
                     drawnAt = it->second;
             }
         }
