@@ -152,7 +152,8 @@ QString DisplayCheck::problem(const QByteArray &platform)
     } else if (displayKind(platform) == DisplayKind::X11 && qEnvironmentVariableIsEmpty("DISPLAY")) {
         why = text(StartupText::DisplayUnset);
     } else if (displayKind(platform) == DisplayKind::X11 && !m_connection) {
-        m_connection = xcb_connect(qgetenv("DISPLAY").constData(), nullptr);
+        int screen = 0; // asked for, so that a screen the server lacks is refused as Qt refuses it
+        m_connection = xcb_connect(qgetenv("DISPLAY").constData(), &screen);
         why = x11DisplayProblem(m_connection);
         if (!why.isEmpty()) {
             xcb_disconnect(m_connection);

@@ -78,10 +78,11 @@ open_box()
     [ -z "$(find_window "ぬ よ" "$GAME_PID")" ] || fail "the title window opened on a 256-colour display"
 }
 
-# A display number with no server: well above those that -displayfd hands out.
+# A display number with no server: well above those that -displayfd hands out; and a screen that
+# the test's server lacks.
 NO_SERVER=$((${DISPLAY#:} + 500))
 while [ -e "/tmp/.X11-unix/X$NO_SERVER" ]; do NO_SERVER=$((NO_SERVER + 1)); done
-for unusable in ":$NO_SERVER" "nonsense::x"; do
+for unusable in ":$NO_SERVER" "nonsense::x" "${DISPLAY%%.*}.9"; do
     check "DISPLAY=$unusable: the game says it cannot open it and ends with status 1"
     prepare_game_dir
     status=0
