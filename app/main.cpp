@@ -19,8 +19,9 @@
 
 int main(int argc, char *argv[])
 {
-    // Every display the game may use is opened before Qt is asked to: Qt would abort with a
-    // cryptic message where none answers, so say what was tried and why instead.
+    // Every display the game may use is opened before Qt is asked to, or, when X is the only one,
+    // looked into once Qt gives up on it: Qt would abort with a cryptic message where none
+    // answers, so say what was tried and why instead.
     nuyo::DisplayCheck displayCheck(argc, argv);
     if (!displayCheck.message().isEmpty()) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(displayCheck.message()));
@@ -33,7 +34,9 @@ int main(int argc, char *argv[])
     // game; the sound client's shared memory then falls back to the socket.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    nuyo::DisplayOpening opening(displayCheck);
     QApplication qapp(argc, argv);
+    opening.done();
     displayCheck.close(); // Qt holds its own connection now
     // The game decides when it ends: hiding the main window for a new game's choice of mode
     // must not end it.

@@ -5,11 +5,15 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace nuyo {
@@ -111,8 +115,13 @@ DisplayCheck::DisplayCheck(int argc, char **argv) : m_userPlatform(qgetenv(Platf
         m_message = text(StartupText::NoDisplay);
         return;
     }
-    const PlatformChoice choice =
-        choosePlatform(m_userPlatform, display, wayland, [this](const QByteArray &p) { return problem(p); });
+    const QList<QByteArray> candidates = platformCandidates(m_userPlatform, display, wayland);
+    const bool onlyX = candidates.size() == 1 && displayKind(candidates.front()) == DisplayKind::X11;
+    if (onlyX && !display.isEmpty())
+        m_leftToQt = candidates.front();
+    const PlatformChoice choice = choosePlatform(m_userPlatform, display, wayland, [this](const QByteArray &p) {
+        return p == m_leftToQt ? QString() : problem(p);
+    });
     const QString refusals = choice.refusals.join(text(StartupText::DisplayNor));
     if (choice.platform.isEmpty()) {
         m_message = text(StartupText::DisplayUnusable).arg(refusals);
@@ -163,6 +172,15 @@ QString DisplayCheck::problem(const QByteArray &platform)
     return why.isEmpty() ? why : name(platform) + QStringLiteral(": ") + why;
 }
 
+QString DisplayCheck::lateMessage()
+{
+    if (m_leftToQt.isEmpty())
+        return {};
+    const QString why = problem(m_leftToQt);
+    close();
+    return why.isEmpty() ? why : text(StartupText::DisplayUnusable).arg(why);
+}
+
 void DisplayCheck::close()
 {
     if (m_connection)
@@ -175,6 +193,64 @@ void DisplayCheck::close()
         qunsetenv(PlatformVariable);
     else
         qputenv(PlatformVariable, m_userPlatform);
+}
+
+namespace {
+
+// What Qt said while it opened its display, held for the handler that was there before.
+struct HeldMessage {
+    QtMsgType type;
+    const char *file;
+    int line;
+    const char *function;
+    const char *category;
+    QString text;
+};
+
+DisplayCheck *openingCheck = nullptr;
+QtMessageHandler handlerBefore = nullptr;
+std::vector<HeldMessage> held;
+
+void passOnHeld()
+{
+    for (const HeldMessage &m : std::exchange(held, {})) {
+        const QMessageLogContext context(m.file, m.line, m.function, m.category);
+        handlerBefore(m.type, context, m.text);
+    }
+}
+
+// Only the thread that builds the application logs while Qt opens its display.
+void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        const QString why = openingCheck->lateMessage();
+        if (!why.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(why));
+            std::_Exit(1);
+        }
+        passOnHeld();
+        handlerBefore(type, context, message);
+        return;
+    }
+    held.push_back({type, context.file, context.line, context.function, context.category, message});
+}
+
+} // namespace
+
+DisplayOpening::DisplayOpening(DisplayCheck &check)
+{
+    openingCheck = &check;
+    handlerBefore = qInstallMessageHandler(holdWhileOpening);
+}
+
+void DisplayOpening::done()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    qInstallMessageHandler(handlerBefore);
+    passOnHeld();
+    openingCheck = nullptr;
 }
 
 } // namespace nuyo

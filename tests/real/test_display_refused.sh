@@ -83,13 +83,14 @@ open_box()
 NO_SERVER=$((${DISPLAY#:} + 500))
 while [ -e "/tmp/.X11-unix/X$NO_SERVER" ]; do NO_SERVER=$((NO_SERVER + 1)); done
 for unusable in ":$NO_SERVER" "nonsense::x" "${DISPLAY%%.*}.9"; do
-    check "DISPLAY=$unusable: the game says it cannot open it and ends with status 1"
+    check "DISPLAY=$unusable: the game says it cannot open it, in one line, and ends with status 1"
     prepare_game_dir
     status=0
     (cd "$GAME_DIR" && private_desktop_env && DISPLAY=$unusable QT_QPA_PLATFORM=xcb exec timeout 10 ./nuyo) 2>"$WORK_DIR/unusable.log" ||
         status=$?
-    [ "$status" = 1 ] && grep -qF "cannot open the display \"$unusable\"" "$WORK_DIR/unusable.log" ||
-        fail "status $status, the display not named: $(cat "$WORK_DIR/unusable.log")"
+    [ "$status" = 1 ] && [ "$(wc -l <"$WORK_DIR/unusable.log")" = 1 ] &&
+        grep -qF "cannot open the display \"$unusable\"" "$WORK_DIR/unusable.log" ||
+        fail "status $status, not one line naming the display: $(cat "$WORK_DIR/unusable.log")"
 done
 
 check "WAYLAND_DISPLAY names no socket, no DISPLAY: one line naming the socket, status 1; with DISPLAY: the game starts on X"
