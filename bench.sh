@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures the game in a Release build against its performance goals and prints one table:
-# each figure's median over several runs (the start-ups' lower quartile, below), its ratio to a
-# baseline or nominal value measured in the same run, and PASS or MISS beside each goal.
+# each figure's median over several runs, its ratio to a baseline or nominal value measured in the
+# same run, and PASS or MISS beside each goal.
 #
 #   ./bench.sh            (NUYO_BENCH_RUNS=N for more runs; at least 5)
 #
@@ -145,7 +145,6 @@ POND_WAV=$ROOT/layouts/sounds/101.wav
 [ -f "$POND_WAV" ] || die "no $POND_WAV"
 
 # ---- helpers ----------------------------------------------------------------------------------------
-lower_quartile() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else print v[int((NR + 3) / 4)] }'; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 record() { printf '%s %s\n' "$1" "$2" >>"$RESULTS"; }
 values() { awk -v k="$1" '$1 == k { print $2 }' "$RESULTS"; }
@@ -197,12 +196,7 @@ startup_once() {
     echo "${out#* }" # ms to the map, ms to the first drawing
 }
 # A start takes a tenth of a second and a busy machine moves it by a millisecond or two, so the
-# starts are measured four times as often as the other figures. On a shared machine some starts
-# also take 10 to 20 ms longer, in bursts that come and go within a round, and so fall on any of
-# the programs: a median of starts then depends on which of them the bursts hit. Delay only ever
-# adds, so each program's start-up is its lower quartile (the 5th fastest of 20 by default): what
-# a start costs while nothing else does, the same measure for every program. The medians are
-# printed too.
+# starts are measured four times as often as the other figures.
 STARTS=$((RUNS * 4))
 say "start-up: one warm-up each, then $STARTS runs each, alternating"
 STARTERS=(floor control text game)
@@ -308,13 +302,12 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 # A start-up row with no goal: LABEL, the game's ms, the other program's ms.
 startup_row() { row "$1" "$(printf '%.1f ms' "$2")" "$(printf '%.1f ms' "$3")" "$(ratio "$2" "$3")" "-" "-"; }
 
-q() { values "$1" | lower_quartile; }
-su_g=$(q startup_game)
-su_f=$(q startup_floor)
-su_c=$(q startup_control)
-dr_g=$(q drawn_game)
-dr_f=$(q drawn_floor)
-dr_t=$(q drawn_text)
+su_g=$(m startup_game)
+su_f=$(m startup_floor)
+su_c=$(m startup_control)
+dr_g=$(m drawn_game)
+dr_f=$(m drawn_floor)
+dr_t=$(m drawn_text)
 mem_g=$(m memory_game)
 mem_f=$(m memory_floor)
 idle_g=$(m idle_game)
@@ -323,11 +316,10 @@ sim=$(m sim_windows)
 sim_alone=$(m sim_alone)
 
 echo
-echo "Benchmark, medians of $RUNS runs, lower quartiles of $STARTS starts ($(date '+%Y-%m-%d %H:%M'), $(nproc) cores, Release)"
+echo "Benchmark, medians of $RUNS runs, $STARTS starts ($(date '+%Y-%m-%d %H:%M'), $(nproc) cores, Release)"
 row "figure" "median" "baseline" "ratio" "goal" "result"
 row "start-up: exec to title mapped" "$(printf '%.1f ms' "$su_g")" "$(printf '%.1f ms' "$su_f")" \
     "$(ratio "$su_g" "$su_f")" "<= 1.10 x" "$(verdict "$(ratio "$su_g" "$su_f")" le 1.10)"
-startup_row "start-up: mapped, medians" "$(m startup_game)" "$(m startup_floor)"
 startup_row "start-up: window with one control" "$su_g" "$su_c"
 startup_row "start-up: exec to title drawn" "$dr_g" "$dr_f"
 startup_row "start-up: drawn, window with text" "$dr_g" "$dr_t"
