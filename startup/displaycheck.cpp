@@ -118,10 +118,9 @@ DisplayCheck::DisplayCheck(int argc, char **argv) : m_userPlatform(qgetenv(Platf
     const QList<QByteArray> candidates = platformCandidates(m_userPlatform, display, wayland);
     if (candidates.size() == 1 && displayKind(candidates.front()) == DisplayKind::X11 && !display.isEmpty())
         m_leftToQt = candidates.front(); // nothing to choose: Qt opens it, and lateMessage asks why
-    const PlatformChoice choice =
-        m_leftToQt.isEmpty()
-            ? choosePlatform(m_userPlatform, display, wayland, [this](const QByteArray &p) { return problem(p); })
-            : PlatformChoice{m_leftToQt, {}};
+    const PlatformChoice choice = m_leftToQt.isEmpty()
+                                      ? choosePlatform(candidates, [this](const QByteArray &p) { return problem(p); })
+                                      : PlatformChoice{m_leftToQt, {}};
     const QString refusals = choice.refusals.join(text(StartupText::DisplayNor));
     if (choice.platform.isEmpty()) {
         m_message = text(StartupText::DisplayUnusable).arg(refusals);

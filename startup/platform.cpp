@@ -34,12 +34,11 @@ QList<QByteArray> platformCandidates(const QByteArray &userPlatform, const QByte
     return candidates;
 }
 
-PlatformChoice choosePlatform(const QByteArray &userPlatform, const QByteArray &display,
-                              const QByteArray &waylandDisplay,
+PlatformChoice choosePlatform(const QList<QByteArray> &candidates,
                               const std::function<QString(const QByteArray &platform)> &problem)
 {
     PlatformChoice choice;
-    for (const QByteArray &candidate : platformCandidates(userPlatform, display, waylandDisplay)) {
+    for (const QByteArray &candidate : candidates) {
         const QString refusal = problem(candidate);
         if (refusal.isEmpty()) {
             choice.platform = candidate;

@@ -24,14 +24,14 @@ DisplayKind displayKind(const QByteArray &platform);
 QList<QByteArray> platformCandidates(const QByteArray &userPlatform, const QByteArray &display,
                                      const QByteArray &waylandDisplay);
 
-// The first of those whose display answers. `problem` names a candidate's display and says why it
-// does not answer (empty when it does); those passed over are in `refusals`, in order.
+// The first of the candidates (platformCandidates) whose display answers. `problem` names a
+// candidate's display and says why it does not answer (empty when it does); those passed over are
+// in `refusals`, in order.
 struct PlatformChoice {
     QByteArray platform; // empty: no display answers
     QStringList refusals;
 };
-PlatformChoice choosePlatform(const QByteArray &userPlatform, const QByteArray &display,
-                              const QByteArray &waylandDisplay,
+PlatformChoice choosePlatform(const QList<QByteArray> &candidates,
                               const std::function<QString(const QByteArray &platform)> &problem);
 
 } // namespace nuyo

@@ -57,7 +57,7 @@ void PlatformTest::sessionDecidesThePlatform()
         return answers ? QString() : QString::fromLatin1(platform);
     };
     const PlatformChoice choice =
-        choosePlatform(session[0].toUtf8(), session[1].toUtf8(), session[2].toUtf8(), problem);
+        choosePlatform(platformCandidates(session[0].toUtf8(), session[1].toUtf8(), session[2].toUtf8()), problem);
     QCOMPARE(QString::fromLatin1(choice.platform), session[4]);
     QCOMPARE(choice.refusals.join(','), session[5]);
 }
