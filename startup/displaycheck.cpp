@@ -244,9 +244,8 @@ DisplayOpening::DisplayOpening(DisplayCheck &check)
 
 void DisplayOpening::done()
 {
-    if (!m_open)
+    if (!openingCheck)
         return;
-    m_open = false;
     qInstallMessageHandler(handlerBefore);
     passOnHeld();
     openingCheck = nullptr;

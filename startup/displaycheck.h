@@ -60,9 +60,6 @@ public:
     DisplayOpening &operator=(const DisplayOpening &) = delete;
 
     void done();
-
-private:
-    bool m_open = true;
 };
 
 // Why the X display behind `connection` cannot be used; empty when it can.
