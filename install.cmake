@@ -1,6 +1,7 @@
 # Installing the game on a Linux desktop: `cmake --install build --prefix ~/.local` (or /usr/local).
 #
 #   bin/nuyo                                             the game
+#   lib/nuyo/nuyo-sound.so                               its sound, loaded once the title shows
 #   share/nuyo/はじめに.txt                               the introduction text the game opens
 #   share/nuyo/introduction.txt                          its English version, opened on other desktops
 #   share/applications/io.github.nuyo.Nuyo.desktop       the menu entry
@@ -16,6 +17,7 @@
 set(NUYO_APP_ID io.github.nuyo.Nuyo)
 
 install(TARGETS nuyo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS nuyo-sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/nuyo)
 
 install(FILES docs/はじめに.txt docs/introduction.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/nuyo)
 

@@ -6,16 +6,46 @@
 #include "host/realhost.h"
 #include "layouts/fonts.h"
 #include "layouts/pictures.h"
-#include "sound/qtsoundlibrary.h"
+#include "sound/loadedsoundlibrary.h"
 #include "startup/displaycheck.h"
 #include "startup/language.h"
 #include "startup/singleinstance.h"
 #include "startup/startupmessages.h"
+#include "windows/titlewindow.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <QWidget>
 #include <csignal>
 #include <cstdio>
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Runs `then` once, when the event loop turns after `window`'s first drawing.
+class AfterFirstDrawing : public QObject
+{
+public:
+    AfterFirstDrawing(QWidget *window, std::function<void()> then) : m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_then) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, std::exchange(m_then, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -57,7 +87,10 @@ int main(int argc, char *argv[])
     }
     nuyo::RealHost host;
     host.beforeExit = [&instance] { instance.release(); };
-    nuyo::App app(host, std::make_unique<nuyo::QtSoundLibrary>());
+    auto sound =
+        std::make_unique<nuyo::LoadedSoundLibrary>(nuyo::soundModulePaths(QCoreApplication::applicationDirPath()));
+    nuyo::LoadedSoundLibrary *soundModule = sound.get();
+    nuyo::App app(host, std::move(sound));
     // A logout, a closed terminal or a kill request ends the game as "終了" does, quietly.
     nuyo::QuitSignals quitSignals([&app] { app.endQuietly(); });
     // A lost display ends it the same way, as far as a game without a display can.
@@ -66,5 +99,8 @@ int main(int argc, char *argv[])
     qapp.installNativeEventFilter(&mainWindowWatch);
     if (!app.start(instance.anotherGameRuns()))
         return 0;
+    // The sound stack is loaded while the player reads the title, once it is drawn (or, should the
+    // title never be drawn, when the main window asks for sound).
+    AfterFirstDrawing loadSound(app.title(), [soundModule] { soundModule->load(); });
     return qapp.exec();
 }

@@ -29,6 +29,8 @@ constexpr const char *WaylandNoSocket = "there is no such socket (no compositor 
 constexpr const char *WaylandNotListening = "nothing listens on that socket (its compositor has ended)";
 constexpr const char *WaylandNotASocket = "that is not a socket";
 constexpr const char *WaylandOtherFault = "the connection failed (%1)"; // %1 the system's reason
+// %1 why each place the sound module was looked for failed; the game goes on silent
+constexpr const char *NoSoundModule = "nuyo: the sound module cannot be loaded, so the game is silent: %1";
 // %1 the display's name
 constexpr const char *DisplayLost = "nuyo: the display \"%1\" was lost; the game ends";
 // What became of a finished game's result when the game ended before its name was registered

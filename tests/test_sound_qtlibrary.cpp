@@ -1,13 +1,16 @@
 // The Qt sound library when no sound server can be reached: no device, one message, silence,
-// and every later call harmless.
+// and every later call harmless; the same when its module cannot be loaded.
 
 #include "host/simhost.h"
+#include "sound/loadedsoundlibrary.h"
 #include "sound/qtsoundlibrary.h"
 #include "sound/sounds.h"
 #include "state/gamestate.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 using namespace nuyo;
 
@@ -19,6 +22,9 @@ private Q_SLOTS:
     void withoutAServerThereIsNoDevice();
     void callsWithoutADeviceAreHarmless_data();
     void callsWithoutADeviceAreHarmless();
+    void theModuleIsTheFirstThatLoads_data();
+    void theModuleIsTheFirstThatLoads();
+    void theGameLoadsSilentlyWithOneMessage_data();
     void theGameLoadsSilentlyWithOneMessage();
 
 private:
@@ -65,11 +71,51 @@ void TestSoundQtLibrary::callsWithoutADeviceAreHarmless()
     lib.dsTerminate(handle);
 }
 
-// The game's sound set-up with the real library and no sound server: the message once, then silence.
+static QString builtModule()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../nuyo-sound.so");
+}
+
+void TestSoundQtLibrary::theModuleIsTheFirstThatLoads_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("built") << QStringList{builtModule()} << true;
+    QTest::newRow("missing, then built") << QStringList{m_runtime.filePath(QStringLiteral("none.so")), builtModule()}
+                                         << true;
+    QTest::newRow("missing") << QStringList{m_runtime.filePath(QStringLiteral("none.so"))} << false;
+    QTest::newRow("not a module") << QStringList{QCoreApplication::applicationFilePath()} << false;
+}
+
+void TestSoundQtLibrary::theModuleIsTheFirstThatLoads()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(bool, loads);
+    LoadedSoundLibrary library(paths);
+    QCOMPARE(library.load(), loads);
+    QCOMPARE(library.problem().isEmpty(), loads);
+    QCOMPARE(library.dsInitialize(1), 0L); // no sound server either way
+}
+
+void TestSoundQtLibrary::theGameLoadsSilentlyWithOneMessage_data()
+{
+    QTest::addColumn<bool>("fromModule");
+    QTest::newRow("the library") << false;
+    QTest::newRow("no module") << true;
+}
+
+// The game's sound set-up with the real library and no sound server, or with no module to load it
+// from: the message once, then silence.
 void TestSoundQtLibrary::theGameLoadsSilentlyWithOneMessage()
 {
+    QFETCH(bool, fromModule);
     SimHost host;
-    QtSoundLibrary library;
+    std::unique_ptr<SoundLibrary> owned;
+    if (fromModule)
+        owned = std::make_unique<LoadedSoundLibrary>(QStringList{m_runtime.filePath(QStringLiteral("none.so"))});
+    else
+        owned = std::make_unique<QtSoundLibrary>();
+    SoundLibrary &library = *owned;
     SoundState g;
     Sounds sounds(g, &library, host);
     sounds.setUp(0);

@@ -177,14 +177,14 @@ wait_until()
     done
 }
 
-# Prepares a folder with a copy of the game (its ranking file is created there) and a private
+# Prepares a folder with a copy of the game and its sound module (its ranking file is created there) and a private
 # runtime folder, which also holds the single-instance lock.
 prepare_game_dir()
 {
     GAME_DIR="$WORK_DIR/game"
     mkdir -p "$GAME_DIR" "$WORK_DIR/xdg"
     chmod 0700 "$WORK_DIR/xdg"
-    cp "$NUYO_BUILD_DIR/nuyo" "$GAME_DIR/"
+    cp "$NUYO_BUILD_DIR/nuyo" "$NUYO_BUILD_DIR/nuyo-sound.so" "$GAME_DIR/"
     local text
     for text in はじめに.txt introduction.txt; do
         if [ -f "$NUYO_BUILD_DIR/$text" ]; then cp "$NUYO_BUILD_DIR/$text" "$GAME_DIR/"; fi

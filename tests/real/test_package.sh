@@ -88,6 +88,7 @@ wait_until 5 "Point.dat appears in the user's data folder" test -f "$DATA_HOME/n
 [ "$(stat -c %s "$DATA_HOME/nuyo/Point.dat")" = 180 ] || fail "Point.dat is not five empty rows"
 stray=$(find /usr -name Point.dat 2>/dev/null | head -n 5)
 [ -z "$stray" ] || fail "the installed game wrote its ranking under /usr: $stray"
+! grep -F 'sound module cannot be loaded' "$WORK_DIR/game-0.log" || fail "the installed game has no sound module"
 screenshot "${TEST_NAME}-main" "$MAIN_WIN"
 kill "$GAME_PID"
 wait_exit "$GAME_PID" 5 || fail "the game did not end on SIGTERM"

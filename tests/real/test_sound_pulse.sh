@@ -96,7 +96,7 @@ grown_to() { (($(recorded_bytes) >= $1)); }
 
 # ---- the game, from a copy of its build folder --------------------------------------------------
 mkdir -p "$WORK/game"
-cp "$BUILD/nuyo" "$WORK/game/"
+cp "$BUILD/nuyo" "$BUILD/nuyo-sound.so" "$WORK/game/"
 [ -f "$BUILD/はじめに.txt" ] && cp "$BUILD/はじめに.txt" "$WORK/game/"
 parec -d "$SINK.monitor" --latency-msec=20 --raw --format=s16le --rate=$RATE --channels=1 \
     > "$WORK/monitor.raw" 2> "$WORK/parec.log" &

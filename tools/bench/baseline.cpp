@@ -4,12 +4,15 @@
 // the game's background sound does. With --japanese it shows one line of Japanese text in the game's own face, found
 // through the game's font substitutions, so that the font's memory is in the floor as it is in the game. With
 // --control it holds one plain child widget: Qt sets up its screen-reader bridge when the first control shows,
-// which is before the window maps, where an empty window does it after its map.
+// which is before the window maps, where an empty window does it after its map. Built without
+// NUYOBENCH_SOUND it does not link Qt Multimedia at all (and has no --loop).
 #include "layouts/fonts.h"
 
 #include <QApplication>
 #include <QLabel>
+#ifdef NUYOBENCH_SOUND
 #include <QSoundEffect>
+#endif
 #include <QUrl>
 #include <QWidget>
 #include <cstdio>
@@ -66,6 +69,7 @@ int main(int argc, char *argv[])
     }
     window.show();
 
+#ifdef NUYOBENCH_SOUND
     std::unique_ptr<QSoundEffect> effect;
     if (!loop.isEmpty()) {
         effect = std::make_unique<QSoundEffect>();
@@ -73,5 +77,11 @@ int main(int argc, char *argv[])
         effect->setLoopCount(QSoundEffect::Infinite);
         effect->play();
     }
+#else
+    if (!loop.isEmpty()) {
+        std::fprintf(stderr, "--loop: this build has no sound\n");
+        return 2;
+    }
+#endif
     return app.exec();
 }

@@ -1,0 +1,46 @@
+// The sound library loaded from its module (sound/soundmodule.cpp) once the game asks for it:
+// Qt Multimedia and the two dozen libraries it brings are then not on the way to the title
+// window. Until the module is loaded, and for good when it cannot be, the game is as it is with no
+// sound device: silent, with the reason said once on standard error.
+#pragma once
+
+#include "sound/soundlibrary.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace nuyo {
+
+class LoadedSoundLibrary : public SoundLibrary
+{
+public:
+    // `modulePaths`: where the module may be, the first that loads is used.
+    explicit LoadedSoundLibrary(QStringList modulePaths);
+    ~LoadedSoundLibrary() override;
+
+    // Loads the module, once; true when the sound library is there.
+    bool load();
+    // Why the module could not be loaded; empty while it is, or before it was tried.
+    QString problem() const { return m_problem; }
+
+    long dsInitialize(quintptr windowHandle) override;
+    long dsCreateResDSB(long device, const QByteArray &wave, int number) override;
+    long dsPlay(long buffer) override;
+    long dsPlayLooping(long buffer) override;
+    long dsStop(long buffer) override;
+    long dsFree(long buffer) override;
+    long dsTerminate(long device) override;
+
+private:
+    QStringList m_paths;
+    bool m_tried = false;
+    QString m_problem;
+    std::unique_ptr<SoundLibrary> m_library; // made by the module, which stays loaded until the end
+};
+
+// Where the module of a game whose executable is in `exeDir` may be: beside it (a build), then in
+// the folder it is installed in.
+QStringList soundModulePaths(const QString &exeDir);
+
+} // namespace nuyo
