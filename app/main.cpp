@@ -87,8 +87,11 @@ int main(int argc, char *argv[])
     }
     nuyo::RealHost host;
     host.beforeExit = [&instance] { instance.release(); };
-    auto sound =
-        std::make_unique<nuyo::LoadedSoundLibrary>(nuyo::soundModulePaths(QCoreApplication::applicationDirPath()));
+    auto sound = std::make_unique<nuyo::LoadedSoundLibrary>(
+        nuyo::soundModulePaths(QCoreApplication::applicationDirPath()), [](const QString &problem) {
+            std::fprintf(stderr, "%s\n",
+                         qUtf8Printable(QString::fromUtf8(nuyo::StartupText::NoSoundModule).arg(problem)));
+        });
     nuyo::LoadedSoundLibrary *soundModule = sound.get();
     nuyo::App app(host, std::move(sound));
     // A logout, a closed terminal or a kill request ends the game as "終了" does, quietly.

@@ -1,16 +1,16 @@
 #include "sound/loadedsoundlibrary.h"
 
 #include "sound/soundmodule.h"
-#include "startup/startupmessages.h"
 
 #include <QDir>
 #include <QLibrary>
-#include <cstdio>
 #include <utility>
 
 namespace nuyo {
 
-LoadedSoundLibrary::LoadedSoundLibrary(QStringList modulePaths) : m_paths(std::move(modulePaths)) {}
+LoadedSoundLibrary::LoadedSoundLibrary(QStringList modulePaths, std::function<void(const QString &)> failed)
+    : m_paths(std::move(modulePaths)), m_failed(std::move(failed))
+{}
 
 LoadedSoundLibrary::~LoadedSoundLibrary() = default;
 
@@ -29,7 +29,8 @@ bool LoadedSoundLibrary::load()
         reasons << module.errorString();
     }
     m_problem = reasons.join(QStringLiteral("; "));
-    std::fprintf(stderr, "%s\n", qUtf8Printable(QString::fromUtf8(StartupText::NoSoundModule).arg(m_problem)));
+    if (m_failed)
+        m_failed(m_problem);
     return false;
 }
 

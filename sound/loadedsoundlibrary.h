@@ -1,13 +1,14 @@
 // The sound library loaded from its module (sound/soundmodule.cpp) once the game asks for it:
 // Qt Multimedia and the two dozen libraries it brings are then not on the way to the title
 // window. Until the module is loaded, and for good when it cannot be, the game is as it is with no
-// sound device: silent, with the reason said once on standard error.
+// sound device: silent, and the reason is told once.
 #pragma once
 
 #include "sound/soundlibrary.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace nuyo {
@@ -15,8 +16,9 @@ namespace nuyo {
 class LoadedSoundLibrary : public SoundLibrary
 {
 public:
-    // `modulePaths`: where the module may be, the first that loads is used.
-    explicit LoadedSoundLibrary(QStringList modulePaths);
+    // `modulePaths`: where the module may be, the first that loads is used; `failed` is told why
+    // none did.
+    explicit LoadedSoundLibrary(QStringList modulePaths, std::function<void(const QString &)> failed = {});
     ~LoadedSoundLibrary() override;
 
     // Loads the module, once; true when the sound library is there.
@@ -34,6 +36,7 @@ public:
 
 private:
     QStringList m_paths;
+    std::function<void(const QString &)> m_failed;
     bool m_tried = false;
     QString m_problem;
     std::unique_ptr<SoundLibrary> m_library; // made by the module, which stays loaded until the end
