@@ -28,9 +28,8 @@ bool LoadedSoundLibrary::load()
         }
         reasons << module.errorString();
     }
-    m_problem = reasons.join(QStringLiteral("; "));
     if (m_failed)
-        m_failed(m_problem);
+        m_failed(reasons.join(QStringLiteral("; ")));
     return false;
 }
 

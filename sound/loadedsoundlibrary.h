@@ -23,8 +23,6 @@ public:
 
     // Loads the module, once; true when the sound library is there.
     bool load();
-    // Why the module could not be loaded; empty while it is, or before it was tried.
-    QString problem() const { return m_problem; }
 
     long dsInitialize(quintptr windowHandle) override;
     long dsCreateResDSB(long device, const QByteArray &wave, int number) override;
@@ -38,7 +36,6 @@ private:
     QStringList m_paths;
     std::function<void(const QString &)> m_failed;
     bool m_tried = false;
-    QString m_problem;
     std::unique_ptr<SoundLibrary> m_library; // made by the module, which stays loaded until the end
 };
 
