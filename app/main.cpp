@@ -11,41 +11,15 @@
 #include "startup/language.h"
 #include "startup/singleinstance.h"
 #include "startup/startupmessages.h"
+#include "widgets/afterfirstdrawing.h"
 #include "windows/titlewindow.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
-#include <QWidget>
 #include <csignal>
 #include <cstdio>
-#include <functional>
+#include <memory>
 #include <utility>
-
-namespace {
-
-// Runs `then` once, when the event loop turns after `window`'s first drawing.
-class AfterFirstDrawing : public QObject
-{
-public:
-    AfterFirstDrawing(QWidget *window, std::function<void()> then) : m_then(std::move(then))
-    {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && m_then) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, std::exchange(m_then, nullptr));
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_then;
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -104,6 +78,6 @@ int main(int argc, char *argv[])
         return 0;
     // The sound stack is loaded while the player reads the title, once it is drawn (or, should the
     // title never be drawn, when the main window asks for sound).
-    AfterFirstDrawing loadSound(app.title(), [soundModule] { soundModule->load(); });
+    nuyo::AfterFirstDrawing loadSound(app.title(), [soundModule] { soundModule->load(); });
     return qapp.exec();
 }

@@ -462,8 +462,11 @@ void PictureBox::flush() const
         if (m_clsBased && !m_image.isNull()) {
             // Only what was drawn since the last Cls goes back to the picture.
             restoreDirty();
-        } else if (hasPicture() && m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32) {
-            m_image = m_picture; // shared until the next drawing
+        } else if (hasPicture() && m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32 &&
+                   !(m_image.size() == m_size && m_image.isDetached())) {
+            // Shared until the next drawing; a drawing the box has of its own is copied into
+            // instead, as its memory is there already.
+            m_image = m_picture;
         } else {
             // A picture that covers the whole drawing leaves no back colour to fill in.
             const bool covered =

@@ -66,6 +66,9 @@ public:
 
     // What is on show now.
     const QImage &image() const;
+    // Makes the drawing now, so that the first drawing on the box later does not wait for its
+    // memory; a picture of the box's size is then copied into it, not shared.
+    void reserveDrawing() { flush(); }
     // Device pixels per pixel of the fine drawing: 1 (none), or 2 on a dense screen.
     int density() const { return m_density; }
     // What is on show now at density() device pixels per pixel.

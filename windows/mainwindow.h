@@ -5,6 +5,7 @@
 #include "layouts/fontsizes.h"
 #include "layouts/mainwindowlayout.h"
 #include "model/scene.h"
+#include "widgets/afterfirstdrawing.h"
 
 #include <QColor>
 #include <QWidget>
@@ -95,12 +96,15 @@ private:
     void connectKeys();      // the keyboard: the focus order, the keys' descriptions, the pause
     void drawAnglerAtRest(); // the angler at rest in the scene
     void setFonts();         // display-scaled font sizes of the controls
+    void preparePass();      // the pass's box at its size, with its drawing made
 
     const DisplayFonts m_fonts;
     bool m_closing = false;
     bool m_minimised = false;
     Action::State m_shownAction = Action::Cast; // what the action button shows: the arrows work the fight's line
     PauseCover *m_pauseCover = nullptr;
+    // The kingfisher's pass comes without warning: its drawing is made once the window is up.
+    AfterFirstDrawing m_passPrepared{this, [this] { preparePass(); }};
 };
 
 } // namespace nuyo

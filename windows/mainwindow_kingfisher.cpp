@@ -5,9 +5,19 @@
 
 namespace nuyo {
 
+namespace {
+constexpr int PassWidth = 300, PassHeight = 353; // the pass's box stands over the pond, as large as it
+} // namespace
+
+void MainWindow::preparePass()
+{
+    ui.kingfisherPass->setOuterSize(PassWidth, PassHeight);
+    ui.kingfisherPass->reserveDrawing();
+}
+
 void MainWindow::startPass()
 {
-    ui.kingfisherPass->setOuterSize(300, 353);
+    ui.kingfisherPass->setOuterSize(PassWidth, PassHeight);
     ui.kingfisherPass->setPicture(ui.pond->image());
     ui.kingfisherPass->setVisible(true);
     ui.kingfisherPass->raise();
