@@ -10,13 +10,15 @@
 
 namespace nuyo {
 
-// Runs `then` once, when the event loop turns after `window`'s first drawing.
+// Runs `then` once, when the event loop turns after `window`'s first drawing (never without a
+// window).
 class AfterFirstDrawing : public QObject
 {
 public:
     AfterFirstDrawing(QWidget *window, std::function<void()> then) : m_then(std::move(then))
     {
-        window->installEventFilter(this);
+        if (window)
+            window->installEventFilter(this);
     }
     bool eventFilter(QObject *watched, QEvent *event) override
     {

@@ -4,6 +4,7 @@
 #include "layouts/catchreportlayout.h"
 #include "layouts/fontsizes.h"
 #include "state/gamestate.h"
+#include "widgets/afterfirstdrawing.h"
 
 #include <QPointer>
 #include <QRect>
@@ -46,6 +47,9 @@ private:
     const GameState &g;
     const DisplayFonts m_fonts;
     QPointer<QWidget> m_mainWindow;
+    // The first strike's picture comes at once: the drawing it goes into is made once the main
+    // window is drawn.
+    AfterFirstDrawing m_pictureReserved{m_mainWindow, [this] { ui.picture->reserveDrawing(); }};
 };
 
 } // namespace nuyo
